@@ -1,0 +1,105 @@
+// Helpers shared by the window tests: answering modal message boxes and catching opened pages.
+#pragma once
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+struct SeenMessage
+{
+    QString title;
+    QString text;
+    QString informativeText;
+    QString detailedText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    bool modal = false;
+};
+
+// While alive, answers every modal message box that comes up with `answer` and records what it showed.
+class MessageAnswerer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MessageAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok) : m_answer(answer)
+    {
+        connect(&m_timer, &QTimer::timeout, this, &MessageAnswerer::poll);
+        m_timer.start(5);
+    }
+
+    void setAnswer(QMessageBox::StandardButton answer) { m_answer = answer; }
+    QList<SeenMessage> seen;
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const auto &m : seen)
+            out << m.text;
+        return out;
+    }
+
+private:
+    void poll()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        SeenMessage m;
+        m.title = box->windowTitle();
+        m.text = box->text();
+        m.informativeText = box->informativeText();
+        m.detailedText = box->detailedText();
+        m.icon = box->icon();
+        m.buttons = box->standardButtons();
+        m.modal = box->isModal();
+        seen << m;
+        if (QAbstractButton *b = box->button(m_answer))
+            b->click();
+        else
+            box->reject();
+    }
+
+    QMessageBox::StandardButton m_answer;
+    QTimer m_timer;
+};
+
+// While alive, takes every http(s) address the program opens instead of a browser.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    UrlRecorder()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    }
+    ~UrlRecorder() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+    QList<QUrl> urls;
+    QStringList strings() const
+    {
+        QStringList out;
+        for (const auto &u : urls)
+            out << u.toString(QUrl::FullyEncoded);
+        return out;
+    }
+
+public Q_SLOTS:
+    void open(const QUrl &url) { urls << url; }
+};
+
+// Top-level widgets still shown; a test ends with none.
+inline QWidgetList visibleTopLevels()
+{
+    QWidgetList out;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            out << w;
+    return out;
+}

@@ -1,0 +1,12 @@
+#include "Messages.h"
+
+QMessageBox::StandardButton ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, QString::fromLatin1(ApplicationTitle), text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    if (buttons & QMessageBox::Ok)
+        box.setDefaultButton(QMessageBox::Ok);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}

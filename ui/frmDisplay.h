@@ -1,0 +1,3 @@
+#pragma once
+#include <QMainWindow>
+class frmDisplay : public QMainWindow { Q_OBJECT };

@@ -1,0 +1,3 @@
+#pragma once
+#include <QMainWindow>
+class frmMain : public QMainWindow { Q_OBJECT };

@@ -1,0 +1,1 @@
+#include "modTellAFriend.h"
