@@ -1,1 +1,231 @@
 #include "Program.h"
+
+#include "Messages.h"
+#include "frmAbout.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+#include "frmPromotion.h"
+#include "modHelp.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLockFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+constexpr char SettingsKey[] = "Settings/Duration";
+// Dates are stored as ISO 8601 text, so the value reads back the same whatever the locale.
+constexpr Qt::DateFormat StoredDateFormat = Qt::ISODate;
+} // namespace
+
+Program::Program() : Program(Environment{}) {}
+
+Program::Program(Environment environment) : m_env(std::move(environment))
+{
+    if (!m_env.today)
+        m_env.today = [] { return QDate::currentDate(); };
+}
+
+Program::~Program()
+{
+    // Windows closed during the last event may still be waiting for their deferred deletion.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (const QPointer<QWidget> &window : std::as_const(m_loaded))
+        delete window.data();
+    delete m_main.data();
+    delete m_display.data();
+    delete m_promotion.data();
+}
+
+bool Program::StartProgram()
+{
+    if (anotherCopyIsRunning()) {
+        ShowMessage(nullptr, QStringLiteral("Application is already running"), QMessageBox::Information);
+        ExitProgram();
+        return false;
+    }
+    m_random.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() ^ QCoreApplication::applicationPid()));
+    CheckUpdateReminder();
+    mainWindow().show();
+    CoBrand_Randomize();
+    return true;
+}
+
+QString Program::defaultLockFilePath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString name = QCoreApplication::applicationName() + QLatin1String(".lock");
+    if (dir.isEmpty()) {
+        // The temporary directory is shared between users: keep one lock per user.
+        dir = QDir::tempPath();
+        const QByteArray user = qgetenv("USER").isEmpty() ? qgetenv("USERNAME") : qgetenv("USER");
+        name = QCoreApplication::applicationName() + QLatin1Char('-') + QString::fromLocal8Bit(user) +
+               QLatin1String(".lock");
+    }
+    return QDir(dir).filePath(name);
+}
+
+// One running copy per user. The lock names the process holding it, so a copy that crashed or was killed
+// leaves a stale lock that the next start takes over.
+bool Program::anotherCopyIsRunning()
+{
+    const QString path = m_env.lockFile.isEmpty() ? defaultLockFilePath() : m_env.lockFile;
+    m_lock = std::make_unique<QLockFile>(path);
+    m_lock->setStaleLockTime(0); // stale only when its owner no longer runs, however old it is
+    if (m_lock->tryLock(0))
+        return false;
+    if (m_lock->error() == QLockFile::LockFailedError)
+        return true;
+    // The lock cannot be made at all (no writable directory): the guard cannot tell, so let this copy run.
+    return false;
+}
+
+std::unique_ptr<QSettings> Program::openSettings() const
+{
+    if (!m_env.settingsFile.isEmpty())
+        return std::make_unique<QSettings>(m_env.settingsFile, QSettings::IniFormat);
+    const QString app = QCoreApplication::applicationName();
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, app, app);
+}
+
+// Asks at most once a fortnight whether to look for an update. A store that cannot be read or written, or a
+// value that is not a date, ends the reminder quietly.
+void Program::CheckUpdateReminder()
+{
+    const std::unique_ptr<QSettings> settings = openSettings();
+    if (settings->status() != QSettings::NoError)
+        return;
+    const QString stored = settings->value(QLatin1String(SettingsKey)).toString();
+    if (settings->status() != QSettings::NoError)
+        return;
+    const QDate today = m_env.today();
+    const auto storeToday = [&] {
+        settings->setValue(QLatin1String(SettingsKey), today.toString(StoredDateFormat));
+        settings->sync();
+    };
+    if (stored.isEmpty()) {
+        storeToday();
+        return;
+    }
+    const QDate last = QDate::fromString(stored.trimmed(), StoredDateFormat);
+    if (!last.isValid())
+        return;
+    const qint64 days = today.daysTo(last);
+    if (days >= -14 && days <= 14)
+        return;
+    const auto answer = ShowMessage(nullptr,
+                                    QStringLiteral("There maybe an update to this software available\n"
+                                                   "Do you want to check for an update?"),
+                                    QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
+    storeToday();
+    if (answer == QMessageBox::Yes)
+        modHelp::OpenDownloadPage();
+}
+
+void Program::CoBrand_Randomize()
+{
+    m_coBrandRandomNumber = randomNumber(1, 6);
+    if (!m_main)
+        return;
+    if (m_coBrandRandomNumber % 2 == 1)
+        m_main->coBrandLabel()->raise();
+    else
+        m_main->fullBrandLabel()->raise();
+}
+
+int Program::randomNumber(int lowest, int highest)
+{
+    if (m_env.random)
+        return m_env.random(lowest, highest);
+    return m_random.bounded(lowest, highest + 1);
+}
+
+void Program::track(QWidget *window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_loaded.append(window);
+}
+
+frmMain &Program::mainWindow()
+{
+    if (!m_main) {
+        m_main = new frmMain(*this);
+        track(m_main);
+    }
+    return *m_main;
+}
+
+frmDisplay &Program::displayWindow()
+{
+    if (!m_display) {
+        m_display = new frmDisplay(*this);
+        track(m_display);
+    }
+    return *m_display;
+}
+
+frmPromotion &Program::promotionWindow()
+{
+    if (!m_promotion) {
+        m_promotion = new frmPromotion(*this);
+        track(m_promotion);
+    }
+    return *m_promotion;
+}
+
+void Program::showPromotionWindow()
+{
+    if (m_exiting)
+        return;
+    frmPromotion &promotion = promotionWindow();
+    promotion.show();
+    promotion.raise();
+    promotion.activateWindow();
+}
+
+void Program::showAboutWindow(QWidget *owner)
+{
+    frmAbout about(owner);
+    m_loaded.append(&about);
+    about.exec();
+    windowUnloaded(&about);
+}
+
+void Program::windowUnloaded(QWidget *window)
+{
+    m_loaded.removeAll(window);
+    if (window == m_main)
+        m_main = nullptr;
+    else if (window == m_display)
+        m_display = nullptr;
+    else if (window == m_promotion)
+        m_promotion = nullptr;
+}
+
+QList<QWidget *> Program::loadedWindows() const
+{
+    QList<QWidget *> out;
+    for (const QPointer<QWidget> &window : m_loaded)
+        if (window)
+            out.append(window);
+    return out;
+}
+
+// Unloads every loaded window, hidden ones included, then ends the event loop. An unload handler that calls
+// back in here (the promotion window's does) finds the shutdown already under way.
+void Program::ExitProgram()
+{
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    const QList<QPointer<QWidget>> loaded = m_loaded;
+    for (const QPointer<QWidget> &window : loaded) {
+        if (window)
+            window->close();
+    }
+    QCoreApplication::exit(0);
+}

@@ -1,1 +1,90 @@
 #include "WindowLook.h"
+
+#include "SiteAddresses.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QScreen>
+#include <QVariant>
+#include <QWidget>
+
+QIcon ProgramIcon()
+{
+    static const QIcon icon = [] {
+        QIcon i;
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            i.addFile(QStringLiteral(":/icons/quorvis-%1.png").arg(size), QSize(size, size));
+        return i;
+    }();
+    return icon;
+}
+
+namespace {
+// Designer stores whole point sizes only; the forms keep the exact size in a dynamic property.
+void applyFractionalPointSize(QWidget *widget)
+{
+    const QVariant size = widget->property("fontPointSize");
+    if (!size.isValid())
+        return;
+    QFont font = widget->font();
+    font.setPointSizeF(size.toDouble());
+    widget->setFont(font);
+}
+
+// Labels marked "autoSize" follow their single line of text, as the form's design font may be substituted
+// by one of other widths. A centred label keeps its centre, any other its left edge.
+void sizeLabelToText(QWidget *widget)
+{
+    auto *label = qobject_cast<QLabel *>(widget);
+    if (!label || !label->property("autoSize").toBool())
+        return;
+    SizeLabelToText(label);
+}
+} // namespace
+
+void SizeLabelToText(QLabel *label)
+{
+    const QRect design = label->geometry();
+    const QSize hint = label->sizeHint();
+    QRect r(design.topLeft(), QSize(hint.width(), design.height()));
+    if (label->alignment() & Qt::AlignHCenter)
+        r.moveCenter(QPoint(design.center().x(), r.center().y()));
+    label->setGeometry(r);
+}
+
+void PrepareWindow(QWidget *window)
+{
+    window->setWindowFlags((window->windowFlags() & Qt::WindowStaysOnTopHint) | Qt::Window |
+                           Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
+    window->setWindowIcon(ProgramIcon());
+    applyFractionalPointSize(window);
+    const QList<QWidget *> children = window->findChildren<QWidget *>();
+    for (QWidget *child : children)
+        applyFractionalPointSize(child);
+    for (QWidget *child : children)
+        sizeLabelToText(child);
+    if (QLayout *layout = window->layout())
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    window->adjustSize();
+    window->setFixedSize(window->size());
+    CentreOnScreen(window);
+}
+
+void CentreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+QString BoardAdvertText()
+{
+    return QStringLiteral("The most popular online discussion board and the best resource for astrology and the "
+                          "occult on the Internet. Visit %1 Now")
+        .arg(QLatin1String(MakerSiteHost));
+}

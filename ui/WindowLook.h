@@ -1,1 +1,25 @@
+// What every window of the program shares: the icon, the fixed frame without minimise and maximise buttons,
+// fractional point sizes, and opening in the middle of the screen.
 #pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// The program icon in all the sizes it is drawn in.
+QIcon ProgramIcon();
+
+// Gives `window` the shared look: title-bar buttons, icon, fonts at the fractional point sizes recorded in the
+// form (dynamic property "fontPointSize"), a fixed size and a place in the middle of its screen.
+void PrepareWindow(QWidget *window);
+
+// Gives a label the width of its text; a centred label keeps its centre, any other its left edge.
+void SizeLabelToText(QLabel *label);
+
+// Moves `window` to the middle of the available area of its screen.
+void CentreOnScreen(QWidget *window);
+
+// The red advert for the maker's discussion board, naming its address.
+QString BoardAdvertText();

@@ -1,3 +1,40 @@
+// The result window: one reading's nadir sign, its interpretation and its picture, written in from outside
+// while the window is hidden. Back returns to the main window; closing leads to the promotion window.
 #pragma once
+
 #include <QMainWindow>
-class frmDisplay : public QMainWindow { Q_OBJECT };
+#include <memory>
+
+class ProgramHost;
+
+namespace Ui {
+class frmDisplay;
+}
+
+class frmDisplay : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit frmDisplay(ProgramHost &host, QWidget *parent = nullptr);
+    ~frmDisplay() override;
+
+    QString nadirSign() const;
+    void setNadirSign(const QString &sign);
+    void setNadirDescription(const QString &text);
+    void setSignPicture(const QPixmap &picture);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void cmdBack_Click();
+    void cmdExit_Click();
+    void mnuAbout_Click();
+    void Form_Unload();
+
+    ProgramHost &m_host;
+    QRect m_signNameDesign; // the sign name keeps its centre here as its width follows the text
+    std::unique_ptr<Ui::frmDisplay> ui;
+};

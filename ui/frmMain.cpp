@@ -1,1 +1,250 @@
 #include "frmMain.h"
+#include "ui_frmMain.h"
+
+#include "Messages.h"
+#include "ProgramHost.h"
+#include "SignImageList.h"
+#include "WindowLook.h"
+#include "frmDisplay.h"
+#include "frmPromotion.h"
+#include "modHelp.h"
+#include "reading.h"
+
+#include <QCloseEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What the name field takes from typing: letters A-Z (small ones as capitals) and spaces.
+// Returns the text to insert, or a null string when any character is refused.
+QString acceptedNameText(const QString &typed)
+{
+    QString out;
+    out.reserve(typed.size());
+    for (const QChar c : typed) {
+        const char16_t u = c.unicode();
+        if ((u >= u'A' && u <= u'Z') || u == u' ')
+            out += c;
+        else if (u >= u'a' && u <= u'z')
+            out += QChar(u - 32);
+        else
+            return {};
+    }
+    return out;
+}
+
+} // namespace
+
+frmMain::frmMain(ProgramHost &host, QWidget *parent)
+    : QMainWindow(parent), m_host(host), ui(std::make_unique<Ui::frmMain>())
+{
+    ui->setupUi(this);
+    ui->Label61->setText(BoardAdvertText());
+    PrepareWindow(this);
+    ui->txtName->installEventFilter(this);
+
+    connect(ui->cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    connect(ui->mnuFindZodiacRisingSign, &QAction::triggered, this, &frmMain::cmdProceed_Click);
+    connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+
+    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenHelpPage);
+    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
+    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
+    connect(ui->mnuMakeMoneyOnline, &QAction::triggered, this, &modHelp::OpenFullyBrandedPage);
+
+    connect(ui->Label61, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
+    connect(ui->lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
+    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullyBrandedPage);
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+QLabel *frmMain::coBrandLabel() const { return ui->lblCobrand; }
+QLabel *frmMain::fullBrandLabel() const { return ui->lblFullBrand; }
+
+void frmMain::Form_Load()
+{
+    for (std::string_view month : quorvis::MonthNames)
+        ui->cmbMonth->addItem(toQString(month));
+    for (int day = 1; day <= quorvis::DaysInList; ++day)
+        ui->cmbDate->addItem(QString::number(day));
+    for (int year = quorvis::FirstYear; year <= quorvis::LastYear; ++year)
+        ui->cmbYear->addItem(QString::number(year));
+    for (std::string_view slot : quorvis::TimeSlots)
+        ui->cmbTime->addItem(toQString(slot));
+
+    ui->cmbDate->setCurrentIndex(0);
+    ui->cmbMonth->setCurrentIndex(0);
+    ui->cmbYear->setCurrentIndex(0);
+    ui->cmbTime->setCurrentIndex(0);
+    ui->txtName->setFocus();
+}
+
+void frmMain::cmdProceed_Click()
+{
+    quorvis::ReadingValues &values = m_host.readingValues();
+
+    const auto check = quorvis::ValidateBirthDetails(
+        ui->txtName->text().isEmpty(), static_cast<std::int16_t>(ui->cmbDate->currentIndex()),
+        static_cast<std::int16_t>(ui->cmbMonth->currentIndex()), ui->cmbYear->currentText().toInt());
+    if (!check.ok()) {
+        const bool nameMissing = check.problem == quorvis::BirthDetailsProblem::MissingName;
+        ShowMessage(this, toQString(check.message), nameMissing ? QMessageBox::NoIcon : QMessageBox::Information);
+        if (nameMissing)
+            ui->txtName->setFocus();
+        return;
+    }
+
+    quorvis::FindSunSign(values, static_cast<std::int16_t>(ui->cmbDate->currentIndex()),
+                         static_cast<std::int16_t>(ui->cmbMonth->currentIndex()));
+    values.BirthTime = ui->cmbTime->currentText().toStdString();
+    values.ReadingKey = values.SunSign + "-" + values.BirthTime;
+    quorvis::FindRisingSign(values);
+    ShowNadirReading();
+
+    hide();
+    m_host.promotionWindow().hide();
+    m_host.displayWindow().show();
+}
+
+// Writes the nadir sign, its picture and its interpretation into the result window (created hidden if it
+// does not exist). The interpretation is chosen by what the sign label shows.
+void frmMain::ShowNadirReading()
+{
+    frmDisplay &display = m_host.displayWindow();
+    if (const quorvis::NadirRow *row = quorvis::FindNadirRow(m_host.readingValues().RisingSign)) {
+        display.setNadirSign(toQString(row->nadirSign));
+        display.setSignPicture(SignImageList::picture(row->pictureNumber, display.devicePixelRatioF()));
+    }
+    const std::string shown = display.nadirSign().toStdString();
+    const std::string_view text = quorvis::FindInterpretation(shown);
+    if (!text.empty())
+        display.setNadirDescription(toQString(text));
+}
+
+void frmMain::cmdExit_Click() { close(); }
+
+void frmMain::mnuAbout_Click() { m_host.showAboutWindow(this); }
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void frmMain::Form_Unload()
+{
+    m_host.windowUnloaded(this);
+    m_host.showPromotionWindow();
+}
+
+// Enter (when no button has the focus) and Esc run the reading, as the window's default and cancel button.
+// Buttons take their own Enter; an open list takes Enter and Esc itself.
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+            QMainWindow::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+        ui->cmdProceed->click();
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->txtName) {
+        if (event->type() == QEvent::KeyPress)
+            return txtName_KeyPress(static_cast<QKeyEvent *>(event));
+        if (event->type() == QEvent::InputMethod)
+            return txtName_InputMethod(static_cast<QInputMethodEvent *>(event));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The name takes letters, which become capitals, and spaces; Backspace and Enter pass on. Every other typed
+// character is refused with a message, control characters of shortcuts (copy, paste, ...) included. Keys that
+// type nothing (arrows, Home, End, Delete, Tab) edit and move the focus as usual.
+bool frmMain::txtName_KeyPress(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return false;
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool control = mods & (Qt::ControlModifier | Qt::MetaModifier);
+    const bool alt = mods & Qt::AltModifier;
+    QString typed = event->text();
+    if (control && !alt) {
+        // A shortcut such as Ctrl+V types its control character.
+        if (typed.isEmpty() && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+            typed = QChar(event->key() - Qt::Key_A + 1);
+        if (!typed.isEmpty()) {
+            refuseNameCharacter();
+            return true;
+        }
+        return false;
+    }
+    if (alt && !control)
+        return false; // menu access keys are not typed characters
+    if (typed.isEmpty())
+        return false;
+    const QString accepted = acceptedNameText(typed);
+    if (accepted.isNull()) {
+        refuseNameCharacter();
+        return true;
+    }
+    ui->txtName->insert(accepted);
+    return true;
+}
+
+// Text committed by an input method (composed or accented letters) goes through the same filter.
+bool frmMain::txtName_InputMethod(QInputMethodEvent *event)
+{
+    if (event->commitString().isEmpty())
+        return false;
+    const QString accepted = acceptedNameText(event->commitString());
+    if (accepted.isNull()) {
+        QInputMethodEvent cleared; // drop the composition as well
+        QCoreApplication::sendEvent(ui->txtName, &cleared);
+        refuseNameCharacter();
+        return true;
+    }
+    if (accepted == event->commitString())
+        return false;
+    QInputMethodEvent replaced(event->preeditString(), event->attributes());
+    replaced.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(ui->txtName, &replaced);
+    return true;
+}
+
+void frmMain::refuseNameCharacter()
+{
+    ShowMessage(this, QStringLiteral("Please Enter Only Alphabet !"), QMessageBox::Information);
+}

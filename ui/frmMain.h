@@ -1,3 +1,47 @@
+// The main window: a name, a date of birth and a birth-time slot in, a reading out.
+//
+//   cmdProceed (or its menu entry, Enter, Esc) -> ValidateBirthDetails -> FindSunSign -> ReadingKey
+//   -> FindRisingSign -> ShowNadirReading (into the result window) -> the result window replaces this one.
 #pragma once
+
 #include <QMainWindow>
-class frmMain : public QMainWindow { Q_OBJECT };
+#include <memory>
+
+class ProgramHost;
+class QLabel;
+
+namespace Ui {
+class frmMain;
+}
+
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit frmMain(ProgramHost &host, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The two advertising labels that share one place; the one raised is the one seen.
+    QLabel *coBrandLabel() const;
+    QLabel *fullBrandLabel() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    bool txtName_KeyPress(QKeyEvent *event);
+    bool txtName_InputMethod(QInputMethodEvent *event);
+    void cmdProceed_Click();
+    void cmdExit_Click();
+    void mnuAbout_Click();
+
+    void ShowNadirReading();
+    void refuseNameCharacter();
+
+    ProgramHost &m_host;
+    std::unique_ptr<Ui::frmMain> ui;
+};
