@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quorvis needs to build, run and test, when any is missing.
+# Sourced by run.sh and test.sh; uses sudo when not run as root.
+set -euo pipefail
+
+QUORVIS_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    libgtest-dev
+    xvfb xauth x11-utils xdotool
+    fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev file
+)
+
+quorvis_install_deps() {
+    local missing=()
+    local pkg
+    for pkg in "${QUORVIS_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "error: these packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}

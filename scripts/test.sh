@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quorvis and its tests with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and runs the whole test suite (the end-to-end smoke test on a virtual X display).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# shellcheck source=deps.sh
+source "$root/scripts/deps.sh"
+quorvis_install_deps
+
+build="$root/build-test"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVIS_SANITIZE=ON -DQUORVIS_BUILD_TESTS=ON
+cmake --build "$build" -j "$(nproc)"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
