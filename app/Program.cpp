@@ -118,7 +118,7 @@ void Program::CheckUpdateReminder()
     if (days >= -14 && days <= 14)
         return;
     const auto answer = ShowMessage(nullptr,
-                                    QStringLiteral("There maybe an update to this software available\n"
+                                    QStringLiteral("There maybe an update to this software available\r"
                                                    "Do you want to check for an update?"),
                                     QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
     storeToday();
