@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# End-to-end: the real program on a real X server (Xvfb). Proves the xcb platform plugin, fonts and
+# resources, the main window appearing, the single-copy guard between two processes, and that a copy killed
+# with SIGKILL does not lock the user out.
+set -euo pipefail
+bin="$1"
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkdir -p "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$work/display")"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Visible windows whose title is exactly $1.
+windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+wait_for() { # title, count, seconds
+    local i
+    for i in $(seq $(($3 * 10))); do
+        [ "$(windows "$1" | wc -l)" -eq "$2" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+"$bin" >"$work/first.log" 2>&1 &
+first=$!
+pids+=("$first")
+wait_for "Quorvis v1.0" 1 60 || fail "the main window did not appear"
+main_id="$(windows "Quorvis v1.0")"
+geometry_before="$(xwininfo -id "$main_id" | grep -E 'Absolute|Width|Height')"
+echo "ok: main window shown ($(echo "$geometry_before" | tr -s ' \n' ' '))"
+
+"$bin" >"$work/second.log" 2>&1 &
+second=$!
+pids+=("$second")
+wait_for "Quorvis" 1 60 || fail "the second copy did not say it is already running"
+[ "$(windows "Quorvis v1.0" | wc -l)" -eq 1 ] || fail "the second copy showed a window of its own"
+box="$(windows "Quorvis")"
+xdotool windowfocus --sync "$box" key Return
+for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$second" 2>/dev/null && fail "the second copy did not end after its message"
+wait "$second" || fail "the second copy ended with status $?: $(cat "$work/second.log")"
+echo "ok: second copy refused to start and ended"
+kill -0 "$first" 2>/dev/null || fail "the first copy ended"
+[ "$(xwininfo -id "$main_id" | grep -E 'Absolute|Width|Height')" = "$geometry_before" ] || fail "the first copy's window moved"
+echo "ok: first copy untouched"
+
+kill -9 "$first"
+wait "$first" 2>/dev/null || true
+"$bin" >"$work/third.log" 2>&1 &
+third=$!
+pids+=("$third")
+wait_for "Quorvis v1.0" 1 60 || fail "a start after a killed copy did not show its main window: $(cat "$work/third.log")"
+[ "$(windows "Quorvis" | wc -l)" -eq 0 ] || fail "a start after a killed copy said it is already running"
+echo "ok: a killed copy's lock was recovered"
+echo "1 passed, 0 failed"
