@@ -18,7 +18,7 @@ export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLA
 unset WAYLAND_DISPLAY
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"
@@ -38,7 +38,7 @@ wait_for() { # title, count, seconds
 "$bin" >"$work/first.log" 2>&1 &
 first=$!
 pids+=("$first")
-wait_for "Quorvis v1.0" 1 60 || fail "the main window did not appear"
+wait_for "Quorvis v1.0" 1 120 || fail "the main window did not appear: $(cat "$work/first.log")"
 main_id="$(windows "Quorvis v1.0")"
 geometry_before="$(xwininfo -id "$main_id" | grep -E 'Absolute|Width|Height')"
 echo "ok: main window shown ($(echo "$geometry_before" | tr -s ' \n' ' '))"
