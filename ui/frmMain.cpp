@@ -213,7 +213,8 @@ bool frmMain::txtName_KeyPress(QKeyEvent *event)
     }
     if (alt && !control)
         return false; // menu access keys are not typed characters
-    if (typed.isEmpty())
+    // Backspace and carriage return pass on unchanged, however they arrive.
+    if (typed.isEmpty() || typed == QLatin1String("\b") || typed == QLatin1String("\r"))
         return false;
     const QString accepted = acceptedNameText(typed);
     if (accepted.isNull()) {
