@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setDesktopFileName(QStringLiteral("quorvis"));
+    QApplication::setDesktopFileName(QStringLiteral("example.pellmark.quorvis"));
 
     Program program;
     if (!program.StartProgram())

@@ -1,1 +1,60 @@
 # Installation and packaging rules.
+#
+# On Linux the program installs as a freedesktop citizen: the executable in bin/, a desktop entry, its icon in
+# the hicolor theme at every size the artwork comes in, and AppStream metadata for software centres. CPack
+# turns the same install tree into a Debian package whose dependencies dpkg-shlibdeps works out from the
+# executable, so a package made from a sanitizer build would pull in the sanitizer runtimes: make packages
+# from a Release build.
+
+# Reverse DNS of the product site; the desktop file, the AppStream component and the name the program gives
+# the desktop (QApplication::setDesktopFileName) all use it.
+set(QUORVIS_APP_ID "example.pellmark.quorvis")
+set(QUORVIS_RELEASE_DATE "2026-12-07")
+
+# qt_standard_project_setup() gives installed programs a $ORIGIN/../lib search path for libraries shipped
+# beside them; Quorvis ships none and installs under /usr, where such a path has no business.
+set_target_properties(quorvis PROPERTIES INSTALL_RPATH "")
+install(TARGETS quorvis
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    BUNDLE DESTINATION .
+)
+
+if(UNIX AND NOT APPLE)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/${QUORVIS_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+    foreach(size IN LISTS QUORVIS_ICON_SIZES)
+        install(FILES ${QUORVIS_RESOURCE_DIR}/icons/quorvis-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME quorvis.png)
+    endforeach()
+
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/${QUORVIS_APP_ID}.metainfo.xml.in
+        ${PROJECT_BINARY_DIR}/packaging/${QUORVIS_APP_ID}.metainfo.xml @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/${QUORVIS_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+    set(CPACK_GENERATOR DEB)
+    set(CPACK_PACKAGE_NAME quorvis)
+    set(CPACK_PACKAGE_VENDOR Pellmark)
+    set(CPACK_PACKAGE_CONTACT "Pellmark <support@pellmark.example>")
+    set(CPACK_PACKAGE_HOMEPAGE_URL "${ProductSiteAddress}")
+    set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find your nadir sign, the zodiac sign of home and family")
+    # One line per control-file line, short enough for a terminal.
+    string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+        "Quorvis tells you your nadir sign: the zodiac sign at the lowest point of"
+        "your horoscope, which it reads as the sign of home, family and inner"
+        "security. Type your name, pick your date of birth and the two-hour slot"
+        "in which you were born, and it shows your nadir sign with a picture and"
+        "a short reading.")
+    set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    set(CPACK_STRIP_FILES ON)
+
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Pellmark <support@pellmark.example>")
+    set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+    set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+
+    include(CPack)
+endif()
