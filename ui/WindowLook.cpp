@@ -55,7 +55,10 @@ void SizeLabelToText(QLabel *label)
 
 void PrepareWindow(QWidget *window)
 {
-    window->setWindowFlags((window->windowFlags() & Qt::WindowStaysOnTopHint) | Qt::Window |
+    // Dialogs stay dialogs; everything else becomes a plain top-level window.
+    const Qt::WindowFlags type =
+        (window->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog ? Qt::Dialog : Qt::Window;
+    window->setWindowFlags((window->windowFlags() & Qt::WindowStaysOnTopHint) | type |
                            Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
     window->setWindowIcon(ProgramIcon());

@@ -1,5 +1,6 @@
 // The About window: program name and version, what the nadir stands for, and two link labels.
-// Created for each opening and shown modally over the window that opened it.
+// Created for each opening and shown modally over the window that opened it; OK, Enter, Esc and the close box
+// all close it the same way.
 #pragma once
 
 #include <QDialog>

@@ -1,11 +1,25 @@
-// The refer-a-friend request: checks the stored referral values and opens the referral page with them.
+// The refer-a-friend request. The promotion window stores the five trimmed field texts as the current
+// referral and checks the two e-mail addresses; TellAFriend then refuses a value that is empty or still its
+// field's prompt, and otherwise opens the referral page on the maker's site with the five values as query
+// items.
+//
+// Every value is percent-encoded (UTF-8) on its way into the address, so that the page decodes exactly what
+// the user typed: "&", "=", "#", "+", "?", line breaks and letters outside ASCII included.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class QWidget;
 
 namespace modTellAFriend {
+
+// The prompts the fields start with; a value equal to its prompt counts as not filled in.
+inline constexpr char PromptName[] = "Your Name";
+inline constexpr char PromptEmail[] = "Your Email Address";
+inline constexpr char PromptMessage[] = "Your Message";
+inline constexpr char PromptFriendName[] = "Friend's Name";
+inline constexpr char PromptFriendEmail[] = "Friend's Email Address";
 
 struct Referral
 {
@@ -15,5 +29,21 @@ struct Referral
     QString friendName;
     QString friendEmail;
 };
+
+// Removes leading and trailing spaces (only U+0020: tabs and line breaks stay).
+QString TrimSpaces(const QString &text);
+
+// The check of the two e-mail addresses that the form makes before TellAFriend: the message to show, or an
+// empty text when both pass.
+QString EmailProblem(const Referral &referral);
+
+// TellAFriend's own checks of the five values in order: the message to show, or an empty text.
+QString ReferralProblem(const Referral &referral);
+
+// The full, percent-encoded address of the referral request.
+QByteArray BuildReferralAddress(const Referral &referral);
+
+// Shows the first problem of `referral` in a message box over `parent`, or else opens the request.
+void TellAFriend(QWidget *parent, const Referral &referral);
 
 } // namespace modTellAFriend
