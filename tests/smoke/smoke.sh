@@ -7,7 +7,10 @@ bin="$1"
 work="$(mktemp -d)"
 pids=()
 cleanup() {
-    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do
+        kill -9 "$p" 2>/dev/null || true
+        { wait "$p"; } 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
