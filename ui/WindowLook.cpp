@@ -11,9 +11,12 @@
 
 QIcon ProgramIcon()
 {
+    // Qt decodes every size added here at start-up and sends them all to the window system with each window,
+    // so only the sizes a title bar or task bar draws (64 being 32 at scale 2); desktops take the larger ones
+    // from the installed theme icon.
     static const QIcon icon = [] {
         QIcon i;
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        for (int size : {16, 24, 32, 48, 64})
             i.addFile(QStringLiteral(":/icons/quorvis-%1.png").arg(size), QSize(size, size));
         return i;
     }();

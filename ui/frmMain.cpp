@@ -75,14 +75,19 @@ QLabel *frmMain::fullBrandLabel() const { return ui->lblFullBrand; }
 
 void frmMain::Form_Load()
 {
+    QStringList months, days, years, slots;
     for (std::string_view month : quorvis::MonthNames)
-        ui->cmbMonth->addItem(toQString(month));
+        months << toQString(month);
     for (int day = 1; day <= quorvis::DaysInList; ++day)
-        ui->cmbDate->addItem(QString::number(day));
+        days << QString::number(day);
     for (int year = quorvis::FirstYear; year <= quorvis::LastYear; ++year)
-        ui->cmbYear->addItem(QString::number(year));
+        years << QString::number(year);
     for (std::string_view slot : quorvis::TimeSlots)
-        ui->cmbTime->addItem(toQString(slot));
+        slots << toQString(slot);
+    ui->cmbMonth->addItems(months);
+    ui->cmbDate->addItems(days);
+    ui->cmbYear->addItems(years);
+    ui->cmbTime->addItems(slots);
 
     ui->cmbDate->setCurrentIndex(0);
     ui->cmbMonth->setCurrentIndex(0);

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Start-up and reading benchmark. Installs what is missing, builds a Release tree with the benchmark programs,
+# starts a virtual X display (Xvfb) and runs:
+#   - the start-up benchmark: Quorvis and a bare Qt window of the same size, interleaved, RUNS times each,
+#     timed from the spawn to the main window's MapNotify, with the peak resident memory of each run;
+#   - the reading benchmark: READINGS readings in-process, timed from the find button's click to the shown
+#     result window.
+# With --valgrind it also runs one scripted session of the program under valgrind's memcheck.
+#
+#   scripts/bench.sh [RUNS] [--readings N] [--platform xcb|offscreen] [--valgrind]
+#
+# BENCH_BUILD_DIR chooses the build directory (default: build-bench/ in the repository).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+runs=30
+readings=1000
+platform=xcb
+valgrind=0
+while (($#)); do
+    case "$1" in
+    --readings) readings="$2"; shift 2 ;;
+    --platform) platform="$2"; shift 2 ;;
+    --valgrind) valgrind=1; shift ;;
+    -h | --help) sed -n '2,12p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    [0-9]*) runs="$1"; shift ;;
+    *) echo "bench.sh: unknown argument: $1" >&2; exit 2 ;;
+    esac
+done
+
+# shellcheck source=deps.sh
+source "$root/scripts/deps.sh"
+extra=(libx11-dev)
+((valgrind)) && extra+=(valgrind)
+quorvis_install_deps "${extra[@]}"
+
+build="${BENCH_BUILD_DIR:-$root/build-bench}"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVIS_BUILD_BENCH=ON \
+    -DQUORVIS_BUILD_TESTS=OFF -DQUORVIS_SANITIZE=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)" --target quorvis bench_bare bench_startup bench_reading bench_session >&2
+
+work="$(mktemp -d)"
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A settings store that already holds today's date, so the update reminder asks nothing; the runtime
+# directory (the single-copy lock) is made afresh for every run by bench_startup.
+mkdir -p "$work/config/quorvis" "$work/runtime"
+chmod 700 "$work/runtime"
+printf '[Settings]\nDuration=%s\n' "$(date +%F)" >"$work/config/quorvis/quorvis.conf"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8 LANG=C.UTF-8
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_STYLE_OVERRIDE
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "bench.sh: Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
+DISPLAY=":$(head -1 "$work/display")"
+export DISPLAY
+
+cpu="$(lscpu | sed -n 's/^Model name: *//p' | head -1)"
+echo
+echo "## Quorvis benchmark, $(date -u '+%Y-%m-%d %H:%M UTC')"
+echo
+echo "| machine | |"
+echo "|---|---|"
+echo "| CPU | $cpu, $(nproc) cores$(lscpu | grep -q '^Hypervisor vendor' && echo " (virtual machine)") |"
+echo "| memory | $(free -h | awk '/^Mem:/ {print $2}') |"
+# shellcheck source=/dev/null
+echo "| system | $(. /etc/os-release && echo "$PRETTY_NAME"), kernel $(uname -r) |"
+echo "| Qt | $(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || echo unknown), Release build, Xvfb 1280x1024x24, no window manager |"
+echo
+echo "### Start-up: spawn to main window mapped, peak resident memory ($runs runs each, interleaved, 2 warm-up rounds)"
+echo
+# Each run's runtime directory (its lock) goes on a tmpfs, as a desktop session's does, where there is one.
+runtime_base="${TMPDIR:-/tmp}"
+[ -d /dev/shm ] && [ -w /dev/shm ] && runtime_base=/dev/shm
+startup_status=0
+"$build/bench/bench_startup" --runs "$runs" --warmup 2 --settle-ms 300 --runtime-base "$runtime_base" \
+    --csv "$build/bench-startup.csv" --log "$build/bench-startup-programs.log" \
+    --program quorvis "Quorvis v1.0" "$build/app/quorvis" \
+    --program bare bench_bare "$build/bench/bench_bare" || startup_status=$?
+echo
+echo "Ratios are Quorvis / bare (targets: 1.15 or less for both). Each run's figures: $build/bench-startup.csv"
+echo
+echo "### Reading: click on the find button to the result window shown ($readings readings, $platform)"
+echo
+reading_status=0
+QT_QPA_PLATFORM="$platform" "$build/bench/bench_reading" "$readings" || reading_status=$?
+
+valgrind_status=0
+if ((valgrind)); then
+    echo
+    echo "### One session under valgrind memcheck (start-up, reading, Back, reading, About, promotion, Exit)"
+    echo
+    valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite --errors-for-leak-kinds=definite \
+        --child-silent-after-fork=yes --num-callers=40 --log-file="$build/bench-valgrind.log" \
+        "$build/bench/bench_session" 2>"$work/session.err" || valgrind_status=$?
+    sed 's/^/    /' "$work/session.err"
+    grep -E 'ERROR SUMMARY|definitely lost:|indirectly lost:|possibly lost:' "$build/bench-valgrind.log" |
+        sed 's/^==[0-9]*== */    /'
+    # Leaks in the system's libraries (fontconfig, glib, D-Bus) are not ours; count those that pass through
+    # the program's own code.
+    own="$(awk '/are definitely lost/ {inrec=1; hit=0; next}
+                inrec && /^==[0-9]+== *$/ {if (hit) n++; inrec=0; next}
+                inrec && /(frm[A-Z][A-Za-z]*|Ui_frm|Program::|modHelp|modTellAFriend|SignImageList|LinkLabel|WindowLook|PrepareWindow|ProgramIcon|quorvis::)/ {hit=1}
+                END {print n+0}' "$build/bench-valgrind.log")"
+    echo "    definitely lost blocks allocated through Quorvis code: $own"
+    ((own == 0)) || valgrind_status=1
+    echo "Full report: $build/bench-valgrind.log"
+fi
+
+if ((startup_status || reading_status || valgrind_status)); then
+    echo "bench.sh: a benchmark failed (start-up $startup_status, reading $reading_status, valgrind $valgrind_status)" >&2
+    exit 1
+fi
