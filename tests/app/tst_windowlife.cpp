@@ -6,7 +6,6 @@
 #include "frmMain.h"
 #include "frmPromotion.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -23,8 +22,7 @@ private:
     void read()
     {
         frmMain *main = program->existingMainWindow();
-        main->findChild<QLineEdit *>("txtName")->setText(QStringLiteral("A"));
-        main->findChild<QPushButton *>("cmdProceed")->click();
+        askForReading(main);
         QVERIFY(program->existingDisplayWindow()->isVisible());
     }
     // Runs `step` inside the application's event loop; true when the step ended it (the program's shutdown).

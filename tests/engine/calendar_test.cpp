@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <limits>
+#include <ostream>
 
 using namespace quorvis;
 
@@ -89,6 +90,12 @@ struct DateCase
     int day, month, year;
     BirthDetailsProblem problem;
 };
+
+// How a failure names the case, instead of its bytes.
+void PrintTo(const DateCase &c, std::ostream *os)
+{
+    *os << c.day << '/' << c.month << '/' << c.year;
+}
 
 class NamedDates : public testing::TestWithParam<DateCase>
 {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -82,6 +83,12 @@ struct KeyCase
     const char *key;
     const char *rising;
 };
+
+// How a failure names the case, instead of its bytes.
+void PrintTo(const KeyCase &c, std::ostream *os)
+{
+    *os << '"' << c.key << '"';
+}
 
 class KnownKeys : public testing::TestWithParam<KeyCase>
 {

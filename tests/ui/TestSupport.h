@@ -1,13 +1,30 @@
-// Helpers shared by the window tests: answering modal message boxes and catching opened pages.
+// Helpers shared by the window tests: finding controls, answering message boxes and catching opened pages.
 #pragma once
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
+
+// The control `name` under `root`. A test cannot go on without it, so a missing one stops the run by name.
+template <typename T = QWidget> T *childOf(const QObject *root, const char *name)
+{
+    T *w = root->findChild<T *>(QLatin1String(name));
+    if (!w)
+        qFatal("no control %s under %s", name, qPrintable(root->objectName()));
+    return w;
+}
+
+// Asks the main window for a reading as a user would, with the shortest name it accepts.
+inline void askForReading(QWidget *mainWindow)
+{
+    childOf<QLineEdit>(mainWindow, "txtName")->setText(QStringLiteral("A"));
+    childOf<QPushButton>(mainWindow, "cmdProceed")->click();
+}
 
 struct SeenMessage
 {

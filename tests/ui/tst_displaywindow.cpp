@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QtTest>
@@ -22,13 +21,7 @@ private:
     std::unique_ptr<Program> program;
     frmDisplay *display = nullptr;
 
-    template <typename T> T *child(const char *name) const
-    {
-        T *w = display->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    template <typename T> T *child(const char *name) const { return childOf<T>(display, name); }
     bool backToMain() const
     {
         return !program->existingDisplayWindow() && program->existingMainWindow() &&
@@ -48,8 +41,7 @@ private Q_SLOTS:
         program = std::make_unique<Program>();
         frmMain &main = program->mainWindow();
         main.show();
-        main.findChild<QLineEdit *>("txtName")->setText(QStringLiteral("A"));
-        main.findChild<QPushButton *>("cmdProceed")->click();
+        askForReading(&main);
         display = program->existingDisplayWindow();
         QVERIFY(display && display->isVisible());
         display->activateWindow();

@@ -8,9 +8,7 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QStyleFactory>
 #include <QtTest>
 
@@ -31,8 +29,7 @@ private:
         main.show();
         if (which == QLatin1String("main"))
             return &main;
-        main.findChild<QLineEdit *>("txtName")->setText(QStringLiteral("A"));
-        main.findChild<QPushButton *>("cmdProceed")->click();
+        askForReading(&main);
         return program->existingDisplayWindow();
     }
 

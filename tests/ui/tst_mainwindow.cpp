@@ -25,13 +25,7 @@ private:
     std::unique_ptr<Program> program;
     frmMain *main = nullptr;
 
-    template <typename T> T *child(const char *name) const
-    {
-        T *w = main->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    template <typename T> T *child(const char *name) const { return childOf<T>(main, name); }
     QLineEdit *name() const { return child<QLineEdit>("txtName"); }
     void choose(const char *list, const QString &text) const
     {
