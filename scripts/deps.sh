@@ -8,7 +8,7 @@ QUORVIS_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev
     xvfb xauth x11-utils xdotool
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream dpkg-dev file
 )
 

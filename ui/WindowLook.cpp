@@ -2,6 +2,7 @@
 
 #include "SiteAddresses.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -24,6 +25,19 @@ QIcon ProgramIcon()
 }
 
 namespace {
+// The forms are laid out for Verdana, which most Linux desktops lack. Its usual stand-in there is a little
+// wider, enough to cut off the ends of texts that fit their boxes by design, so prefer a face no wider than it.
+void preferNarrowStandIns()
+{
+    static const bool done = [] {
+        if (!QFontDatabase::hasFamily(QStringLiteral("Verdana")))
+            QFont::insertSubstitutions(QStringLiteral("Verdana"),
+                                       {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 // Designer stores whole point sizes only; the forms keep the exact size in a dynamic property.
 void applyFractionalPointSize(QWidget *widget)
 {
@@ -58,6 +72,7 @@ void SizeLabelToText(QLabel *label)
 
 void PrepareWindow(QWidget *window)
 {
+    preferNarrowStandIns();
     // Dialogs stay dialogs; everything else becomes a plain top-level window.
     const Qt::WindowFlags type =
         (window->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog ? Qt::Dialog : Qt::Window;
