@@ -197,12 +197,15 @@ inline QColor pixelAt(const QImage &shot, int x, int y)
 // top-left corner is `box`; empty when it shows it.
 inline QString iconDrawnMismatch(const QImage &shot, QPoint box)
 {
-    const QImage icon = ProgramIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    // The icon as drawn for the shot's scale: at 2 the window shows the 64-pixel picture.
+    const qreal dpr = shot.devicePixelRatio();
+    const QImage icon =
+        ProgramIcon().pixmap(QSize(32, 32), dpr).toImage().convertToFormat(QImage::Format_ARGB32);
     const QPoint inner = box + QPoint(1, 1);
     QStringList lines;
     for (int y = 0; y < 32; y += 4)
         for (int x = 0; x < 32; x += 4) {
-            const QColor want = icon.pixelColor(x, y);
+            const QColor want = icon.pixelColor(qRound(x * dpr), qRound(y * dpr));
             const QColor seen = pixelAt(shot, inner.x() + x, inner.y() + y);
             if (want.alpha() == 255 && seen != want)
                 lines << QStringLiteral("icon pixel (%1, %2) is %3, not %4")

@@ -306,9 +306,12 @@ private Q_SLOTS:
                  QStringLiteral("You will overdo things for your family. Even if you are not in a physical or mental "
                                 "position to help people, you will never give up. Family will not mean a normal life "
                                 "but something different."));
-        const QPixmap shown = program->existingDisplayWindow()->findChild<QLabel *>("picSign")->pixmap();
-        QCOMPARE(shown.toImage(), SignImageList::picture(11).toImage());
-        QCOMPARE(shown.size(), QSize(200, 200));
+        // Picture 11, drawn for the screen's scale (the 400-pixel one on a high-dpi screen).
+        frmDisplay *display = program->existingDisplayWindow();
+        const QPixmap shown = display->findChild<QLabel *>("picSign")->pixmap();
+        QCOMPARE(shown.toImage(), SignImageList::picture(11, display->devicePixelRatioF()).toImage());
+        QCOMPARE(shown.deviceIndependentSize().toSize(), QSize(200, 200));
+        QCOMPARE(shown.size(), QSize(200, 200) * (display->devicePixelRatioF() > 1 ? 2 : 1));
     }
 
     void enterOnTheCoveredExitButtonClosesTheWindow()
@@ -356,7 +359,7 @@ private Q_SLOTS:
         QVERIFY(resultText("lblNadirDesc").startsWith(QLatin1String("You will believe in nourishing")));
         const QImage second =
             program->existingDisplayWindow()->findChild<QLabel *>("picSign")->pixmap().toImage();
-        QCOMPARE(second, SignImageList::picture(2).toImage());
+        QCOMPARE(second, SignImageList::picture(2, program->existingDisplayWindow()->devicePixelRatioF()).toImage());
         QVERIFY(second != firstPicture);
     }
 };
