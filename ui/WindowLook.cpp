@@ -12,12 +12,12 @@
 
 QIcon ProgramIcon()
 {
-    // Qt decodes every size added here at start-up and sends them all to the window system with each window,
-    // so only the sizes a title bar or task bar draws (64 being 32 at scale 2); desktops take the larger ones
-    // from the installed theme icon.
+    // Qt decodes every size added here and sends them all to the window system with each window, so only the
+    // sizes a title bar or task bar draws (64 being 32 at scale 2); desktops take the larger ones from the
+    // installed theme icon.
     static const QIcon icon = [] {
         QIcon i;
-        for (int size : {16, 24, 32, 48, 64})
+        for (int size : {16, 32, 64})
             i.addFile(QStringLiteral(":/icons/quorvis-%1.png").arg(size), QSize(size, size));
         return i;
     }();
@@ -79,7 +79,10 @@ void PrepareWindow(QWidget *window)
     window->setWindowFlags((window->windowFlags() & Qt::WindowStaysOnTopHint) | type |
                            Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
-    window->setWindowIcon(ProgramIcon());
+    // The icon's pictures are decoded and handed to the window system only once the event loop is free
+    // again: a window appears sooner without them, and its title bar takes the icon a moment later.
+    QMetaObject::invokeMethod(
+        window, [window] { window->setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
     applyFractionalPointSize(window);
     const QList<QWidget *> children = window->findChildren<QWidget *>();
     for (QWidget *child : children)

@@ -171,7 +171,7 @@ void AboutTest::window()
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(about.isModal());
-    QVERIFY(!about.windowIcon().availableSizes().isEmpty());
+    QTRY_VERIFY(!about.windowIcon().availableSizes().isEmpty());
     QCOMPARE(about.palette().color(QPalette::Window), QColor(0x3E1894));
     QCOMPARE(about.font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(about.font().pointSizeF(), 8.25);

@@ -105,7 +105,7 @@ private Q_SLOTS:
         QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w->windowFlags() & Qt::WindowCloseButtonHint);
-        QVERIFY(!w->windowIcon().isNull());
+        QTRY_VERIFY(!w->windowIcon().isNull()); // set once the event loop runs
         QCOMPARE(w->centralWidget()->palette().color(QPalette::Window), QColor("#3E1894"));
         QVERIFY(w->centralWidget()->autoFillBackground());
         const QRect screen = w->screen()->availableGeometry();

@@ -107,7 +107,7 @@ void PromotionTest::window()
     QCOMPARE(promotion.size(), QSize(741, 315));
     QCOMPARE(promotion.minimumSize(), promotion.maximumSize());
     QVERIFY(!promotion.findChild<QMenuBar *>());
-    QVERIFY(!promotion.windowIcon().availableSizes().isEmpty());
+    QTRY_VERIFY(!promotion.windowIcon().availableSizes().isEmpty());
     QCOMPARE(promotion.palette().color(QPalette::Window), QColor(0xFFFFFF));
     QCOMPARE(promotion.font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(promotion.font().pointSizeF(), 8.25);
