@@ -48,7 +48,8 @@ bool Program::StartProgram()
         ExitProgram();
         return false;
     }
-    m_random.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() ^ QCoreApplication::applicationPid()));
+    m_random.seed(
+        static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() ^ QCoreApplication::applicationPid()));
     CheckUpdateReminder();
     mainWindow().show();
     CoBrand_Randomize();

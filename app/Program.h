@@ -1,8 +1,8 @@
 // The life of the program: start-up (single copy, update reminder, main window, advert choice), the registry
 // of loaded windows, and the shutdown that unloads them all.
 //
-// Windows are created on first use and stay loaded, shown or hidden, until they are unloaded (closed). Closing
-// the main or the result window brings up the promotion window; closing that one ends the program.
+// Windows are created on first use and stay loaded, shown or hidden, until they are unloaded (closed).
+// Closing the main or the result window brings up the promotion window; closing that one ends the program.
 #pragma once
 
 #include "ProgramHost.h"
@@ -31,10 +31,10 @@ public:
     // What the program takes from its surroundings; tests replace these.
     struct Environment
     {
-        std::function<QDate()> today;               // default: the system clock's date
-        std::function<int(int, int)> random;        // default: a generator seeded from the clock
-        QString settingsFile;                       // default: the per-user native settings store
-        QString lockFile;                           // default: per user, in the runtime directory
+        std::function<QDate()> today;        // default: the system clock's date
+        std::function<int(int, int)> random; // default: a generator seeded from the clock
+        QString settingsFile;                // default: the per-user native settings store
+        QString lockFile;                    // default: per user, in the runtime directory
     };
 
     Program();

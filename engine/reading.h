@@ -58,10 +58,7 @@ inline constexpr std::string_view MsgFebruary = "Please Enter Correct Date Or Mo
 inline constexpr std::string_view MsgThirtyDayMonth = "Please Enter Correct Date Or Month !";
 
 // Gregorian leap year: divisible by 4, except century years not divisible by 400.
-constexpr bool IsLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+constexpr bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // Checks, in order: name not empty, February day, day 31 of a thirty-day month.
 // dayPosition and monthPosition are list positions counted from 0.
@@ -89,7 +86,7 @@ struct NadirRow
 {
     std::string_view risingSign;
     std::string_view nadirSign;
-    int pictureNumber;           // 1..12, the nadir sign's place in zodiac order
+    int pictureNumber;            // 1..12, the nadir sign's place in zodiac order
     std::string_view pictureName; // "aries.jpg" .. "pisces.jpg"
 };
 

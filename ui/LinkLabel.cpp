@@ -2,10 +2,7 @@
 
 #include <QMouseEvent>
 
-LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
-{
-    setCursor(Qt::PointingHandCursor);
-}
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) { setCursor(Qt::PointingHandCursor); }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
 {

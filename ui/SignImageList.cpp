@@ -7,7 +7,8 @@ QString SignImageList::pictureName(int position)
     if (position < 1 || position > Count)
         return {};
     const std::string_view sign = quorvis::ZodiacSigns[static_cast<std::size_t>(position - 1)];
-    return QString::fromLatin1(sign.data(), static_cast<qsizetype>(sign.size())).toLower() + QLatin1String(".jpg");
+    return QString::fromLatin1(sign.data(), static_cast<qsizetype>(sign.size())).toLower() +
+           QLatin1String(".jpg");
 }
 
 QPixmap SignImageList::picture(int position, qreal devicePixelRatio)

@@ -26,13 +26,14 @@ QIcon ProgramIcon()
 
 namespace {
 // The forms are laid out for Verdana, which most Linux desktops lack. Its usual stand-in there is a little
-// wider, enough to cut off the ends of texts that fit their boxes by design, so prefer a face no wider than it.
+// wider, enough to cut off the ends of texts that fit their boxes by design, so prefer a face no wider than
+// it.
 void preferNarrowStandIns()
 {
     static const bool done = [] {
         if (!QFontDatabase::hasFamily(QStringLiteral("Verdana")))
-            QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                                       {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+            QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans Condensed"),
+                                                                   QStringLiteral("DejaVu Sans")});
         return true;
     }();
     Q_UNUSED(done);
@@ -108,7 +109,8 @@ void CentreOnScreen(QWidget *window)
 
 QString BoardAdvertText()
 {
-    return QStringLiteral("The most popular online discussion board and the best resource for astrology and the "
-                          "occult on the Internet. Visit %1 Now")
+    return QStringLiteral(
+               "The most popular online discussion board and the best resource for astrology and the "
+               "occult on the Internet. Visit %1 Now")
         .arg(QLatin1String(MakerSiteHost));
 }

@@ -11,8 +11,8 @@ class QWidget;
 // The program icon in all the sizes it is drawn in.
 QIcon ProgramIcon();
 
-// Gives `window` the shared look: title-bar buttons, icon, fonts at the fractional point sizes recorded in the
-// form (dynamic property "fontPointSize"), a fixed size and a place in the middle of its screen.
+// Gives `window` the shared look: title-bar buttons, icon, fonts at the fractional point sizes recorded in
+// the form (dynamic property "fontPointSize"), a fixed size and a place in the middle of its screen.
 void PrepareWindow(QWidget *window);
 
 // Gives a label the width of its text; a centred label keeps its centre, any other its left edge.

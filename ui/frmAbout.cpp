@@ -22,17 +22,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::f
 frmAbout::~frmAbout() = default;
 
 // Closing goes through the close handling, as Esc and the close box do.
-void frmAbout::cmdOK_Click()
-{
-    close();
-}
+void frmAbout::cmdOK_Click() { close(); }
 
-void frmAbout::Label5_Click()
-{
-    modHelp::OpenFullyBrandedPage();
-}
+void frmAbout::Label5_Click() { modHelp::OpenFullyBrandedPage(); }
 
-void frmAbout::lblHomePage_Click()
-{
-    modHelp::OpenHomePage();
-}
+void frmAbout::lblHomePage_Click() { modHelp::OpenHomePage(); }

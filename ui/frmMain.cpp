@@ -105,7 +105,8 @@ void frmMain::cmdProceed_Click()
         static_cast<std::int16_t>(ui->cmbMonth->currentIndex()), ui->cmbYear->currentText().toInt());
     if (!check.ok()) {
         const bool nameMissing = check.problem == quorvis::BirthDetailsProblem::MissingName;
-        ShowMessage(this, toQString(check.message), nameMissing ? QMessageBox::NoIcon : QMessageBox::Information);
+        ShowMessage(this, toQString(check.message),
+                    nameMissing ? QMessageBox::NoIcon : QMessageBox::Information);
         if (nameMissing)
             ui->txtName->setFocus();
         return;

@@ -114,15 +114,9 @@ void frmPromotion::Check1_Click()
     modHelp::OpenHomePage();
 }
 
-void frmPromotion::lblGoToHome_Click()
-{
-    modHelp::OpenSoftwaresPage();
-}
+void frmPromotion::lblGoToHome_Click() { modHelp::OpenSoftwaresPage(); }
 
-void frmPromotion::cmdClose_Click()
-{
-    m_host.ExitProgram();
-}
+void frmPromotion::cmdClose_Click() { m_host.ExitProgram(); }
 
 void frmPromotion::cmdSubmit_Click()
 {
@@ -178,10 +172,7 @@ void frmPromotion::Field_LostFocus(QWidget *field)
         setFieldText(field, prompt(field));
 }
 
-void frmPromotion::EmailField_KeyPress(QWidget *field)
-{
-    refuseSpace(field);
-}
+void frmPromotion::EmailField_KeyPress(QWidget *field) { refuseSpace(field); }
 
 void frmPromotion::EmailField_InputMethod(QWidget *field, QInputMethodEvent *event)
 {

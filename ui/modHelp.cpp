@@ -9,10 +9,7 @@
 namespace modHelp {
 
 namespace {
-void open(const char *base, const char *path)
-{
-    OpenAddress(QString::fromUtf8(base) + QLatin1String(path));
-}
+void open(const char *base, const char *path) { OpenAddress(QString::fromUtf8(base) + QLatin1String(path)); }
 } // namespace
 
 void OpenAddress(const QString &encodedAddress)

@@ -14,8 +14,9 @@ int main(int argc, char *argv[])
 
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("bench_bare"));
-    window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"), &app,
-                                                                    &QApplication::quit);
+    window.menuBar()
+        ->addMenu(QStringLiteral("&File"))
+        ->addAction(QStringLiteral("E&xit"), &app, &QApplication::quit);
     auto *central = new QWidget;
     central->setFixedSize(524, 362);
     window.setCentralWidget(central);

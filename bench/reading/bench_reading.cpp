@@ -34,7 +34,7 @@
 
 namespace {
 
-const char *const Names[] = {"ANN",        "JOHN SMITH", "MARIA",    "LEE",         "A",
+const char *const Names[] = {"ANN",        "JOHN SMITH", "MARIA",    "LEE",        "A",
                              "ROBERT KAY", "SAM",        "OLIVIA R", "PETER PAUL", "Z"};
 
 template <typename T> T *child(QWidget *window, const char *name)
@@ -204,10 +204,11 @@ int main(int argc, char *argv[])
     std::printf("| shown | %.0f | %.0f | %.0f | %.0f |\n", shown.median, shown.p90, shown.max, shown.mean);
     std::printf("| shown and drawn | %.0f | %.0f | %.0f | %.0f |\n", drawn.median, drawn.p90, drawn.max,
                 drawn.mean);
-    std::printf("resident memory after the first reading %ld KiB, after all %ld KiB (growth %+ld KiB; %+ld KiB "
-                "once Qt's pixmap cache, bounded at %d KiB, is emptied)\n",
-                rssAfterFirst, rssAfterAll, rssAfterAll - rssAfterFirst, rssWithoutPixmapCache - rssAfterFirst,
-                QPixmapCache::cacheLimit());
+    std::printf(
+        "resident memory after the first reading %ld KiB, after all %ld KiB (growth %+ld KiB; %+ld KiB "
+        "once Qt's pixmap cache, bounded at %d KiB, is emptied)\n",
+        rssAfterFirst, rssAfterAll, rssAfterAll - rssAfterFirst, rssWithoutPixmapCache - rssAfterFirst,
+        QPixmapCache::cacheLimit());
     for (const auto &[text, count] : messages())
         std::printf("Qt said %d time(s): %s\n", count, qPrintable(text));
     if (failures || refused) {

@@ -92,8 +92,8 @@ int main(int argc, char *argv[])
 
     QTimer::singleShot(0, &app, [&] {
         settle();
-        step("start-up shows the main window", program.existingMainWindow() && program.mainWindow().isVisible(),
-             failures);
+        step("start-up shows the main window",
+             program.existingMainWindow() && program.mainWindow().isVisible(), failures);
 
         read(program, "ANN LEE", 21, 3, 1990, 0);
         frmDisplay *display = program.existingDisplayWindow();

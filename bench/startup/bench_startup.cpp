@@ -7,10 +7,10 @@
 // the process's peak resident memory (VmHWM) is read from /proc, and it is ended with SIGTERM and reaped.
 //
 // Programs are run interleaved (A, B, A, B, ...) so that drift of the machine touches all of them alike; the
-// first --warmup rounds fill the page cache and are not counted. Every run gets an empty XDG_RUNTIME_DIR of its
-// own (under --runtime-base, default $TMPDIR or /tmp; a desktop's runtime directory is a tmpfs, so give one
-// for figures like a user's), so a single-copy lock left by the previous, killed run is never in the way. The
-// last program given is the baseline that the others are compared with.
+// first --warmup rounds fill the page cache and are not counted. Every run gets an empty XDG_RUNTIME_DIR of
+// its own (under --runtime-base, default $TMPDIR or /tmp; a desktop's runtime directory is a tmpfs, so give
+// one for figures like a user's), so a single-copy lock left by the previous, killed run is never in the way.
+// The last program given is the baseline that the others are compared with.
 //
 //   bench_startup [--runs N] [--warmup K] [--settle-ms MS] [--timeout-s S] [--csv FILE] [--log FILE]
 //                 [--runtime-base DIR] --program LABEL TITLE PATH [--program LABEL TITLE PATH ...]
@@ -35,9 +35,9 @@
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <system_error>
 #include <tuple>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -56,12 +56,12 @@ struct Run
 {
     std::size_t program = 0;
     int round = 0;
-    double mapMs = 0;      // spawn to MapNotify of the main window
-    double mapCpuMs = 0;   // CPU time of all the process's threads up to that MapNotify
-    long hwmKiB = 0;       // VmHWM after settling
-    long rssKiB = 0;       // VmRSS after settling
-    long maxrssKiB = 0;    // ru_maxrss from wait4 (includes the work done while ending)
-    double cpuMs = 0;      // user + system time of the whole run, settling and ending included
+    double mapMs = 0;    // spawn to MapNotify of the main window
+    double mapCpuMs = 0; // CPU time of all the process's threads up to that MapNotify
+    long hwmKiB = 0;     // VmHWM after settling
+    long rssKiB = 0;     // VmRSS after settling
+    long maxrssKiB = 0;  // ru_maxrss from wait4 (includes the work done while ending)
+    double cpuMs = 0;    // user + system time of the whole run, settling and ending included
 };
 
 struct Options
@@ -142,8 +142,8 @@ std::optional<unsigned long> windowPid(Display *dpy, Window w, Atom netWmPid)
     unsigned long count = 0, after = 0;
     unsigned char *data = nullptr;
     std::optional<unsigned long> pid;
-    if (XGetWindowProperty(dpy, w, netWmPid, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data) ==
-            Success &&
+    if (XGetWindowProperty(dpy, w, netWmPid, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
+                           &data) == Success &&
         data && type == XA_CARDINAL && format == 32 && count == 1)
         pid = *reinterpret_cast<unsigned long *>(data);
     if (data)
@@ -181,7 +181,8 @@ double cpuMsOf(pid_t pid)
 {
     std::error_code ec;
     double ns = 0;
-    for (const auto &task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
+    for (const auto &task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
         std::ifstream stat(task.path() / "schedstat");
         double run = 0;
         if (stat >> run)
@@ -368,8 +369,8 @@ Summary summarise(const std::vector<Run> &runs, std::size_t program)
             hwm.push_back(double(r.hwmKiB));
             cpu.push_back(r.cpuMs);
         }
-    return {quantile(map, 0.5),    quantile(map, 0.0), quantile(map, 0.9), quantile(mapCpu, 0.5),
-            quantile(hwm, 0.5),    quantile(cpu, 0.5), map.size()};
+    return {quantile(map, 0.5), quantile(map, 0.0), quantile(map, 0.9), quantile(mapCpu, 0.5),
+            quantile(hwm, 0.5), quantile(cpu, 0.5), map.size()};
 }
 
 } // namespace
@@ -419,9 +420,10 @@ int main(int argc, char **argv)
 
     const std::size_t base = opt.programs.size() - 1;
     const Summary b = summarise(runs, base);
-    std::printf("| program | runs | start to window, median (ms) | min | p90 | CPU to window, median (ms) "
-                "| peak RSS (VmHWM), median (MiB) | CPU per run, median (ms) | time ratio | CPU-to-window ratio "
-                "| memory ratio |\n");
+    std::printf(
+        "| program | runs | start to window, median (ms) | min | p90 | CPU to window, median (ms) "
+        "| peak RSS (VmHWM), median (MiB) | CPU per run, median (ms) | time ratio | CPU-to-window ratio "
+        "| memory ratio |\n");
     std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (std::size_t p = 0; p < opt.programs.size(); ++p) {
         const Summary s = summarise(runs, p);

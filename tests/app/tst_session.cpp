@@ -43,7 +43,8 @@ private Q_SLOTS:
             QTest::keyClick(main->findChild<QLineEdit *>("txtName"), Qt::Key_Return);
             steps << program->existingDisplayWindow()->nadirSign();
 
-            QTest::mouseClick(program->existingDisplayWindow()->findChild<QPushButton *>("cmdBack"), Qt::LeftButton);
+            QTest::mouseClick(program->existingDisplayWindow()->findChild<QPushButton *>("cmdBack"),
+                              Qt::LeftButton);
             main->findChild<QComboBox *>("cmbTime")->setCurrentIndex(0);
             main->findChild<QPushButton *>("cmdProceed")->click();
             frmDisplay *display = program->existingDisplayWindow();
@@ -61,9 +62,9 @@ private Q_SLOTS:
             steps << (promotion->isVisible() ? QStringLiteral("promotion") : QStringLiteral("no promotion"));
 
             const std::pair<const char *, const char *> fields[] = {{"txtName", "Ann Lee"},
-                                                                   {"txtEmail", "ann@example.org"},
-                                                                   {"txtFriendName", "Bo & Co"},
-                                                                   {"txtFriendEmail", "bo@example.org"}};
+                                                                    {"txtEmail", "ann@example.org"},
+                                                                    {"txtFriendName", "Bo & Co"},
+                                                                    {"txtFriendEmail", "bo@example.org"}};
             for (const auto &[field, text] : fields) {
                 auto *edit = promotion->findChild<QLineEdit *>(QLatin1String(field));
                 edit->setFocus(Qt::TabFocusReason);
@@ -82,7 +83,8 @@ private Q_SLOTS:
         QCOMPARE(recorder.urls.size(), 2);
         const QUrlQuery query(recorder.urls.first());
         QCOMPARE(query.queryItemValue(QStringLiteral("taf4"), QUrl::FullyDecoded), QStringLiteral("Bo & Co"));
-        QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded),
+                 QStringLiteral("Your Message\r\n"));
         QCOMPARE(recorder.urls.last().toString(), QStringLiteral("https://www.pellmark.example"));
         QVERIFY(program->loadedWindows().isEmpty());
         program.reset();

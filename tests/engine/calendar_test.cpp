@@ -21,10 +21,7 @@ static_assert(MsgThirtyDayMonth.ends_with(" !") && MsgFebruary.ends_with("h!"));
 
 namespace {
 
-std::int16_t Pos(int number)
-{
-    return static_cast<std::int16_t>(number - 1);
-}
+std::int16_t Pos(int number) { return static_cast<std::int16_t>(number - 1); }
 
 BirthDetailsCheck Check(int day, int month, int year)
 {
@@ -92,10 +89,7 @@ struct DateCase
 };
 
 // How a failure names the case, instead of its bytes.
-void PrintTo(const DateCase &c, std::ostream *os)
-{
-    *os << c.day << '/' << c.month << '/' << c.year;
-}
+void PrintTo(const DateCase &c, std::ostream *os) { *os << c.day << '/' << c.month << '/' << c.year; }
 
 class NamedDates : public testing::TestWithParam<DateCase>
 {

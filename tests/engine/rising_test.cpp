@@ -85,19 +85,13 @@ struct KeyCase
 };
 
 // How a failure names the case, instead of its bytes.
-void PrintTo(const KeyCase &c, std::ostream *os)
-{
-    *os << '"' << c.key << '"';
-}
+void PrintTo(const KeyCase &c, std::ostream *os) { *os << '"' << c.key << '"'; }
 
 class KnownKeys : public testing::TestWithParam<KeyCase>
 {
 };
 
-TEST_P(KnownKeys, FindTheirRisingSign)
-{
-    EXPECT_EQ(RisingFor(GetParam().key, "Libra"), GetParam().rising);
-}
+TEST_P(KnownKeys, FindTheirRisingSign) { EXPECT_EQ(RisingFor(GetParam().key, "Libra"), GetParam().rising); }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KnownKeys,

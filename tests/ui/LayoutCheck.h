@@ -19,10 +19,7 @@
 #include "WindowLook.h"
 
 // Design units to pixels.
-inline int px(int units)
-{
-    return qRound(units / 15.0);
-}
+inline int px(int units) { return qRound(units / 15.0); }
 
 struct LayoutRow
 {
@@ -69,10 +66,7 @@ inline ColourRoles colourRoles(const QWidget *w)
 
 namespace layoutcheck {
 
-inline QString shown(const QColor &c)
-{
-    return c.isValid() ? c.name() : QStringLiteral("(none)");
-}
+inline QString shown(const QColor &c) { return c.isValid() ? c.name() : QStringLiteral("(none)"); }
 template <typename T> QString shown(const T &value)
 {
     QString out;

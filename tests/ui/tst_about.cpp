@@ -180,10 +180,7 @@ void AboutTest::window()
     QVERIFY(qAbs(about.geometry().center().y() - screenCentre.y()) <= 1);
 }
 
-void AboutTest::layout_data()
-{
-    addLayoutRows(rows());
-}
+void AboutTest::layout_data() { addLayoutRows(rows()); }
 
 void AboutTest::layout()
 {

@@ -1,6 +1,6 @@
 // What a screen reader hears, read through the accessibility interfaces rather than widget properties: input
-// controls named by their captions (lists through their buddy labels), the sign picture by the nadir sign, and
-// link labels described as opening a page.
+// controls named by their captions (lists through their buddy labels), the sign picture by the nadir sign,
+// and link labels described as opening a page.
 #include "Program.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
@@ -45,11 +45,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("labelledBy");
-        QTest::newRow("name field") << "txtName" << "Name" << "Label1";
-        QTest::newRow("day list") << "cmbDate" << "Date" << "Label4";
-        QTest::newRow("month list") << "cmbMonth" << "Month" << "Label5";
-        QTest::newRow("year list") << "cmbYear" << "Year" << "Label6";
-        QTest::newRow("time list") << "cmbTime" << "Time Of Birth" << "Label7";
+        QTest::newRow("name field") << "txtName"
+                                    << "Name"
+                                    << "Label1";
+        QTest::newRow("day list") << "cmbDate"
+                                  << "Date"
+                                  << "Label4";
+        QTest::newRow("month list") << "cmbMonth"
+                                    << "Month"
+                                    << "Label5";
+        QTest::newRow("year list") << "cmbYear"
+                                   << "Year"
+                                   << "Label6";
+        QTest::newRow("time list") << "cmbTime"
+                                   << "Time Of Birth"
+                                   << "Label7";
     }
     void mainWindowInputs()
     {
@@ -82,7 +92,8 @@ private Q_SLOTS:
     {
         frmMain &main = program->mainWindow();
         askForReading(&main);
-        for (QWidget *window : {static_cast<QWidget *>(&main), static_cast<QWidget *>(program->existingDisplayWindow())}) {
+        for (QWidget *window :
+             {static_cast<QWidget *>(&main), static_cast<QWidget *>(program->existingDisplayWindow())}) {
             for (const char *label : {"Label61", "lblCobrand", "lblFullBrand"}) {
                 QAccessibleInterface *iface = accessible(window, label);
                 QVERIFY(iface);
@@ -104,11 +115,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        QTest::newRow("sender's name") << "txtName" << "Your Name";
-        QTest::newRow("sender's e-mail") << "txtEmail" << "Your Email Address";
-        QTest::newRow("message") << "txtMessage" << "Your Message";
-        QTest::newRow("friend's name") << "txtFriendName" << "Friend's Name";
-        QTest::newRow("friend's e-mail") << "txtFriendEmail" << "Friend's Email Address";
+        QTest::newRow("sender's name") << "txtName"
+                                       << "Your Name";
+        QTest::newRow("sender's e-mail") << "txtEmail"
+                                         << "Your Email Address";
+        QTest::newRow("message") << "txtMessage"
+                                 << "Your Message";
+        QTest::newRow("friend's name") << "txtFriendName"
+                                       << "Friend's Name";
+        QTest::newRow("friend's e-mail") << "txtFriendEmail"
+                                         << "Friend's Email Address";
     }
     void referralFieldsAreNamedByTheirPrompts()
     {

@@ -19,7 +19,7 @@ namespace {
 
 // Transcribed from the layout tables.
 const LayoutRow Rows[] = {
-    // window  name          left  top   width height fore       back       family     pt    bold   under  auto
+    // window  name          left  top   width height fore       back       family     pt    bold   under auto
     {"main", "cmdProceed", 0, 4200, 7860, 585, "", "#C0C0C0", "Verdana", 8.25, true, false, false},
     {"main", "Frame2", 0, 0, 7860, 615, "", "#3E1894", "", 0, false, false, false},
     {"main", "Label61", 120, 135, 7680, 585, "#FF0000", "", "Verdana", 9, true, true, false},
@@ -53,7 +53,8 @@ const LayoutRow Rows[] = {
     {"display", "Frame5", 0, 4440, 10095, 855, "", "#3E1894", "", 0, false, false, false},
     {"display", "cmdExit", 7440, 240, 1260, 465, "", "#C0C0C0", "Verdana", 8.25, true, false, false},
     {"display", "cmdBack", 8760, 240, 1260, 465, "", "#C0C0C0", "Verdana", 8.25, true, false, false},
-    {"display", "lblFullBrand", 120, 165, 6105, 615, "#FF0000", "#3E1894", "Verdana", 8.25, true, true, false},
+    {"display", "lblFullBrand", 120, 165, 6105, 615, "#FF0000", "#3E1894", "Verdana", 8.25, true, true,
+     false},
     {"display", "lblCobrand", 120, 160, 6105, 615, "#FF0000", "#3E1894", "Verdana", 8.25, true, true, false},
 };
 
@@ -131,7 +132,8 @@ private Q_SLOTS:
             QCOMPARE(g.size(), QSize(202, 202)); // 200 x 200 picture and its border
     }
 
-    // Earlier in a table lies in front; frames and buttons lie in front of labels; the covered strip is unseen.
+    // Earlier in a table lies in front; frames and buttons lie in front of labels; the covered strip is
+    // unseen.
     void stacking()
     {
         frmMain *main = program->existingMainWindow();
@@ -167,23 +169,27 @@ private Q_SLOTS:
             return QString();
         };
         const QString cobrand = QStringLiteral(
-            "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name "
+            "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+            "site's name "
             "&  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
-        const QString full = QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                            "money online. Get this software fully branded for your website. Click "
-                                            "here for more details.");
+        const QString full =
+            QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                           "money online. Get this software fully branded for your website. Click "
+                           "here for more details.");
         QCOMPARE(text(main, "cmdProceed"), QStringLiteral("Find My &Quorvis Sign"));
         QCOMPARE(text(main, "cmdExit"), QStringLiteral("&Exit"));
         QCOMPARE(text(main, "Frame3"), QStringLiteral("Enter Your Details"));
         QCOMPARE(text(main, "Label7"), QStringLiteral("Time Of Birth:-"));
         QCOMPARE(text(main, "Label3"), QStringLiteral("Date Of Birth:-"));
         QCOMPARE(text(main, "Label1"), QStringLiteral("Name:-"));
-        QCOMPARE(text(main, "Label9"), QStringLiteral("Enter the Correct Details and Know More about Yourself "));
+        QCOMPARE(text(main, "Label9"),
+                 QStringLiteral("Enter the Correct Details and Know More about Yourself "));
         QCOMPARE(text(main, "Label8"),
-                 QStringLiteral("Quorvis signifies the beginning and end of a person's life. The Imum Coeli or Nadir "
-                                "is the point at the lowest point of the horoscope. This gives you more information "
-                                "about what you desire in life related to your personal life, family, children, "
-                                "caring and loving. Get your reading now!"));
+                 QStringLiteral(
+                     "Quorvis signifies the beginning and end of a person's life. The Imum Coeli or Nadir "
+                     "is the point at the lowest point of the horoscope. This gives you more information "
+                     "about what you desire in life related to your personal life, family, children, "
+                     "caring and loving. Get your reading now!"));
         QCOMPARE(text(main, "lblFullBrand"), full);
         QCOMPARE(text(main, "lblCobrand"), cobrand);
         QVERIFY(text(main, "Label61").startsWith(QLatin1String("The most popular online discussion board")));

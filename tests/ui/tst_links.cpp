@@ -55,7 +55,8 @@ private Q_SLOTS:
         const QString cobrand = page(HelpSiteAddress, "/co-brand.html");
         for (const char *window : {"main", "display"}) {
             auto row = [&](const char *control, const QString &url) {
-                QTest::addRow("%s %s", window, control) << QString::fromLatin1(window) << QString::fromLatin1(control) << url;
+                QTest::addRow("%s %s", window, control)
+                    << QString::fromLatin1(window) << QString::fromLatin1(control) << url;
             };
             row("mnuOnline", help);
             row("mnuVisit", home);
@@ -114,9 +115,10 @@ private Q_SLOTS:
         QStringList help;
         for (QAction *a : w->findChild<QMenu *>("mnuHelp")->actions())
             help << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "-",
-                                    window == "main" ? "Check for Software &Update" : "&Check for Software Update",
-                                    "-", "&About Software"}));
+        QCOMPARE(help,
+                 (QStringList{"&Online Help", "&Visit Us Online", "-",
+                              window == "main" ? "Check for Software &Update" : "&Check for Software Update",
+                              "-", "&About Software"}));
     }
 };
 

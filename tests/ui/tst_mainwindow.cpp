@@ -34,7 +34,8 @@ private:
         QVERIFY2(index >= 0, qPrintable(text));
         combo->setCurrentIndex(index);
     }
-    void fill(const QString &who, const QString &day, const QString &month, const QString &year, const QString &slot)
+    void fill(const QString &who, const QString &day, const QString &month, const QString &year,
+              const QString &slot)
     {
         name()->setText(who);
         choose("cmbDate", day);
@@ -89,8 +90,9 @@ private Q_SLOTS:
             years << QString::number(y);
         QCOMPARE(items("cmbDate"), days);
         QCOMPARE(items("cmbYear"), years);
-        QCOMPARE(items("cmbMonth"), (QStringList{"January", "February", "March", "April", "May", "June", "July",
-                                                 "August", "September", "October", "November", "December"}));
+        QCOMPARE(items("cmbMonth"),
+                 (QStringList{"January", "February", "March", "April", "May", "June", "July", "August",
+                              "September", "October", "November", "December"}));
         QCOMPARE(items("cmbTime"),
                  (QStringList{"4am-6am", "2am-4am", "midnight-2am", "10pm-midnight", "8pm-10pm", "6pm-8pm",
                               "4pm-6pm", "2pm-4pm", "noon-2pm", "10am-noon", "8am-10am", "6am-8am"}));
@@ -105,7 +107,8 @@ private Q_SLOTS:
 
     void tabOrderRunsThroughTheCoveredExitButton()
     {
-        const QStringList expected{"cmbTime", "cmbDate", "cmbMonth", "cmbYear", "cmdExit", "cmdProceed", "txtName"};
+        const QStringList expected{"cmbTime", "cmbDate",    "cmbMonth", "cmbYear",
+                                   "cmdExit", "cmdProceed", "txtName"};
         QStringList seen;
         for (int i = 0; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -119,12 +122,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("messages");
-        QTest::newRow("small letters become capitals") << "john smith" << "JOHN SMITH" << 0;
-        QTest::newRow("capitals and spaces pass") << "ANN  LEE " << "ANN  LEE " << 0;
-        QTest::newRow("two letters then a digit") << "ab1" << "AB" << 1;
-        QTest::newRow("hyphen refused") << "a-b" << "AB" << 1;
-        QTest::newRow("punctuation refused each time") << "x.y,z!" << "XYZ" << 3;
-        QTest::newRow("digits only") << "2024" << "" << 4;
+        QTest::newRow("small letters become capitals") << "john smith"
+                                                       << "JOHN SMITH" << 0;
+        QTest::newRow("capitals and spaces pass") << "ANN  LEE "
+                                                  << "ANN  LEE " << 0;
+        QTest::newRow("two letters then a digit") << "ab1"
+                                                  << "AB" << 1;
+        QTest::newRow("hyphen refused") << "a-b"
+                                        << "AB" << 1;
+        QTest::newRow("punctuation refused each time") << "x.y,z!"
+                                                       << "XYZ" << 3;
+        QTest::newRow("digits only") << "2024"
+                                     << "" << 4;
     }
     void nameFilter()
     {
@@ -197,17 +206,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("icon");
         QTest::newRow("empty name wins over 31 February")
-            << "" << "31" << "February" << "1901" << "Please Enter Your Name !" << int(QMessageBox::NoIcon);
+            << ""
+            << "31"
+            << "February"
+            << "1901"
+            << "Please Enter Your Name !" << int(QMessageBox::NoIcon);
         QTest::newRow("30 February in a leap year")
-            << "A" << "30" << "February" << "2000" << "Please Enter Correct Date Or Month!" << int(QMessageBox::Information);
+            << "A"
+            << "30"
+            << "February"
+            << "2000"
+            << "Please Enter Correct Date Or Month!" << int(QMessageBox::Information);
         QTest::newRow("29 February 2001")
-            << "A" << "29" << "February" << "2001" << "Please Enter Correct Date Or Month!" << int(QMessageBox::Information);
+            << "A"
+            << "29"
+            << "February"
+            << "2001"
+            << "Please Enter Correct Date Or Month!" << int(QMessageBox::Information);
         QTest::newRow("29 February 1900 never was")
-            << "A" << "29" << "February" << "1900" << "Please Enter Correct Date Or Month!" << int(QMessageBox::Information);
-        QTest::newRow("31 April")
-            << "A" << "31" << "April" << "1950" << "Please Enter Correct Date Or Month !" << int(QMessageBox::Information);
-        QTest::newRow("31 November")
-            << "A" << "31" << "November" << "2050" << "Please Enter Correct Date Or Month !" << int(QMessageBox::Information);
+            << "A"
+            << "29"
+            << "February"
+            << "1900"
+            << "Please Enter Correct Date Or Month!" << int(QMessageBox::Information);
+        QTest::newRow("31 April") << "A"
+                                  << "31"
+                                  << "April"
+                                  << "1950"
+                                  << "Please Enter Correct Date Or Month !" << int(QMessageBox::Information);
+        QTest::newRow("31 November") << "A"
+                                     << "31"
+                                     << "November"
+                                     << "2050"
+                                     << "Please Enter Correct Date Or Month !"
+                                     << int(QMessageBox::Information);
     }
     void inputMessages()
     {
@@ -227,7 +259,8 @@ private Q_SLOTS:
         QCOMPARE(answerer.seen.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         // Only the name message moves the focus; nothing of the reading happens.
         QVERIFY(main->focusWidget());
-        QCOMPARE(main->focusWidget()->objectName(), QLatin1String(icon == QMessageBox::NoIcon ? "txtName" : "cmbYear"));
+        QCOMPARE(main->focusWidget()->objectName(),
+                 QLatin1String(icon == QMessageBox::NoIcon ? "txtName" : "cmbYear"));
         QVERIFY(main->isVisible());
         QVERIFY(!program->existingDisplayWindow());
         QVERIFY(program->readingValues().SunSign.empty());
@@ -239,10 +272,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("year");
-        QTest::newRow("29 February 2000") << "29" << "February" << "2000";
-        QTest::newRow("29 February 2048") << "29" << "February" << "2048";
-        QTest::newRow("31 December") << "31" << "December" << "1999";
-        QTest::newRow("31 January") << "31" << "January" << "1900";
+        QTest::newRow("29 February 2000") << "29"
+                                          << "February"
+                                          << "2000";
+        QTest::newRow("29 February 2048") << "29"
+                                          << "February"
+                                          << "2048";
+        QTest::newRow("31 December") << "31"
+                                     << "December"
+                                     << "1999";
+        QTest::newRow("31 January") << "31"
+                                    << "January"
+                                    << "1900";
     }
     void acceptedDates()
     {
@@ -303,9 +344,10 @@ private Q_SLOTS:
         QCOMPARE(v.RisingSign, std::string("Scorpio"));
         QCOMPARE(resultText("lblYourNadirSign"), QStringLiteral("Aquarius"));
         QCOMPARE(resultText("lblNadirDesc"),
-                 QStringLiteral("You will overdo things for your family. Even if you are not in a physical or mental "
-                                "position to help people, you will never give up. Family will not mean a normal life "
-                                "but something different."));
+                 QStringLiteral(
+                     "You will overdo things for your family. Even if you are not in a physical or mental "
+                     "position to help people, you will never give up. Family will not mean a normal life "
+                     "but something different."));
         // Picture 11, drawn for the screen's scale (the 400-pixel one on a high-dpi screen).
         frmDisplay *display = program->existingDisplayWindow();
         const QPixmap shown = display->findChild<QLabel *>("picSign")->pixmap();
@@ -341,7 +383,8 @@ private Q_SLOTS:
         const frmDisplay *first = program->existingDisplayWindow();
         const QImage firstPicture = first->findChild<QLabel *>("picSign")->pixmap().toImage();
 
-        QTest::mouseClick(program->existingDisplayWindow()->findChild<QPushButton *>("cmdBack"), Qt::LeftButton);
+        QTest::mouseClick(program->existingDisplayWindow()->findChild<QPushButton *>("cmdBack"),
+                          Qt::LeftButton);
         QVERIFY(main->isVisible());
         QVERIFY(!program->existingDisplayWindow());
         QVERIFY(!program->existingPromotionWindow()->isVisible());
@@ -359,7 +402,8 @@ private Q_SLOTS:
         QVERIFY(resultText("lblNadirDesc").startsWith(QLatin1String("You will believe in nourishing")));
         const QImage second =
             program->existingDisplayWindow()->findChild<QLabel *>("picSign")->pixmap().toImage();
-        QCOMPARE(second, SignImageList::picture(2, program->existingDisplayWindow()->devicePixelRatioF()).toImage());
+        QCOMPARE(second,
+                 SignImageList::picture(2, program->existingDisplayWindow()->devicePixelRatioF()).toImage());
         QVERIFY(second != firstPicture);
     }
 };

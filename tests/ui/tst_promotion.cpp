@@ -124,10 +124,7 @@ void PromotionTest::window()
     promotion.hide();
 }
 
-void PromotionTest::layout_data()
-{
-    addLayoutRows(rows());
-}
+void PromotionTest::layout_data() { addLayoutRows(rows()); }
 
 void PromotionTest::layout()
 {

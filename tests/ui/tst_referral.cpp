@@ -22,7 +22,6 @@ Q_DECLARE_METATYPE(Referral)
 
 namespace {
 
-
 const QString Untouched = QStringLiteral("<untouched>");
 const QStringList QueryKeys = {"taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
 

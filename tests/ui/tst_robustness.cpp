@@ -46,7 +46,8 @@ private:
                 out += QChar(char16_t(rng.bounded(0xE000, 0xFFFE)));
                 break;
             default:
-                out += QString::fromUcs4(std::array<char32_t, 1>{char32_t(rng.bounded(0x10000, 0x110000))}.data(), 1);
+                out += QString::fromUcs4(
+                    std::array<char32_t, 1>{char32_t(rng.bounded(0x10000, 0x110000))}.data(), 1);
             }
         }
         return out;
@@ -65,10 +66,11 @@ private Q_SLOTS:
     void init()
     {
         messages.clear();
-        SetMessagePresenter([this](QWidget *, const QString &text, QMessageBox::Icon, QMessageBox::StandardButtons) {
-            messages << text;
-            return QMessageBox::Ok;
-        });
+        SetMessagePresenter(
+            [this](QWidget *, const QString &text, QMessageBox::Icon, QMessageBox::StandardButtons) {
+                messages << text;
+                return QMessageBox::Ok;
+            });
         program = std::make_unique<Program>();
         program->mainWindow().show();
         name = program->mainWindow().findChild<QLineEdit *>("txtName");
@@ -101,8 +103,9 @@ private Q_SLOTS:
         QVERIFY(onlyCapitalsAndSpaces(name->text()));
         QCOMPARE(name->text(), expected);
         QCOMPARE(messages.size(), expectedRefusals);
-        QVERIFY(std::all_of(messages.cbegin(), messages.cend(),
-                            [](const QString &m) { return m == QLatin1String("Please Enter Only Alphabet !"); }));
+        QVERIFY(std::all_of(messages.cbegin(), messages.cend(), [](const QString &m) {
+            return m == QLatin1String("Please Enter Only Alphabet !");
+        }));
     }
 
     void everyBmpCharacterComposed()
@@ -125,8 +128,8 @@ private Q_SLOTS:
         QRandomGenerator rng(20261207);
         const QStringList keys{"taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
         for (int i = 0; i < 100000; ++i) {
-            const modTellAFriend::Referral r{randomValue(rng), randomValue(rng), randomValue(rng), randomValue(rng),
-                                             randomValue(rng)};
+            const modTellAFriend::Referral r{randomValue(rng), randomValue(rng), randomValue(rng),
+                                             randomValue(rng), randomValue(rng)};
             const QByteArray address = modTellAFriend::BuildReferralAddress(r);
             const QUrl url = QUrl::fromEncoded(address, QUrl::StrictMode);
             QVERIFY2(url.isValid(), address.constData());

@@ -9,10 +9,7 @@
 
 namespace {
 
-QPointF at(const Pt &p)
-{
-    return {p.x, p.y};
-}
+QPointF at(const Pt &p) { return {p.x, p.y}; }
 
 QPointF tangent(const std::vector<Pt> &pts, std::size_t i, bool closed)
 {
@@ -78,14 +75,8 @@ std::vector<Pt> points(std::string_view text)
     return out;
 }
 
-QPainterPath smoothClosed(const std::vector<Pt> &pts)
-{
-    return catmullRom(pts, true);
-}
-QPainterPath smoothOpen(const std::vector<Pt> &pts)
-{
-    return catmullRom(pts, false);
-}
+QPainterPath smoothClosed(const std::vector<Pt> &pts) { return catmullRom(pts, true); }
+QPainterPath smoothOpen(const std::vector<Pt> &pts) { return catmullRom(pts, false); }
 
 std::vector<QPointF> samples(const QPainterPath &path, int count)
 {

@@ -9,23 +9,11 @@ namespace {
 
 constexpr qreal degree = std::numbers::pi / 180.0;
 
-QPainterPath shape(const std::vector<Pt> &pts)
-{
-    return smoothClosed(pts);
-}
-QPainterPath curve(const std::vector<Pt> &pts)
-{
-    return smoothOpen(pts);
-}
+QPainterPath shape(const std::vector<Pt> &pts) { return smoothClosed(pts); }
+QPainterPath curve(const std::vector<Pt> &pts) { return smoothOpen(pts); }
 // Outlines are written as "x,y x,y ..." with a ! after a point where the outline turns a sharp corner.
-QPainterPath shape(const char *pts)
-{
-    return smoothClosed(points(pts));
-}
-QPainterPath curve(const char *pts)
-{
-    return smoothOpen(points(pts));
-}
+QPainterPath shape(const char *pts) { return smoothClosed(points(pts)); }
+QPainterPath curve(const char *pts) { return smoothOpen(points(pts)); }
 
 QPainterPath polyline(const std::vector<QPointF> &pts)
 {
