@@ -69,4 +69,42 @@ pids+=("$third")
 wait_for "Quorvis v1.0" 1 60 || fail "a start after a killed copy did not show its main window: $(cat "$work/third.log")"
 [ "$(windows "Quorvis" | wc -l)" -eq 0 ] || fail "a start after a killed copy said it is already running"
 echo "ok: a killed copy's lock was recovered"
+
+# A reading and the way out, by keyboard on the real window system. The three windows share their title and
+# differ in width: main 524, result 673, promotion 741.
+visible_of_width() {
+    local id
+    for id in $(windows "Quorvis v1.0"); do
+        [ "$(xwininfo -id "$id" | awk '/Width:/ {print $2}')" = "$1" ] && echo "$id"
+    done
+}
+wait_for_width() { # width, seconds
+    local i
+    for i in $(seq $(($2 * 10))); do
+        [ -n "$(visible_of_width "$1")" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+press() { # window, keys...
+    local id="$1"
+    shift
+    xdotool windowfocus --sync "$id" key --delay 50 "$@"
+}
+main_id="$(visible_of_width 524)"
+[ -n "$main_id" ] || fail "no main window to read with"
+xdotool windowfocus --sync "$main_id" type --delay 50 "ann"
+press "$main_id" Return
+wait_for_width 673 30 || fail "Enter on the main window showed no result window"
+[ -z "$(visible_of_width 524)" ] || fail "the main window stayed on screen beside the result"
+press "$(visible_of_width 673)" Escape
+wait_for_width 741 30 || fail "Esc on the result window did not bring up the promotion window"
+[ "$(windows "Quorvis v1.0" | wc -l)" -eq 1 ] || fail "more than the promotion window is on screen"
+kill -0 "$third" 2>/dev/null || fail "closing the result window ended the program"
+echo "ok: a reading, then the promotion window on closing"
+press "$(visible_of_width 741)" alt+x
+for _ in $(seq 100); do kill -0 "$third" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$third" 2>/dev/null && fail "Exit on the promotion window did not end the program"
+wait "$third" || fail "the program ended with status $?: $(cat "$work/third.log")"
+echo "ok: Exit on the promotion window ended the program"
 echo "1 passed, 0 failed"
