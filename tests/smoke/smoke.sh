@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end: the real program on a real X server (Xvfb). Proves the xcb platform plugin, fonts and
-# resources, the main window appearing, the single-copy guard between two processes, and that a copy killed
-# with SIGKILL does not lock the user out.
+# resources, the main window appearing, the single-copy guard between two processes, that a copy killed
+# with SIGKILL does not lock the user out, and a keyboard session from a reading to the program's exit.
 set -euo pipefail
 bin="$1"
 work="$(mktemp -d)"
