@@ -15,7 +15,7 @@ cmake --build "$build" -j "$(nproc)"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
-# A test that fails is run again, up to twice: LeakSanitizer's end-of-process scan now and then crashes in its
-# own tracer thread on this kernel ("Tracer caught signal 11"), which says nothing about the program. A real
-# failure, leaks included, fails every run.
+# A test that fails is run again, up to twice: LeakSanitizer's end-of-process scan can crash in its own tracer
+# thread ("Tracer caught signal 11"), which says nothing about the program. A real failure, leaks included,
+# fails every run.
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --repeat until-pass:3
