@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLockFile>
 #include <QSettings>
@@ -34,11 +33,9 @@ Program::~Program()
 {
     // Windows closed during the last event may still be waiting for their deferred deletion.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Every window the registry made is in the loaded list until it is unloaded.
     for (const QPointer<QWidget> &window : std::as_const(m_loaded))
         delete window.data();
-    delete m_main.data();
-    delete m_display.data();
-    delete m_promotion.data();
 }
 
 bool Program::StartProgram()

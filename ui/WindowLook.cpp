@@ -5,7 +5,6 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
@@ -90,8 +89,6 @@ void PrepareWindow(QWidget *window)
         applyFractionalPointSize(child);
     for (QWidget *child : children)
         sizeLabelToText(child);
-    if (QLayout *layout = window->layout())
-        layout->setSizeConstraint(QLayout::SetFixedSize);
     window->adjustSize();
     window->setFixedSize(window->size());
     CentreOnScreen(window);

@@ -9,7 +9,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPointer>
 
 frmDisplay::frmDisplay(ProgramHost &host, QWidget *parent)
     : QMainWindow(parent), m_host(host), ui(std::make_unique<Ui::frmDisplay>())
