@@ -9,7 +9,9 @@ QUORVIS_PACKAGES=(
     libgtest-dev
     xvfb xauth x11-utils xdotool
     fonts-dejavu-core fonts-dejavu-extra
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
+    liberfa-dev qt6-svg-dev
+    libtimezonemap-data swetest python3 tzdata poppler-utils
 )
 
 quorvis_install_deps() {

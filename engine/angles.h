@@ -1,0 +1,62 @@
+// The angles of a chart: from an instant in Universal Time and a place on the Earth to the right ascension of
+// the meridian (RAMC), the Midheaven (MC), the Imum Coeli (IC, the nadir), the Ascendant and the Descendant,
+// as tropical ecliptic longitudes of the true equinox of date.
+//
+//   UT instant --ERFA: apparent sidereal time, true obliquity--> RAMC, epsilon --two formulas--> MC, ASC
+//
+// Pure C++ over ERFA (the IAU SOFA routines); only the two spherical-trigonometry formulas are ours.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quorvis {
+
+// The instants the angles are computed for: local dates 1800-01-01 to 2100-12-31 in any time zone.
+inline constexpr std::int64_t FirstChartInstant = -5364748800; // 1799-12-31T00:00:00Z, seconds since 1970
+inline constexpr std::int64_t LastChartInstant = 4133980800;   // 2101-01-01T00:00:00Z
+
+struct ChartAngles
+{
+    double ramc = 0;      // right ascension of the meridian, degrees [0, 360)
+    double mc = 0;        // Midheaven, ecliptic longitude in degrees [0, 360)
+    double ic = 0;        // Imum Coeli = MC + 180°
+    double asc = 0;       // Ascendant
+    double dsc = 0;       // Descendant = ASC + 180°
+    double obliquity = 0; // true obliquity of the ecliptic, degrees
+    // Beyond the polar circles (|latitude| > 90° − obliquity) the ecliptic can lie wholly above or below the
+    // horizon for a while and the formula's Ascendant may be the western point: not to be trusted.
+    bool ascUnreliable = false;
+};
+
+enum class AnglesProblem { None, PoleLatitude, LatitudeOutOfRange, LongitudeOutOfRange, InstantOutOfRange };
+
+struct AnglesResult
+{
+    AnglesProblem problem = AnglesProblem::None;
+    std::string_view message; // one clear sentence when problem != None
+    ChartAngles angles;
+    bool ok() const { return problem == AnglesProblem::None; }
+};
+
+// utSeconds: seconds since 1970-01-01T00:00:00Z (UT1 taken as UTC); latitude north positive, longitude east
+// positive, both in degrees. |latitude| = 90 is refused: there the meridian, and so the MC, is undefined.
+AnglesResult ComputeAngles(std::int64_t utSeconds, double latitude, double eastLongitude);
+
+// The formula part alone, for a RAMC and an obliquity in degrees.
+ChartAngles AnglesFromRamc(double ramc, double obliquity, double latitude);
+
+// A longitude as a sign and degrees and minutes within it, rounded to the nearest arc-minute before the sign
+// is chosen: 29°59.7′ Aries is 0°00′ Taurus.
+struct SignPosition
+{
+    int sign = 0; // 0 = Aries .. 11 = Pisces (index into ZodiacSigns)
+    int degrees = 0;
+    int minutes = 0;
+};
+SignPosition ToSignPosition(double longitude);
+// "14°07′ Capricorn" (degree sign U+00B0, prime U+2032), UTF-8.
+std::string FormatSignPosition(double longitude);
+
+} // namespace quorvis
