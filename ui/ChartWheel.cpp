@@ -1,0 +1,163 @@
+#include "ChartWheel.h"
+
+#include "reading.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace {
+
+// The program's purple for lines and glyphs, a deep red for the Imum Coeli, on a pale ground that reads the
+// same on the window and on paper.
+const QColor Ink(62, 24, 148);
+const QColor Nadir(190, 0, 0);
+const QColor Ground(255, 255, 232);
+const QColor Shade(232, 226, 246);
+
+constexpr qreal Outer = 96;   // outer edge of the sign ring
+constexpr qreal Inner = 74;   // inner edge of the sign ring
+constexpr qreal GlyphAt = 85; // radius of the sign glyphs
+
+QString glyph(int sign) { return QString(QChar(0x2648 + sign)) + QChar(0xFE0E); }
+
+QString degreesText(double longitude)
+{
+    const quorvis::SignPosition p = quorvis::ToSignPosition(longitude);
+    return QStringLiteral("%1°%2′ ").arg(p.degrees).arg(p.minutes, 2, 10, QLatin1Char('0')) + glyph(p.sign);
+}
+
+QString named(const char *name, double longitude)
+{
+    return QLatin1String(name) + QLatin1Char(' ') +
+           QString::fromStdString(quorvis::FormatSignPosition(longitude));
+}
+
+struct Frame
+{
+    double asc = 0; // the longitude at nine o'clock
+
+    // Screen angle in degrees, anticlockwise from three o'clock.
+    qreal angle(double longitude) const { return 180.0 + (longitude - asc); }
+    QPointF at(double longitude, qreal radius) const
+    {
+        const qreal a = qDegreesToRadians(angle(longitude));
+        return {radius * qCos(a), -radius * qSin(a)};
+    }
+};
+
+QFont wheelFont(qreal pixelSize, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(qMax(1, qRound(pixelSize)));
+    font.setBold(bold);
+    return font;
+}
+
+// An axis end's label: its name over its degrees, inside the ring, beside the axis.
+void axisLabel(QPainter &p, const Frame &f, double longitude, const QString &name, bool emphasised)
+{
+    const QPointF along = f.at(longitude, Inner - 17);
+    const QPointF normal = f.at(longitude + 90, 9) - f.at(longitude + 90, 0);
+    const QRectF box(along + normal - QPointF(22, 9), QSizeF(44, 18));
+    p.setPen(emphasised ? Nadir : Ink);
+    p.setFont(wheelFont(emphasised ? 8 : 7, true));
+    p.drawText(box.adjusted(0, 0, 0, -9), Qt::AlignHCenter | Qt::AlignBottom, name);
+    p.setFont(wheelFont(emphasised ? 7.5 : 6.5, emphasised));
+    p.drawText(box.adjusted(0, 9, 0, 0), Qt::AlignHCenter | Qt::AlignTop, degreesText(longitude));
+}
+
+} // namespace
+
+ChartWheel::ChartWheel(QWidget *parent) : QWidget(parent)
+{
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    setAccessibleName(QStringLiteral("Chart wheel"));
+    setAccessibleDescription(describe(m_angles));
+}
+
+void ChartWheel::setAngles(std::optional<quorvis::ChartAngles> angles)
+{
+    m_angles = angles;
+    setAccessibleDescription(describe(m_angles));
+    update();
+}
+
+QString ChartWheel::describe(const std::optional<quorvis::ChartAngles> &angles)
+{
+    if (!angles)
+        return QStringLiteral("No chart yet: give the date, the time and the place of birth.");
+    return named("Ascendant", angles->asc) + QLatin1String(", ") + named("Midheaven", angles->mc) +
+           QLatin1String(", ") + named("Descendant", angles->dsc) + QLatin1String(", ") +
+           named("Imum Coeli", angles->ic);
+}
+
+void ChartWheel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const qreal side = qMin(width(), height());
+    paint(p, QRectF(rect()).center(), side, m_angles);
+}
+
+void ChartWheel::paint(QPainter &p, QPointF centre, qreal side,
+                       const std::optional<quorvis::ChartAngles> &angles)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.translate(centre);
+    p.scale(side / 200.0, side / 200.0);
+
+    const Frame f{angles ? angles->asc : 0.0};
+    const auto circle = [](qreal r) { return QRectF(-r, -r, 2 * r, 2 * r); };
+
+    p.setPen(QPen(Ink, 0.8));
+    p.setBrush(Ground);
+    p.drawEllipse(circle(Outer + 2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Shade);
+    for (int sign = 0; sign < 12; sign += 2)
+        p.drawPie(circle(Outer), qRound(f.angle(30.0 * sign) * 16), 30 * 16);
+    p.setBrush(Ground);
+    p.drawEllipse(circle(Inner));
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Ink, 0.6));
+    p.drawEllipse(circle(Outer));
+    p.drawEllipse(circle(Inner));
+    for (int sign = 0; sign < 12; ++sign)
+        p.drawLine(f.at(30.0 * sign, Inner), f.at(30.0 * sign, Outer));
+    p.setPen(QPen(Ink, 0.3));
+    for (int degree = 0; degree < 360; ++degree) {
+        const qreal length = degree % 10 == 0 ? 4.5 : degree % 5 == 0 ? 3 : 1.6;
+        p.drawLine(f.at(degree, Outer), f.at(degree, Outer - length));
+    }
+
+    p.setPen(Ink);
+    p.setFont(wheelFont(12));
+    for (int sign = 0; sign < 12; ++sign) {
+        const QPointF c = f.at(30.0 * sign + 15, GlyphAt);
+        p.drawText(QRectF(c - QPointF(8, 8), QSizeF(16, 16)), Qt::AlignCenter, glyph(sign));
+    }
+
+    if (angles) {
+        p.setPen(QPen(Ink, 1.0));
+        p.drawLine(f.at(angles->asc, Inner), f.at(angles->dsc, Inner));
+        p.drawLine(QPointF(0, 0), f.at(angles->mc, Inner));
+        p.setPen(QPen(Nadir, 2.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(0, 0), f.at(angles->ic, Outer));
+        p.setBrush(Nadir);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(f.at(angles->ic, Outer), 2.6, 2.6);
+        p.setBrush(Ink);
+        p.drawEllipse(QPointF(0, 0), 1.6, 1.6);
+
+        axisLabel(p, f, angles->asc, QStringLiteral("ASC"), false);
+        axisLabel(p, f, angles->dsc, QStringLiteral("DSC"), false);
+        axisLabel(p, f, angles->mc, QStringLiteral("MC"), false);
+        axisLabel(p, f, angles->ic, QStringLiteral("IC"), true);
+    }
+    p.restore();
+}

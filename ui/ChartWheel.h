@@ -1,0 +1,44 @@
+// The chart wheel: the twelve signs as a ring with degree ticks, the Ascendant at nine o'clock and longitudes
+// running anticlockwise from it, and the ASC–DSC and MC–IC axes labelled with their degrees, the IC
+// emphasised.
+//
+// Drawn in a fixed logical square of 200 × 200 units scaled to the target, so the widget, the saved card
+// (PNG, SVG, PDF) and the printout all come from the one paint routine and stay sharp at any scale.
+#pragma once
+
+#include "angles.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QPainter;
+
+class ChartWheel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ChartWheel(QWidget *parent = nullptr);
+
+    // No angles: the ring alone, without axes.
+    void setAngles(std::optional<quorvis::ChartAngles> angles);
+    const std::optional<quorvis::ChartAngles> &angles() const { return m_angles; }
+
+    // Draws the wheel into the square of side `side` centred on `centre`.
+    static void paint(QPainter &painter, QPointF centre, qreal side,
+                      const std::optional<quorvis::ChartAngles> &angles);
+    // "Ascendant 14°07′ Cancer, Midheaven …, Descendant …, Imum Coeli …", or a note that there is no chart
+    // yet.
+    static QString describe(const std::optional<quorvis::ChartAngles> &angles);
+
+    QSize sizeHint() const override { return {320, 320}; }
+    QSize minimumSizeHint() const override { return {240, 240}; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return width; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::optional<quorvis::ChartAngles> m_angles;
+};

@@ -1,0 +1,127 @@
+#include "ReadingCard.h"
+
+#include "ChartWheel.h"
+
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace {
+
+const QColor Ink(62, 24, 148);
+const QColor Nadir(190, 0, 0);
+const QColor Quiet(90, 90, 90);
+
+QFont cardFont(int pixelSize, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+// Draws `text` wrapped to `width` at `top` and returns the top of the next line.
+qreal paragraph(QPainter &p, qreal top, qreal width, const QString &text)
+{
+    const QRectF box(40, top, width, 1000);
+    QRectF used;
+    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text, &used);
+    return top + used.height() + 6;
+}
+
+} // namespace
+
+void ReadingCard::paint(QPainter &p, const QRectF &page) const
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const qreal scale = qMin(page.width() / LogicalPage.width(), page.height() / LogicalPage.height());
+    p.translate(page.center());
+    p.scale(scale, scale);
+    p.translate(-LogicalPage.width() / 2.0, -LogicalPage.height() / 2.0);
+
+    const qreal width = LogicalPage.width() - 80;
+    p.setPen(Ink);
+    p.setFont(cardFont(30, true));
+    p.drawText(QRectF(40, 30, width, 44), Qt::AlignHCenter | Qt::AlignVCenter, title);
+
+    ChartWheel::paint(p, QPointF(LogicalPage.width() / 2.0, 350), 500, angles);
+
+    qreal top = 620;
+    p.setPen(Nadir);
+    p.setFont(cardFont(28, true));
+    top = paragraph(p, top, width, nadir) + 4;
+    p.setPen(Qt::black);
+    p.setFont(cardFont(19));
+    for (const QString &line : results)
+        top = paragraph(p, top, width, line);
+
+    top += 14;
+    p.setPen(Ink);
+    p.setFont(cardFont(17, true));
+    top = paragraph(p, top, width, QStringLiteral("Data used"));
+    p.setPen(Qt::black);
+    p.setFont(cardFont(16));
+    for (const QString &line : dataUsed)
+        top = paragraph(p, top, width, line);
+
+    p.setPen(Quiet);
+    p.setFont(cardFont(14));
+    p.drawText(QRectF(40, LogicalPage.height() - 50, width, 24), Qt::AlignLeft | Qt::AlignVCenter,
+               credit() + QLatin1String("   ·   Quorvis v1.0"));
+    p.restore();
+}
+
+QString ReadingCard::text() const
+{
+    QStringList lines{title, QString(), nadir};
+    lines << results << QString() << QStringLiteral("Data used") << dataUsed << QString() << credit();
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QImage ReadingCard::image(QSize size) const
+{
+    QImage out(size, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    paint(p, QRectF(QPointF(0, 0), QSizeF(size)));
+    return out;
+}
+
+bool ReadingCard::save(const QString &path, QSize pngSize) const
+{
+    const QString ending = QFileInfo(path).suffix().toLower();
+    if (ending == QLatin1String("png"))
+        return image(pngSize).save(path, "PNG");
+    if (ending == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(LogicalPage);
+        svg.setViewBox(QRect(QPoint(0, 0), LogicalPage));
+        svg.setTitle(title);
+        svg.setDescription(text());
+        QPainter p;
+        if (!p.begin(&svg))
+            return false;
+        p.fillRect(QRect(QPoint(0, 0), LogicalPage), Qt::white);
+        paint(p, QRectF(QPoint(0, 0), LogicalPage));
+        return p.end();
+    }
+    if (ending == QLatin1String("pdf")) {
+        QPdfWriter pdf(path);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Quorvis v1.0"));
+        QPainter p;
+        if (!p.begin(&pdf))
+            return false;
+        paint(p, QRectF(pdf.pageLayout().paintRectPixels(pdf.resolution()))
+                     .translated(-pdf.pageLayout().paintRectPixels(pdf.resolution()).topLeft()));
+        return p.end();
+    }
+    return false;
+}

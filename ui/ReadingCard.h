@@ -1,0 +1,37 @@
+// The one-page reading card of the exact-nadir window: the chart wheel, the results, the data used and the
+// credit for the place names. One paint routine draws it for the clipboard and PNG (raster), SVG, PDF and the
+// printer, on a fixed logical page of 800 × 1131 units (A4's proportions) scaled to each target.
+#pragma once
+
+#include "angles.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QPainter;
+class QRectF;
+
+struct ReadingCard
+{
+    QString title;        // "Exact nadir reading for ANN"
+    QString nadir;        // "Imum Coeli 14°07′ Capricorn", the emphasised line
+    QStringList results;  // the other angles, the slot's signs, the quick reading
+    QStringList dataUsed; // date and time given, time used, place used
+    std::optional<quorvis::ChartAngles> angles;
+
+    static QString credit() { return QStringLiteral("Places: GeoNames, CC BY 4.0"); }
+    static constexpr QSize LogicalPage{800, 1131};
+
+    // Draws the card scaled to fit `page`, centred in it.
+    void paint(QPainter &painter, const QRectF &page) const;
+    // The card as plain text, line by line.
+    QString text() const;
+    QImage image(QSize size) const;
+    // Writes the card as PNG (at `pngSize`), SVG or PDF, chosen by the file name's ending. False when the
+    // ending is none of these or the file cannot be written.
+    bool save(const QString &path, QSize pngSize = {1240, 1754}) const;
+};

@@ -1,0 +1,371 @@
+#include "frmExact.h"
+#include "ui_frmExact.h"
+
+#include "ProgramHost.h"
+#include "SignImageList.h"
+#include "WindowLook.h"
+#include "reading.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCompleter>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStringListModel>
+
+using quorvis::places::Gazetteer;
+using quorvis::places::Place;
+namespace exact = quorvis::exact;
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A result label shows its text, names itself by it for screen readers, and steps aside when empty.
+void showText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setAccessibleName(text);
+    label->setVisible(!text.isEmpty());
+}
+
+std::optional<double> parseDegrees(const QString &text, double limit)
+{
+    bool ok = false;
+    const double value =
+        QLocale::c().toDouble(text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')), &ok);
+    if (!ok || value < -limit || value > limit)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+frmExact::frmExact(ProgramHost &host, QWidget *parent)
+    : QWidget(parent), m_host(host), ui(std::make_unique<Ui::frmExact>())
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window);
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
+
+    m_placeModel = new QStringListModel(this);
+    m_completer = new QCompleter(m_placeModel, this);
+    m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_completer->setMaxVisibleItems(10);
+    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
+    ui->txtPlace->setCompleter(m_completer);
+
+    connect(ui->txtPlace, &QLineEdit::textEdited, this, &frmExact::txtPlace_Change);
+    connect(ui->txtPlace, &QLineEdit::returnPressed, this, &frmExact::txtPlace_Enter);
+    connect(m_completer, qOverload<const QString &>(&QCompleter::activated), this,
+            &frmExact::placeList_Click);
+
+    connect(ui->txtName, &QLineEdit::textChanged, this, &frmExact::refresh);
+    connect(ui->dteDate, &QDateEdit::dateChanged, this, &frmExact::refresh);
+    connect(ui->tmeTime, &QTimeEdit::timeChanged, this, &frmExact::refresh);
+    connect(ui->cmbSlot, &QComboBox::currentIndexChanged, this, &frmExact::refresh);
+    connect(ui->txtLatitude, &QLineEdit::textChanged, this, &frmExact::refresh);
+    connect(ui->txtLongitude, &QLineEdit::textChanged, this, &frmExact::refresh);
+    connect(ui->txtZone, &QLineEdit::textChanged, this, &frmExact::refresh);
+    connect(ui->chkSlotOnly, &QCheckBox::toggled, this, &frmExact::updateModes);
+    connect(ui->chkCoordinates, &QCheckBox::toggled, this, &frmExact::updateModes);
+    connect(ui->optChoice1, &QRadioButton::toggled, this, &frmExact::showResult);
+
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmExact::cmdSave_Click);
+    connect(ui->cmdCopy, &QPushButton::clicked, this, &frmExact::cmdCopy_Click);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmExact::cmdPrint_Click);
+    connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
+
+    Form_Load();
+}
+
+frmExact::~frmExact() = default;
+
+void frmExact::Form_Load()
+{
+    for (std::string_view slot : quorvis::TimeSlots)
+        ui->cmbSlot->addItem(toQString(slot));
+    ui->dteDate->setDate(QDate(1990, 1, 1));
+    ui->tmeTime->setTime(QTime(12, 0));
+    ui->optChoice1->setChecked(true);
+    updateModes();
+    ui->txtPlace->setFocus();
+}
+
+void frmExact::prefillFrom(const QWidget *mainWindow)
+{
+    const auto list = [mainWindow](const char *name) {
+        return mainWindow->findChild<QComboBox *>(QLatin1String(name));
+    };
+    if (const auto *name = mainWindow->findChild<QLineEdit *>(QStringLiteral("txtName")))
+        ui->txtName->setText(name->text());
+    const QComboBox *day = list("cmbDate");
+    const QComboBox *month = list("cmbMonth");
+    const QComboBox *year = list("cmbYear");
+    if (day && month && year) {
+        const QDate first(year->currentText().toInt(), month->currentIndex() + 1, 1);
+        if (first.isValid())
+            ui->dteDate->setDate(first.addDays(qMin(day->currentIndex(), first.daysInMonth() - 1)));
+    }
+    if (const QComboBox *slot = list("cmbTime"); slot && slot->currentIndex() >= 0) {
+        ui->cmbSlot->setCurrentIndex(slot->currentIndex());
+        ui->tmeTime->setTime(exact::SlotStart(slot->currentIndex()));
+    }
+}
+
+// Each keystroke asks the gazetteer (loaded on the first one) for the best ten places; the list drops down.
+void frmExact::txtPlace_Change(const QString &text)
+{
+    m_place = nullptr;
+    m_matches = text.trimmed().isEmpty() ? std::vector<const Place *>{}
+                                         : Gazetteer::instance().search(QStringView(text).trimmed(), 10);
+    QStringList names;
+    for (const Place *place : m_matches)
+        names << place->displayName();
+    m_placeModel->setStringList(names);
+    refresh();
+}
+
+// Enter with the list closed takes the best match, as the command-line tool does.
+void frmExact::txtPlace_Enter()
+{
+    if (!m_place && !m_matches.empty() && !m_completer->popup()->isVisible())
+        pickPlace(m_matches.front());
+}
+
+void frmExact::placeList_Click(const QString &text)
+{
+    for (const Place *place : m_matches)
+        if (place->displayName() == text) {
+            pickPlace(place);
+            return;
+        }
+}
+
+void frmExact::pickPlace(const Place *place)
+{
+    m_place = place;
+    ui->txtPlace->setText(place->displayName());
+    // The typed coordinates start from the chosen place.
+    const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
+        blockZone(ui->txtZone);
+    ui->txtLatitude->setText(QString::number(place->latitude, 'f', 4));
+    ui->txtLongitude->setText(QString::number(place->longitude, 'f', 4));
+    ui->txtZone->setText(place->zone);
+    refresh();
+}
+
+void frmExact::updateModes()
+{
+    const bool slotOnly = ui->chkSlotOnly->isChecked();
+    ui->tmeTime->setEnabled(!slotOnly);
+    ui->cmbSlot->setEnabled(slotOnly);
+    const bool coordinates = ui->chkCoordinates->isChecked();
+    ui->txtPlace->setEnabled(!coordinates);
+    for (QWidget *w : {static_cast<QWidget *>(ui->txtLatitude), static_cast<QWidget *>(ui->txtLongitude),
+                       static_cast<QWidget *>(ui->txtZone)})
+        w->setEnabled(coordinates);
+    refresh();
+}
+
+exact::Inputs frmExact::readInputs() const
+{
+    exact::Inputs in;
+    in.date = ui->dteDate->date();
+    in.time = ui->tmeTime->time();
+    in.slotOnly = ui->chkSlotOnly->isChecked();
+    in.slot = qMax(0, ui->cmbSlot->currentIndex());
+    if (ui->chkCoordinates->isChecked()) {
+        const std::optional<double> latitude = parseDegrees(ui->txtLatitude->text(), 90);
+        const std::optional<double> longitude = parseDegrees(ui->txtLongitude->text(), 180);
+        in.havePosition = latitude && longitude;
+        in.latitude = latitude.value_or(0);
+        in.longitude = longitude.value_or(0);
+        const QString zone = ui->txtZone->text().trimmed();
+        int offset = 0;
+        if (quorvis::places::ParseUtcOffset(zone, &offset))
+            in.utcOffsetSeconds = offset;
+        else
+            in.zone = zone;
+    } else if (m_place) {
+        in.havePosition = true;
+        in.latitude = m_place->latitude;
+        in.longitude = m_place->longitude;
+        in.zone = m_place->zone;
+        in.placeName = m_place->displayName();
+    }
+    return in;
+}
+
+void frmExact::refresh()
+{
+    m_result = exact::Compute(readInputs());
+    showResult();
+}
+
+void frmExact::showResult()
+{
+    const exact::Result &r = m_result;
+    const bool chosen = r.candidates.size() == 2 && ui->optChoice2->isChecked();
+    const exact::Candidate *c = r.candidates.isEmpty() ? nullptr : &r.candidates[chosen ? 1 : 0];
+
+    showText(ui->lblPlaceChosen, m_place ? exact::FormatCoordinates(m_place->latitude, m_place->longitude) +
+                                               QLatin1String(", ") + m_place->zone
+                                         : QString());
+    showText(ui->lblIC, c ? c->ic : QString());
+    showText(ui->lblAscendant, c ? c->asc : QString());
+    showText(ui->lblMidheaven, c ? c->mc : QString());
+    showText(ui->lblSlotChanges,
+             r.slotChanges.isEmpty() ? QString() : QLatin1String("During the slot: ") + r.slotChanges);
+    QString explanation = r.problem.isEmpty() ? r.explanation : r.problem;
+    if (!r.complete)
+        explanation =
+            QStringLiteral("Give the date, the time and the place of birth to see the exact nadir.");
+    showText(ui->lblExplanation, explanation);
+
+    const bool choice = r.candidates.size() == 2;
+    ui->wdgChoice->setVisible(choice);
+    if (choice) {
+        ui->optChoice1->setText(r.candidates[0].choice);
+        ui->optChoice1->setAccessibleName(r.candidates[0].choice);
+        ui->optChoice2->setText(r.candidates[1].choice);
+        ui->optChoice2->setAccessibleName(r.candidates[1].choice);
+        showText(ui->lblChoice1, r.candidates[0].ic);
+        showText(ui->lblChoice2, r.candidates[1].ic);
+    }
+    showText(ui->lblPolar, c ? r.polarNote : QString());
+    showText(ui->lblTimeUsed, c ? c->timeUsed : QString());
+    showText(ui->lblPlaceUsed, r.placeUsed);
+    showText(ui->lblQuick, r.quickReading);
+    showText(ui->lblQuickWhy, r.quickWhy);
+
+    ui->wheel->setAngles(c ? std::optional(c->angles) : std::nullopt);
+    const QString sign = c ? exact::SignName(c->nadirSign) : QString();
+    showText(ui->lblInterpretation, toQString(quorvis::FindInterpretation(sign.toStdString())));
+    ui->picSign->setPixmap(c ? SignImageList::picture(c->nadirSign + 1, devicePixelRatioF()) : QPixmap());
+    ui->picSign->setAccessibleName(sign);
+    ui->picSign->setVisible(c != nullptr);
+
+    for (QPushButton *b : {ui->cmdSave, ui->cmdCopy, ui->cmdPrint})
+        b->setEnabled(c != nullptr);
+}
+
+ReadingCard frmExact::card() const
+{
+    ReadingCard card;
+    const QString name = ui->txtName->text().trimmed();
+    card.title = name.isEmpty() ? QStringLiteral("Exact nadir reading")
+                                : QStringLiteral("Exact nadir reading for ") + name;
+    const exact::Result &r = m_result;
+    const bool chosen = r.candidates.size() == 2 && ui->optChoice2->isChecked();
+    if (r.candidates.isEmpty()) {
+        card.nadir = QStringLiteral("No reading yet");
+        return card;
+    }
+    const exact::Candidate &c = r.candidates[chosen ? 1 : 0];
+    card.nadir = c.ic;
+    card.angles = c.angles;
+    card.results << c.asc << c.mc;
+    if (!r.slotChanges.isEmpty())
+        card.results << QLatin1String("During the slot: ") + r.slotChanges;
+    if (!r.explanation.isEmpty())
+        card.results << r.explanation;
+    if (!c.choice.isEmpty())
+        card.results << QLatin1String("Reading shown: ") + c.choice;
+    if (!r.polarNote.isEmpty())
+        card.results << r.polarNote;
+    card.results << r.quickReading;
+
+    const QString day = QLocale::c().toString(ui->dteDate->date(), QStringLiteral("d MMMM yyyy"));
+    card.dataUsed << (ui->chkSlotOnly->isChecked()
+                          ? QStringLiteral("Born %1, between %2").arg(day, ui->cmbSlot->currentText())
+                          : QStringLiteral("Born %1 at %2").arg(day, ui->tmeTime->time().toString(u"HH:mm")));
+    card.dataUsed << QLatin1String("Time used: ") + c.timeUsed << QLatin1String("Place: ") + r.placeUsed;
+    return card;
+}
+
+QString frmExact::chooseSavePath()
+{
+    if (m_chooseSavePath)
+        return m_chooseSavePath();
+    const QString png = QStringLiteral("PNG image (*.png)"), svg = QStringLiteral("SVG drawing (*.svg)"),
+                  pdf = QStringLiteral("PDF document (*.pdf)");
+    QString filter = png;
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save Reading"), QStringLiteral("exact-nadir.png"),
+                                     QStringList{png, svg, pdf}.join(QLatin1String(";;")), &filter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += filter == svg   ? QLatin1String(".svg")
+                : filter == pdf ? QLatin1String(".pdf")
+                                : QLatin1String(".png");
+    return path;
+}
+
+void frmExact::cmdSave_Click()
+{
+    const QString path = chooseSavePath();
+    if (!path.isEmpty())
+        card().save(path);
+}
+
+void frmExact::cmdCopy_Click()
+{
+    const ReadingCard c = card();
+    auto *data = new QMimeData;
+    data->setImageData(c.image(QSize(1240, 1754)));
+    data->setText(c.text());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void frmExact::cmdPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    card().paint(painter,
+                 QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+}
+
+// Esc closes the window (an open place list or calendar takes its own Esc first); Enter presses the focused
+// button and does nothing elsewhere.
+void frmExact::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier));
+    if (plain && event->key() == Qt::Key_Escape) {
+        event->accept();
+        close();
+        return;
+    }
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmExact::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void frmExact::Form_Unload() { m_host.windowUnloaded(this); }

@@ -1,0 +1,74 @@
+// The exact-nadir window: date, time (or only the two-hour slot) and place of birth in; the Imum Coeli,
+// Ascendant and Midheaven to the arc-minute, a chart wheel and the quick reading beside them out, updated on
+// every change of the inputs. A one-page reading card can be saved, copied or printed.
+//
+//   inputs --readInputs--> exact::Inputs --exact::Compute--> exact::Result --showResult--> labels, wheel,
+//   picture
+//
+// It stores nothing about a reading; closing it just unloads it.
+#pragma once
+
+#include "ExactReading.h"
+#include "ReadingCard.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class ProgramHost;
+class QCompleter;
+class QLabel;
+class QStringListModel;
+
+namespace Ui {
+class frmExact;
+}
+
+class frmExact : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmExact(ProgramHost &host, QWidget *parent = nullptr);
+    ~frmExact() override;
+
+    // Takes the name, the date and the slot from the main window's inputs (found by their control names).
+    void prefillFrom(const QWidget *mainWindow);
+
+    // The card of the reading shown now.
+    ReadingCard card() const;
+    // Where "Save Reading…" writes: by default a file dialog; tests give a path instead. An empty path
+    // cancels.
+    void setSavePathChooser(std::function<QString()> chooser) { m_chooseSavePath = std::move(chooser); }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void txtPlace_Change(const QString &text);
+    void txtPlace_Enter();
+    void placeList_Click(const QString &text);
+    void cmdSave_Click();
+    void cmdCopy_Click();
+    void cmdPrint_Click();
+
+    void pickPlace(const quorvis::places::Place *place);
+    void updateModes();
+    void refresh();
+    void showResult();
+    quorvis::exact::Inputs readInputs() const;
+    QString chooseSavePath();
+
+    ProgramHost &m_host;
+    std::unique_ptr<Ui::frmExact> ui;
+    QStringListModel *m_placeModel = nullptr;
+    QCompleter *m_completer = nullptr;
+    std::vector<const quorvis::places::Place *> m_matches;
+    const quorvis::places::Place *m_place = nullptr;
+    quorvis::exact::Result m_result;
+    std::function<QString()> m_chooseSavePath;
+};
