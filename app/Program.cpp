@@ -185,6 +185,19 @@ void Program::showPromotionWindow()
     promotion.activateWindow();
 }
 
+void Program::showExactWindow()
+{
+    if (!m_exact) {
+        m_exact = new frmExact(*this);
+        track(m_exact);
+        if (m_main)
+            m_exact->prefillFrom(m_main);
+    }
+    m_exact->show();
+    m_exact->raise();
+    m_exact->activateWindow();
+}
+
 void Program::showAboutWindow(QWidget *owner)
 {
     frmAbout about(owner);
@@ -202,6 +215,8 @@ void Program::windowUnloaded(QWidget *window)
         m_display = nullptr;
     else if (window == m_promotion)
         m_promotion = nullptr;
+    else if (window == m_exact)
+        m_exact = nullptr;
 }
 
 QList<QWidget *> Program::loadedWindows() const

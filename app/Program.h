@@ -7,6 +7,7 @@
 
 #include "ProgramHost.h"
 #include "frmDisplay.h"
+#include "frmExact.h"
 #include "frmMain.h"
 #include "frmPromotion.h"
 #include "reading.h"
@@ -53,6 +54,7 @@ public:
     frmDisplay *existingDisplayWindow() const { return m_display; }
     frmPromotion *existingPromotionWindow() const { return m_promotion; }
     frmMain *existingMainWindow() const { return m_main; }
+    frmExact *existingExactWindow() const { return m_exact; }
 
     static QString defaultLockFilePath();
 
@@ -62,6 +64,7 @@ public:
     frmDisplay &displayWindow() override;
     frmPromotion &promotionWindow() override;
     void showPromotionWindow() override;
+    void showExactWindow() override;
     void showAboutWindow(QWidget *owner) override;
     void windowUnloaded(QWidget *window) override;
     int randomNumber(int lowest, int highest) override;
@@ -79,6 +82,7 @@ private:
     QPointer<frmMain> m_main;
     QPointer<frmDisplay> m_display;
     QPointer<frmPromotion> m_promotion;
+    QPointer<frmExact> m_exact;
     QList<QPointer<QWidget>> m_loaded;
     int m_coBrandRandomNumber = 0;
     bool m_exiting = false;

@@ -26,6 +26,10 @@ public:
     // Unload handlers of the main and the result window call this. Ignored while the program shuts down.
     virtual void showPromotionWindow() = 0;
 
+    // Opens the exact-nadir window, prefilled from the main window's inputs when it is created, or brings it
+    // forward when it is open already. Closing it only unloads it.
+    virtual void showExactWindow() = 0;
+
     // Creates the About window and shows it modally over `owner`; returns when it has been closed.
     virtual void showAboutWindow(QWidget *owner) = 0;
 

@@ -23,6 +23,7 @@ frmDisplay::frmDisplay(ProgramHost &host, QWidget *parent)
     connect(ui->mnuFileBack, &QAction::triggered, ui->cmdBack, &QPushButton::click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, ui->cmdExit, &QPushButton::click);
+    connect(ui->mnuFindExactNadir, &QAction::triggered, this, [this] { m_host.showExactWindow(); });
 
     connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenHelpPage);
     connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);

@@ -53,6 +53,7 @@ frmMain::frmMain(ProgramHost &host, QWidget *parent)
     connect(ui->mnuFindZodiacRisingSign, &QAction::triggered, this, &frmMain::cmdProceed_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
+    connect(ui->mnuFindExactNadir, &QAction::triggered, this, [this] { m_host.showExactWindow(); });
 
     connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenHelpPage);
     connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
