@@ -51,6 +51,16 @@ std::optional<double> parseDegrees(const QString &text, double limit)
     return value;
 }
 
+// The list shows the gazetteer's matches as they are. Qt's completer would mark the first entry that begins with
+// the typed text as current, so that Down skipped it, and only for some searches (not for alternate names):
+// with nothing current, Down always goes to the best match first.
+class PlaceCompleter : public QCompleter
+{
+public:
+    using QCompleter::QCompleter;
+    QStringList splitPath(const QString &) const override { return {QStringLiteral("\u0001")}; }
+};
+
 } // namespace
 
 frmExact::frmExact(ProgramHost &host, QWidget *parent)
@@ -62,7 +72,7 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
         this, [this] { setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
 
     m_placeModel = new QStringListModel(this);
-    m_completer = new QCompleter(m_placeModel, this);
+    m_completer = new PlaceCompleter(m_placeModel, this);
     m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     m_completer->setMaxVisibleItems(10);
     m_completer->setCaseSensitivity(Qt::CaseInsensitive);
