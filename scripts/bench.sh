@@ -37,7 +37,8 @@ quorvis_install_deps "${extra[@]}"
 build="${BENCH_BUILD_DIR:-$root/build-bench}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVIS_BUILD_BENCH=ON \
     -DQUORVIS_BUILD_TESTS=OFF -DQUORVIS_SANITIZE=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target quorvis bench_bare bench_startup bench_reading bench_session >&2
+cmake --build "$build" -j "$(nproc)" --target quorvis bench_bare bench_startup bench_reading bench_session \
+    bench_exact >&2
 
 work="$(mktemp -d)"
 xvfb_pid=""
@@ -98,6 +99,15 @@ echo
 reading_status=0
 QT_QPA_PLATFORM="$platform" "$build/bench/bench_reading" "$readings" || reading_status=$?
 
+echo
+echo "### Exact-nadir window: first opening with the gazetteer load (5 processes), an input change to results ($platform)"
+echo
+exact_status=0
+for round in 1 2 3 4 5; do
+    QT_QPA_PLATFORM="$platform" "$build/bench/bench_exact" 2000 | { if ((round == 1)); then cat; else grep '^| open'; fi; } ||
+        exact_status=$?
+done
+
 valgrind_status=0
 if ((valgrind)); then
     echo
@@ -120,7 +130,7 @@ if ((valgrind)); then
     echo "Full report: $build/bench-valgrind.log"
 fi
 
-if ((startup_status || reading_status || valgrind_status)); then
-    echo "bench.sh: a benchmark failed (start-up $startup_status, reading $reading_status, valgrind $valgrind_status)" >&2
+if ((startup_status || reading_status || exact_status || valgrind_status)); then
+    echo "bench.sh: a benchmark failed (start-up $startup_status, reading $reading_status, exact $exact_status, valgrind $valgrind_status)" >&2
     exit 1
 fi

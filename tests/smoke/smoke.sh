@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end: the real program on a real X server (Xvfb). Proves the xcb platform plugin, fonts and
 # resources, the main window appearing, the single-copy guard between two processes, that a copy killed
-# with SIGKILL does not lock the user out, and a keyboard session from a reading to the program's exit.
+# with SIGKILL does not lock the user out, a keyboard session from a reading to the program's exit, and the
+# exact-nadir window by keyboard.
 set -euo pipefail
 bin="$1"
 work="$(mktemp -d)"
@@ -107,4 +108,41 @@ for _ in $(seq 100); do kill -0 "$third" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$third" 2>/dev/null && fail "Exit on the promotion window did not end the program"
 wait "$third" || fail "the program ended with status $?: $(cat "$work/third.log")"
 echo "ok: Exit on the promotion window ended the program"
+
+# The exact-nadir window by keyboard: File, Find My Exact Nadir; a place picked from the list as typed, a time;
+# Copy puts the card on the clipboard, which names the Imum Coeli; Esc closes the window and the program goes
+# on with its main window.
+exact_window_session() {
+    local pid exact card
+    "$bin" >"$work/exact.log" 2>&1 &
+    pid=$!
+    pids+=("$pid")
+    wait_for "Quorvis v1.0" 1 60 || fail "no main window for the exact-nadir session: $(cat "$work/exact.log")"
+    press "$(windows "Quorvis v1.0")" alt+f e
+    wait_for "Exact Nadir - Quorvis v1.0" 1 30 || fail "File, Find My Exact Nadir opened no window"
+    exact="$(windows "Exact Nadir - Quorvis v1.0")"
+    xdotool windowfocus --sync "$exact" type --delay 80 "London"
+    sleep 0.5
+    press "$exact" Down Return alt+t
+    xdotool windowfocus --sync "$exact" type --delay 80 "1030"
+    press "$exact" alt+p
+    sleep 0.5
+    card="$(xclip -o -selection clipboard 2>/dev/null || true)"
+    echo "$card" | grep -qE "^Imum Coeli [0-9]+°[0-9]{2}′ [A-Z][a-z]+$" || fail "the copied card names no Imum Coeli: $card"
+    echo "$card" | grep -q "^Place: London, England, United Kingdom" || fail "the card names another place: $card"
+    echo "$card" | grep -q "^Born .* at 10:30$" || fail "the card has another time: $card"
+    echo "ok: exact nadir by keyboard: $(echo "$card" | grep '^Imum Coeli')"
+    press "$exact" Escape
+    wait_for "Exact Nadir - Quorvis v1.0" 0 30 || fail "Esc did not close the exact-nadir window"
+    sleep 0.5
+    kill -0 "$pid" 2>/dev/null || fail "closing the exact-nadir window ended the program"
+    [ "$(windows "Quorvis v1.0" | wc -l)" -eq 1 ] || fail "closing the exact-nadir window changed the other windows"
+    press "$(windows "Quorvis v1.0")" alt+x
+    wait_for_width 741 30 || fail "Exit on the main window after the exact-nadir window showed no promotion window"
+    press "$(visible_of_width 741)" alt+x
+    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    wait "$pid" || fail "the program ended with status $?: $(cat "$work/exact.log")"
+    echo "ok: the program went on after the exact-nadir window and ended by Exit"
+}
+exact_window_session
 echo "1 passed, 0 failed"

@@ -1,0 +1,449 @@
+// The exact-nadir window driven as a user would: opened from both File menus and prefilled, a place picked
+// from the list by keyboard, its texts held against the command-line tool run as a separate program (the
+// oracle for the angles, the time used and the ambiguous local times), the slot's sign changes, the saved and
+// copied card, and what a screen reader hears. Set QUORVIS_SHOTS to a directory to keep a picture of the
+// window.
+#include "Places.h"
+#include "Program.h"
+#include "TestSupport.h"
+#include "frmDisplay.h"
+#include "frmExact.h"
+#include "frmMain.h"
+#include "frmPromotion.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDateEdit>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTimeEdit>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// quorvis-exact --json with `arguments`; the whole object.
+QJsonObject exactTool(QStringList arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(QUORVIS_EXACT), arguments << QStringLiteral("--json"));
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        qWarning("quorvis-exact %s: %s", qPrintable(arguments.join(' ')),
+                 tool.readAllStandardError().constData());
+    return QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
+}
+
+QString text(QWidget *root, const char *label) { return childOf<QLabel>(root, label)->text(); }
+
+} // namespace
+
+class ExactWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Program> program;
+
+    // The exact-nadir window, opened from the main window's File menu.
+    frmExact *open()
+    {
+        program->mainWindow().show();
+        childOf<QAction>(&program->mainWindow(), "mnuFindExactNadir")->trigger();
+        frmExact *w = program->existingExactWindow();
+        if (!w)
+            qFatal("the File menu entry opened no window");
+        w->setSavePathChooser([] { return QString(); });
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w))
+            qWarning("the exact-nadir window did not become active");
+        return w;
+    }
+    static void coordinates(frmExact *w, const QString &lat, const QString &lon, const QString &zone)
+    {
+        childOf<QCheckBox>(w, "chkCoordinates")->setChecked(true);
+        childOf<QLineEdit>(w, "txtLatitude")->setText(lat);
+        childOf<QLineEdit>(w, "txtLongitude")->setText(lon);
+        childOf<QLineEdit>(w, "txtZone")->setText(zone);
+    }
+    static void birth(frmExact *w, QDate date, QTime time)
+    {
+        childOf<QDateEdit>(w, "dteDate")->setDate(date);
+        childOf<QTimeEdit>(w, "tmeTime")->setTime(time);
+    }
+    static QStringList toolArguments(const QString &lat, const QString &lon, const QString &zone, QDate date,
+                                     QTime time)
+    {
+        return {"--lat",  lat,
+                "--lon",  lon,
+                "--zone", zone,
+                "--date", date.toString(Qt::ISODate),
+                "--time", time.toString(u"HH:mm")};
+    }
+    // A London birth read through the place list, for the tests that need any complete reading.
+    frmExact *londonReading()
+    {
+        frmExact *w = open();
+        birth(w, QDate(1990, 8, 1), QTime(10, 30));
+        auto *place = childOf<QLineEdit>(w, "txtPlace");
+        QTest::keyClicks(place, QStringLiteral("London"));
+        QTest::keyClick(place->completer()->popup(), Qt::Key_Escape); // the list first
+        QTest::keyClick(place, Qt::Key_Return);                       // then the best match
+        return w;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        if (quorvis::places::Gazetteer::instance().places().empty())
+            QSKIP("the gazetteer is not built in");
+    }
+    void init() { program = std::make_unique<Program>(); }
+    void cleanup()
+    {
+        program.reset();
+        QVERIFY(visibleTopLevels().isEmpty());
+    }
+
+    void fileMenuOpensThePrefilledWindow_data()
+    {
+        QTest::addColumn<bool>("fromResult");
+        QTest::newRow("main window") << false;
+        QTest::newRow("result window") << true;
+    }
+    void fileMenuOpensThePrefilledWindow()
+    {
+        QFETCH(bool, fromResult);
+        frmMain &main = program->mainWindow();
+        main.show();
+        childOf<QComboBox>(&main, "cmbDate")->setCurrentIndex(30); // 31 February clamps to the 28th
+        childOf<QComboBox>(&main, "cmbMonth")->setCurrentIndex(fromResult ? 7 : 1);
+        childOf<QComboBox>(&main, "cmbYear")->setCurrentText(QStringLiteral("1990"));
+        childOf<QComboBox>(&main, "cmbTime")->setCurrentIndex(9);
+        QWidget *host = &main;
+        if (fromResult) {
+            askForReading(&main);
+            host = program->existingDisplayWindow();
+        } else {
+            childOf<QLineEdit>(&main, "txtName")->setText(QStringLiteral("ANN"));
+        }
+        const QList<QAction *> file = childOf<QMenu>(host, "mnuFile")->actions();
+        QCOMPARE(file.value(1)->text(), QStringLiteral("Find My &Exact Nadir…"));
+        file.value(1)->trigger();
+
+        frmExact *w = program->existingExactWindow();
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Exact Nadir - Quorvis v1.0"));
+        QCOMPARE(childOf<QLineEdit>(w, "txtName")->text(),
+                 fromResult ? QStringLiteral("A") : QStringLiteral("ANN"));
+        QCOMPARE(childOf<QDateEdit>(w, "dteDate")->date(),
+                 fromResult ? QDate(1990, 8, 31) : QDate(1990, 2, 28));
+        QCOMPARE(childOf<QComboBox>(w, "cmbSlot")->currentText(), QStringLiteral("10am-noon"));
+        QCOMPARE(childOf<QTimeEdit>(w, "tmeTime")->time(), QTime(10, 0));
+
+        file.value(1)->trigger(); // again: the same window, brought forward
+        QCOMPARE(program->existingExactWindow(), w);
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!program->existingExactWindow());
+        QVERIFY(host->isVisible());
+        QVERIFY(!program->existingPromotionWindow() || !program->existingPromotionWindow()->isVisible());
+    }
+
+    void placeListByKeyboardThenEscClosesListThenWindow()
+    {
+        frmExact *w = open();
+        auto *place = childOf<QLineEdit>(w, "txtPlace");
+        place->setFocus();
+        QTest::keyClicks(place, QStringLiteral("londo"));
+        QAbstractItemView *list = place->completer()->popup();
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->model()->index(0, 0).data().toString(),
+                 QStringLiteral("London, England, United Kingdom"));
+        QVERIFY(list->model()->rowCount() <= 10);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!list->isVisible());
+        QCOMPARE(place->text(), QStringLiteral("London, England, United Kingdom"));
+        QVERIFY(text(w, "lblPlaceChosen").endsWith(QLatin1String("Europe/London")));
+
+        QTest::keyClick(place, Qt::Key_Backspace);
+        QVERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!list->isVisible() && w->isVisible());
+        QTest::keyClick(place, Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+    }
+
+    // The place list's best match and the tool's agree, and so do every text of the reading.
+    void knownBirthMatchesTheTool_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QTime>("time");
+        QTest::newRow("London, summer time") << "London" << QDate(1990, 8, 1) << QTime(10, 30);
+        QTest::newRow("Sydney, the UT day before") << "Sydney" << QDate(2001, 1, 15) << QTime(6, 5);
+        QTest::newRow("Kathmandu, UTC+5:45") << "Kathmandu" << QDate(2010, 5, 20) << QTime(23, 59);
+        QTest::newRow("Tromso, beyond the polar circle") << "Tromso" << QDate(1975, 12, 21) << QTime(0, 0);
+    }
+    void knownBirthMatchesTheTool()
+    {
+        QFETCH(QString, place);
+        QFETCH(QDate, date);
+        QFETCH(QTime, time);
+        const QJsonObject json = exactTool(
+            {"--place", place, "--date", date.toString(Qt::ISODate), "--time", time.toString(u"HH:mm")});
+        QCOMPARE(json[u"status"].toString(), QStringLiteral("ok"));
+        const QJsonObject c = json[u"candidates"].toArray().first().toObject();
+        const QJsonObject where = json[u"place"].toObject();
+
+        frmExact *w = open();
+        birth(w, date, time);
+        auto *field = childOf<QLineEdit>(w, "txtPlace");
+        QTest::keyClicks(field, place);
+        QTest::keyClick(field->completer()->popup(), Qt::Key_Escape);
+        QTest::keyClick(field, Qt::Key_Return);
+
+        QCOMPARE(text(w, "lblIC"), "Imum Coeli " + c[u"ic_sign"].toString());
+        QCOMPARE(text(w, "lblAscendant"), "Ascendant " + c[u"asc_sign"].toString());
+        QCOMPARE(text(w, "lblMidheaven"), "Midheaven " + c[u"mc_sign"].toString());
+        const QDateTime ut = QDateTime::fromString(c[u"ut"].toString(), Qt::ISODate);
+        QVERIFY2(text(w, "lblTimeUsed").contains(ut.toUTC().toString(u"'= 'HH:mm' UT'")),
+                 qPrintable(text(w, "lblTimeUsed")));
+        QVERIFY(text(w, "lblTimeUsed").startsWith(time.toString(u"HH:mm")));
+        QVERIFY(text(w, "lblPlaceUsed").startsWith(where[u"name"].toString()));
+        QVERIFY(text(w, "lblPlaceUsed").endsWith(where[u"zone"].toString()));
+        QCOMPARE(childOf<QLabel>(w, "lblPolar")->isVisible(), c[u"asc_unreliable"].toBool());
+        QVERIFY(childOf<QLabel>(w, "lblQuick")->isVisible() &&
+                childOf<QLabel>(w, "lblQuickWhy")->isVisible());
+        QVERIFY(!text(w, "lblInterpretation").isEmpty());
+
+        const QString shots = qEnvironmentVariable("QUORVIS_SHOTS");
+        if (!shots.isEmpty() && place == QLatin1String("London")) {
+            QDir().mkpath(shots);
+            QVERIFY(w->grab().save(
+                QDir(shots).filePath(QStringLiteral("exact@%1x.png").arg(w->devicePixelRatioF()))));
+        }
+    }
+
+    void ambiguousLocalTimesShowBothReadings_data()
+    {
+        QTest::addColumn<QStringList>("where");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("explanation");
+        QTest::newRow("Berlin gap") << QStringList{"52.52", "13.405", "Europe/Berlin"} << QDate(2021, 3, 28)
+                                    << QTime(2, 30) << "gap"
+                                    << "jumped from 02:00 to 03:00";
+        QTest::newRow("New York overlap") << QStringList{"40.7128", "-74.006", "America/New_York"}
+                                          << QDate(2021, 11, 7) << QTime(1, 30) << "overlap"
+                                          << "went back";
+    }
+    void ambiguousLocalTimesShowBothReadings()
+    {
+        QFETCH(QStringList, where);
+        QFETCH(QDate, date);
+        QFETCH(QTime, time);
+        QFETCH(QString, status);
+        QFETCH(QString, explanation);
+        const QJsonObject json = exactTool(toolArguments(where[0], where[1], where[2], date, time));
+        QCOMPARE(json[u"status"].toString(), status);
+        const QJsonArray candidates = json[u"candidates"].toArray();
+        QCOMPARE(candidates.size(), 2);
+
+        frmExact *w = open();
+        birth(w, date, time);
+        coordinates(w, where[0], where[1], where[2]);
+        QVERIFY2(text(w, "lblExplanation").contains(explanation), qPrintable(text(w, "lblExplanation")));
+        const char *const options[] = {"optChoice1", "optChoice2"};
+        const char *const results[] = {"lblChoice1", "lblChoice2"};
+        for (int i = 0; i < 2; ++i) {
+            const QJsonObject c = candidates[i].toObject();
+            const QString offset = quorvis::places::FormatUtcOffset(c[u"offset_seconds"].toInt());
+            auto *option = childOf<QRadioButton>(w, options[i]);
+            QVERIFY(option->isVisible());
+            QVERIFY2(option->text().startsWith(offset + ", "), qPrintable(option->text()));
+            QCOMPARE(text(w, results[i]), "Imum Coeli " + c[u"ic_sign"].toString());
+            option->click();
+            QCOMPARE(text(w, "lblIC"), "Imum Coeli " + c[u"ic_sign"].toString());
+        }
+        if (status == QLatin1String("overlap")) {
+            QCOMPARE(childOf<QRadioButton>(w, "optChoice1")->text(),
+                     quorvis::places::FormatUtcOffset(-4 * 3600) + ", summer time");
+            QCOMPARE(childOf<QRadioButton>(w, "optChoice2")->text(),
+                     quorvis::places::FormatUtcOffset(-5 * 3600) + ", standard time");
+        }
+    }
+
+    void otherExplanations_data()
+    {
+        QTest::addColumn<QStringList>("where");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("Berlin 1890, local mean time")
+            << QStringList{"52.52", "13.405", "Europe/Berlin"} << QDate(1890, 6, 1) << "lblExplanation"
+            << "local mean time of the birthplace";
+        QTest::newRow("Svalbard, polar")
+            << QStringList{"78.22", "15.65", "Europe/Oslo"} << QDate(2000, 6, 1) << "lblPolar"
+            << "Ascendant here is unreliable";
+    }
+    void otherExplanations()
+    {
+        QFETCH(QStringList, where);
+        QFETCH(QDate, date);
+        QFETCH(QString, label);
+        QFETCH(QString, says);
+        frmExact *w = open();
+        birth(w, date, QTime(12, 0));
+        coordinates(w, where[0], where[1], where[2]);
+        QVERIFY2(text(w, qPrintable(label)).contains(says), qPrintable(text(w, qPrintable(label))));
+    }
+
+    // Each sign the list names holds at its minute and not the minute before, by the tool; the reading is the
+    // middle of the slot.
+    void slotOnlyListsTheSignChanges()
+    {
+        const QStringList where{"51.5074", "-0.1278", "Europe/London"};
+        const QDate date(1990, 8, 1);
+        frmExact *w = open();
+        birth(w, date, QTime(0, 0));
+        coordinates(w, where[0], where[1], where[2]);
+        childOf<QCheckBox>(w, "chkSlotOnly")->setChecked(true);
+        childOf<QComboBox>(w, "cmbSlot")->setCurrentText(QStringLiteral("10am-noon"));
+
+        const QString changes = text(w, "lblSlotChanges");
+        const QRegularExpression entry(QStringLiteral("(\\w+) from (\\d\\d:\\d\\d)"));
+        QVERIFY2(changes.startsWith(QLatin1String("During the slot: ")), qPrintable(changes));
+        int count = 0;
+        for (const QRegularExpressionMatch &m : entry.globalMatch(changes)) {
+            const QTime at = QTime::fromString(m.captured(2), u"HH:mm");
+            const auto sign = [&](QTime t) {
+                return exactTool(
+                           toolArguments(where[0], where[1], where[2], date, t))[u"candidates"][0][u"ic_sign"]
+                    .toString()
+                    .section(' ', 1);
+            };
+            QCOMPARE(sign(at), m.captured(1));
+            if (count++ == 0)
+                QCOMPARE(at, QTime(10, 0));
+            else
+                QVERIFY(sign(at.addSecs(-60)) != m.captured(1));
+        }
+        QVERIFY(count >= 1);
+        QCOMPARE(text(w, "lblIC"),
+                 "Imum Coeli " + exactTool(toolArguments(where[0], where[1], where[2], date,
+                                                         QTime(11, 0)))[u"candidates"][0][u"ic_sign"]
+                                     .toString());
+    }
+
+    void savedAndCopiedCard_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("PNG") << "card.png";
+        QTest::newRow("SVG") << "card.svg";
+        QTest::newRow("PDF") << "card.pdf";
+        QTest::newRow("clipboard") << "";
+    }
+    void savedAndCopiedCard()
+    {
+        QFETCH(QString, file);
+        frmExact *w = londonReading();
+        const QString ic = text(w, "lblIC");
+        QVERIFY(ic.startsWith(QLatin1String("Imum Coeli ")));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        if (file.isEmpty()) {
+            QTest::keyClick(w, Qt::Key_P, Qt::AltModifier);
+            const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+            QVERIFY(data && data->hasImage());
+            QVERIFY(data->text().contains(ic) && data->text().contains(ReadingCard::credit()));
+            return;
+        }
+        w->setSavePathChooser([path] { return path; });
+        QTest::keyClick(w, Qt::Key_S, Qt::AltModifier);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        if (file.endsWith(QLatin1String(".png"))) {
+            QCOMPARE(QImage::fromData(bytes, "PNG").size(), QSize(1240, 1754));
+            const QString small = dir.filePath(QStringLiteral("small.png"));
+            QVERIFY(w->card().save(small, QSize(300, 424)));
+            QCOMPARE(QImage(small).size(), QSize(300, 424));
+        } else if (file.endsWith(QLatin1String(".svg"))) {
+            QXmlStreamReader svg(bytes);
+            QString shown;
+            while (!svg.atEnd())
+                if (svg.readNext() == QXmlStreamReader::Characters)
+                    shown += svg.text();
+            QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+            QVERIFY(shown.contains(ic));
+        } else {
+            QVERIFY(bytes.startsWith("%PDF"));
+            QProcess pdftotext;
+            pdftotext.start(QStringLiteral("pdftotext"),
+                            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+            QVERIFY(pdftotext.waitForFinished(30000));
+            const QString extracted = QString::fromUtf8(pdftotext.readAllStandardOutput());
+            QVERIFY2(extracted.contains(ic), qPrintable(extracted));
+            QVERIFY(extracted.contains(ReadingCard::credit()));
+        }
+    }
+
+    // Inputs are named by their captions and reached by Tab in order; results are named by their text.
+    void accessibleNamesAndTabOrder()
+    {
+        frmExact *w = londonReading();
+        childOf<QCheckBox>(w, "chkCoordinates")->setChecked(true);
+        const auto name = [](QWidget *widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        for (QLabel *caption : w->findChildren<QLabel *>())
+            if (QWidget *input = caption->buddy())
+                QCOMPARE(name(input), caption->text().remove(QLatin1Char('&')));
+        for (QCheckBox *choice : w->findChildren<QCheckBox *>())
+            QCOMPARE(name(choice), choice->text().remove(QLatin1Char('&')));
+        int results = 0;
+        for (const char *label : {"lblIC", "lblAscendant", "lblMidheaven", "lblTimeUsed", "lblPlaceUsed",
+                                  "lblQuick", "lblQuickWhy", "lblInterpretation"}) {
+            QLabel *l = childOf<QLabel>(w, label);
+            QVERIFY2(!l->text().isEmpty(), label);
+            QCOMPARE(name(l), l->text());
+            ++results;
+        }
+        QCOMPARE(results, 8);
+        const QString wheel = QAccessible::queryAccessibleInterface(childOf<QWidget>(w, "wheel"))
+                                  ->text(QAccessible::Description);
+        for (const char *label : {"lblIC", "lblAscendant", "lblMidheaven"})
+            QVERIFY2(wheel.contains(text(w, label)), qPrintable(wheel));
+
+        QStringList order;
+        QWidget *at = childOf<QWidget>(w, "txtName");
+        for (int i = 0; i < 12; ++i, at = at->nextInFocusChain()) {
+            while (!(at->focusPolicy() & Qt::TabFocus) || !at->isVisible() || !at->isEnabled())
+                at = at->nextInFocusChain();
+            order << at->objectName();
+        }
+        QCOMPARE(order,
+                 (QStringList{"txtName", "dteDate", "tmeTime", "chkSlotOnly", "chkCoordinates", "txtLatitude",
+                              "txtLongitude", "txtZone", "cmdSave", "cmdCopy", "cmdPrint", "cmdClose"}));
+    }
+};
+
+QTEST_MAIN(ExactWindowTest)
+#include "tst_exactwindow.moc"
