@@ -57,9 +57,12 @@ QFont wheelFont(qreal pixelSize, bool bold = false)
 // An axis end's label: its name over its degrees, inside the ring, beside the axis.
 void axisLabel(QPainter &p, const Frame &f, double longitude, const QString &name, bool emphasised)
 {
-    const QPointF along = f.at(longitude, Inner - 17);
-    const QPointF normal = f.at(longitude + 90, 9) - f.at(longitude + 90, 0);
-    const QRectF box(along + normal - QPointF(22, 9), QSizeF(44, 18));
+    // Beside the axis, clear of it: as far off as the label's half-extent across the axis, plus a margin.
+    constexpr qreal halfWidth = 22, halfHeight = 9;
+    const QPointF across = f.at(longitude + 90, 1);
+    const qreal clearance = 2 + qAbs(across.x()) * halfWidth + qAbs(across.y()) * halfHeight;
+    const QPointF centre = f.at(longitude, Inner - 20) + across * clearance;
+    const QRectF box(centre - QPointF(halfWidth, halfHeight), QSizeF(2 * halfWidth, 2 * halfHeight));
     p.setPen(emphasised ? Nadir : Ink);
     p.setFont(wheelFont(emphasised ? 8 : 7, true));
     p.drawText(box.adjusted(0, 0, 0, -9), Qt::AlignHCenter | Qt::AlignBottom, name);

@@ -71,7 +71,7 @@ void ReadingCard::paint(QPainter &p, const QRectF &page) const
     p.setPen(Quiet);
     p.setFont(cardFont(14));
     p.drawText(QRectF(40, LogicalPage.height() - 50, width, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               credit() + QLatin1String("   ·   Quorvis v1.0"));
+               credit() + QStringLiteral("   ·   Quorvis v1.0"));
     p.restore();
 }
 

@@ -51,9 +51,9 @@ std::optional<double> parseDegrees(const QString &text, double limit)
     return value;
 }
 
-// The list shows the gazetteer's matches as they are. Qt's completer would mark the first entry that begins with
-// the typed text as current, so that Down skipped it, and only for some searches (not for alternate names):
-// with nothing current, Down always goes to the best match first.
+// The list shows the gazetteer's matches as they are. Qt's completer would mark the first entry that begins
+// with the typed text as current, so that Down skipped it, and only for some searches (not for alternate
+// names): with nothing current, Down always goes to the best match first.
 class PlaceCompleter : public QCompleter
 {
 public:
@@ -169,6 +169,7 @@ void frmExact::pickPlace(const Place *place)
 {
     m_place = place;
     ui->txtPlace->setText(place->displayName());
+    ui->txtPlace->setCursorPosition(0); // the name's beginning, not its end, when it is longer than the field
     // The typed coordinates start from the chosen place.
     const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
         blockZone(ui->txtZone);
@@ -298,6 +299,8 @@ ReadingCard frmExact::card() const
     if (!r.polarNote.isEmpty())
         card.results << r.polarNote;
     card.results << r.quickReading;
+    card.results << toQString(
+        quorvis::FindInterpretation(quorvis::ZodiacSigns[static_cast<std::size_t>(c.nadirSign)]));
 
     const QString day = QLocale::c().toString(ui->dteDate->date(), QStringLiteral("d MMMM yyyy"));
     card.dataUsed << (ui->chkSlotOnly->isChecked()

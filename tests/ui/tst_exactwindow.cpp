@@ -236,8 +236,9 @@ private Q_SLOTS:
         const QString shots = qEnvironmentVariable("QUORVIS_SHOTS");
         if (!shots.isEmpty() && place == QLatin1String("London")) {
             QDir().mkpath(shots);
-            QVERIFY(w->grab().save(
-                QDir(shots).filePath(QStringLiteral("exact@%1x.png").arg(w->devicePixelRatioF()))));
+            const qreal scale = w->devicePixelRatioF();
+            QVERIFY(w->grab().save(QDir(shots).filePath(QStringLiteral("exact@%1x.png").arg(scale))));
+            QVERIFY(w->card().save(QDir(shots).filePath(QStringLiteral("exact-card@%1x.png").arg(scale))));
         }
     }
 
