@@ -1,0 +1,352 @@
+// The gazetteer: the compiled-in GeoNames places (places/data/, a compressed resource) decoded on first use,
+// and a prefix search over their names and alternate names that costs one binary search and one pass over the
+// matching keys, whatever the number of places.
+//
+// Every name and alternate name becomes a search key (SearchKey), kept in one flat buffer; the entries
+// pointing into it are sorted by key, so the keys that start with a typed text form one contiguous range,
+// whose first entries are the exact matches. Places are stored most populous first, so "by population" is "by
+// index".
+#include "Places.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QHash>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+namespace quorvis::places {
+
+namespace {
+
+// Appends the search key of one character to `out`: lower case, without its accents; one space for any run of
+// characters that separate words.
+void AppendFolded(char32_t c, std::u16string &out)
+{
+    if (c < 0x80) {
+        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
+            out.push_back(char16_t(c));
+        else if (c >= 'A' && c <= 'Z')
+            out.push_back(char16_t(c - 'A' + 'a'));
+        else if (c == '\'' || c == '"' || c == '`')
+            return;
+        else if (out.empty() || out.back() != u' ')
+            out.push_back(u' ');
+        return;
+    }
+    char32_t lower = QChar::toLower(c);
+    switch (lower) {
+    case U'ß':
+        out += u"ss";
+        return;
+    case U'æ':
+        out += u"ae";
+        return;
+    case U'œ':
+        out += u"oe";
+        return;
+    case U'ø':
+        out += u"o";
+        return;
+    case U'ł':
+        out += u"l";
+        return;
+    case U'đ':
+    case U'ð':
+        out += u"d";
+        return;
+    case U'þ':
+        out += u"th";
+        return;
+    case U'ı':
+        out += u"i";
+        return;
+    case U'\u2019': // ’
+    case U'\u02BB': // ʻ
+    case U'\u02BC': // ʼ
+    case U'\u00B4': // ´
+        return;
+    default:
+        break;
+    }
+    const QChar::Category category = QChar::category(lower);
+    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
+        category == QChar::Mark_SpacingCombining)
+        return;
+    if (QChar::isSpace(lower) || QChar::isPunct(lower)) {
+        if (out.empty() || out.back() != u' ')
+            out.push_back(u' ');
+        return;
+    }
+    // The base letter of a canonical decomposition ("é" = "e" + acute), all the way down ("ễ" -> "ê" -> "e").
+    while (QChar::decompositionTag(lower) == QChar::Canonical) {
+        const QString parts = QChar::decomposition(lower);
+        if (parts.isEmpty())
+            break;
+        const char32_t first = parts.at(0).isHighSurrogate() && parts.size() > 1
+                                   ? QChar::surrogateToUcs4(parts.at(0), parts.at(1))
+                                   : parts.at(0).unicode();
+        if (first == lower)
+            break;
+        lower = first;
+    }
+    if (lower > 0xFFFF) {
+        out.push_back(QChar::highSurrogate(lower));
+        out.push_back(QChar::lowSurrogate(lower));
+    } else {
+        out.push_back(char16_t(lower));
+    }
+}
+
+void TrimKey(std::u16string &key, size_t from)
+{
+    while (key.size() > from && key.back() == u' ')
+        key.pop_back();
+}
+
+// Appends SearchKey(text) for UTF-8 text; plain ASCII, the common case, needs no decoding.
+void AppendKeyUtf8(std::string_view text, std::u16string &out)
+{
+    const size_t from = out.size();
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 0x80; });
+    if (ascii) {
+        for (char c : text) {
+            if (out.size() == from &&
+                !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+                continue;
+            AppendFolded(char32_t(c), out);
+        }
+    } else {
+        const QString decoded = QString::fromUtf8(text.data(), qsizetype(text.size()));
+        for (char32_t c : decoded.toUcs4()) {
+            std::u16string piece;
+            AppendFolded(c, piece);
+            if (out.size() == from && (piece.empty() || piece == u" "))
+                continue;
+            if (piece == u" " && out.back() == u' ')
+                continue;
+            out += piece;
+        }
+    }
+    TrimKey(out, from);
+}
+
+std::string_view NextField(std::string_view &line)
+{
+    const size_t tab = line.find('\t');
+    const std::string_view field = line.substr(0, tab);
+    line = tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
+    return field;
+}
+
+QByteArray ReadResource(const char *path)
+{
+    QFile file(QString::fromLatin1(path));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("The compiled-in gazetteer resource %s is missing", path);
+    return file.readAll();
+}
+
+// Calls `row(fields...)` for each line of a tab-separated resource.
+template <typename Row> void ForEachLine(const QByteArray &data, Row row)
+{
+    std::string_view rest(data.constData(), size_t(data.size()));
+    while (!rest.empty()) {
+        const size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        if (!line.empty())
+            row(line);
+    }
+}
+
+QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+double ToDouble(std::string_view text) { return QByteArray(text.data(), qsizetype(text.size())).toDouble(); }
+
+} // namespace
+
+QString SearchKey(QStringView text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    std::u16string key;
+    AppendKeyUtf8(std::string_view(utf8.constData(), size_t(utf8.size())), key);
+    return QString::fromStdU16String(key);
+}
+
+QString Place::displayName() const
+{
+    QString text = name;
+    if (!admin1.isEmpty() && admin1 != name)
+        text += QLatin1String(", ") + admin1;
+    if (!country.isEmpty())
+        text += QLatin1String(", ") + country;
+    return text;
+}
+
+struct Gazetteer::Index
+{
+    struct Entry
+    {
+        quint64 head; // the key's first four UTF-16 units, for a cheap first comparison
+        quint32 offset;
+        quint32 length;
+        quint32 place;
+        bool alternate;
+    };
+    std::u16string keys;
+    std::vector<Entry> entries;
+
+    std::u16string_view key(const Entry &e) const
+    {
+        return std::u16string_view(keys).substr(e.offset, e.length);
+    }
+
+    void add(size_t offset, quint32 place, bool alternate)
+    {
+        const auto length = quint32(keys.size() - offset);
+        if (length == 0)
+            return;
+        quint64 head = 0;
+        for (quint32 i = 0; i < 4; ++i)
+            head = head << 16 | (i < length ? keys[offset + i] : 0);
+        entries.push_back({head, quint32(offset), length, place, alternate});
+    }
+
+    void sort()
+    {
+        std::sort(entries.begin(), entries.end(), [this](const Entry &a, const Entry &b) {
+            if (a.head != b.head)
+                return a.head < b.head;
+            const int order = key(a).compare(key(b));
+            return order != 0 ? order < 0 : a.place < b.place;
+        });
+    }
+};
+
+Gazetteer::Gazetteer()
+{
+    auto *index = new Index;
+    m_index = index;
+
+    QHash<QByteArray, QString> countries;
+    ForEachLine(ReadResource(":/places/countries.tsv"), [&](std::string_view line) {
+        const std::string_view code = NextField(line);
+        countries.insert(QByteArray(code.data(), qsizetype(code.size())), ToQString(NextField(line)));
+    });
+    QHash<QByteArray, QString> divisions;
+    ForEachLine(ReadResource(":/places/divisions.tsv"), [&](std::string_view line) {
+        const std::string_view code = NextField(line);
+        divisions.insert(QByteArray(code.data(), qsizetype(code.size())), ToQString(NextField(line)));
+    });
+    std::vector<QString> zones;
+    ForEachLine(ReadResource(":/places/zones.tsv"),
+                [&](std::string_view line) { zones.push_back(ToQString(line)); });
+
+    const QByteArray data = ReadResource(":/places/places.tsv");
+    m_places.reserve(size_t(data.count('\n')));
+    index->keys.reserve(size_t(data.size()));
+    index->entries.reserve(size_t(data.count(',') + data.count('\n')));
+    QByteArray divisionCode;
+    ForEachLine(data, [&](std::string_view line) {
+        const auto number = quint32(m_places.size());
+        Place place;
+        const std::string_view name = NextField(line);
+        std::string_view alternates = NextField(line);
+        place.name = ToQString(name);
+        place.latitude = ToDouble(NextField(line));
+        place.longitude = ToDouble(NextField(line));
+        const std::string_view countryCode = NextField(line);
+        place.countryCode = QString::fromLatin1(countryCode.data(), qsizetype(countryCode.size()));
+        place.country = countries.value(QByteArray(countryCode.data(), qsizetype(countryCode.size())));
+        const std::string_view division = NextField(line);
+        divisionCode = QByteArray(countryCode.data(), qsizetype(countryCode.size()));
+        divisionCode.append('.');
+        divisionCode.append(division.data(), qsizetype(division.size()));
+        place.admin1 = divisions.value(divisionCode);
+        const size_t zone = size_t(ToDouble(NextField(line)));
+        if (zone < zones.size())
+            place.zone = zones[zone];
+        place.population = qint64(ToDouble(NextField(line)));
+        m_places.push_back(std::move(place));
+
+        size_t offset = index->keys.size();
+        AppendKeyUtf8(name, index->keys);
+        index->add(offset, number, false);
+        while (!alternates.empty()) {
+            const size_t comma = alternates.find(',');
+            offset = index->keys.size();
+            AppendKeyUtf8(alternates.substr(0, comma), index->keys);
+            index->add(offset, number, true);
+            alternates = comma == std::string_view::npos ? std::string_view() : alternates.substr(comma + 1);
+        }
+    });
+    index->sort();
+}
+
+Gazetteer::~Gazetteer() { delete m_index; }
+
+const Gazetteer &Gazetteer::instance()
+{
+    static const Gazetteer gazetteer;
+    return gazetteer;
+}
+
+std::vector<const Place *> Gazetteer::search(QStringView text, int limit) const
+{
+    std::vector<const Place *> found;
+    const QString folded = SearchKey(text);
+    if (folded.isEmpty() || limit <= 0)
+        return found;
+    const std::u16string_view query(reinterpret_cast<const char16_t *>(folded.utf16()),
+                                    size_t(folded.size()));
+    const Index &index = *m_index;
+
+    const auto first =
+        std::lower_bound(index.entries.begin(), index.entries.end(), query,
+                         [&](const Index::Entry &e, std::u16string_view q) { return index.key(e) < q; });
+    const auto end = std::partition_point(first, index.entries.end(), [&](const Index::Entry &e) {
+        return index.key(e).substr(0, query.size()) == query;
+    });
+    const auto exactEnd =
+        std::partition_point(first, end, [&](const Index::Entry &e) { return e.length == query.size(); });
+
+    // Exact matches: on a place's own name before an alternate name, then by population.
+    std::vector<std::pair<bool, quint32>> exact;
+    for (auto e = first; e != exactEnd; ++e)
+        exact.emplace_back(e->alternate, e->place);
+    std::sort(exact.begin(), exact.end());
+    std::vector<quint32> chosen;
+    for (const auto &[alternate, place] : exact) {
+        if (std::find(chosen.begin(), chosen.end(), place) == chosen.end())
+            chosen.push_back(place);
+        if (chosen.size() == size_t(limit))
+            break;
+    }
+
+    // Then the most populous of the other prefix matches: the smallest place numbers, each once.
+    const size_t wanted = size_t(limit) - chosen.size();
+    std::vector<quint32> best; // ascending
+    for (auto e = exactEnd; e != end && wanted > 0; ++e) {
+        const quint32 place = e->place;
+        if (best.size() == wanted && place >= best.back())
+            continue;
+        const auto at = std::lower_bound(best.begin(), best.end(), place);
+        if (at != best.end() && *at == place)
+            continue;
+        if (std::find(chosen.begin(), chosen.end(), place) != chosen.end())
+            continue;
+        best.insert(at, place);
+        if (best.size() > wanted)
+            best.pop_back();
+    }
+    chosen.insert(chosen.end(), best.begin(), best.end());
+
+    found.reserve(chosen.size());
+    for (quint32 place : chosen)
+        found.push_back(&m_places[place]);
+    return found;
+}
+
+} // namespace quorvis::places
