@@ -13,8 +13,11 @@
 #include <QHash>
 
 #include <algorithm>
+#include <charconv>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace quorvis::places {
 
@@ -163,7 +166,12 @@ template <typename Row> void ForEachLine(const QByteArray &data, Row row)
 
 QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-double ToDouble(std::string_view text) { return QByteArray(text.data(), qsizetype(text.size())).toDouble(); }
+template <typename Number> Number ToNumber(std::string_view text)
+{
+    Number value{};
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
 
 } // namespace
 
@@ -189,11 +197,11 @@ struct Gazetteer::Index
 {
     struct Entry
     {
-        quint64 head; // the key's first four UTF-16 units, for a cheap first comparison
-        quint32 offset;
-        quint32 length;
-        quint32 place;
-        bool alternate;
+        quint64 head;        // the key's first four UTF-16 units, for a cheap first comparison
+        quint32 offset : 24; // into `keys`
+        quint32 length : 8;
+        quint32 place : 31;
+        quint32 alternate : 1;
     };
     std::u16string keys;
     std::vector<Entry> entries;
@@ -205,23 +213,41 @@ struct Gazetteer::Index
 
     void add(size_t offset, quint32 place, bool alternate)
     {
-        const auto length = quint32(keys.size() - offset);
-        if (length == 0)
+        const size_t length = std::min<size_t>(keys.size() - offset, 255);
+        if (length == 0 || offset >= (1u << 24))
             return;
         quint64 head = 0;
-        for (quint32 i = 0; i < 4; ++i)
+        for (size_t i = 0; i < 4; ++i)
             head = head << 16 | (i < length ? keys[offset + i] : 0);
-        entries.push_back({head, quint32(offset), length, place, alternate});
+        entries.push_back({head, quint32(offset), quint32(length), place, alternate});
     }
 
+    // By key, then by place. A radix sort on the first four units, then the few runs that share them.
     void sort()
     {
-        std::sort(entries.begin(), entries.end(), [this](const Entry &a, const Entry &b) {
-            if (a.head != b.head)
-                return a.head < b.head;
-            const int order = key(a).compare(key(b));
-            return order != 0 ? order < 0 : a.place < b.place;
-        });
+        std::vector<Entry> buffer(entries.size());
+        std::vector<quint32> counts(1 << 16);
+        for (int shift = 0; shift < 64; shift += 16) {
+            std::fill(counts.begin(), counts.end(), 0);
+            for (const Entry &e : entries)
+                ++counts[(e.head >> shift) & 0xFFFF];
+            quint32 total = 0;
+            for (quint32 &count : counts)
+                total += std::exchange(count, total);
+            for (const Entry &e : entries)
+                buffer[counts[(e.head >> shift) & 0xFFFF]++] = e;
+            entries.swap(buffer);
+        }
+        for (auto run = entries.begin(); run != entries.end();) {
+            const auto runEnd =
+                std::find_if(run, entries.end(), [&](const Entry &e) { return e.head != run->head; });
+            if (runEnd - run > 1)
+                std::sort(run, runEnd, [this](const Entry &a, const Entry &b) {
+                    const int order = key(a).compare(key(b));
+                    return order != 0 ? order < 0 : a.place < b.place;
+                });
+            run = runEnd;
+        }
     }
 };
 
@@ -230,10 +256,12 @@ Gazetteer::Gazetteer()
     auto *index = new Index;
     m_index = index;
 
-    QHash<QByteArray, QString> countries;
+    // Country code -> (code, name), shared by all the country's places.
+    QHash<QByteArray, std::pair<QString, QString>> countries;
     ForEachLine(ReadResource(":/places/countries.tsv"), [&](std::string_view line) {
         const std::string_view code = NextField(line);
-        countries.insert(QByteArray(code.data(), qsizetype(code.size())), ToQString(NextField(line)));
+        countries.insert(QByteArray(code.data(), qsizetype(code.size())),
+                         {ToQString(code), ToQString(NextField(line))});
     });
     QHash<QByteArray, QString> divisions;
     ForEachLine(ReadResource(":/places/divisions.tsv"), [&](std::string_view line) {
@@ -245,9 +273,9 @@ Gazetteer::Gazetteer()
                 [&](std::string_view line) { zones.push_back(ToQString(line)); });
 
     const QByteArray data = ReadResource(":/places/places.tsv");
-    m_places.reserve(size_t(data.count('\n')));
+    m_places.reserve(size_t(data.size() / 40));
     index->keys.reserve(size_t(data.size()));
-    index->entries.reserve(size_t(data.count(',') + data.count('\n')));
+    index->entries.reserve(size_t(data.size() / 10));
     QByteArray divisionCode;
     ForEachLine(data, [&](std::string_view line) {
         const auto number = quint32(m_places.size());
@@ -255,20 +283,22 @@ Gazetteer::Gazetteer()
         const std::string_view name = NextField(line);
         std::string_view alternates = NextField(line);
         place.name = ToQString(name);
-        place.latitude = ToDouble(NextField(line));
-        place.longitude = ToDouble(NextField(line));
+        place.latitude = ToNumber<double>(NextField(line));
+        place.longitude = ToNumber<double>(NextField(line));
         const std::string_view countryCode = NextField(line);
-        place.countryCode = QString::fromLatin1(countryCode.data(), qsizetype(countryCode.size()));
-        place.country = countries.value(QByteArray(countryCode.data(), qsizetype(countryCode.size())));
+        const auto country =
+            countries.constFind(QByteArray::fromRawData(countryCode.data(), qsizetype(countryCode.size())));
+        if (country != countries.constEnd())
+            std::tie(place.countryCode, place.country) = *country;
         const std::string_view division = NextField(line);
         divisionCode = QByteArray(countryCode.data(), qsizetype(countryCode.size()));
         divisionCode.append('.');
         divisionCode.append(division.data(), qsizetype(division.size()));
         place.admin1 = divisions.value(divisionCode);
-        const size_t zone = size_t(ToDouble(NextField(line)));
+        const auto zone = ToNumber<size_t>(NextField(line));
         if (zone < zones.size())
             place.zone = zones[zone];
-        place.population = qint64(ToDouble(NextField(line)));
+        place.population = ToNumber<qint64>(NextField(line));
         m_places.push_back(std::move(place));
 
         size_t offset = index->keys.size();
