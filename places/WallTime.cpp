@@ -74,7 +74,7 @@ public:
         return offset > before && offset > after;
     }
 
-    // UTC instants of the zone's transitions within [from, to].
+    // UTC instants of the zone's transitions within [from, to], a short range.
     std::vector<qint64> transitions(qint64 from, qint64 to) const
     {
         std::vector<qint64> instants;
@@ -82,6 +82,13 @@ public:
                                              QDateTime::fromSecsSinceEpoch(to, Qt::UTC));
         for (const QTimeZone::OffsetData &t : list)
             instants.push_back(t.atUtc.toSecsSinceEpoch());
+        // Should Qt's list miss a change (it stops at the last stored transition), step through them instead.
+        if (instants.empty() && at(from).seconds != at(to).seconds) {
+            for (auto next = m_zone.nextTransition(QDateTime::fromSecsSinceEpoch(from, Qt::UTC));
+                 next.atUtc.isValid() && next.atUtc.toSecsSinceEpoch() <= to;
+                 next = m_zone.nextTransition(next.atUtc))
+                instants.push_back(next.atUtc.toSecsSinceEpoch());
+        }
         return instants;
     }
 

@@ -118,6 +118,9 @@ void WallTimeTest::localMeanTimeFromTheBirthplace()
                  .readings.front()
                  .utSeconds,
              Utc("1850-01-01T04:56:00Z"));
+    // Manila kept American dates until the end of 1844: its mean time then was 8:04 less a day.
+    const auto manila = ResolveWallTime({1840, 6, 1}, {12, 0}, QTimeZone("Asia/Manila"), 120.98);
+    QCOMPARE(Describe(manila), QStringLiteral("normal [1840-06-02T03:56:05Z -57365 LMT]"));
     const auto standard = ResolveWallTime({1900, 1, 1}, {12, 0}, berlin, 13.41053);
     QVERIFY(!standard.readings.front().localMeanTime);
     QCOMPARE(standard.readings.front().abbreviation, QStringLiteral("CET"));

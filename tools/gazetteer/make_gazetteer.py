@@ -140,14 +140,15 @@ def main():
     for zone, cc, admin1, radius in SPLITS:
         if zone not in zone1970 or cc not in zone1970[zone][0]:
             sys.exit(f"{zone} is not a zone of {cc} in zone1970.tab")
+        # A check on the table: the zone's reference point lies in one of the divisions given for it.
         ref_lat, ref_lon = zone1970[zone][1]
-        in_division = [p for p in places if p["cc"] == cc and p["admin1"] == admin1]
         nearest = min((p for p in places if p["cc"] == cc),
                       key=lambda p: distance_km(ref_lat, ref_lon, float(p["lat"]), float(p["lon"])))
-        if radius is None and zone != "Asia/Famagusta" and nearest["admin1"] != admin1 and zone != "Asia/Barnaul":
-            sys.exit(f"{zone}: its reference point lies in division {nearest['admin1']}, not {admin1}")
-        for p in in_division:
-            if radius is None or distance_km(ref_lat, ref_lon, float(p["lat"]), float(p["lon"])) <= radius:
+        if nearest["admin1"] not in {a for z, c, a, _ in SPLITS if z == zone and c == cc}:
+            sys.exit(f"{zone}: its reference point lies in division {cc}.{nearest['admin1']}, not in the table")
+        for p in places:
+            if p["cc"] == cc and p["admin1"] == admin1 and (
+                    radius is None or distance_km(ref_lat, ref_lon, float(p["lat"]), float(p["lon"])) <= radius):
                 p["zone"] = zone
 
     for p in places:
