@@ -23,64 +23,68 @@ namespace quorvis::places {
 
 namespace {
 
-// Appends the search key of one character to `out`: lower case, without its accents; one space for any run of
-// characters that separate words.
-void AppendFolded(char32_t c, std::u16string &out)
+// One character's part of a search key: up to two UTF-16 units ("ß" -> "ss"), nothing (accents, apostrophes),
+// or a word break.
+struct Folded
 {
+    char16_t units[2] = {0, 0};
+    quint8 size = 0;
+    bool separator = false;
+};
+
+Folded FoldSlowly(char32_t c)
+{
+    Folded f;
+    auto put = [&f](char16_t a, char16_t b = 0) {
+        f.units[0] = a;
+        f.units[1] = b;
+        f.size = b ? 2 : 1;
+        return f;
+    };
     if (c < 0x80) {
         if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
-            out.push_back(char16_t(c));
-        else if (c >= 'A' && c <= 'Z')
-            out.push_back(char16_t(c - 'A' + 'a'));
-        else if (c == '\'' || c == '"' || c == '`')
-            return;
-        else if (out.empty() || out.back() != u' ')
-            out.push_back(u' ');
-        return;
+            return put(char16_t(c));
+        if (c >= 'A' && c <= 'Z')
+            return put(char16_t(c - 'A' + 'a'));
+        if (c == '\'' || c == '"' || c == '`')
+            return f;
+        f.separator = true;
+        return f;
     }
     char32_t lower = QChar::toLower(c);
     switch (lower) {
     case U'ß':
-        out += u"ss";
-        return;
+        return put(u's', u's');
     case U'æ':
-        out += u"ae";
-        return;
+        return put(u'a', u'e');
     case U'œ':
-        out += u"oe";
-        return;
+        return put(u'o', u'e');
     case U'ø':
-        out += u"o";
-        return;
+        return put(u'o');
     case U'ł':
-        out += u"l";
-        return;
+        return put(u'l');
     case U'đ':
     case U'ð':
-        out += u"d";
-        return;
+        return put(u'd');
     case U'þ':
-        out += u"th";
-        return;
+        return put(u't', u'h');
     case U'ı':
-        out += u"i";
-        return;
+        return put(u'i');
     case U'\u2019': // ’
     case U'\u02BB': // ʻ
     case U'\u02BC': // ʼ
     case U'\u00B4': // ´
-        return;
+        return f;
     default:
         break;
     }
     const QChar::Category category = QChar::category(lower);
     if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
         category == QChar::Mark_SpacingCombining)
-        return;
+        return f;
     if (QChar::isSpace(lower) || QChar::isPunct(lower)) {
-        if (out.empty() || out.back() != u' ')
-            out.push_back(u' ');
-        return;
+        f.separator = true;
+        return f;
     }
     // The base letter of a canonical decomposition ("é" = "e" + acute), all the way down ("ễ" -> "ê" -> "e").
     while (QChar::decompositionTag(lower) == QChar::Canonical) {
@@ -94,45 +98,65 @@ void AppendFolded(char32_t c, std::u16string &out)
             break;
         lower = first;
     }
-    if (lower > 0xFFFF) {
-        out.push_back(QChar::highSurrogate(lower));
-        out.push_back(QChar::lowSurrogate(lower));
-    } else {
-        out.push_back(char16_t(lower));
-    }
+    if (lower > 0xFFFF)
+        return put(QChar::highSurrogate(lower), QChar::lowSurrogate(lower));
+    return put(char16_t(lower));
 }
 
-void TrimKey(std::u16string &key, size_t from)
+// Latin letters, nearly all of the gazetteer's text, from a table made once.
+constexpr char32_t kTabled = 0x250;
+
+const Folded *FoldTable()
 {
-    while (key.size() > from && key.back() == u' ')
-        key.pop_back();
+    static const std::vector<Folded> table = [] {
+        std::vector<Folded> t(kTabled);
+        for (char32_t c = 0; c < kTabled; ++c)
+            t[c] = FoldSlowly(c);
+        return t;
+    }();
+    return table.data();
 }
 
-// Appends SearchKey(text) for UTF-8 text; plain ASCII, the common case, needs no decoding.
+// The next code point of valid UTF-8 text.
+char32_t NextCodePoint(std::string_view text, size_t &i)
+{
+    const auto byte = [&](size_t k) { return char32_t(static_cast<unsigned char>(text[k])); };
+    const char32_t lead = byte(i);
+    int more = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+    if (i + size_t(more) >= text.size() + (more ? 0 : 1)) {
+        i = text.size();
+        return 0xFFFD;
+    }
+    char32_t c = more == 0 ? lead : more == 1 ? lead & 0x1F : more == 2 ? lead & 0x0F : lead & 0x07;
+    for (++i; more > 0; --more, ++i)
+        c = c << 6 | (byte(i) & 0x3F);
+    return c;
+}
+
+// Appends SearchKey(text) for UTF-8 text.
 void AppendKeyUtf8(std::string_view text, std::u16string &out)
 {
+    const Folded *table = FoldTable();
     const size_t from = out.size();
-    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 0x80; });
-    if (ascii) {
-        for (char c : text) {
-            if (out.size() == from &&
-                !((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
-                continue;
-            AppendFolded(char32_t(c), out);
+    bool space = false;
+    for (size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80 && table[byte].size == 1 && !space) { // most characters: plain letters within a word
+            out.push_back(table[byte].units[0]);
+            ++i;
+            continue;
         }
-    } else {
-        const QString decoded = QString::fromUtf8(text.data(), qsizetype(text.size()));
-        for (char32_t c : decoded.toUcs4()) {
-            std::u16string piece;
-            AppendFolded(c, piece);
-            if (out.size() == from && (piece.empty() || piece == u" "))
-                continue;
-            if (piece == u" " && out.back() == u' ')
-                continue;
-            out += piece;
+        const char32_t c = NextCodePoint(text, i);
+        const Folded f = c < kTabled ? table[c] : FoldSlowly(c);
+        if (f.separator) {
+            space = out.size() > from;
+        } else if (f.size > 0) {
+            if (space)
+                out.push_back(u' ');
+            space = false;
+            out.append(f.units, f.size);
         }
     }
-    TrimKey(out, from);
 }
 
 std::string_view NextField(std::string_view &line)
@@ -276,7 +300,6 @@ Gazetteer::Gazetteer()
     m_places.reserve(size_t(data.size() / 40));
     index->keys.reserve(size_t(data.size()));
     index->entries.reserve(size_t(data.size() / 10));
-    QByteArray divisionCode;
     ForEachLine(data, [&](std::string_view line) {
         const auto number = quint32(m_places.size());
         Place place;
@@ -291,10 +314,13 @@ Gazetteer::Gazetteer()
         if (country != countries.constEnd())
             std::tie(place.countryCode, place.country) = *country;
         const std::string_view division = NextField(line);
-        divisionCode = QByteArray(countryCode.data(), qsizetype(countryCode.size()));
-        divisionCode.append('.');
-        divisionCode.append(division.data(), qsizetype(division.size()));
-        place.admin1 = divisions.value(divisionCode);
+        char code[32];
+        if (countryCode.size() + 1 + division.size() <= sizeof code) {
+            const auto end = std::copy(division.begin(), division.end(),
+                                       std::copy(countryCode.begin(), countryCode.end(), code) + 1);
+            code[countryCode.size()] = '.';
+            place.admin1 = divisions.value(QByteArray::fromRawData(code, qsizetype(end - code)));
+        }
         const auto zone = ToNumber<size_t>(NextField(line));
         if (zone < zones.size())
             place.zone = zones[zone];
