@@ -97,6 +97,11 @@ echo "### Reading: click on the find button to the result window shown ($reading
 echo
 reading_status=0
 QT_QPA_PLATFORM="$platform" "$build/bench/bench_reading" "$readings" || reading_status=$?
+echo
+echo "### Places: the gazetteer's first load (20 fresh processes), one search keystroke, one wall time resolved"
+echo
+cmake --build "$build" -j "$(nproc)" --target bench_places >&2
+"$build/bench/bench_places" 20 || reading_status=$?
 
 valgrind_status=0
 if ((valgrind)); then
