@@ -97,6 +97,11 @@ echo "### Reading: click on the find button to the result window shown ($reading
 echo
 reading_status=0
 QT_QPA_PLATFORM="$platform" "$build/bench/bench_reading" "$readings" || reading_status=$?
+echo
+echo "### Chart angles: one angle computation, random instants 1800-2100 and places (target: under 20 µs)"
+echo
+cmake --build "$build" --target bench_angles >&2
+"$build/bench/bench_angles"
 
 valgrind_status=0
 if ((valgrind)); then
