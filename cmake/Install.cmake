@@ -13,8 +13,8 @@ set(QUORVIS_RELEASE_DATE "2026-12-07")
 
 # qt_standard_project_setup() gives installed programs a $ORIGIN/../lib search path for libraries shipped
 # beside them; Quorvis ships none and installs under /usr, where such a path has no business.
-set_target_properties(quorvis PROPERTIES INSTALL_RPATH "")
-install(TARGETS quorvis
+set_target_properties(quorvis quorvis-exact PROPERTIES INSTALL_RPATH "")
+install(TARGETS quorvis quorvis-exact
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     BUNDLE DESTINATION .
 )
