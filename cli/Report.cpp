@@ -25,7 +25,8 @@ struct Candidate
 
 QString UtText(qint64 utSeconds)
 {
-    return QDateTime::fromSecsSinceEpoch(utSeconds, QTimeZone::utc()).toString(Qt::ISODate);
+    return QDateTime::fromSecsSinceEpoch(utSeconds, QTimeZone::utc())
+        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
 }
 
 QString DegreesText(double degrees) { return QString::number(degrees, 'f', 6) + u'\u00B0'; }
