@@ -98,6 +98,16 @@ echo "### Reading: click on the find button to the result window shown ($reading
 echo
 reading_status=0
 QT_QPA_PLATFORM="$platform" "$build/bench/bench_reading" "$readings" || reading_status=$?
+echo
+echo "### Places: the gazetteer's first load (20 fresh processes), one search keystroke, one wall time resolved"
+echo
+cmake --build "$build" -j "$(nproc)" --target bench_places >&2
+"$build/bench/bench_places" 20 || reading_status=$?
+echo
+echo "### Chart angles: one angle computation, random instants 1800-2100 and places (target: under 20 µs)"
+echo
+cmake --build "$build" --target bench_angles >&2
+"$build/bench/bench_angles"
 
 echo
 echo "### Exact-nadir window: first opening with the gazetteer load (5 processes), an input change to results ($platform)"
