@@ -90,7 +90,7 @@ void explainAmbiguity(Result &r, const places::WallTimeResolution &resolution, c
     const QString when = dayText(in.date);
     if (resolution.kind == places::WallTimeKind::Gap) {
         r.explanation = QStringLiteral("Clocks there jumped from %1 to %2 on %3, so %4 never existed there. "
-                                       "Both possible readings are shown; choose the one that applies.")
+                                       "The two possible readings:")
                             .arg(clock(resolution.gapFrom), clock(resolution.gapTo), when, clock(in.time));
         const char *const sides[] = {", the offset before the jump", ", the offset after the jump"};
         for (int i = 0; i < r.candidates.size() && i < 2; ++i)

@@ -49,6 +49,19 @@ QJsonObject exactTool(QStringList arguments)
 
 QString text(QWidget *root, const char *label) { return childOf<QLabel>(root, label)->text(); }
 
+// With QUORVIS_SHOTS set, keeps the window and its card as pictures there, named by `name` and the scale.
+void shoot(frmExact *w, const char *name)
+{
+    const QString shots = qEnvironmentVariable("QUORVIS_SHOTS");
+    if (shots.isEmpty())
+        return;
+    QDir().mkpath(shots);
+    QCoreApplication::processEvents(); // the layout requests of the last change, as the event loop would
+    const QString file = QStringLiteral("%1@%2x.png").arg(QLatin1String(name)).arg(w->devicePixelRatioF());
+    QVERIFY(w->grab().save(QDir(shots).filePath(file)));
+    QVERIFY(w->card().save(QDir(shots).filePath(QLatin1String("card-") + file)));
+}
+
 } // namespace
 
 class ExactWindowTest : public QObject
@@ -233,12 +246,9 @@ private Q_SLOTS:
                 childOf<QLabel>(w, "lblQuickWhy")->isVisible());
         QVERIFY(!text(w, "lblInterpretation").isEmpty());
 
-        const QString shots = qEnvironmentVariable("QUORVIS_SHOTS");
-        if (!shots.isEmpty() && place == QLatin1String("London")) {
-            QDir().mkpath(shots);
-            const qreal scale = w->devicePixelRatioF();
-            QVERIFY(w->grab().save(QDir(shots).filePath(QStringLiteral("exact@%1x.png").arg(scale))));
-            QVERIFY(w->card().save(QDir(shots).filePath(QStringLiteral("exact-card@%1x.png").arg(scale))));
+        if (place == QLatin1String("London")) {
+            childOf<QLineEdit>(w, "txtName")->setText(QStringLiteral("ANN"));
+            shoot(w, "exact");
         }
     }
 
@@ -284,6 +294,7 @@ private Q_SLOTS:
             option->click();
             QCOMPARE(text(w, "lblIC"), "Imum Coeli " + c[u"ic_sign"].toString());
         }
+        shoot(w, qPrintable(status));
         if (status == QLatin1String("overlap")) {
             QCOMPARE(childOf<QRadioButton>(w, "optChoice1")->text(),
                      quorvis::places::FormatUtcOffset(-4 * 3600) + ", summer time");
@@ -348,6 +359,7 @@ private Q_SLOTS:
                 QVERIFY(sign(at.addSecs(-60)) != m.captured(1));
         }
         QVERIFY(count >= 1);
+        shoot(w, "slot");
         QCOMPARE(text(w, "lblIC"),
                  "Imum Coeli " + exactTool(toolArguments(where[0], where[1], where[2], date,
                                                          QTime(11, 0)))[u"candidates"][0][u"ic_sign"]
