@@ -113,7 +113,7 @@ echo "ok: Exit on the promotion window ended the program"
 # Copy puts the card on the clipboard, which names the Imum Coeli; Esc closes the window and the program goes
 # on with its main window.
 exact_window_session() {
-    local pid exact card
+    local pid exact card tool expected
     "$bin" >"$work/exact.log" 2>&1 &
     pid=$!
     pids+=("$pid")
@@ -131,13 +131,20 @@ exact_window_session() {
     echo "$card" | grep -qE "^Imum Coeli [0-9]+°[0-9]{2}′ [A-Z][a-z]+$" || fail "the copied card names no Imum Coeli: $card"
     echo "$card" | grep -q "^Place: London, England, United Kingdom" || fail "the card names another place: $card"
     echo "$card" | grep -q "^Born .* at 10:30$" || fail "the card has another time: $card"
+    # The window's Imum Coeli is the tool's for the same birth (the main window's first date, 1 January 1900).
+    tool="$(dirname "$bin")/../cli/quorvis-exact"
+    [ -x "$tool" ] || tool="$(dirname "$bin")/quorvis-exact"
+    if [ -x "$tool" ]; then
+        expected="$("$tool" --place London --date 1900-01-01 --time 10:30 | awk '/^IC:/ {print $2, $3}')"
+        echo "$card" | grep -qx "Imum Coeli $expected" || fail "the window says $(echo "$card" | grep '^Imum Coeli'), the tool $expected"
+    fi
     echo "ok: exact nadir by keyboard: $(echo "$card" | grep '^Imum Coeli')"
     press "$exact" Escape
     wait_for "Exact Nadir - Quorvis v1.0" 0 30 || fail "Esc did not close the exact-nadir window"
     sleep 0.5
     kill -0 "$pid" 2>/dev/null || fail "closing the exact-nadir window ended the program"
     [ "$(windows "Quorvis v1.0" | wc -l)" -eq 1 ] || fail "closing the exact-nadir window changed the other windows"
-    press "$(windows "Quorvis v1.0")" alt+x
+    press "$(windows "Quorvis v1.0")" alt+e
     wait_for_width 741 30 || fail "Exit on the main window after the exact-nadir window showed no promotion window"
     press "$(visible_of_width 741)" alt+x
     for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
