@@ -167,6 +167,9 @@ private Q_SLOTS:
                  fromResult ? QDate(1990, 8, 31) : QDate(1990, 2, 28));
         QCOMPARE(childOf<QComboBox>(w, "cmbSlot")->currentText(), QStringLiteral("10am-noon"));
         QCOMPARE(childOf<QTimeEdit>(w, "tmeTime")->time(), QTime(10, 0));
+        QCOMPARE(childOf<QDateEdit>(w, "dteDate")->minimumDate(), QDate(1800, 1, 1));
+        QCOMPARE(childOf<QDateEdit>(w, "dteDate")->maximumDate(), QDate(2100, 12, 31));
+        QVERIFY(program->loadedWindows().contains(w)); // and so unloaded with the rest at shutdown
 
         file.value(1)->trigger(); // again: the same window, brought forward
         QCOMPARE(program->existingExactWindow(), w);
