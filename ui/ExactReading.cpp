@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTimeZone>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace quorvis::exact {
@@ -112,8 +114,9 @@ void explainAmbiguity(Result &r, const places::WallTimeResolution &resolution, c
                 .arg(places::FormatUtcOffset(r.candidates.front().reading.offsetSeconds));
 }
 
-// The IC minute by minute over the slot's two hours: each sign with the minute it begins, and the reading at
-// the middle of the slot.
+// The IC over the slot's two hours: each sign with the minute it begins, and the reading at the middle of the
+// slot. The IC moves at most about 0.27° a minute, so a sign lasts well over ten minutes: sampling every ten
+// minutes sees every change, and halving the ten minutes around one finds its minute.
 void readSlot(Result &r, const Inputs &in)
 {
     const QTime start = SlotStart(in.slot);
@@ -121,19 +124,34 @@ void readSlot(Result &r, const Inputs &in)
     if (resolution.readings.isEmpty())
         return;
     const places::WallTimeReading first = resolution.readings.front();
-    QStringList changes;
-    int lastSign = -1;
-    for (int minute = 0; minute < 120; ++minute) {
-        const AnglesResult a = ComputeAngles(first.utSeconds + minute * 60, in.latitude, in.longitude);
-        if (!a.ok()) {
-            r.problem = toQString(a.message);
-            return;
+    constexpr int Minutes = 120, Step = 10;
+    std::array<int, Minutes> signs;
+    signs.fill(-1);
+    const auto signAt = [&](int minute) {
+        if (signs[minute] < 0) {
+            const AnglesResult a = ComputeAngles(first.utSeconds + minute * 60, in.latitude, in.longitude);
+            if (!a.ok()) {
+                r.problem = toQString(a.message);
+                return -1;
+            }
+            signs[minute] = ToSignPosition(a.angles.ic).sign;
         }
-        const int sign = ToSignPosition(a.angles.ic).sign;
-        if (sign != lastSign)
-            changes << SignName(sign) + QLatin1String(" from ") + clock(start.addSecs(minute * 60));
-        lastSign = sign;
+        return signs[minute];
+    };
+    QStringList changes{SignName(signAt(0)) + QLatin1String(" from ") + clock(start)};
+    for (int from = 0; from < Minutes - 1 && r.problem.isEmpty(); from += Step) {
+        // The sign at `lo` holds until just before `hi`: halve until they are a minute apart.
+        int lo = from, hi = std::min(from + Step, Minutes - 1);
+        if (signAt(hi) == signAt(lo))
+            continue;
+        while (hi - lo > 1) {
+            const int mid = (lo + hi) / 2;
+            (signAt(mid) == signAt(lo) ? lo : hi) = mid;
+        }
+        changes << SignName(signAt(hi)) + QLatin1String(" from ") + clock(start.addSecs(hi * 60));
     }
+    if (!r.problem.isEmpty())
+        return;
     r.slotChanges = changes.join(QLatin1String(", "));
     places::WallTimeReading middle = first;
     middle.utSeconds += 3600;

@@ -266,7 +266,9 @@ void frmExact::showResult()
     ui->wheel->setAngles(c ? std::optional(c->angles) : std::nullopt);
     const QString sign = c ? exact::SignName(c->nadirSign) : QString();
     showText(ui->lblInterpretation, toQString(quorvis::FindInterpretation(sign.toStdString())));
-    ui->picSign->setPixmap(c ? SignImageList::picture(c->nadirSign + 1, devicePixelRatioF()) : QPixmap());
+    if (c && c->nadirSign != m_pictureSign) // a picture is decoded only when the sign changes
+        ui->picSign->setPixmap(SignImageList::picture(c->nadirSign + 1, devicePixelRatioF()));
+    m_pictureSign = c ? c->nadirSign : -1;
     ui->picSign->setAccessibleName(sign);
     ui->picSign->setVisible(c != nullptr);
 

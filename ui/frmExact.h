@@ -70,5 +70,6 @@ private:
     std::vector<const quorvis::places::Place *> m_matches;
     const quorvis::places::Place *m_place = nullptr;
     quorvis::exact::Result m_result;
+    int m_pictureSign = -1; // the sign whose picture is shown
     std::function<QString()> m_chooseSavePath;
 };
