@@ -1,6 +1,6 @@
 // Places of the world and their clocks: the compiled-in gazetteer (GeoNames cities of 15,000 people or more)
-// with its search, and the resolution of a local wall time at a place to the instants in Universal Time it may
-// stand for.
+// with its search, and the resolution of a local wall time at a place to the instants in Universal Time it
+// may stand for.
 //
 //   typed text --Gazetteer::search--> places (name, division, country, coordinates, IANA zone)
 //   wall date and time + zone (+ longitude) --ResolveWallTime--> 0..2 UT instants: normal, gap or overlap
@@ -8,10 +8,10 @@
 // Qt Core only. The gazetteer is loaded on first use, never at start-up.
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringView>
-#include <QDate>
 #include <QTime>
 #include <QTimeZone>
 
@@ -21,13 +21,13 @@ namespace quorvis::places {
 
 struct Place
 {
-    QString name;        // "London"
-    QString admin1;      // name of the first-level division: "England"; may be empty
-    QString country;     // "United Kingdom"
-    QString countryCode; // "GB"
-    double latitude = 0; // degrees, north positive
+    QString name;         // "London"
+    QString admin1;       // name of the first-level division: "England"; may be empty
+    QString country;      // "United Kingdom"
+    QString countryCode;  // "GB"
+    double latitude = 0;  // degrees, north positive
     double longitude = 0; // degrees, east positive
-    QString zone;        // current IANA name, valid for QTimeZone: "Europe/London", "Europe/Kyiv"
+    QString zone;         // current IANA name, valid for QTimeZone: "Europe/London", "Europe/Kyiv"
     qint64 population = 0;
 
     // "London, England, United Kingdom"; the division is left out when empty or equal to the name.
@@ -46,6 +46,10 @@ public:
 
     const std::vector<Place> &places() const { return m_places; }
 
+    Gazetteer(const Gazetteer &) = delete;
+    Gazetteer &operator=(const Gazetteer &) = delete;
+    ~Gazetteer();
+
 private:
     Gazetteer();
     std::vector<Place> m_places;
@@ -54,13 +58,17 @@ private:
     const Index *m_index = nullptr;
 };
 
+// The search key of a text: lower case, accents and apostrophes dropped, hyphens and dots as spaces, runs of
+// spaces as one ("Saint-Étienne" -> "saint etienne").
+QString SearchKey(QStringView text);
+
 // ---- local wall time -> Universal Time -------------------------------------------------------------
 
 struct WallTimeReading
 {
-    qint64 utSeconds = 0;   // the instant, seconds since 1970-01-01T00:00:00Z
-    int offsetSeconds = 0;  // local minus UT at that instant
-    QString abbreviation;   // "BST", "CET", "LMT" (local mean time), "UTC+05:45" when the zone has none
+    qint64 utSeconds = 0;       // the instant, seconds since 1970-01-01T00:00:00Z
+    int offsetSeconds = 0;      // local minus UT at that instant
+    QString abbreviation;       // "BST", "CET", "LMT" (local mean time), "UTC+05:45" when the zone has none
     bool localMeanTime = false; // before the zone kept standard time: the birthplace's own mean time was used
     bool summerTime = false;    // the larger offset of a summer-time change (never from isDaylightTime())
 };
@@ -78,7 +86,7 @@ struct WallTimeResolution
 };
 
 // Resolves a wall time at a place in an IANA zone. `longitude` (degrees east) gives local mean time before
-// the zone adopted standard time.
+// the zone adopted standard time. An invalid date, time or zone gives no readings.
 WallTimeResolution ResolveWallTime(QDate date, QTime time, const QTimeZone &zone, double longitude);
 // A fixed UTC offset given by the user overrides everything: always one reading.
 WallTimeResolution ResolveWallTime(QDate date, QTime time, int utcOffsetSeconds);

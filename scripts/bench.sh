@@ -98,6 +98,11 @@ echo
 reading_status=0
 QT_QPA_PLATFORM="$platform" "$build/bench/bench_reading" "$readings" || reading_status=$?
 echo
+echo "### Places: the gazetteer's first load (20 fresh processes), one search keystroke, one wall time resolved"
+echo
+cmake --build "$build" -j "$(nproc)" --target bench_places >&2
+"$build/bench/bench_places" 20 || reading_status=$?
+echo
 echo "### Chart angles: one angle computation, random instants 1800-2100 and places (target: under 20 µs)"
 echo
 cmake --build "$build" --target bench_angles >&2

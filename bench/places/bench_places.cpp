@@ -1,0 +1,107 @@
+// The gazetteer's two costs a user can feel: its first load (decompressing and indexing the compiled-in
+// places, measured in fresh processes, this program started again with --first-load) and one keystroke's
+// search (every prefix of 500 place names, typed one letter at a time); and the cost of resolving one wall
+// time. Prints a Markdown table; nothing is asserted.
+#include "Places.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QProcess>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+using namespace quorvis::places;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double Microseconds(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
+
+// CPU time, which the other work on a shared machine disturbs far less than wall time.
+double ThreadCpuMicroseconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e6 + double(t.tv_nsec) / 1e3;
+}
+
+double Quantile(std::vector<double> values, double q)
+{
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(q * double(values.size())))];
+}
+
+void Row(const char *what, const std::vector<double> &values, const char *unit, double scale)
+{
+    std::printf("| %s | %zu | %.3f | %.3f | %.3f | %s |\n", what, values.size(),
+                Quantile(values, 0.5) / scale, Quantile(values, 0.99) / scale,
+                *std::max_element(values.begin(), values.end()) / scale, unit);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.contains(QStringLiteral("--first-load"))) {
+        const double cpuStart = ThreadCpuMicroseconds();
+        const auto start = Clock::now();
+        const size_t count = Gazetteer::instance().places().size();
+        std::printf("%.1f %.1f %zu\n", Microseconds(Clock::now() - start), ThreadCpuMicroseconds() - cpuStart,
+                    count);
+        return 0;
+    }
+    const int loads = args.size() > 1 ? args.at(1).toInt() : 20;
+
+    std::vector<double> loadTimes, loadCpuTimes;
+    for (int i = 0; i < loads; ++i) {
+        QProcess child;
+        child.start(app.applicationFilePath(), {QStringLiteral("--first-load")});
+        if (!child.waitForFinished(60000) || child.exitCode() != 0) {
+            std::fprintf(stderr, "bench_places: the first-load run failed\n");
+            return 1;
+        }
+        const QList<QByteArray> figures = child.readAllStandardOutput().split(' ');
+        loadTimes.push_back(figures.value(0).toDouble());
+        loadCpuTimes.push_back(figures.value(1).toDouble());
+    }
+
+    const Gazetteer &gazetteer = Gazetteer::instance();
+    const auto &places = gazetteer.places();
+    std::vector<double> keystrokes;
+    size_t found = 0;
+    for (size_t i = 0; i < 500; ++i) {
+        const QString &name = places[i * (places.size() / 500)].name;
+        for (qsizetype length = 1; length <= name.size(); ++length) {
+            const auto start = Clock::now();
+            found += gazetteer.search(QStringView(name).left(length), 10).size();
+            keystrokes.push_back(Microseconds(Clock::now() - start));
+        }
+    }
+
+    // Wall times every 3 hours 17 minutes from 1900 on, in the zones of the first 50 places.
+    std::vector<double> resolutions;
+    std::vector<QTimeZone> zones;
+    for (size_t i = 0; i < 50; ++i)
+        zones.emplace_back(places[i].zone.toUtf8());
+    QDateTime wall(QDate(1900, 1, 1), QTime(0, 30), Qt::UTC);
+    for (int i = 0; i < 10000; ++i, wall = wall.addSecs(3 * 3600 + 17 * 60)) {
+        const auto start = Clock::now();
+        found += size_t(
+            ResolveWallTime(wall.date(), wall.time(), zones[size_t(i) % zones.size()], 10.0).readings.size());
+        resolutions.push_back(Microseconds(Clock::now() - start));
+    }
+
+    std::printf("| measure | runs | median | p99 | max | unit |\n|---|---|---|---|---|---|\n");
+    Row("gazetteer first load, wall (fresh process; target < 30 ms)", loadTimes, "ms", 1000.0);
+    Row("gazetteer first load, CPU", loadCpuTimes, "ms", 1000.0);
+    Row("one keystroke's search over all places (target p99 < 1 ms)", keystrokes, "µs", 1.0);
+    Row("one wall time resolved to UT", resolutions, "µs", 1.0);
+    std::printf("\n%zu places; %zu hits and readings.\n", places.size(), found);
+    return 0;
+}

@@ -1,0 +1,36 @@
+#!/usr/bin/env python3
+"""Runs the gazetteer tool on the installed packages and compares its output with the committed files.
+
+Exit status 0: identical; 1: different (the difference is printed); 77: the source package is not installed.
+"""
+import filecmp
+import os
+import subprocess
+import sys
+import tempfile
+
+SOURCE = "/usr/share/libtimezonemap/ui/cities15000.txt"
+FILES = ["places.tsv", "zones.tsv", "divisions.tsv", "countries.tsv"]
+
+
+def main():
+    tool, committed = sys.argv[1], sys.argv[2]
+    if not os.path.exists(SOURCE):
+        print(f"{SOURCE} is not installed: nothing to compare")
+        return 77
+    with tempfile.TemporaryDirectory() as made:
+        subprocess.run([sys.executable, tool, "--out", made], check=True)
+        different = [f for f in FILES if not filecmp.cmp(os.path.join(made, f), os.path.join(committed, f), shallow=False)]
+        for name in different:
+            print(f"{name} differs from what {tool} makes; regenerate it with: {tool} --out {committed}")
+            subprocess.run(["diff", os.path.join(committed, name), os.path.join(made, name)], stdout=sys.stdout,
+                           check=False)
+        size = sum(os.path.getsize(os.path.join(committed, f)) for f in FILES)
+        if size >= 2_000_000:
+            print(f"the committed gazetteer is {size} bytes, more than 2 MB")
+            return 1
+        return 1 if different else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
