@@ -1,2 +1,48 @@
-// quorvis-exact: the exact reading for scripts. Placeholder until it lands.
-int main() { return 0; }
+// quorvis-exact: the exact reading for scripts and tests. One JSON object or a few lines of text on stdout;
+// input it cannot use gets one line on stderr and exit status 2.
+#include "Report.h"
+#include "Request.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+void Write(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quorvis-exact"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIS_VERSION));
+
+    const quorvis::cli::ParsedRequest parsed = quorvis::cli::ParseRequest(QCoreApplication::arguments());
+    if (!parsed.error.isEmpty()) {
+        Write(stderr, QStringLiteral("quorvis-exact: %1\n").arg(parsed.error));
+        return 2;
+    }
+    const quorvis::cli::Request &request = parsed.request;
+    quorvis::cli::Report report;
+    switch (request.action) {
+    case quorvis::cli::Request::Action::Help:
+        report.out = request.helpText;
+        break;
+    case quorvis::cli::Request::Action::SearchPlaces:
+        report = quorvis::cli::MakePlacesReport(request);
+        break;
+    case quorvis::cli::Request::Action::Reading:
+        report = quorvis::cli::MakeReadingReport(request);
+        break;
+    }
+    Write(stdout, report.out);
+    if (report.exitStatus != 0)
+        Write(stderr, QStringLiteral("quorvis-exact: %1\n").arg(report.error));
+    return report.exitStatus;
+}

@@ -13,8 +13,8 @@ set(QUORVIS_RELEASE_DATE "2026-12-07")
 
 # qt_standard_project_setup() gives installed programs a $ORIGIN/../lib search path for libraries shipped
 # beside them; Quorvis ships none and installs under /usr, where such a path has no business.
-set_target_properties(quorvis PROPERTIES INSTALL_RPATH "")
-install(TARGETS quorvis
+set_target_properties(quorvis quorvis-exact PROPERTIES INSTALL_RPATH "")
+install(TARGETS quorvis quorvis-exact
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     BUNDLE DESTINATION .
 )
@@ -28,6 +28,24 @@ if(UNIX AND NOT APPLE)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME quorvis.png)
     endforeach()
+
+    # Manual pages and the changelog go in compressed with gzip -9n (no name, no time stamp), as Debian's
+    # policy asks; the copyright file goes in as it is.
+    find_program(GZIP_PROGRAM gzip REQUIRED)
+    set(compressed "")
+    foreach(doc quorvis.1 quorvis-exact.1 changelog)
+        set(out ${PROJECT_BINARY_DIR}/packaging/${doc}.gz)
+        add_custom_command(OUTPUT ${out}
+            COMMAND ${GZIP_PROGRAM} -9nc ${PROJECT_SOURCE_DIR}/packaging/${doc} > ${out}
+            DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${doc}
+            VERBATIM)
+        list(APPEND compressed ${out})
+    endforeach()
+    add_custom_target(packaging_docs ALL DEPENDS ${compressed})
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/quorvis.1.gz ${PROJECT_BINARY_DIR}/packaging/quorvis-exact.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvis)
 
     configure_file(${PROJECT_SOURCE_DIR}/packaging/${QUORVIS_APP_ID}.metainfo.xml.in
         ${PROJECT_BINARY_DIR}/packaging/${QUORVIS_APP_ID}.metainfo.xml @ONLY)

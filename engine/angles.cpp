@@ -1,9 +1,191 @@
-// Placeholder until the angles land.
+// The angles of a chart over ERFA. ERFA speaks in two-part Julian dates and radians; the few functions at the
+// top translate once, so the rest reads in seconds, years and degrees.
+//
+// Time scales: the instant is taken as UT1 = UTC (under a second apart, a few arc-seconds of sidereal time at
+// most). Terrestrial Time only enters precession and nutation, where a minute's error moves nothing visible:
+// TT = UTC + (TAI − UTC) + 32.184 s from 1960 on, when atomic time began; before that the Espenak–Meeus
+// polynomials for ΔT = TT − UT.
+//
+// The apparent sidereal time and the true obliquity need the same IAU 2006/2000A nutation, the costliest
+// step by far; it is evaluated once and shared, exactly as eraGst06a composes it internally.
 #include "angles.h"
 
+#include "reading.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+#include <cstdio>
+
 namespace quorvis {
-AnglesResult ComputeAngles(std::int64_t, double, double) { return {}; }
-ChartAngles AnglesFromRamc(double, double, double) { return {}; }
-SignPosition ToSignPosition(double) { return {}; }
-std::string FormatSignPosition(double) { return {}; }
+
+namespace {
+
+constexpr double UnixEpochJd = 2440587.5; // 1970-01-01T00:00:00 as a Julian date
+constexpr double SecondsPerDay = 86400.0;
+constexpr double TtMinusTai = 32.184;
+
+double Radians(double degrees) { return degrees * ERFA_DD2R; }
+double Degrees(double radians) { return radians * ERFA_DR2D; }
+
+// [0, 360)
+double NormalizeDegrees(double degrees)
+{
+    double wrapped = std::fmod(degrees, 360.0);
+    if (wrapped < 0)
+        wrapped += 360.0;
+    return wrapped >= 360.0 ? 0.0 : wrapped; // fmod of a tiny negative can round back up to 360
+}
+
+// A Julian date in ERFA's two parts: whole days at midnight plus the fraction, for full precision.
+struct JulianDate
+{
+    double day = 0;
+    double fraction = 0;
+};
+
+JulianDate JulianDateFromUnixSeconds(std::int64_t seconds)
+{
+    std::int64_t days = seconds / 86400;
+    std::int64_t rest = seconds % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --days;
+    }
+    return {UnixEpochJd + static_cast<double>(days), static_cast<double>(rest) / SecondsPerDay};
+}
+
+JulianDate AddSeconds(JulianDate date, double seconds)
+{
+    return {date.day, date.fraction + seconds / SecondsPerDay};
+}
+
+// ΔT = TT − UT in seconds before 1960 (Espenak and Meeus, Five Millennium Canon of Solar Eclipses, 2006).
+double DeltaTBefore1960(double decimalYear)
+{
+    const double y = decimalYear;
+    if (y < 1860) {
+        const double t = y - 1800;
+        return 13.72 - 0.332447 * t + 0.0068612 * t * t + 0.0041116 * std::pow(t, 3) -
+               0.00037436 * std::pow(t, 4) + 0.0000121272 * std::pow(t, 5) - 0.0000001699 * std::pow(t, 6) +
+               0.000000000875 * std::pow(t, 7);
+    }
+    if (y < 1900) {
+        const double t = y - 1860;
+        return 7.62 + 0.5737 * t - 0.251754 * t * t + 0.01680668 * std::pow(t, 3) -
+               0.0004473624 * std::pow(t, 4) + std::pow(t, 5) / 233174;
+    }
+    if (y < 1920) {
+        const double t = y - 1900;
+        return -2.79 + 1.494119 * t - 0.0598939 * t * t + 0.0061966 * std::pow(t, 3) -
+               0.000197 * std::pow(t, 4);
+    }
+    if (y < 1941) {
+        const double t = y - 1920;
+        return 21.20 + 0.84493 * t - 0.076100 * t * t + 0.0020936 * std::pow(t, 3);
+    }
+    const double t = y - 1950;
+    return 29.07 + 0.407 * t - t * t / 233 + std::pow(t, 3) / 2547;
+}
+
+// TT − UTC in seconds at a UTC instant.
+double TtMinusUtcSeconds(JulianDate utc)
+{
+    int year = 0, month = 0, day = 0;
+    double dayFraction = 0;
+    if (eraJd2cal(utc.day, utc.fraction, &year, &month, &day, &dayFraction) != 0)
+        return 0;
+    double taiMinusUtc = 0;
+    // Status 1 (a year past ERFA's leap-second table) still gives the last known value, the best there is.
+    if (year >= 1960 && eraDat(year, month, day, dayFraction, &taiMinusUtc) >= 0)
+        return taiMinusUtc + TtMinusTai;
+    return DeltaTBefore1960(year + (month - 0.5) / 12.0);
+}
+
+struct EquatorAndEcliptic
+{
+    double apparentSiderealTime = 0; // Greenwich, degrees [0, 360)
+    double trueObliquity = 0;        // degrees
+};
+
+// IAU 2006 precession with IAU 2000A nutation: eraGst06a and eraObl06 + Δε from eraNut06a, with the nutation
+// evaluated once.
+EquatorAndEcliptic SiderealTimeAndObliquity(JulianDate ut1, JulianDate tt)
+{
+    double nutationInLongitude = 0, nutationInObliquity = 0;
+    eraNut06a(tt.day, tt.fraction, &nutationInLongitude, &nutationInObliquity);
+    double gamb = 0, phib = 0, psib = 0,
+           meanObliquity = 0; // Fukushima–Williams angles; meanObliquity = eraObl06
+    eraPfw06(tt.day, tt.fraction, &gamb, &phib, &psib, &meanObliquity);
+    double npb[3][3];
+    eraFw2m(gamb, phib, psib + nutationInLongitude, meanObliquity + nutationInObliquity, npb);
+    const double gast = eraGst06(ut1.day, ut1.fraction, tt.day, tt.fraction, npb);
+    return {Degrees(gast), Degrees(meanObliquity + nutationInObliquity)};
+}
+
+AnglesResult Refuse(AnglesProblem problem, std::string_view message)
+{
+    AnglesResult result;
+    result.problem = problem;
+    result.message = message;
+    return result;
+}
+
+} // namespace
+
+ChartAngles AnglesFromRamc(double ramc, double obliquity, double latitude)
+{
+    const double armc = Radians(ramc), eps = Radians(obliquity), phi = Radians(latitude);
+    ChartAngles angles;
+    angles.ramc = NormalizeDegrees(ramc);
+    angles.obliquity = obliquity;
+    angles.mc = NormalizeDegrees(Degrees(std::atan2(std::sin(armc), std::cos(armc) * std::cos(eps))));
+    angles.ic = NormalizeDegrees(angles.mc + 180.0);
+    angles.asc = NormalizeDegrees(Degrees(
+        std::atan2(std::cos(armc), -(std::sin(armc) * std::cos(eps) + std::tan(phi) * std::sin(eps)))));
+    angles.dsc = NormalizeDegrees(angles.asc + 180.0);
+    angles.ascUnreliable = std::abs(latitude) > 90.0 - obliquity;
+    return angles;
+}
+
+AnglesResult ComputeAngles(std::int64_t utSeconds, double latitude, double eastLongitude)
+{
+    if (!(std::abs(latitude) <= 90.0)) // NaN too
+        return Refuse(AnglesProblem::LatitudeOutOfRange, MsgLatitudeOutOfRange);
+    if (std::abs(latitude) == 90.0)
+        return Refuse(AnglesProblem::PoleLatitude, MsgPoleLatitude);
+    if (!(std::abs(eastLongitude) <= 180.0))
+        return Refuse(AnglesProblem::LongitudeOutOfRange, MsgLongitudeOutOfRange);
+    if (utSeconds < FirstChartInstant || utSeconds > LastChartInstant)
+        return Refuse(AnglesProblem::InstantOutOfRange, MsgInstantOutOfRange);
+
+    const JulianDate ut1 = JulianDateFromUnixSeconds(utSeconds);
+    const JulianDate tt = AddSeconds(ut1, TtMinusUtcSeconds(ut1));
+    const EquatorAndEcliptic sky = SiderealTimeAndObliquity(ut1, tt);
+    AnglesResult result;
+    result.angles = AnglesFromRamc(sky.apparentSiderealTime + eastLongitude, sky.trueObliquity, latitude);
+    return result;
+}
+
+SignPosition ToSignPosition(double longitude)
+{
+    constexpr long long MinutesPerCircle = 360 * 60;
+    long long minutes = std::llround(NormalizeDegrees(longitude) * 60.0) % MinutesPerCircle;
+    SignPosition position;
+    position.sign = static_cast<int>(minutes / (30 * 60));
+    minutes %= 30 * 60;
+    position.degrees = static_cast<int>(minutes / 60);
+    position.minutes = static_cast<int>(minutes % 60);
+    return position;
+}
+
+std::string FormatSignPosition(double longitude)
+{
+    const SignPosition position = ToSignPosition(longitude);
+    char number[16];
+    std::snprintf(number, sizeof number, "%d\u00B0%02d\u2032 ", position.degrees, position.minutes);
+    return number + std::string(ZodiacSigns[static_cast<std::size_t>(position.sign)]);
+}
+
 } // namespace quorvis

@@ -13,9 +13,10 @@
 
 namespace quorvis {
 
-// The instants the angles are computed for: local dates 1800-01-01 to 2100-12-31 in any time zone.
+// The instants the angles are computed for: local dates 1800-01-01 to 2100-12-31 in any time zone, so a day
+// either side (2100-12-31 23:59 at UTC−12:00 is 2101-01-01 11:59 UT).
 inline constexpr std::int64_t FirstChartInstant = -5364748800; // 1799-12-31T00:00:00Z, seconds since 1970
-inline constexpr std::int64_t LastChartInstant = 4133980800;   // 2101-01-01T00:00:00Z
+inline constexpr std::int64_t LastChartInstant = 4134067200;   // 2101-01-02T00:00:00Z
 
 struct ChartAngles
 {
@@ -31,6 +32,13 @@ struct ChartAngles
 };
 
 enum class AnglesProblem { None, PoleLatitude, LatitudeOutOfRange, LongitudeOutOfRange, InstantOutOfRange };
+
+inline constexpr std::string_view MsgPoleLatitude =
+    "The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.";
+inline constexpr std::string_view MsgLatitudeOutOfRange = "The latitude must lie between -90° and 90°.";
+inline constexpr std::string_view MsgLongitudeOutOfRange = "The longitude must lie between -180° and 180°.";
+inline constexpr std::string_view MsgInstantOutOfRange =
+    "The date must lie between 1800-01-01 and 2100-12-31.";
 
 struct AnglesResult
 {

@@ -102,6 +102,11 @@ echo "### Places: the gazetteer's first load (20 fresh processes), one search ke
 echo
 cmake --build "$build" -j "$(nproc)" --target bench_places >&2
 "$build/bench/bench_places" 20 || reading_status=$?
+echo
+echo "### Chart angles: one angle computation, random instants 1800-2100 and places (target: under 20 µs)"
+echo
+cmake --build "$build" --target bench_angles >&2
+"$build/bench/bench_angles"
 
 valgrind_status=0
 if ((valgrind)); then

@@ -28,7 +28,7 @@ run_logged "$work/configure.log" env -u CXXFLAGS -u LDFLAGS "$cmake" -S "$source
     -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Release \
     -DQUORVIS_BUILD_TESTS=OFF -DQUORVIS_BUILD_BENCH=OFF -DQUORVIS_SANITIZE=OFF \
     -DMakerSiteAddress="$maker_site" -DHelpSiteAddress="$help_site" -DProductSiteAddress="$product_site"
-run_logged "$work/build.log" "$cmake" --build "$release" --target quorvis -j2
+run_logged "$work/build.log" "$cmake" --build "$release" -j2
 # shellcheck disable=SC2016 # expanded by the inner shell
 run_logged "$work/cpack.log" bash -c 'cd "$1" && "$2" -G DEB -B "$3"' _ "$release" "$cpack" "$out"
 
@@ -68,7 +68,7 @@ depends_come_from_the_libraries_used() {
     echo "Depends: $depends"
     local names pkg status=0
     names="$(sed -E 's/ \([^)]*\)//g; s/ *[,|] */\n/g' <<<"$depends")"
-    for pkg in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+    for pkg in libqt6widgets6 libqt6gui6 libqt6core6 liberfa1 libc6 libstdc++6; do
         grep -qxF "$pkg" <<<"$names" || { echo "no $pkg"; status=1; }
     done
     # A sanitizer build would have dragged its runtimes in.
@@ -84,17 +84,26 @@ contents_are_exactly_the_installed_files() {
     same_lists "$(expected_files)" "$files" || return 1
     awk '$1 ~ /^d/ && $6 != "./" && $6 !~ /^\.\/usr\// { print "directory outside /usr: " $6; bad = 1 }
          $2 != "root/root" { print "not owned by root: " $6; bad = 1 }
-         $6 == "./usr/bin/quorvis" && $1 != "-rwxr-xr-x" { print "program mode " $1; bad = 1 }
-         $1 !~ /^d/ && $6 != "./usr/bin/quorvis" && $1 != "-rw-r--r--" { print "mode " $1 " of " $6; bad = 1 }
+         $1 !~ /^d/ && $6 ~ /^\.\/usr\/bin\// && $1 != "-rwxr-xr-x" { print "program mode " $1 " of " $6; bad = 1 }
+         $1 !~ /^d/ && $6 !~ /^\.\/usr\/bin\// && $1 != "-rw-r--r--" { print "mode " $1 " of " $6; bad = 1 }
          END { exit bad }' <<<"$listing"
 }
 
 program_is_a_plain_release_build() {
-    local bin="$unpacked/usr/bin/quorvis" status=0
-    file -b "$bin" | grep -q "^ELF .*, stripped" || { echo "not a stripped ELF program: $(file -b "$bin")"; status=1; }
-    readelf -d "$bin" | grep -E "RPATH|RUNPATH" && { echo "the program carries a library search path"; status=1; }
-    readelf -d "$bin" | grep -E "NEEDED.*(asan|ubsan)" && { echo "the program needs a sanitizer runtime"; status=1; }
+    local bin status=0
+    for bin in "$unpacked/usr/bin/quorvis" "$unpacked/usr/bin/quorvis-exact"; do
+        file -b "$bin" | grep -q "^ELF .*, stripped" || { echo "not a stripped ELF program: $(file -b "$bin")"; status=1; }
+        readelf -d "$bin" | grep -E "RPATH|RUNPATH" && { echo "$bin carries a library search path"; status=1; }
+        readelf -d "$bin" | grep -E "NEEDED.*(asan|ubsan)" && { echo "$bin needs a sanitizer runtime"; status=1; }
+    done
     return $status
+}
+
+lintian_finds_nothing_to_report() {
+    # Errors and warnings both count; informational tags do not. (As root it only notes that it is root.)
+    local out
+    out="$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -E "^[EW]: ")" && { echo "$out"; return 1; }
+    return 0
 }
 
 unpacked_program_starts() {
@@ -129,5 +138,6 @@ check_installed_tree "$unpacked"
 check "the packaged program is stripped, with no library search path and no sanitizer" \
     program_is_a_plain_release_build
 check "the packaged program starts and keeps running" unpacked_program_starts
+check "lintian reports no error and no warning on the package" lintian_finds_nothing_to_report
 
 finish

@@ -32,6 +32,11 @@ finish() {
 expected_files() {
     {
         echo "./usr/bin/quorvis"
+        echo "./usr/bin/quorvis-exact"
+        echo "./usr/share/doc/quorvis/copyright"
+        echo "./usr/share/doc/quorvis/changelog.gz"
+        echo "./usr/share/man/man1/quorvis.1.gz"
+        echo "./usr/share/man/man1/quorvis-exact.1.gz"
         echo "./usr/share/applications/$app_id.desktop"
         echo "./usr/share/metainfo/$app_id.metainfo.xml"
         local size
@@ -119,7 +124,7 @@ metainfo_matches_the_program() {
 
 check_installed_tree() {
     local root="$1"
-    check "the tree holds exactly the program, its desktop entry, metainfo and icons" \
+    check "the tree holds exactly the programs, their manual pages, the copyright and changelog, the desktop entry, metainfo and icons" \
         tree_holds_exactly_the_expected_files "$root"
     check "desktop-file-validate accepts the desktop entry" desktop_entry_is_valid "$root"
     check "appstreamcli accepts the metainfo and the tree" metainfo_is_valid "$root"

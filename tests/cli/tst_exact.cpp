@@ -1,0 +1,227 @@
+// quorvis-exact as a script meets it: the built program run as its own process, its JSON read back, its exit
+// status and its one line on stderr. The angles of a known birth are checked against swetest, run the same
+// way.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run
+{
+    int exitStatus = -1;
+    QByteArray out, err;
+};
+
+Run RunExact(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUORVIS_EXACT_PATH), arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitStatus = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QJsonObject JsonOf(const Run &run)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(run.out, &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning("not JSON (%s): %s", qPrintable(error.errorString()), run.out.constData());
+    return document.object();
+}
+
+double Separation(double a, double b)
+{
+    const double d = std::fmod(std::abs(a - b), 360.0);
+    return std::min(d, 360.0 - d);
+}
+
+const QStringList LondonBirth = {QStringLiteral("--date"), QStringLiteral("1990-08-01"),
+                                 QStringLiteral("--time"), QStringLiteral("10:30"), QStringLiteral("--json")};
+
+} // namespace
+
+class ExactTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void knownBirthMatchesSwetest_data();
+    void knownBirthMatchesSwetest();
+    void clockChangesAreReportedNotRefused_data();
+    void clockChangesAreReportedNotRefused();
+    void badInputGetsOneLineAndStatusTwo_data();
+    void badInputGetsOneLineAndStatusTwo();
+    void placeSearchListsMatches();
+};
+
+void ExactTest::knownBirthMatchesSwetest_data()
+{
+    QTest::addColumn<QStringList>("where");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("abbreviation");
+    QTest::newRow("coordinates and zone")
+        << QStringList{"--lat", "51.5", "--lon", "-0.13", "--zone", "Europe/London"} << QString()
+        << QStringLiteral("BST");
+    QTest::newRow("coordinates and offset")
+        << QStringList{"--lat", "51.5", "--lon", "-0.13", "--utc-offset", "+01:00"} << QString() << QString();
+    QTest::newRow("place name") << QStringList{"--place", "London"} << QStringLiteral("London")
+                                << QStringLiteral("BST");
+}
+
+// 10:30 British Summer Time is 09:30 UT. The figures are swetest's, independent of this program:
+//   swetest -b1.8.1990 -ut9:30:00 -p -house-0.13,51.5,P -emos -fPl -head
+// gives house 4 (IC) 271.9311500, Ascendant 181.4847040, MC 91.9311500. The gazetteer's London lies within
+// 0.01° of that point, close enough for the same minutes of arc.
+void ExactTest::knownBirthMatchesSwetest()
+{
+    QFETCH(QStringList, where);
+    QFETCH(QString, name);
+    QFETCH(QString, abbreviation);
+    const Run run = RunExact(where + LondonBirth);
+    QCOMPARE(run.exitStatus, 0);
+    const QJsonObject json = JsonOf(run);
+    QCOMPARE(json[QStringLiteral("status")].toString(), QStringLiteral("ok"));
+    const QJsonObject place = json[QStringLiteral("place")].toObject();
+    QCOMPARE(place[QStringLiteral("name")].toString(), name);
+    if (!name.isEmpty()) {
+        QCOMPARE(place[QStringLiteral("country")].toString(), QStringLiteral("United Kingdom"));
+        QCOMPARE(place[QStringLiteral("zone")].toString(), QStringLiteral("Europe/London"));
+    }
+    const QJsonArray candidates = json[QStringLiteral("candidates")].toArray();
+    QCOMPARE(candidates.size(), 1);
+    const QJsonObject reading = candidates[0].toObject();
+    QCOMPARE(reading[QStringLiteral("ut")].toString(), QStringLiteral("1990-08-01T09:30:00Z"));
+    QCOMPARE(reading[QStringLiteral("offset_seconds")].toInt(), 3600);
+    if (!abbreviation.isEmpty())
+        QCOMPARE(reading[QStringLiteral("abbreviation")].toString(), abbreviation);
+    QCOMPARE(reading[QStringLiteral("asc_unreliable")].toBool(), false);
+    QCOMPARE(reading[QStringLiteral("asc_sign")].toString(), QStringLiteral("1°29′ Libra"));
+    QCOMPARE(reading[QStringLiteral("mc_sign")].toString(), QStringLiteral("1°56′ Cancer"));
+    QCOMPARE(reading[QStringLiteral("ic_sign")].toString(), QStringLiteral("1°56′ Capricorn"));
+    const double tolerance = name.isEmpty() ? 0.001 : 0.02;
+    QVERIFY(Separation(reading[QStringLiteral("ic")].toDouble(), 271.9311500) < tolerance);
+    QVERIFY(Separation(reading[QStringLiteral("mc")].toDouble(), 91.9311500) < tolerance);
+    QVERIFY(Separation(reading[QStringLiteral("asc")].toDouble(), 181.4847040) < 3 * tolerance);
+}
+
+void ExactTest::clockChangesAreReportedNotRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QStringList>("uts");
+    QTest::addColumn<QList<int>>("offsets");
+    // 02:30 never showed in Berlin that night: read with the winter and the summer offset.
+    QTest::newRow("gap, Berlin spring 2021")
+        << QStringList{"--lat",         "52.52",  "--lon",      "13.40",  "--zone",
+                       "Europe/Berlin", "--date", "2021-03-28", "--time", "02:30"}
+        << QStringLiteral("gap") << QStringList{"2021-03-28T01:30:00Z", "2021-03-28T00:30:00Z"}
+        << QList<int>{3600, 7200};
+    // 01:30 showed twice in New York: first in summer time, then an hour later in standard time.
+    QTest::newRow("overlap, New York autumn 2021")
+        << QStringList{"--lat",  "40.71",      "--lon",  "-74.01", "--zone", "America/New_York",
+                       "--date", "2021-11-07", "--time", "01:30"}
+        << QStringLiteral("overlap") << QStringList{"2021-11-07T05:30:00Z", "2021-11-07T06:30:00Z"}
+        << QList<int>{-14400, -18000};
+    QTest::newRow("ordinary winter evening")
+        << QStringList{"--lat",  "40.71",      "--lon",  "-74.01",  "--zone", "America/New_York",
+                       "--date", "2021-12-07", "--time", "19:45:30"}
+        << QStringLiteral("ok") << QStringList{"2021-12-08T00:45:30Z"} << QList<int>{-18000};
+}
+
+void ExactTest::clockChangesAreReportedNotRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, status);
+    QFETCH(QStringList, uts);
+    QFETCH(QList<int>, offsets);
+    const Run run = RunExact(arguments + QStringList{QStringLiteral("--json")});
+    QCOMPARE(run.exitStatus, 0);
+    const QJsonObject json = JsonOf(run);
+    QCOMPARE(json[QStringLiteral("status")].toString(), status);
+    const QJsonArray candidates = json[QStringLiteral("candidates")].toArray();
+    QCOMPARE(candidates.size(), uts.size());
+    for (qsizetype i = 0; i < candidates.size(); ++i) {
+        const QJsonObject reading = candidates[i].toObject();
+        QCOMPARE(reading[QStringLiteral("ut")].toString(), uts[i]);
+        QCOMPARE(reading[QStringLiteral("offset_seconds")].toInt(), offsets[i]);
+        QVERIFY(!reading[QStringLiteral("abbreviation")].toString().isEmpty());
+        QVERIFY(!reading[QStringLiteral("mc_sign")].toString().isEmpty());
+    }
+    // The same readings as text, each under its own heading.
+    const Run text = RunExact(arguments);
+    QCOMPARE(text.exitStatus, 0);
+    QCOMPARE(text.out.count("UT:"), uts.size());
+}
+
+void ExactTest::badInputGetsOneLineAndStatusTwo_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    const QStringList at = {"--lat", "51.5", "--lon", "-0.13", "--zone", "Europe/London"};
+    const QStringList when = {"--date", "1990-08-01", "--time", "10:30"};
+    QTest::newRow("unknown place") << QStringList{"--place", "Qqqxyz"} + when
+                                   << "no place matches \"Qqqxyz\"; --places TEXT lists what a search finds";
+    QTest::newRow("malformed date") << at + QStringList{"--date", "1990-8-1", "--time", "10:30"}
+                                    << "malformed date \"1990-8-1\": expected YYYY-MM-DD";
+    QTest::newRow("date before range") << at + QStringList{"--date", "1799-12-31", "--time", "10:30"}
+                                       << "date 1799-12-31 is outside 1800-01-01 to 2100-12-31";
+    QTest::newRow("date after range") << at + QStringList{"--date", "2101-01-01", "--time", "00:00"}
+                                      << "date 2101-01-01 is outside 1800-01-01 to 2100-12-31";
+    QTest::newRow("malformed time")
+        << at + QStringList{"--date", "1990-08-01", "--time", "10.30"}
+        << "malformed time \"10.30\": expected HH:MM or HH:MM:SS, 00:00 to 23:59:59";
+    QTest::newRow("latitude out of range") << QStringList{"--lat", "91", "--lon", "0", "--zone", "UTC"} + when
+                                           << "latitude 91 is outside -90 to 90 degrees";
+    QTest::newRow("latitude of a pole")
+        << QStringList{"--lat", "-90", "--lon", "0", "--zone", "UTC"} + when
+        << "The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.";
+    QTest::newRow("longitude out of range")
+        << QStringList{"--lat", "10", "--lon", "-180.5", "--zone", "UTC"} + when
+        << "longitude -180.5 is outside -180 to 180 degrees";
+    QTest::newRow("unknown zone")
+        << QStringList{"--lat", "10", "--lon", "0", "--zone", "Europe/Atlantis"} + when
+        << "unknown time zone \"Europe/Atlantis\": expected an IANA name such as Europe/London";
+    QTest::newRow("bad offset")
+        << QStringList{"--lat", "10", "--lon", "0", "--utc-offset", "+15:00"} + when
+        << "malformed UTC offset \"+15:00\": expected +HH:MM or -HH:MM, at most 14:00";
+    QTest::newRow("no clock") << QStringList{"--lat", "10", "--lon", "0"} + when
+                              << "give the place's clock with --zone (e.g. Europe/London) or --utc-offset";
+    QTest::newRow("no place") << when
+                              << "give a place: --place NAME, or --lat and --lon with --zone or --utc-offset";
+}
+
+void ExactTest::badInputGetsOneLineAndStatusTwo()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = RunExact(arguments + QStringList{QStringLiteral("--json")});
+    QCOMPARE(run.exitStatus, 2);
+    QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("quorvis-exact: ") + message + u'\n');
+    QVERIFY2(run.out.isEmpty(), run.out.constData());
+}
+
+void ExactTest::placeSearchListsMatches()
+{
+    const Run run = RunExact({QStringLiteral("--places"), QStringLiteral("lond")});
+    QCOMPARE(run.exitStatus, 0);
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    QVERIFY(lines.size() >= 2);
+    QVERIFY2(lines.first().startsWith("London, England, United Kingdom"), lines.first().constData());
+    QVERIFY(run.out.contains("London, Ontario, Canada"));
+
+    const QJsonArray places =
+        JsonOf(RunExact({"--places", "lond", "--json"}))[QStringLiteral("places")].toArray();
+    QCOMPARE(places.size(), lines.size());
+    QCOMPARE(places[0].toObject()[QStringLiteral("zone")].toString(), QStringLiteral("Europe/London"));
+}
+
+QTEST_GUILESS_MAIN(ExactTest)
+#include "tst_exact.moc"
