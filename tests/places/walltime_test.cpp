@@ -84,6 +84,7 @@ void WallTimeTest::namedTraps_data()
         "gap 02:00-03:00 [2021-10-02T16:30:00Z 36000 AEST] [2021-10-02T15:30:00Z 39600 AEDT summer]");
     row("Lord Howe half-hour overlap", "Australia/Lord_Howe", {2021, 4, 4}, {1, 45},
         "overlap [2021-04-03T14:45:00Z 39600 UTC+11:00 summer] [2021-04-03T15:15:00Z 37800 UTC+10:30]");
+    row("Qt's own UTC zone", "UTC", {2021, 7, 1}, {12, 0}, "normal [2021-07-01T12:00:00Z 0 UTC]");
     row("Moscow permanent change is not summer time", "Europe/Moscow", {2015, 1, 15}, {12, 0},
         "normal [2015-01-15T09:00:00Z 10800 MSK]");
 }
