@@ -1,10 +1,10 @@
 // The angles of a chart over ERFA. ERFA speaks in two-part Julian dates and radians; the few functions at the
 // top translate once, so the rest reads in seconds, years and degrees.
 //
-// Time scales: the instant is taken as UT1 = UTC (under a second apart, a few arc-seconds of sidereal time at
-// most). Terrestrial Time only enters precession and nutation, where a minute's error moves nothing visible:
-// TT = UTC + (TAI − UTC) + 32.184 s from 1960 on, when atomic time began; before that the Espenak–Meeus
-// polynomials for ΔT = TT − UT.
+// Time scales: the instant is taken as UT1 = UTC (kept within 0.9 s of each other: at most 14" of sidereal
+// time, under the arc-minute shown). Terrestrial Time only enters precession and nutation, where a minute's
+// error moves nothing visible: TT = UTC + (TAI − UTC) + 32.184 s from 1960 on, when atomic time began; before
+// that the Espenak–Meeus polynomials for ΔT = TT − UT.
 //
 // The apparent sidereal time and the true obliquity need the same IAU 2006/2000A nutation, the costliest
 // step by far; it is evaluated once and shared, exactly as eraGst06a composes it internally.

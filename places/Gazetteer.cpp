@@ -175,7 +175,7 @@ QByteArray ReadResource(const char *path)
     return file.readAll();
 }
 
-// Calls `row(fields...)` for each line of a tab-separated resource.
+// Calls `row(line)` for each line of a tab-separated resource.
 template <typename Row> void ForEachLine(const QByteArray &data, Row row)
 {
     std::string_view rest(data.constData(), size_t(data.size()));

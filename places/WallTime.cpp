@@ -40,7 +40,14 @@ public:
 
     Offset at(qint64 ut) const
     {
-        const QTimeZone::OffsetData data = m_zone.offsetData(QDateTime::fromSecsSinceEpoch(ut, Qt::UTC));
+        const QDateTime instant = QDateTime::fromSecsSinceEpoch(ut, Qt::UTC);
+        QTimeZone::OffsetData data = m_zone.offsetData(instant);
+        // Qt's own fixed zones ("UTC", "UTC+01:00") answer offsetData() with an invalid record; their offset
+        // and name come from the plain queries.
+        if (!data.atUtc.isValid()) {
+            data.offsetFromUtc = m_zone.offsetFromUtc(instant);
+            data.abbreviation = m_zone.abbreviation(instant);
+        }
         if (data.abbreviation != QLatin1String("LMT"))
             return {data.offsetFromUtc, data.abbreviation, false};
         // On the zone's side of the date line: Manila kept American dates until 1844, Alaska Russian ones

@@ -23,8 +23,9 @@ def main():
         different = [f for f in FILES if not filecmp.cmp(os.path.join(made, f), os.path.join(committed, f), shallow=False)]
         for name in different:
             print(f"{name} differs from what {tool} makes; regenerate it with: {tool} --out {committed}")
-            subprocess.run(["diff", os.path.join(committed, name), os.path.join(made, name)], stdout=sys.stdout,
-                           check=False)
+            diff = subprocess.run(["diff", os.path.join(committed, name), os.path.join(made, name)],
+                                  capture_output=True, text=True, check=False).stdout.splitlines()
+            print("\n".join(diff[:40]) + (f"\n... {len(diff) - 40} more lines" if len(diff) > 40 else ""))
         size = sum(os.path.getsize(os.path.join(committed, f)) for f in FILES)
         if size >= 2_000_000:
             print(f"the committed gazetteer is {size} bytes, more than 2 MB")

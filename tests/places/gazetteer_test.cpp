@@ -58,7 +58,6 @@ void GazetteerTest::searchKey_data()
     QTest::newRow("stacked accents") << QStringLiteral("Hồ Chí Minh") << QStringLiteral("ho chi minh");
     QTest::newRow("apostrophes") << QStringLiteral("O'Higgins Ma’ale") << QStringLiteral("ohiggins maale");
     QTest::newRow("spaces") << QStringLiteral("  new   york ") << QStringLiteral("new york");
-    QTest::newRow("cyrillic") << QStringLiteral("Москва") << QStringLiteral("москва");
     QTest::newRow("only punctuation") << QStringLiteral(" - ") << QString();
 }
 
@@ -77,7 +76,6 @@ void GazetteerTest::firstMatch_data()
     QTest::newRow("munchen") << QStringLiteral("munchen") << munich;
     QTest::newRow("München") << QStringLiteral("München") << munich;
     QTest::newRow("Munich") << QStringLiteral("Munich") << munich;
-    QTest::newRow("muenchen") << QStringLiteral("muenchen") << munich;
     QTest::newRow("cologne, an alternate name")
         << QStringLiteral("cologne") << QStringLiteral("Köln, North Rhine-Westphalia, Germany");
     QTest::newRow("koln without umlaut")

@@ -23,6 +23,8 @@ QString Describe(const WallTimeResolution &r)
 {
     static const char *kinds[] = {"normal", "gap", "overlap"};
     QString text = QString::fromLatin1(kinds[int(r.kind)]);
+    if (r.kind == WallTimeKind::Gap)
+        text += QStringLiteral(" %1-%2").arg(r.gapFrom.toString(u"HH:mm"), r.gapTo.toString(u"HH:mm"));
     for (const WallTimeReading &reading : r.readings)
         text += QStringLiteral(" [%1 %2 %3%4]")
                     .arg(QDateTime::fromSecsSinceEpoch(reading.utSeconds, Qt::UTC).toString(Qt::ISODate))
@@ -39,7 +41,6 @@ class WallTimeTest : public QObject
 private Q_SLOTS:
     void namedTraps_data();
     void namedTraps();
-    void gapJump();
     void localMeanTimeFromTheBirthplace();
     void userOffsetOverridesTheZone();
     void invalidInput();
@@ -60,7 +61,7 @@ void WallTimeTest::namedTraps_data()
         QTest::newRow(tag) << QString::fromLatin1(zone) << date << time << QString::fromUtf8(expected);
     };
     row("Berlin spring gap", "Europe/Berlin", {2021, 3, 28}, {2, 30},
-        "gap [2021-03-28T01:30:00Z 3600 CET] [2021-03-28T00:30:00Z 7200 CEST summer]");
+        "gap 02:00-03:00 [2021-03-28T01:30:00Z 3600 CET] [2021-03-28T00:30:00Z 7200 CEST summer]");
     row("Berlin summer", "Europe/Berlin", {2021, 7, 1}, {12, 0},
         "normal [2021-07-01T10:00:00Z 7200 CEST summer]");
     row("New York autumn overlap", "America/New_York", {2021, 11, 7}, {1, 30},
@@ -68,7 +69,7 @@ void WallTimeTest::namedTraps_data()
     row("New York overlap by rule, 2099", "America/New_York", {2099, 11, 1}, {1, 30},
         "overlap [2099-11-01T05:30:00Z -14400 EDT summer] [2099-11-01T06:30:00Z -18000 EST]");
     row("New York gap by rule, 2100", "America/New_York", {2100, 3, 14}, {2, 15},
-        "gap [2100-03-14T07:15:00Z -18000 EST] [2100-03-14T06:15:00Z -14400 EDT summer]");
+        "gap 02:00-03:00 [2100-03-14T07:15:00Z -18000 EST] [2100-03-14T06:15:00Z -14400 EDT summer]");
     row("London double summer time, 1941", "Europe/London", {1941, 6, 1}, {12, 0},
         "normal [1941-06-01T10:00:00Z 7200 BDST summer]");
     row("London summer time kept through the winter, 1941", "Europe/London", {1941, 1, 15}, {12, 0},
@@ -80,9 +81,10 @@ void WallTimeTest::namedTraps_data()
     row("Dublin summer", "Europe/Dublin", {2021, 7, 15}, {12, 0},
         "normal [2021-07-15T11:00:00Z 3600 IST summer]");
     row("Sydney spring gap, southern hemisphere", "Australia/Sydney", {2021, 10, 3}, {2, 30},
-        "gap [2021-10-02T16:30:00Z 36000 AEST] [2021-10-02T15:30:00Z 39600 AEDT summer]");
+        "gap 02:00-03:00 [2021-10-02T16:30:00Z 36000 AEST] [2021-10-02T15:30:00Z 39600 AEDT summer]");
     row("Lord Howe half-hour overlap", "Australia/Lord_Howe", {2021, 4, 4}, {1, 45},
         "overlap [2021-04-03T14:45:00Z 39600 UTC+11:00 summer] [2021-04-03T15:15:00Z 37800 UTC+10:30]");
+    row("Qt's own UTC zone", "UTC", {2021, 7, 1}, {12, 0}, "normal [2021-07-01T12:00:00Z 0 UTC]");
     row("Moscow permanent change is not summer time", "Europe/Moscow", {2015, 1, 15}, {12, 0},
         "normal [2015-01-15T09:00:00Z 10800 MSK]");
 }
@@ -94,13 +96,6 @@ void WallTimeTest::namedTraps()
     QFETCH(QTime, time);
     QFETCH(QString, expected);
     QCOMPARE(Describe(ResolveWallTime(date, time, QTimeZone(zone.toUtf8()), 0)), expected);
-}
-
-void WallTimeTest::gapJump()
-{
-    const auto r = ResolveWallTime({2021, 3, 28}, {2, 30}, QTimeZone("Europe/Berlin"), 13.4);
-    QCOMPARE(r.gapFrom, QTime(2, 0));
-    QCOMPARE(r.gapTo, QTime(3, 0));
 }
 
 void WallTimeTest::localMeanTimeFromTheBirthplace()
@@ -154,16 +149,13 @@ void WallTimeTest::parseUtcOffset_data()
     row("minus", "-03:30", true, -12600);
     row("minus sign", "UTC−03:30", true, -12600);
     row("no colon", "+0545", true, 20700);
-    row("hours only", "+5", true, 18000);
-    row("lower case prefix, spaces", " utc -9 ", true, -32400);
-    row("UTC alone", "UTC", true, 0);
+    row("hours only, lower-case prefix", " utc+5 ", true, 18000);
     row("furthest east", "+14:00", true, 50400);
     row("beyond 14 hours", "+14:30", false, 0);
-    row("minutes out of range", "+01:60", false, 0);
     row("no sign", "01:00", false, 0);
     row("one-digit minutes", "+1:5", false, 0);
+    row("minutes out of range", "+01:60", false, 0);
     row("trailing text", "+01:00x", false, 0);
-    row("empty", "", false, 0);
     row("words", "Berlin", false, 0);
 }
 
