@@ -184,6 +184,10 @@ private Q_SLOTS:
     {
         frmExact *w = open();
         auto *place = childOf<QLineEdit>(w, "txtPlace");
+        for (const char *field :
+             {"txtName", "txtPlace"}) // Enter in a field with nothing to pick does nothing
+            QTest::keyClick(childOf<QWidget>(w, field), Qt::Key_Return);
+        QVERIFY(w->isVisible() && place->text().isEmpty());
         place->setFocus();
         QTest::keyClicks(place, QStringLiteral("londo"));
         QAbstractItemView *list = place->completer()->popup();
