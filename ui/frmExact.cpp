@@ -100,6 +100,8 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Form_Load();
+    resize(minimumSizeHint().expandedTo(minimumSize()));
+    CentreOnScreen(this);
 }
 
 frmExact::~frmExact() = default;
