@@ -185,6 +185,12 @@ void Program::showPromotionWindow()
     promotion.activateWindow();
 }
 
+void Program::hidePromotionWindow()
+{
+    if (m_promotion)
+        m_promotion->hide();
+}
+
 void Program::showAboutWindow(QWidget *owner)
 {
     frmAbout about(owner);

@@ -62,6 +62,7 @@ public:
     frmDisplay &displayWindow() override;
     frmPromotion &promotionWindow() override;
     void showPromotionWindow() override;
+    void hidePromotionWindow() override;
     void showAboutWindow(QWidget *owner) override;
     void windowUnloaded(QWidget *window) override;
     int randomNumber(int lowest, int highest) override;

@@ -25,12 +25,16 @@ private:
     bool backToMain() const
     {
         return !program->existingDisplayWindow() && program->existingMainWindow() &&
-               program->existingMainWindow()->isVisible() && !program->existingPromotionWindow()->isVisible();
+               program->existingMainWindow()->isVisible() && !promotionShown();
     }
     bool closedToPromotion() const
     {
         return !program->existingDisplayWindow() && program->existingMainWindow() &&
-               !program->existingMainWindow()->isVisible() && program->existingPromotionWindow()->isVisible();
+               !program->existingMainWindow()->isVisible() && promotionShown();
+    }
+    bool promotionShown() const
+    {
+        return program->existingPromotionWindow() && program->existingPromotionWindow()->isVisible();
     }
 
 private Q_SLOTS:

@@ -334,8 +334,7 @@ private Q_SLOTS:
         QTRY_VERIFY(shownResult()); // an access key presses its button with a short animation
         QVERIFY(answerer.seen.isEmpty());
         QVERIFY(!main->isVisible());
-        QVERIFY(program->existingPromotionWindow());
-        QVERIFY(!program->existingPromotionWindow()->isVisible());
+        QVERIFY(!program->existingPromotionWindow()); // made when first needed, not by a reading
 
         const quorvis::ReadingValues &v = program->readingValues();
         QCOMPARE(v.SunSign, std::string("Leo"));
@@ -387,7 +386,7 @@ private Q_SLOTS:
                           Qt::LeftButton);
         QVERIFY(main->isVisible());
         QVERIFY(!program->existingDisplayWindow());
-        QVERIFY(!program->existingPromotionWindow()->isVisible());
+        QVERIFY(!program->existingPromotionWindow());
         QCOMPARE(name()->text(), QStringLiteral("ANN LEE"));
         QCOMPARE(child<QComboBox>("cmbDate")->currentText(), QStringLiteral("21"));
         QCOMPARE(child<QComboBox>("cmbMonth")->currentText(), QStringLiteral("March"));
