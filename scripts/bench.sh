@@ -39,6 +39,9 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVIS_BUILD
     -DQUORVIS_BUILD_TESTS=OFF -DQUORVIS_SANITIZE=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target quorvis bench_bare bench_startup bench_reading bench_session >&2
 
+# The main window's title, as the build writes it.
+title="$(sed -n 's/^inline constexpr char ProgramTitle\[\] = "\(.*\)";$/\1/p' "$build/ui/ProgramFacts.h")"
+
 work="$(mktemp -d)"
 xvfb_pid=""
 cleanup() {
@@ -88,7 +91,7 @@ runtime_base="${TMPDIR:-/tmp}"
 startup_status=0
 "$build/bench/bench_startup" --runs "$runs" --warmup 2 --settle-ms 300 --runtime-base "$runtime_base" \
     --csv "$build/bench-startup.csv" --log "$build/bench-startup-programs.log" \
-    --program quorvis "Quorvis v1.0" "$build/app/quorvis" \
+    --program quorvis "$title" "$build/app/quorvis" \
     --program bare bench_bare "$build/bench/bench_bare" || startup_status=$?
 echo
 echo "Ratios are Quorvis / bare (targets: 1.15 or less for both). Each run's figures: $build/bench-startup.csv"

@@ -1,5 +1,6 @@
 #include "WindowLook.h"
 
+#include "ProgramFacts.h"
 #include "SiteAddresses.h"
 
 #include <QFontDatabase>
@@ -79,6 +80,7 @@ void PrepareWindow(QWidget *window)
     window->setWindowFlags((window->windowFlags() & Qt::WindowStaysOnTopHint) | type |
                            Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
+    window->setWindowTitle(ProgramTitleText());
     // The icon's pictures are decoded and handed to the window system only once the event loop is free
     // again: a window appears sooner without them, and its title bar takes the icon a moment later.
     QMetaObject::invokeMethod(
@@ -103,6 +105,8 @@ void CentreOnScreen(QWidget *window)
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
 }
+
+QString ProgramTitleText() { return QString::fromUtf8(ProgramTitle); }
 
 QString BoardAdvertText()
 {

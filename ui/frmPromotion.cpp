@@ -58,6 +58,7 @@ frmPromotion::frmPromotion(ProgramHost &host, QWidget *parent)
       ui(std::make_unique<Ui::frmPromotion>())
 {
     ui->setupUi(this);
+    ui->Label1->setText(ProgramTitleText());
     Form_Load();
     PrepareWindow(this);
     ui->cmdClose->setFocus();

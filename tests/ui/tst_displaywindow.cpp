@@ -1,6 +1,7 @@
 // The result window: its keyboard (focus on Back, Enter presses the focused button, Esc presses Exit), its
 // File menu, and the About window opened over it.
 #include "Program.h"
+#include "ProgramFacts.h"
 #include "TestSupport.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -67,7 +68,7 @@ private Q_SLOTS:
             seen << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(seen, (QStringList{"cmdExit", "picSign", "cmdBack"}));
-        QCOMPARE(display->windowTitle(), QStringLiteral("Quorvis v1.0"));
+        QCOMPARE(display->windowTitle(), QString::fromUtf8(ProgramTitle));
     }
 
     void commands_data()

@@ -3,6 +3,7 @@
 // (set QUORVIS_SHOTS to a directory) at scale 1 and 2.
 #include "LayoutCheck.h"
 #include "Program.h"
+#include "ProgramFacts.h"
 #include "SiteAddresses.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
@@ -102,7 +103,7 @@ private Q_SLOTS:
         QFETCH(QSize, inner);
         QMainWindow *w = window(which);
         QCOMPARE(w->centralWidget()->size(), inner);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Quorvis v1.0"));
+        QCOMPARE(w->windowTitle(), QString::fromUtf8(ProgramTitle));
         QCOMPARE(w->minimumSize(), w->maximumSize()); // fixed border
         QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));

@@ -1,6 +1,7 @@
 // The main window driven as a user would: the load step, the name filter, the three input messages and the
 // reading flow by button, menu, Enter and Esc.
 #include "Program.h"
+#include "ProgramFacts.h"
 #include "SignImageList.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
@@ -102,7 +103,7 @@ private Q_SLOTS:
         }
         QVERIFY(name()->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), name());
-        QCOMPARE(main->windowTitle(), QStringLiteral("Quorvis v1.0"));
+        QCOMPARE(main->windowTitle(), QString::fromUtf8(ProgramTitle));
     }
 
     void tabOrderRunsThroughTheCoveredExitButton()
