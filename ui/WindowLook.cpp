@@ -24,11 +24,10 @@ QIcon ProgramIcon()
     return icon;
 }
 
-namespace {
 // The forms are laid out for Verdana, which most Linux desktops lack. Its usual stand-in there is a little
 // wider, enough to cut off the ends of texts that fit their boxes by design, so prefer a face no wider than
 // it.
-void preferNarrowStandIns()
+void PreferNarrowStandIns()
 {
     static const bool done = [] {
         if (!QFontDatabase::hasFamily(QStringLiteral("Verdana")))
@@ -39,6 +38,7 @@ void preferNarrowStandIns()
     Q_UNUSED(done);
 }
 
+namespace {
 // Designer stores whole point sizes only; the forms keep the exact size in a dynamic property.
 void applyFractionalPointSize(QWidget *widget)
 {
@@ -73,7 +73,6 @@ void SizeLabelToText(QLabel *label)
 
 void PrepareWindow(QWidget *window)
 {
-    preferNarrowStandIns();
     // Dialogs stay dialogs; everything else becomes a plain top-level window.
     const Qt::WindowFlags type =
         (window->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog ? Qt::Dialog : Qt::Window;

@@ -11,6 +11,10 @@ class QWidget;
 // The program icon in all the sizes it is drawn in.
 QIcon ProgramIcon();
 
+// Registers the narrow stand-ins for the forms' Verdana where it is missing. Each form calls it before its
+// controls are set up, so that no font is resolved before the stand-ins are known.
+void PreferNarrowStandIns();
+
 // Gives `window` the shared look: the program's title, title-bar buttons, icon, fonts at the fractional point
 // sizes recorded in the form (dynamic property "fontPointSize"), a fixed size and a place in the middle of
 // its screen.

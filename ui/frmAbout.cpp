@@ -7,6 +7,7 @@
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::frmAbout>())
 {
+    PreferNarrowStandIns();
     ui->setupUi(this);
     ui->picIcon->setBackgroundRole(QPalette::Base);
     ui->picIcon->setPixmap(ProgramIcon().pixmap(32, 32));

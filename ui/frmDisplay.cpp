@@ -10,6 +10,7 @@
 frmDisplay::frmDisplay(ProgramHost &host, QWidget *parent)
     : WorkingWindow(host, parent), ui(std::make_unique<Ui::frmDisplay>())
 {
+    PreferNarrowStandIns();
     ui->setupUi(this);
     ui->Label61->setText(BoardAdvertText());
     ui->lblFullBrand->raise();

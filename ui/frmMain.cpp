@@ -41,6 +41,7 @@ QString acceptedNameText(const QString &typed)
 frmMain::frmMain(ProgramHost &host, QWidget *parent)
     : WorkingWindow(host, parent), ui(std::make_unique<Ui::frmMain>())
 {
+    PreferNarrowStandIns();
     ui->setupUi(this);
     ui->Label61->setText(BoardAdvertText());
     PrepareWindow(this);
