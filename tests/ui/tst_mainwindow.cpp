@@ -8,6 +8,7 @@
 #include "frmMain.h"
 #include "frmPromotion.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -104,6 +105,21 @@ private Q_SLOTS:
         QVERIFY(name()->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), name());
         QCOMPARE(main->windowTitle(), QString::fromUtf8(ProgramTitle));
+    }
+
+    // The lists are drawn in their box's font and colours, however late their windows are made.
+    void openListsShowTheirBoxLook()
+    {
+        for (const char *list : {"cmbDate", "cmbMonth", "cmbYear", "cmbTime"}) {
+            QComboBox *combo = child<QComboBox>(list);
+            QVERIFY(combo->font() != QApplication::font()); // the form's font, not one a popup has anyway
+            combo->showPopup();
+            QWidget *popup = combo->view()->window();
+            QTRY_VERIFY(popup->isVisible());
+            QCOMPARE(combo->view()->font(), combo->font());
+            combo->hidePopup();
+            QTRY_VERIFY(!popup->isVisible());
+        }
     }
 
     void tabOrderRunsThroughTheCoveredExitButton()
