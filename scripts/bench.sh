@@ -107,8 +107,8 @@ echo
 # is handed to the X server: callgrind dumps its counts on entering that function. Prints the median of three
 # runs, in millions.
 instructions_to_window() { # program [fresh-settings]
-    local counts=() i out runtime config pid dump
-    for i in 1 2 3; do
+    local counts=() out runtime config pid dump
+    for _ in 1 2 3; do
         out="$(mktemp -d "$work/callgrind-XXXXXX")"
         runtime="$(mktemp -d "$runtime_base/bench-callgrind-XXXXXX")"
         config="$XDG_CONFIG_HOME"
