@@ -62,13 +62,19 @@ public:
     frmDisplay &displayWindow() override;
     frmPromotion &promotionWindow() override;
     void showPromotionWindow() override;
+    void hidePromotionWindow() override;
     void showAboutWindow(QWidget *owner) override;
     void windowUnloaded(QWidget *window) override;
     int randomNumber(int lowest, int highest) override;
     void ExitProgram() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     bool anotherCopyIsRunning();
+    void storeFirstStartDate();
+    static void storeDate(QSettings &settings, QDate date);
     std::unique_ptr<QSettings> openSettings() const;
     void track(QWidget *window);
 
@@ -80,6 +86,7 @@ private:
     QPointer<frmDisplay> m_display;
     QPointer<frmPromotion> m_promotion;
     QList<QPointer<QWidget>> m_loaded;
+    QDate m_firstStartDate; // valid from a first start until its date is stored
     int m_coBrandRandomNumber = 0;
     bool m_exiting = false;
 };

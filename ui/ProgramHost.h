@@ -25,6 +25,8 @@ public:
 
     // Unload handlers of the main and the result window call this. Ignored while the program shuts down.
     virtual void showPromotionWindow() = 0;
+    // Hides the promotion window if it is loaded; never creates it.
+    virtual void hidePromotionWindow() = 0;
 
     // Creates the About window and shows it modally over `owner`; returns when it has been closed.
     virtual void showAboutWindow(QWidget *owner) = 0;

@@ -20,6 +20,7 @@ public:
     frmDisplay &displayWindow() override { qFatal("the promotion window does not need the result window"); }
     frmPromotion &promotionWindow() override { qFatal("the promotion window does not look itself up"); }
     void showPromotionWindow() override { calls << QStringLiteral("showPromotionWindow"); }
+    void hidePromotionWindow() override { calls << QStringLiteral("hidePromotionWindow"); }
     void showAboutWindow(QWidget *) override { calls << QStringLiteral("showAboutWindow"); }
     void windowUnloaded(QWidget *window) override
     {
