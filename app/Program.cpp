@@ -50,7 +50,35 @@ bool Program::StartProgram()
     CheckUpdateReminder();
     mainWindow().show();
     CoBrand_Randomize();
+    if (m_firstStartDate.isValid())
+        m_main->installEventFilter(this); // stores the date once the window has been painted
     return true;
+}
+
+// A first start's date is written once the main window is on screen: writing the store (its lock and a
+// synced file) is the slowest part of a first start and nothing on screen waits for it.
+bool Program::eventFilter(QObject *watched, QEvent *event)
+{
+    // (Only paint events are compared: the others include those of the window's own destruction.)
+    if (event->type() == QEvent::Paint && watched == static_cast<QObject *>(m_main.data())) {
+        watched->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, &Program::storeFirstStartDate, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Program::storeFirstStartDate()
+{
+    const std::unique_ptr<QSettings> settings = openSettings();
+    if (settings->status() == QSettings::NoError)
+        storeDate(*settings, m_firstStartDate);
+    m_firstStartDate = {};
+}
+
+void Program::storeDate(QSettings &settings, QDate date)
+{
+    settings.setValue(QLatin1String(SettingsKey), date.toString(StoredDateFormat));
+    settings.sync();
 }
 
 QString Program::defaultLockFilePath()
@@ -91,7 +119,8 @@ std::unique_ptr<QSettings> Program::openSettings() const
 }
 
 // Asks at most once a fortnight whether to look for an update. A store that cannot be read or written, or a
-// value that is not a date, ends the reminder quietly.
+// value that is not a date, ends the reminder quietly. A first start's date is stored once the main window is
+// painted.
 void Program::CheckUpdateReminder()
 {
     const std::unique_ptr<QSettings> settings = openSettings();
@@ -101,12 +130,8 @@ void Program::CheckUpdateReminder()
     if (settings->status() != QSettings::NoError)
         return;
     const QDate today = m_env.today();
-    const auto storeToday = [&] {
-        settings->setValue(QLatin1String(SettingsKey), today.toString(StoredDateFormat));
-        settings->sync();
-    };
     if (stored.isEmpty()) {
-        storeToday();
+        m_firstStartDate = today;
         return;
     }
     const QDate last = QDate::fromString(stored.trimmed(), StoredDateFormat);
@@ -119,7 +144,7 @@ void Program::CheckUpdateReminder()
                                     QStringLiteral("There maybe an update to this software available\r"
                                                    "Do you want to check for an update?"),
                                     QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
-    storeToday();
+    storeDate(*settings, today);
     if (answer == QMessageBox::Yes)
         modHelp::OpenDownloadPage();
 }
@@ -196,6 +221,12 @@ void Program::showExactWindow()
     m_exact->show();
     m_exact->raise();
     m_exact->activateWindow();
+}
+
+void Program::hidePromotionWindow()
+{
+    if (m_promotion)
+        m_promotion->hide();
 }
 
 void Program::showAboutWindow(QWidget *owner)

@@ -65,13 +65,19 @@ public:
     frmPromotion &promotionWindow() override;
     void showPromotionWindow() override;
     void showExactWindow() override;
+    void hidePromotionWindow() override;
     void showAboutWindow(QWidget *owner) override;
     void windowUnloaded(QWidget *window) override;
     int randomNumber(int lowest, int highest) override;
     void ExitProgram() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     bool anotherCopyIsRunning();
+    void storeFirstStartDate();
+    static void storeDate(QSettings &settings, QDate date);
     std::unique_ptr<QSettings> openSettings() const;
     void track(QWidget *window);
 
@@ -84,6 +90,7 @@ private:
     QPointer<frmPromotion> m_promotion;
     QPointer<frmExact> m_exact;
     QList<QPointer<QWidget>> m_loaded;
+    QDate m_firstStartDate; // valid from a first start until its date is stored
     int m_coBrandRandomNumber = 0;
     bool m_exiting = false;
 };

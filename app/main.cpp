@@ -1,4 +1,5 @@
 #include "Program.h"
+#include "ProgramFacts.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -6,9 +7,11 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QLatin1String(ProgramVersion));
+    QApplication::setOrganizationName(QLatin1String(OrganisationName));
+    QApplication::setDesktopFileName(QLatin1String(ApplicationId));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setDesktopFileName(QStringLiteral("example.pellmark.quorvis"));
 
     Program program;
     if (!program.StartProgram())

@@ -6,9 +6,6 @@
 # executable, so a package made from a sanitizer build would pull in the sanitizer runtimes: make packages
 # from a Release build.
 
-# Reverse DNS of the product site; the desktop file, the AppStream component and the name the program gives
-# the desktop (QApplication::setDesktopFileName) all use it.
-set(QUORVIS_APP_ID "example.pellmark.quorvis")
 set(QUORVIS_RELEASE_DATE "2026-12-07")
 
 # qt_standard_project_setup() gives installed programs a $ORIGIN/../lib search path for libraries shipped
@@ -54,8 +51,8 @@ if(UNIX AND NOT APPLE)
 
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGE_NAME quorvis)
-    set(CPACK_PACKAGE_VENDOR Pellmark)
-    set(CPACK_PACKAGE_CONTACT "Pellmark <support@pellmark.example>")
+    set(CPACK_PACKAGE_VENDOR ${QUORVIS_ORGANISATION})
+    set(CPACK_PACKAGE_CONTACT "${QUORVIS_ORGANISATION} <support@pellmark.example>")
     set(CPACK_PACKAGE_HOMEPAGE_URL "${ProductSiteAddress}")
     set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find your nadir sign, the zodiac sign of home and family")
     # One line per control-file line, short enough for a terminal.
@@ -68,7 +65,7 @@ if(UNIX AND NOT APPLE)
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
     set(CPACK_STRIP_FILES ON)
 
-    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Pellmark <support@pellmark.example>")
+    set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
     set(CPACK_DEBIAN_PACKAGE_SECTION misc)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -56,4 +56,20 @@ std::string_view FindInterpretation(std::string_view nadirSign)
     return {};
 }
 
+NadirReading ReadNadir(ReadingValues &values, std::int16_t dayPosition, std::int16_t monthPosition,
+                       std::string_view birthTime, std::string_view shownSign)
+{
+    FindSunSign(values, dayPosition, monthPosition);
+    values.BirthTime = birthTime;
+    values.ReadingKey = values.SunSign + "-" + values.BirthTime;
+    FindRisingSign(values);
+    NadirReading reading;
+    if (const NadirRow *row = FindNadirRow(values.RisingSign)) {
+        reading.sign = row->nadirSign;
+        reading.pictureNumber = row->pictureNumber;
+    }
+    reading.interpretation = FindInterpretation(reading.sign.empty() ? shownSign : reading.sign);
+    return reading;
+}
+
 } // namespace quorvis

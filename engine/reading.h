@@ -100,4 +100,22 @@ const NadirRow *FindNadirRow(std::string_view risingSign);
 // The interpretation for `nadirSign` (exact comparison), or an empty view.
 std::string_view FindInterpretation(std::string_view nadirSign);
 
+// ---- a whole reading ------------------------------------------------------------------------------
+
+// What the result window is to show after a reading. An empty sign (picture 0) means the window keeps the
+// sign and picture it shows; an empty interpretation means it keeps its text.
+struct NadirReading
+{
+    std::string_view sign;
+    int pictureNumber = 0;
+    std::string_view interpretation;
+};
+
+// Runs the steps of a reading in their order on checked birth details: FindSunSign, BirthTime, ReadingKey,
+// FindRisingSign, then the nadir row of values.RisingSign. A key that matches nothing leaves the previous
+// RisingSign, so an earlier reading's sign may be shown again. The interpretation follows the sign the window
+// ends up showing: the new one, or `shownSign` when there is no new one.
+NadirReading ReadNadir(ReadingValues &values, std::int16_t dayPosition, std::int16_t monthPosition,
+                       std::string_view birthTime, std::string_view shownSign);
+
 } // namespace quorvis

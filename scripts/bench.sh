@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Start-up and reading benchmark. Installs what is missing, builds a Release tree with the benchmark programs,
 # starts a virtual X display (Xvfb) and runs:
-#   - the start-up benchmark: Quorvis and a bare Qt window of the same size, interleaved, RUNS times each,
-#     timed from the spawn to the main window's MapNotify, with the peak resident memory of each run;
+#   - the start-up benchmark: Quorvis (a usual start, and a first start with no settings yet) against two
+#     baselines, interleaved, RUNS times each, timed from the spawn to the main window's MapNotify, with the
+#     peak resident memory of each run. The baselines are the same look's floor (a bare window with labels in
+#     the faces and sizes Quorvis draws in) and a bare Qt window of the same size;
+#   - the instructions each of them runs up to the native show of its window, counted by callgrind (three runs
+#     each, median), a figure that other work on the machine does not move;
 #   - the reading benchmark: READINGS readings in-process, timed from the find button's click to the shown
 #     result window.
 # With --valgrind it also runs one scripted session of the program under valgrind's memcheck.
@@ -30,15 +34,17 @@ done
 
 # shellcheck source=deps.sh
 source "$root/scripts/deps.sh"
-extra=(libx11-dev)
-((valgrind)) && extra+=(valgrind)
+extra=(libx11-dev valgrind)
 quorvis_install_deps "${extra[@]}"
 
 build="${BENCH_BUILD_DIR:-$root/build-bench}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVIS_BUILD_BENCH=ON \
     -DQUORVIS_BUILD_TESTS=OFF -DQUORVIS_SANITIZE=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target quorvis bench_bare bench_startup bench_reading bench_session \
+cmake --build "$build" -j "$(nproc)" --target quorvis bench_bare bench_floor bench_startup bench_reading bench_session \
     bench_exact >&2
+
+# The main window's title, as the build writes it.
+title="$(sed -n 's/^inline constexpr char ProgramTitle\[\] = "\(.*\)";$/\1/p' "$build/ui/ProgramFacts.h")"
 
 work="$(mktemp -d)"
 xvfb_pid=""
@@ -84,15 +90,66 @@ echo
 echo "### Start-up: spawn to main window mapped, peak resident memory ($runs runs each, interleaved, 2 warm-up rounds)"
 echo
 # Each run's runtime directory (its lock) goes on a tmpfs, as a desktop session's does, where there is one.
+# The settings store is kept between runs (a usual start), except in the first-start row's runs.
 runtime_base="${TMPDIR:-/tmp}"
 [ -d /dev/shm ] && [ -w /dev/shm ] && runtime_base=/dev/shm
 startup_status=0
 "$build/bench/bench_startup" --runs "$runs" --warmup 2 --settle-ms 300 --runtime-base "$runtime_base" \
     --csv "$build/bench-startup.csv" --log "$build/bench-startup-programs.log" \
-    --program quorvis "Quorvis v1.0" "$build/app/quorvis" \
-    --program bare bench_bare "$build/bench/bench_bare" || startup_status=$?
+    --program quorvis "$title" "$build/app/quorvis" \
+    --first-start "quorvis, first start" "$title" "$build/app/quorvis" \
+    --baseline floor bench_floor "$build/bench/bench_floor" \
+    --baseline bare bench_bare "$build/bench/bench_bare" || startup_status=$?
 echo
-echo "Ratios are Quorvis / bare (targets: 1.15 or less for both). Each run's figures: $build/bench-startup.csv"
+echo "Targets: Quorvis / floor at most 1.03 for each figure. Each run's figures: $build/bench-startup.csv"
+echo
+
+# Instructions from the start to the first native show of a window (QXcbWindow::show), where the main window
+# is handed to the X server: callgrind dumps its counts on entering that function. Prints the median of three
+# runs, in millions.
+instructions_to_window() { # program [fresh-settings]
+    local counts=() out runtime config pid dump
+    for _ in 1 2 3; do
+        out="$(mktemp -d "$work/callgrind-XXXXXX")"
+        runtime="$(mktemp -d "$runtime_base/bench-callgrind-XXXXXX")"
+        config="$XDG_CONFIG_HOME"
+        [ "${2:-}" = fresh ] && config="$(mktemp -d "$work/config-XXXXXX")"
+        XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$config" valgrind --tool=callgrind \
+            --callgrind-out-file="$out/callgrind.%p" --dump-before='QXcbWindow::show()' "$1" >"$out/log" 2>&1 &
+        pid=$!
+        dump=""
+        for _ in $(seq 1200); do
+            dump="$(compgen -G "$out/callgrind.*.1" | head -1 || true)"
+            [ -n "$dump" ] && grep -q '^totals:' "$dump" && break
+            sleep 0.1
+        done
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        rm -rf "$runtime"
+        [ -n "$dump" ] || { echo "bench.sh: no callgrind dump from $1: $(cat "$out/log")" >&2; return 1; }
+        counts+=("$(sed -n 's/^totals: //p' "$dump")")
+    done
+    printf '%s\n' "${counts[@]}" | sort -n | sed -n 2p | awk '{printf "%.1f", $1 / 1e6}'
+}
+echo "### Instructions to the window (callgrind, median of 3 runs, millions)"
+echo
+instructions_status=0
+{
+    quorvis_ir="$(instructions_to_window "$build/app/quorvis")" &&
+        first_ir="$(instructions_to_window "$build/app/quorvis" fresh)" &&
+        floor_ir="$(instructions_to_window "$build/bench/bench_floor")" &&
+        bare_ir="$(instructions_to_window "$build/bench/bench_bare")"
+} || instructions_status=1
+if ((instructions_status == 0)); then
+    echo "| program | instructions to window (M) | / floor | / bare |"
+    echo "|---|---:|---:|---:|"
+    row() { awk -v l="$1" -v c="$2" -v f="$floor_ir" -v b="$bare_ir" \
+        'BEGIN {printf "| %s | %.1f | %.3f | %.3f |\n", l, c, c / f, c / b}'; }
+    row quorvis "$quorvis_ir"
+    row "quorvis, first start" "$first_ir"
+    row floor "$floor_ir"
+    row bare "$bare_ir"
+fi
 echo
 echo "### Reading: click on the find button to the result window shown ($readings readings, $platform)"
 echo
@@ -140,7 +197,8 @@ if ((valgrind)); then
     echo "Full report: $build/bench-valgrind.log"
 fi
 
-if ((startup_status || reading_status || exact_status || valgrind_status)); then
-    echo "bench.sh: a benchmark failed (start-up $startup_status, reading $reading_status, exact $exact_status, valgrind $valgrind_status)" >&2
+if ((startup_status || instructions_status || reading_status || exact_status || valgrind_status)); then
+    echo "bench.sh: a benchmark failed (start-up $startup_status, instructions $instructions_status," \
+        "reading $reading_status, exact $exact_status, valgrind $valgrind_status)" >&2
     exit 1
 fi

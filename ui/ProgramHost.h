@@ -25,6 +25,8 @@ public:
 
     // Unload handlers of the main and the result window call this. Ignored while the program shuts down.
     virtual void showPromotionWindow() = 0;
+    // Hides the promotion window if it is loaded; never creates it.
+    virtual void hidePromotionWindow() = 0;
 
     // Opens the exact-nadir window, prefilled from the main window's inputs when it is created, or brings it
     // forward when it is open already. Closing it only unloads it.

@@ -1,5 +1,6 @@
 #include "WindowLook.h"
 
+#include "ProgramFacts.h"
 #include "SiteAddresses.h"
 
 #include <QFontDatabase>
@@ -23,11 +24,10 @@ QIcon ProgramIcon()
     return icon;
 }
 
-namespace {
 // The forms are laid out for Verdana, which most Linux desktops lack. Its usual stand-in there is a little
 // wider, enough to cut off the ends of texts that fit their boxes by design, so prefer a face no wider than
 // it.
-void preferNarrowStandIns()
+void PreferNarrowStandIns()
 {
     static const bool done = [] {
         if (!QFontDatabase::hasFamily(QStringLiteral("Verdana")))
@@ -38,6 +38,7 @@ void preferNarrowStandIns()
     Q_UNUSED(done);
 }
 
+namespace {
 // Designer stores whole point sizes only; the forms keep the exact size in a dynamic property.
 void applyFractionalPointSize(QWidget *widget)
 {
@@ -72,13 +73,13 @@ void SizeLabelToText(QLabel *label)
 
 void PrepareWindow(QWidget *window)
 {
-    preferNarrowStandIns();
     // Dialogs stay dialogs; everything else becomes a plain top-level window.
     const Qt::WindowFlags type =
         (window->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog ? Qt::Dialog : Qt::Window;
     window->setWindowFlags((window->windowFlags() & Qt::WindowStaysOnTopHint) | type |
                            Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
+    window->setWindowTitle(ProgramTitleText());
     // The icon's pictures are decoded and handed to the window system only once the event loop is free
     // again: a window appears sooner without them, and its title bar takes the icon a moment later.
     QMetaObject::invokeMethod(
@@ -103,6 +104,8 @@ void CentreOnScreen(QWidget *window)
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
 }
+
+QString ProgramTitleText() { return QString::fromUtf8(ProgramTitle); }
 
 QString BoardAdvertText()
 {

@@ -11,8 +11,13 @@ class QWidget;
 // The program icon in all the sizes it is drawn in.
 QIcon ProgramIcon();
 
-// Gives `window` the shared look: title-bar buttons, icon, fonts at the fractional point sizes recorded in
-// the form (dynamic property "fontPointSize"), a fixed size and a place in the middle of its screen.
+// Registers the narrow stand-ins for the forms' Verdana where it is missing. Each form calls it before its
+// controls are set up, so that no font is resolved before the stand-ins are known.
+void PreferNarrowStandIns();
+
+// Gives `window` the shared look: the program's title, title-bar buttons, icon, fonts at the fractional point
+// sizes recorded in the form (dynamic property "fontPointSize"), a fixed size and a place in the middle of
+// its screen.
 void PrepareWindow(QWidget *window);
 
 // Gives a label the width of its text; a centred label keeps its centre, any other its left edge.
@@ -20,6 +25,9 @@ void SizeLabelToText(QLabel *label);
 
 // Moves `window` to the middle of the available area of its screen.
 void CentreOnScreen(QWidget *window);
+
+// The program's name and version as every window's title shows it.
+QString ProgramTitleText();
 
 // The red advert for the maker's discussion board, naming its address.
 QString BoardAdvertText();

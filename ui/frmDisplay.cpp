@@ -4,15 +4,13 @@
 #include "ProgramHost.h"
 #include "WindowLook.h"
 #include "frmMain.h"
-#include "frmPromotion.h"
-#include "modHelp.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 
 frmDisplay::frmDisplay(ProgramHost &host, QWidget *parent)
-    : QMainWindow(parent), m_host(host), ui(std::make_unique<Ui::frmDisplay>())
+    : WorkingWindow(host, parent), ui(std::make_unique<Ui::frmDisplay>())
 {
+    PreferNarrowStandIns();
     ui->setupUi(this);
     ui->Label61->setText(BoardAdvertText());
     ui->lblFullBrand->raise();
@@ -23,18 +21,7 @@ frmDisplay::frmDisplay(ProgramHost &host, QWidget *parent)
     connect(ui->mnuFileBack, &QAction::triggered, ui->cmdBack, &QPushButton::click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, ui->cmdExit, &QPushButton::click);
-    connect(ui->mnuFindExactNadir, &QAction::triggered, this, [this] { m_host.showExactWindow(); });
-
-    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenHelpPage);
-    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
-    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
-    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
-    connect(ui->mnuMakeMoneyOnline, &QAction::triggered, this, &modHelp::OpenFullyBrandedPage);
-
-    connect(ui->Label61, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
-    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullyBrandedPage);
-    connect(ui->lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
+    wireSharedMenus(*ui);
 }
 
 frmDisplay::~frmDisplay() = default;
@@ -68,31 +55,17 @@ void frmDisplay::showEvent(QShowEvent *event)
     ui->cmdBack->setFocus(Qt::OtherFocusReason);
 }
 
-// Back: unload this window (its unload handler brings up the promotion window), show the main window with its
-// inputs as they were, and put the promotion window away again.
+// Back: unload this window without bringing up the promotion window, show the main window with its inputs as
+// they were, and put away a promotion window that is on screen already.
 void frmDisplay::cmdBack_Click()
 {
     ProgramHost &host = m_host;
-    close();
+    closeQuietly();
     host.mainWindow().show();
-    host.promotionWindow().hide();
+    host.hidePromotionWindow();
 }
 
 void frmDisplay::cmdExit_Click() { close(); }
-
-void frmDisplay::mnuAbout_Click() { m_host.showAboutWindow(this); }
-
-void frmDisplay::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    Form_Unload();
-}
-
-void frmDisplay::Form_Unload()
-{
-    m_host.windowUnloaded(this);
-    m_host.showPromotionWindow();
-}
 
 // Enter presses the focused button, and Exit when the picture has the focus; Esc always presses Exit.
 void frmDisplay::keyPressEvent(QKeyEvent *event)

@@ -2,16 +2,15 @@
 // while the window is hidden. Back returns to the main window; closing leads to the promotion window.
 #pragma once
 
-#include <QMainWindow>
-#include <memory>
+#include "WorkingWindow.h"
 
-class ProgramHost;
+#include <memory>
 
 namespace Ui {
 class frmDisplay;
 }
 
-class frmDisplay : public QMainWindow
+class frmDisplay : public WorkingWindow
 {
     Q_OBJECT
 public:
@@ -26,15 +25,11 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void cmdBack_Click();
     void cmdExit_Click();
-    void mnuAbout_Click();
-    void Form_Unload();
 
-    ProgramHost &m_host;
     QRect m_signNameDesign; // the sign name keeps its centre here as its width follows the text
     std::unique_ptr<Ui::frmDisplay> ui;
 };

@@ -68,6 +68,7 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::Window);
+    setWindowTitle(QStringLiteral("Exact Nadir - ") + ProgramTitleText());
     QMetaObject::invokeMethod(
         this, [this] { setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
 

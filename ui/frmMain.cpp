@@ -6,11 +6,8 @@
 #include "SignImageList.h"
 #include "WindowLook.h"
 #include "frmDisplay.h"
-#include "frmPromotion.h"
-#include "modHelp.h"
 #include "reading.h"
 
-#include <QCloseEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -42,8 +39,9 @@ QString acceptedNameText(const QString &typed)
 } // namespace
 
 frmMain::frmMain(ProgramHost &host, QWidget *parent)
-    : QMainWindow(parent), m_host(host), ui(std::make_unique<Ui::frmMain>())
+    : WorkingWindow(host, parent), ui(std::make_unique<Ui::frmMain>())
 {
+    PreferNarrowStandIns();
     ui->setupUi(this);
     ui->Label61->setText(BoardAdvertText());
     PrepareWindow(this);
@@ -53,18 +51,7 @@ frmMain::frmMain(ProgramHost &host, QWidget *parent)
     connect(ui->mnuFindZodiacRisingSign, &QAction::triggered, this, &frmMain::cmdProceed_Click);
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
-    connect(ui->mnuFindExactNadir, &QAction::triggered, this, [this] { m_host.showExactWindow(); });
-
-    connect(ui->mnuOnline, &QAction::triggered, this, &modHelp::OpenHelpPage);
-    connect(ui->mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
-    connect(ui->mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
-    connect(ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(ui->mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
-    connect(ui->mnuMakeMoneyOnline, &QAction::triggered, this, &modHelp::OpenFullyBrandedPage);
-
-    connect(ui->Label61, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
-    connect(ui->lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
-    connect(ui->lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullyBrandedPage);
+    wireSharedMenus(*ui);
 
     Form_Load();
 }
@@ -99,8 +86,6 @@ void frmMain::Form_Load()
 
 void frmMain::cmdProceed_Click()
 {
-    quorvis::ReadingValues &values = m_host.readingValues();
-
     const auto check = quorvis::ValidateBirthDetails(
         ui->txtName->text().isEmpty(), static_cast<std::int16_t>(ui->cmbDate->currentIndex()),
         static_cast<std::int16_t>(ui->cmbMonth->currentIndex()), ui->cmbYear->currentText().toInt());
@@ -113,48 +98,31 @@ void frmMain::cmdProceed_Click()
         return;
     }
 
-    quorvis::FindSunSign(values, static_cast<std::int16_t>(ui->cmbDate->currentIndex()),
-                         static_cast<std::int16_t>(ui->cmbMonth->currentIndex()));
-    values.BirthTime = ui->cmbTime->currentText().toStdString();
-    values.ReadingKey = values.SunSign + "-" + values.BirthTime;
-    quorvis::FindRisingSign(values);
     ShowNadirReading();
-
     hide();
-    m_host.promotionWindow().hide();
+    m_host.hidePromotionWindow();
     m_host.displayWindow().show();
 }
 
-// Writes the nadir sign, its picture and its interpretation into the result window (created hidden if it
-// does not exist). The interpretation is chosen by what the sign label shows.
+// Runs the reading and writes its nadir sign, picture and interpretation into the result window (created
+// hidden if it does not exist); what the reading leaves open, the window keeps.
 void frmMain::ShowNadirReading()
 {
     frmDisplay &display = m_host.displayWindow();
-    if (const quorvis::NadirRow *row = quorvis::FindNadirRow(m_host.readingValues().RisingSign)) {
-        display.setNadirSign(toQString(row->nadirSign));
-        display.setSignPicture(SignImageList::picture(row->pictureNumber, display.devicePixelRatioF()));
-    }
     const std::string shown = display.nadirSign().toStdString();
-    const std::string_view text = quorvis::FindInterpretation(shown);
-    if (!text.empty())
-        display.setNadirDescription(toQString(text));
+    const quorvis::NadirReading reading =
+        quorvis::ReadNadir(m_host.readingValues(), static_cast<std::int16_t>(ui->cmbDate->currentIndex()),
+                           static_cast<std::int16_t>(ui->cmbMonth->currentIndex()),
+                           ui->cmbTime->currentText().toStdString(), shown);
+    if (!reading.sign.empty()) {
+        display.setNadirSign(toQString(reading.sign));
+        display.setSignPicture(SignImageList::picture(reading.pictureNumber, display.devicePixelRatioF()));
+    }
+    if (!reading.interpretation.empty())
+        display.setNadirDescription(toQString(reading.interpretation));
 }
 
 void frmMain::cmdExit_Click() { close(); }
-
-void frmMain::mnuAbout_Click() { m_host.showAboutWindow(this); }
-
-void frmMain::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    Form_Unload();
-}
-
-void frmMain::Form_Unload()
-{
-    m_host.windowUnloaded(this);
-    m_host.showPromotionWindow();
-}
 
 // Enter (when no button has the focus) and Esc run the reading, as the window's default and cancel button.
 // Buttons take their own Enter; an open list takes Enter and Esc itself.
@@ -183,6 +151,12 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             return txtName_KeyPress(static_cast<QKeyEvent *>(event));
         if (event->type() == QEvent::InputMethod)
             return txtName_InputMethod(static_cast<QInputMethodEvent *>(event));
+        // Dropped text would bypass the filter above, so the field takes no drops at all.
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+            event->type() == QEvent::Drop) {
+            event->ignore();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

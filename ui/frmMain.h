@@ -1,20 +1,20 @@
 // The main window: a name, a date of birth and a birth-time slot in, a reading out.
 //
-//   cmdProceed (or its menu entry, Enter, Esc) -> ValidateBirthDetails -> FindSunSign -> ReadingKey
-//   -> FindRisingSign -> ShowNadirReading (into the result window) -> the result window replaces this one.
+//   cmdProceed (or its menu entry, Enter, Esc) -> ValidateBirthDetails -> ShowNadirReading (ReadNadir, into
+//   the result window) -> the result window replaces this one.
 #pragma once
 
-#include <QMainWindow>
+#include "WorkingWindow.h"
+
 #include <memory>
 
-class ProgramHost;
 class QLabel;
 
 namespace Ui {
 class frmMain;
 }
 
-class frmMain : public QMainWindow
+class frmMain : public WorkingWindow
 {
     Q_OBJECT
 public:
@@ -27,21 +27,17 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
-    void Form_Unload();
     bool txtName_KeyPress(QKeyEvent *event);
     bool txtName_InputMethod(QInputMethodEvent *event);
     void cmdProceed_Click();
     void cmdExit_Click();
-    void mnuAbout_Click();
 
     void ShowNadirReading();
     void refuseNameCharacter();
 
-    ProgramHost &m_host;
     std::unique_ptr<Ui::frmMain> ui;
 };

@@ -57,7 +57,9 @@ frmPromotion::frmPromotion(ProgramHost &host, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_host(host),
       ui(std::make_unique<Ui::frmPromotion>())
 {
+    PreferNarrowStandIns();
     ui->setupUi(this);
+    ui->Label1->setText(ProgramTitleText());
     Form_Load();
     PrepareWindow(this);
     ui->cmdClose->setFocus();

@@ -10,10 +10,15 @@
 // first --warmup rounds fill the page cache and are not counted. Every run gets an empty XDG_RUNTIME_DIR of
 // its own (under --runtime-base, default $TMPDIR or /tmp; a desktop's runtime directory is a tmpfs, so give
 // one for figures like a user's), so a single-copy lock left by the previous, killed run is never in the way.
-// The last program given is the baseline that the others are compared with.
+// A program given with --first-start also gets an empty XDG_CONFIG_HOME of its own in every run (under
+// $TMPDIR or /tmp), so that each of its runs is a first start; the others share the caller's.
+//
+// Each program given with --program or --first-start is compared with each --baseline: the ratios are taken
+// within each round (a program's run over the same round's baseline run), and their median is reported, so
+// that a slow patch of the machine does not land on one program only.
 //
 //   bench_startup [--runs N] [--warmup K] [--settle-ms MS] [--timeout-s S] [--csv FILE] [--log FILE]
-//                 [--runtime-base DIR] --program LABEL TITLE PATH [--program LABEL TITLE PATH ...]
+//                 [--runtime-base DIR] {--program|--first-start|--baseline} LABEL TITLE PATH ...
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -50,6 +55,8 @@ struct Program
     std::string label;
     std::string title;
     std::string path;
+    bool firstStart = false; // an empty settings folder for every run
+    bool baseline = false;
 };
 
 struct Run
@@ -92,8 +99,8 @@ double nowMs()
 [[noreturn]] void usage()
 {
     std::fprintf(stderr, "usage: bench_startup [--runs N] [--warmup K] [--settle-ms MS] [--timeout-s S] "
-                         "[--csv FILE] [--log FILE] [--runtime-base DIR] --program LABEL TITLE PATH "
-                         "[--program LABEL TITLE PATH ...]\n");
+                         "[--csv FILE] [--log FILE] [--runtime-base DIR] "
+                         "{--program|--first-start|--baseline} LABEL TITLE PATH ...\n");
     std::exit(2);
 }
 
@@ -121,8 +128,9 @@ Options parse(int argc, char **argv)
             o.log = argv[++i];
         else if (a == "--runtime-base" && i + 1 < argc)
             o.runtimeBase = argv[++i];
-        else if (a == "--program" && i + 3 < argc) {
-            o.programs.push_back({argv[i + 1], argv[i + 2], argv[i + 3]});
+        else if ((a == "--program" || a == "--first-start" || a == "--baseline") && i + 3 < argc) {
+            o.programs.push_back(
+                {argv[i + 1], argv[i + 2], argv[i + 3], a == "--first-start", a == "--baseline"});
             i += 3;
         } else
             usage();
@@ -228,12 +236,17 @@ public:
     // One run of `program`; nullopt (with a message) when its window did not come up.
     std::optional<Run> run(const Program &program)
     {
-        const std::filesystem::path runtime = makeRuntimeDir();
+        const std::filesystem::path runtime = makeTempDir(runtimeBase());
+        const std::filesystem::path config =
+            program.firstStart ? makeTempDir(tempBase()) : std::filesystem::path();
         std::vector<std::string> envStrings;
         for (char **e = environ; *e; ++e)
-            if (std::strncmp(*e, "XDG_RUNTIME_DIR=", 16) != 0)
+            if (std::strncmp(*e, "XDG_RUNTIME_DIR=", 16) != 0 &&
+                (config.empty() || std::strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0))
                 envStrings.emplace_back(*e);
         envStrings.push_back("XDG_RUNTIME_DIR=" + runtime.string());
+        if (!config.empty())
+            envStrings.push_back("XDG_CONFIG_HOME=" + config.string());
         std::vector<char *> envp;
         for (std::string &s : envStrings)
             envp.push_back(s.data());
@@ -255,6 +268,8 @@ public:
         posix_spawn_file_actions_destroy(&actions);
         if (spawned != 0) {
             std::filesystem::remove_all(runtime);
+            if (!config.empty())
+                std::filesystem::remove_all(config);
             die("cannot start " + program.path + ": " + std::strerror(spawned));
         }
 
@@ -275,21 +290,26 @@ public:
         r.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
                   double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
         std::filesystem::remove_all(runtime);
+        if (!config.empty())
+            std::filesystem::remove_all(config);
         if (!mapped)
             return std::nullopt;
         return r;
     }
 
 private:
-    std::filesystem::path makeRuntimeDir() const
+    static std::string tempBase()
     {
         const char *tmp = std::getenv("TMPDIR");
-        std::string base = m_opt.runtimeBase;
-        if (base.empty())
-            base = tmp && *tmp ? tmp : "/tmp";
-        std::string templ = base + "/bench-runtime-XXXXXX";
+        return tmp && *tmp ? tmp : "/tmp";
+    }
+    std::string runtimeBase() const { return m_opt.runtimeBase.empty() ? tempBase() : m_opt.runtimeBase; }
+
+    static std::filesystem::path makeTempDir(const std::string &base)
+    {
+        std::string templ = base + "/bench-run-XXXXXX";
         if (!mkdtemp(templ.data())) // made with mode 0700, as a runtime directory must be
-            die("cannot make a runtime directory: " + std::string(std::strerror(errno)));
+            die("cannot make a folder for a run: " + std::string(std::strerror(errno)));
         return templ;
     }
 
@@ -359,6 +379,30 @@ struct Summary
     std::size_t count;
 };
 
+// Medians over the rounds in which both ran of program's figure / baseline's figure, for the time, the CPU
+// time and the peak memory to the window.
+struct Ratios
+{
+    double map, mapCpu, hwm;
+    std::size_t rounds;
+};
+
+Ratios ratiosWithinRounds(const std::vector<Run> &runs, std::size_t program, std::size_t baseline)
+{
+    std::vector<double> map, mapCpu, hwm;
+    for (const Run &p : runs) {
+        if (p.program != program)
+            continue;
+        for (const Run &b : runs)
+            if (b.program == baseline && b.round == p.round) {
+                map.push_back(p.mapMs / b.mapMs);
+                mapCpu.push_back(p.mapCpuMs / b.mapCpuMs);
+                hwm.push_back(double(p.hwmKiB) / double(b.hwmKiB));
+            }
+    }
+    return {quantile(map, 0.5), quantile(mapCpu, 0.5), quantile(hwm, 0.5), map.size()};
+}
+
 Summary summarise(const std::vector<Run> &runs, std::size_t program)
 {
     std::vector<double> map, mapCpu, hwm, cpu;
@@ -418,19 +462,28 @@ int main(int argc, char **argv)
         std::fclose(csv);
     }
 
-    const std::size_t base = opt.programs.size() - 1;
-    const Summary b = summarise(runs, base);
-    std::printf(
-        "| program | runs | start to window, median (ms) | min | p90 | CPU to window, median (ms) "
-        "| peak RSS (VmHWM), median (MiB) | CPU per run, median (ms) | time ratio | CPU-to-window ratio "
-        "| memory ratio |\n");
-    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    std::printf("| program | runs | start to window, median (ms) | min | p90 | CPU to window, median (ms) "
+                "| peak RSS (VmHWM), median (MiB) | CPU per run, median (ms) |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|\n");
     for (std::size_t p = 0; p < opt.programs.size(); ++p) {
         const Summary s = summarise(runs, p);
-        std::printf("| %s | %zu | %.1f | %.1f | %.1f | %.1f | %.1f | %.0f | %.3f | %.3f | %.3f |\n",
-                    opt.programs[p].label.c_str(), s.count, s.mapMedian, s.mapMin, s.mapP90, s.mapCpuMedian,
-                    s.hwmMedian / 1024.0, s.cpuMedian, s.mapMedian / b.mapMedian,
-                    s.mapCpuMedian / b.mapCpuMedian, s.hwmMedian / b.hwmMedian);
+        std::printf("| %s | %zu | %.1f | %.1f | %.1f | %.1f | %.1f | %.0f |\n", opt.programs[p].label.c_str(),
+                    s.count, s.mapMedian, s.mapMin, s.mapP90, s.mapCpuMedian, s.hwmMedian / 1024.0,
+                    s.cpuMedian);
+    }
+    std::printf("\n| ratio, median of the rounds' ratios | rounds | start to window | CPU to window "
+                "| peak memory |\n");
+    std::printf("|---|---:|---:|---:|---:|\n");
+    for (std::size_t p = 0; p < opt.programs.size(); ++p) {
+        if (opt.programs[p].baseline)
+            continue;
+        for (std::size_t b = 0; b < opt.programs.size(); ++b) {
+            if (!opt.programs[b].baseline)
+                continue;
+            const Ratios r = ratiosWithinRounds(runs, p, b);
+            std::printf("| %s / %s | %zu | %.3f | %.3f | %.3f |\n", opt.programs[p].label.c_str(),
+                        opt.programs[b].label.c_str(), r.rounds, r.map, r.mapCpu, r.hwm);
+        }
     }
     if (failures) {
         std::printf("%d run(s) failed: their window did not appear\n", failures);

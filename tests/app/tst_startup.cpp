@@ -1,6 +1,7 @@
 // Start-up: the single-copy guard, the fortnightly update reminder with today's date and the stored value
 // under control, stores that cannot be used, and the random choice of advertising label.
 #include "Program.h"
+#include "SiteAddresses.h"
 #include "TestSupport.h"
 #include "frmMain.h"
 
@@ -16,7 +17,8 @@ namespace {
 const QDate Today(2026, 12, 7);
 const QString Question = QStringLiteral("There maybe an update to this software available\r"
                                         "Do you want to check for an update?");
-const QString DownloadPage = QStringLiteral("https://quorvis.pellmark.example/download-quorvis.html");
+const QString DownloadPage =
+    QString::fromLatin1(ProductSiteAddress) + QLatin1String("/download-quorvis.html");
 } // namespace
 
 class StartupTest : public QObject
@@ -99,7 +101,13 @@ private Q_SLOTS:
             QVERIFY(answerer.seen.isEmpty());
         }
         QCOMPARE(recorder.strings(), answer == QMessageBox::Yes ? QStringList{DownloadPage} : QStringList{});
-        // Written through at once, not only when the program ends.
+        // Written through at once, not only when the program ends; a first start's date once the window has
+        // been painted, so that nothing waits for the write before the window is shown.
+        if (stored.isEmpty()) {
+            QVERIFY(storedDuration().isNull());
+            QVERIFY(QTest::qWaitForWindowExposed(program.existingMainWindow()));
+            QTRY_COMPARE(storedDuration().toString(), storedAfter);
+        }
         QCOMPARE(storedDuration().toString(), storedAfter);
     }
 
@@ -135,7 +143,8 @@ private Q_SLOTS:
         Program program(e);
         QVERIFY(program.StartProgram());
         QVERIFY(program.existingMainWindow() && program.existingMainWindow()->isVisible());
-        QVERIFY(answerer.seen.size() <= 1); // random bytes may happen to parse as an old date
+        // None of these holds a stored date, so the reminder has nothing to count from and stays silent.
+        QVERIFY(answerer.seen.isEmpty());
     }
 
     void secondCopyRefusesToStart()

@@ -138,21 +138,39 @@ TEST(NadirLookups, MatchExactlyOrNotAtAll)
 }
 
 // A whole reading from the day and slot to the text: born 1 August, 10am-noon.
-TEST(NadirLookups, ReadingForFirstOfAugustMidMorning)
+TEST(ReadNadir, FirstOfAugustMidMorning)
 {
     ReadingValues values;
-    FindSunSign(values, 0, 7);
-    ASSERT_EQ(values.SunSign, "Leo");
-    values.BirthTime = "10am-noon";
-    values.ReadingKey = values.SunSign + "-" + values.BirthTime;
-    FindRisingSign(values);
-    ASSERT_EQ(values.RisingSign, "Scorpio");
-    const NadirRow *row = FindNadirRow(values.RisingSign);
-    ASSERT_NE(row, nullptr);
-    EXPECT_EQ(row->nadirSign, "Aquarius");
-    EXPECT_EQ(row->pictureNumber, 11);
+    const NadirReading reading = ReadNadir(values, 0, 7, "10am-noon", "");
+    EXPECT_EQ(values.SunSign, "Leo");
+    EXPECT_EQ(values.BirthTime, "10am-noon");
+    EXPECT_EQ(values.ReadingKey, "Leo-10am-noon");
+    EXPECT_EQ(values.RisingSign, "Scorpio");
+    EXPECT_EQ(reading.sign, "Aquarius");
+    EXPECT_EQ(reading.pictureNumber, 11);
     EXPECT_EQ(
-        FindInterpretation(row->nadirSign),
+        reading.interpretation,
         "You will overdo things for your family. Even if you are not in a physical or mental position to "
         "help people, you will never give up. Family will not mean a normal life but something different.");
+}
+
+// A slot that is in no key leaves the rising sign of the reading before, whose nadir sign is shown again;
+// with no reading before, the window keeps its sign, and the text follows the sign it shows.
+TEST(ReadNadir, UnknownKeyKeepsWhatWasThere)
+{
+    ReadingValues values;
+    ReadNadir(values, 0, 7, "10am-noon", "");
+    NadirReading again = ReadNadir(values, 20, 2, "noon", "Aquarius");
+    EXPECT_EQ(values.SunSign, "Aries");
+    EXPECT_EQ(values.ReadingKey, "Aries-noon");
+    EXPECT_EQ(values.RisingSign, "Scorpio");
+    EXPECT_EQ(again.sign, "Aquarius");
+    EXPECT_EQ(again.pictureNumber, 11);
+
+    ReadingValues fresh;
+    const NadirReading none = ReadNadir(fresh, 0, 7, "noon", "Virgo");
+    EXPECT_TRUE(none.sign.empty());
+    EXPECT_EQ(none.pictureNumber, 0);
+    EXPECT_EQ(none.interpretation, FindInterpretation("Virgo"));
+    EXPECT_TRUE(ReadNadir(fresh, 0, 7, "noon", "").interpretation.empty());
 }

@@ -19,22 +19,4 @@ fi
 
 check_installed_tree "$stage"
 
-program_names_its_desktop_entry() {
-    # On Wayland the window's app id is this name, and docks find the entry's icon and name by it.
-    grep -q "setDesktopFileName(QStringLiteral(\"$app_id\"))" "$source/app/main.cpp" ||
-        { grep -n setDesktopFileName "$source/app/main.cpp"; echo "expected the name $app_id"; return 1; }
-}
-check "the program gives the desktop the desktop entry's name" program_names_its_desktop_entry
-
-windows_resource_carries_the_project_version() {
-    # The .rc file holds the version as literals, which a version bump in project() would leave behind.
-    local rc="$source/app/quorvis.rc" status=0 line
-    for line in "FILEVERSION ${version//./,},0" "PRODUCTVERSION ${version//./,},0" \
-        "VALUE \"FileVersion\", \"$version\"" "VALUE \"ProductVersion\", \"$version\""; do
-        grep -Eq "^ *$line\$" "$rc" || { echo "no '$line' in app/quorvis.rc"; status=1; }
-    done
-    return $status
-}
-check "the Windows version resource carries the project's version" windows_resource_carries_the_project_version
-
 finish

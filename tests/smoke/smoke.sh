@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # End-to-end: the real program on a real X server (Xvfb). Proves the xcb platform plugin, fonts and
 # resources, the main window appearing, the single-copy guard between two processes, that a copy killed
-# with SIGKILL does not lock the user out, a keyboard session from a reading to the program's exit, and the
-# exact-nadir window by keyboard.
+# with SIGKILL does not lock the user out, a keyboard session from a reading to the program's exit, in
+# which Back returns to the main window without ever mapping the promotion window, and the exact-nadir window
+# by keyboard.
+# Usage: smoke.sh PROGRAM TITLE (TITLE: the windows' title, from the build)
 set -euo pipefail
 bin="$1"
+title="$2"
 work="$(mktemp -d)"
 pids=()
 cleanup() {
@@ -42,8 +45,8 @@ wait_for() { # title, count, seconds
 "$bin" >"$work/first.log" 2>&1 &
 first=$!
 pids+=("$first")
-wait_for "Quorvis v1.0" 1 120 || fail "the main window did not appear: $(cat "$work/first.log")"
-main_id="$(windows "Quorvis v1.0")"
+wait_for "$title" 1 120 || fail "the main window did not appear: $(cat "$work/first.log")"
+main_id="$(windows "$title")"
 geometry_before="$(xwininfo -id "$main_id" | grep -E 'Absolute|Width|Height')"
 echo "ok: main window shown ($(echo "$geometry_before" | tr -s ' \n' ' '))"
 
@@ -51,7 +54,7 @@ echo "ok: main window shown ($(echo "$geometry_before" | tr -s ' \n' ' '))"
 second=$!
 pids+=("$second")
 wait_for "Quorvis" 1 60 || fail "the second copy did not say it is already running"
-[ "$(windows "Quorvis v1.0" | wc -l)" -eq 1 ] || fail "the second copy showed a window of its own"
+[ "$(windows "$title" | wc -l)" -eq 1 ] || fail "the second copy showed a window of its own"
 box="$(windows "Quorvis")"
 xdotool windowfocus --sync "$box" key Return
 for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
@@ -67,7 +70,7 @@ wait "$first" 2>/dev/null || true
 "$bin" >"$work/third.log" 2>&1 &
 third=$!
 pids+=("$third")
-wait_for "Quorvis v1.0" 1 60 || fail "a start after a killed copy did not show its main window: $(cat "$work/third.log")"
+wait_for "$title" 1 60 || fail "a start after a killed copy did not show its main window: $(cat "$work/third.log")"
 [ "$(windows "Quorvis" | wc -l)" -eq 0 ] || fail "a start after a killed copy said it is already running"
 echo "ok: a killed copy's lock was recovered"
 
@@ -75,7 +78,7 @@ echo "ok: a killed copy's lock was recovered"
 # differ in width: main 524, result 673, promotion 741.
 visible_of_width() {
     local id
-    for id in $(windows "Quorvis v1.0"); do
+    for id in $(windows "$title"); do
         [ "$(xwininfo -id "$id" | awk '/Width:/ {print $2}')" = "$1" ] && echo "$id"
     done
 }
@@ -98,9 +101,28 @@ xdotool windowfocus --sync "$main_id" type --delay 50 "ann"
 press "$main_id" Return
 wait_for_width 673 30 || fail "Enter on the main window showed no result window"
 [ -z "$(visible_of_width 524)" ] || fail "the main window stayed on screen beside the result"
+
+# Back: every top-level window mapped meanwhile is recorded from the root window's structure events; the main
+# window is to be the only one (the promotion window is not to flash up and away again).
+stdbuf -oL xev -root -event substructure >"$work/back.xev" 2>&1 &
+xev_pid=$!
+pids+=("$xev_pid")
+sleep 0.5
+press "$(visible_of_width 673)" alt+b
+wait_for_width 524 30 || fail "Back did not bring the main window back"
+sleep 0.5
+[ -z "$(visible_of_width 673)" ] || fail "the result window stayed on screen after Back"
+kill "$xev_pid"
+{ wait "$xev_pid"; } 2>/dev/null || true
+mapped="$(awk '/^MapNotify event/ { getline; sub(/,$/, "", $4); print $4 }' "$work/back.xev" | sort -u)"
+[ "$mapped" = "$(printf '0x%x' "$main_id")" ] ||
+    fail "Back mapped other windows than the main window (main $(printf '0x%x' "$main_id")): $(echo "$mapped" | tr '\n' ' ')"
+echo "ok: Back showed the main window and mapped no other window"
+press "$(visible_of_width 524)" Return
+wait_for_width 673 30 || fail "a second reading showed no result window"
 press "$(visible_of_width 673)" Escape
 wait_for_width 741 30 || fail "Esc on the result window did not bring up the promotion window"
-[ "$(windows "Quorvis v1.0" | wc -l)" -eq 1 ] || fail "more than the promotion window is on screen"
+[ "$(windows "$title" | wc -l)" -eq 1 ] || fail "more than the promotion window is on screen"
 kill -0 "$third" 2>/dev/null || fail "closing the result window ended the program"
 echo "ok: a reading, then the promotion window on closing"
 press "$(visible_of_width 741)" alt+x
@@ -117,10 +139,10 @@ exact_window_session() {
     "$bin" >"$work/exact.log" 2>&1 &
     pid=$!
     pids+=("$pid")
-    wait_for "Quorvis v1.0" 1 60 || fail "no main window for the exact-nadir session: $(cat "$work/exact.log")"
-    press "$(windows "Quorvis v1.0")" alt+f e
-    wait_for "Exact Nadir - Quorvis v1.0" 1 30 || fail "File, Find My Exact Nadir opened no window"
-    exact="$(windows "Exact Nadir - Quorvis v1.0")"
+    wait_for "$title" 1 60 || fail "no main window for the exact-nadir session: $(cat "$work/exact.log")"
+    press "$(windows "$title")" alt+f e
+    wait_for "Exact Nadir - $title" 1 30 || fail "File, Find My Exact Nadir opened no window"
+    exact="$(windows "Exact Nadir - $title")"
     xdotool windowfocus --sync "$exact" type --delay 80 "London"
     sleep 0.5
     press "$exact" Down Return alt+t
@@ -140,11 +162,11 @@ exact_window_session() {
     fi
     echo "ok: exact nadir by keyboard: $(echo "$card" | grep '^Imum Coeli')"
     press "$exact" Escape
-    wait_for "Exact Nadir - Quorvis v1.0" 0 30 || fail "Esc did not close the exact-nadir window"
+    wait_for "Exact Nadir - $title" 0 30 || fail "Esc did not close the exact-nadir window"
     sleep 0.5
     kill -0 "$pid" 2>/dev/null || fail "closing the exact-nadir window ended the program"
-    [ "$(windows "Quorvis v1.0" | wc -l)" -eq 1 ] || fail "closing the exact-nadir window changed the other windows"
-    press "$(windows "Quorvis v1.0")" alt+e
+    [ "$(windows "$title" | wc -l)" -eq 1 ] || fail "closing the exact-nadir window changed the other windows"
+    press "$(windows "$title")" alt+e
     wait_for_width 741 30 || fail "Exit on the main window after the exact-nadir window showed no promotion window"
     press "$(visible_of_width 741)" alt+x
     for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done

@@ -21,6 +21,7 @@ public:
     frmPromotion &promotionWindow() override { qFatal("the promotion window does not look itself up"); }
     void showPromotionWindow() override { calls << QStringLiteral("showPromotionWindow"); }
     void showExactWindow() override { calls << QStringLiteral("showExactWindow"); }
+    void hidePromotionWindow() override { calls << QStringLiteral("hidePromotionWindow"); }
     void showAboutWindow(QWidget *) override { calls << QStringLiteral("showAboutWindow"); }
     void windowUnloaded(QWidget *window) override
     {

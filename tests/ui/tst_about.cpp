@@ -1,6 +1,7 @@
 // The About window: it opens modally and every way of closing it ends the same way; its two labels open their
 // pages and leave it open; its controls sit where the design puts them, in its colours and fonts.
 #include "LayoutCheck.h"
+#include "ProgramFacts.h"
 #include "TestSupport.h"
 
 #include "LinkLabel.h"
@@ -37,7 +38,7 @@ QList<LayoutRow> rows()
         {"frmAbout", "Label5",      3600, 3120, 2610, 195,   "#FF0000", "",        "Verdana", 8.25, true,  true,  true,  "Click here for more details"},
         {"frmAbout", "lblHomePage", 1560, 2160, 4650, 195,   "#FF0000", "",        "Verdana", 8.25, true,  true,  true,  home},
         {"frmAbout", "Line2",       -60,  3480, 6420, 15,    "",        "#FFFFFF", "",        0,    false, false, false, {}},
-        {"frmAbout", "Label2",      960,  300,  2610, 240,   "#FFFFFF", "",        "Verdana", 9.75, true,  false, true,  "Quorvis v1.0"},
+        {"frmAbout", "Label2",      960,  300,  2610, 240,   "#FFFFFF", "",        "Verdana", 9.75, true,  false, true,  QString::fromUtf8(ProgramTitle)},
         {"frmAbout", "Label1",      240,  840,  5985, 1215,  "#FFFFFF", "",        "Verdana", 8.25, false, false, false, description},
     };
     // clang-format on
@@ -163,7 +164,7 @@ void AboutTest::links()
 void AboutTest::window()
 {
     frmAbout about;
-    QCOMPARE(about.windowTitle(), QStringLiteral("Quorvis v1.0"));
+    QCOMPARE(about.windowTitle(), QString::fromUtf8(ProgramTitle));
     QCOMPARE(about.size(), QSize(423, 267));
     QCOMPARE(about.minimumSize(), about.maximumSize()); // cannot be resized
     const Qt::WindowFlags flags = about.windowFlags();

@@ -1,6 +1,7 @@
 // The result window: its keyboard (focus on Back, Enter presses the focused button, Esc presses Exit), its
 // File menu, and the About window opened over it.
 #include "Program.h"
+#include "ProgramFacts.h"
 #include "TestSupport.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -25,12 +26,16 @@ private:
     bool backToMain() const
     {
         return !program->existingDisplayWindow() && program->existingMainWindow() &&
-               program->existingMainWindow()->isVisible() && !program->existingPromotionWindow()->isVisible();
+               program->existingMainWindow()->isVisible() && !promotionShown();
     }
     bool closedToPromotion() const
     {
         return !program->existingDisplayWindow() && program->existingMainWindow() &&
-               !program->existingMainWindow()->isVisible() && program->existingPromotionWindow()->isVisible();
+               !program->existingMainWindow()->isVisible() && promotionShown();
+    }
+    bool promotionShown() const
+    {
+        return program->existingPromotionWindow() && program->existingPromotionWindow()->isVisible();
     }
 
 private Q_SLOTS:
@@ -63,7 +68,7 @@ private Q_SLOTS:
             seen << QApplication::focusWidget()->objectName();
         }
         QCOMPARE(seen, (QStringList{"cmdExit", "picSign", "cmdBack"}));
-        QCOMPARE(display->windowTitle(), QStringLiteral("Quorvis v1.0"));
+        QCOMPARE(display->windowTitle(), QString::fromUtf8(ProgramTitle));
     }
 
     void commands_data()

@@ -1,12 +1,14 @@
 // The main window driven as a user would: the load step, the name filter, the three input messages and the
 // reading flow by button, menu, Enter and Esc.
 #include "Program.h"
+#include "ProgramFacts.h"
 #include "SignImageList.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 #include "frmPromotion.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -102,7 +104,22 @@ private Q_SLOTS:
         }
         QVERIFY(name()->text().isEmpty());
         QCOMPARE(QApplication::focusWidget(), name());
-        QCOMPARE(main->windowTitle(), QStringLiteral("Quorvis v1.0"));
+        QCOMPARE(main->windowTitle(), QString::fromUtf8(ProgramTitle));
+    }
+
+    // The lists are drawn in their box's font and colours, however late their windows are made.
+    void openListsShowTheirBoxLook()
+    {
+        for (const char *list : {"cmbDate", "cmbMonth", "cmbYear", "cmbTime"}) {
+            QComboBox *combo = child<QComboBox>(list);
+            QVERIFY(combo->font() != QApplication::font()); // the form's font, not one a popup has anyway
+            combo->showPopup();
+            QWidget *popup = combo->view()->window();
+            QTRY_VERIFY(popup->isVisible());
+            QCOMPARE(combo->view()->font(), combo->font());
+            combo->hidePopup();
+            QTRY_VERIFY(!popup->isVisible());
+        }
     }
 
     void tabOrderRunsThroughTheCoveredExitButton()
@@ -334,8 +351,7 @@ private Q_SLOTS:
         QTRY_VERIFY(shownResult()); // an access key presses its button with a short animation
         QVERIFY(answerer.seen.isEmpty());
         QVERIFY(!main->isVisible());
-        QVERIFY(program->existingPromotionWindow());
-        QVERIFY(!program->existingPromotionWindow()->isVisible());
+        QVERIFY(!program->existingPromotionWindow()); // made when first needed, not by a reading
 
         const quorvis::ReadingValues &v = program->readingValues();
         QCOMPARE(v.SunSign, std::string("Leo"));
@@ -387,7 +403,7 @@ private Q_SLOTS:
                           Qt::LeftButton);
         QVERIFY(main->isVisible());
         QVERIFY(!program->existingDisplayWindow());
-        QVERIFY(!program->existingPromotionWindow()->isVisible());
+        QVERIFY(!program->existingPromotionWindow());
         QCOMPARE(name()->text(), QStringLiteral("ANN LEE"));
         QCOMPARE(child<QComboBox>("cmbDate")->currentText(), QStringLiteral("21"));
         QCOMPARE(child<QComboBox>("cmbMonth")->currentText(), QStringLiteral("March"));

@@ -3,6 +3,7 @@
 // design puts them.
 #include "FakeHost.h"
 #include "LayoutCheck.h"
+#include "ProgramFacts.h"
 #include "TestSupport.h"
 
 #include "LinkLabel.h"
@@ -41,7 +42,7 @@ QList<LayoutRow> rows()
         {"frmPromotion", "Check1",         30,   2040, 7185, 555,   "#0000C0", "",        "Verdana",       14.25, false, false, false, visit},
         {"frmPromotion", "Picture1",       360,  120,  540,  540,   "",        "",        "",              0,     false, false, false, {}},
         {"frmPromotion", "Label2",         120,  840,  6975, 1095,  "",        "",        "Verdana",       9.75,  true,  false, false, {}},
-        {"frmPromotion", "Label1",         1080, 240,  3840, 435,   "",        "",        "MS Sans Serif", 18,    false, false, true,  "Quorvis v1.0"},
+        {"frmPromotion", "Label1",         1080, 240,  3840, 435,   "",        "",        "MS Sans Serif", 18,    false, false, true,  QString::fromUtf8(ProgramTitle)},
     };
     // clang-format on
 }
@@ -97,7 +98,7 @@ void PromotionTest::window()
 {
     FakeHost host;
     frmPromotion promotion(host);
-    QCOMPARE(promotion.windowTitle(), QStringLiteral("Quorvis v1.0"));
+    QCOMPARE(promotion.windowTitle(), QString::fromUtf8(ProgramTitle));
     QVERIFY(promotion.isWindow());
     const Qt::WindowFlags flags = promotion.windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window); // its own entry in the task bar

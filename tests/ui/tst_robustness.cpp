@@ -1,5 +1,6 @@
 // Inputs no one would type on purpose: every character of the Basic Multilingual Plane into the name field,
-// by key and by input method, and a hundred thousand generated referrals through the request address.
+// by key and by input method, text dropped onto it, and a hundred thousand generated referrals through the
+// request address.
 #include "Messages.h"
 #include "Program.h"
 #include "SiteAddresses.h"
@@ -10,6 +11,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStyleFactory>
@@ -121,6 +123,29 @@ private Q_SLOTS:
         QVERIFY(onlyCapitalsAndSpaces(name->text()));
         QCOMPARE(name->text().size(), 26 * 2 + 1);
         QCOMPARE(messages.size(), refused);
+    }
+
+    void dropsOnTheNameAreRefused_data()
+    {
+        QTest::addColumn<QString>("dropped");
+        QTest::newRow("letters") << "ann";
+        QTest::newRow("digits and signs") << "12 & <b>";
+    }
+    void dropsOnTheNameAreRefused()
+    {
+        QFETCH(QString, dropped);
+        name->setText(QStringLiteral("ANN"));
+        QMimeData data;
+        data.setText(dropped);
+        const QPoint at = name->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(name, &enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(name, &drop);
+        QVERIFY(!drop.isAccepted());
+        QCOMPARE(name->text(), QStringLiteral("ANN"));
+        QVERIFY(messages.isEmpty());
     }
 
     void referralAddressesRoundTrip()
