@@ -3,7 +3,7 @@
 // emphasised.
 //
 // Drawn in a fixed logical square of 200 × 200 units scaled to the target, so the widget, the saved card
-// (PNG, SVG, PDF) and the printout all come from the one paint routine and stay sharp at any scale.
+// (PNG, SVG, PDF) and the clipboard all come from the one paint routine and stay sharp at any scale.
 #pragma once
 
 #include "angles.h"

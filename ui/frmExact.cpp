@@ -18,8 +18,6 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStringListModel>
 
 using quorvis::places::Gazetteer;
@@ -97,7 +95,6 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
 
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmExact::cmdSave_Click);
     connect(ui->cmdCopy, &QPushButton::clicked, this, &frmExact::cmdCopy_Click);
-    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmExact::cmdPrint_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Form_Load();
@@ -275,7 +272,7 @@ void frmExact::showResult()
     ui->picSign->setAccessibleName(sign);
     ui->picSign->setVisible(c != nullptr);
 
-    for (QPushButton *b : {ui->cmdSave, ui->cmdCopy, ui->cmdPrint})
+    for (QPushButton *b : {ui->cmdSave, ui->cmdCopy})
         b->setEnabled(c != nullptr);
 }
 
@@ -346,19 +343,6 @@ void frmExact::cmdCopy_Click()
     data->setImageData(c.image(QSize(1240, 1754)));
     data->setText(c.text());
     QGuiApplication::clipboard()->setMimeData(data);
-}
-
-void frmExact::cmdPrint_Click()
-{
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    card().paint(painter,
-                 QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
 }
 
 // Esc closes the window (an open place list or calendar takes its own Esc first); Enter presses the focused

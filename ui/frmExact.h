@@ -1,6 +1,6 @@
 // The exact-nadir window: date, time (or only the two-hour slot) and place of birth in; the Imum Coeli,
 // Ascendant and Midheaven to the arc-minute, a chart wheel and the quick reading beside them out, updated on
-// every change of the inputs. A one-page reading card can be saved, copied or printed.
+// every change of the inputs. A one-page reading card can be saved or copied.
 //
 //   inputs --readInputs--> exact::Inputs --exact::Compute--> exact::Result --showResult--> labels, wheel,
 //   picture
@@ -54,7 +54,6 @@ private:
     void placeList_Click(const QString &text);
     void cmdSave_Click();
     void cmdCopy_Click();
-    void cmdPrint_Click();
 
     void pickPlace(const quorvis::places::Place *place);
     void updateModes();
