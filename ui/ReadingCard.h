@@ -1,6 +1,6 @@
 // The one-page reading card of the exact-nadir window: the chart wheel, the results, the data used and the
-// credit for the place names. One paint routine draws it for the clipboard and PNG (raster), SVG and PDF, on a
-// fixed logical page of 800 × 1131 units (A4's proportions) scaled to each target.
+// credit for the place names. One paint routine draws it for the clipboard and PNG (raster), SVG and PDF, on
+// a fixed logical page of 800 × 1131 units (A4's proportions) scaled to each target.
 #pragma once
 
 #include "angles.h"
