@@ -70,6 +70,13 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     QMetaObject::invokeMethod(
         this, [this] { setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
 
+    // Fusion draws a spin box's arrows in the window-text colour, which on this form is the captions' yellow:
+    // on the field's white they would all but vanish. They take the field's own text colour instead.
+    QPalette timePalette = ui->tmeTime->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        timePalette.setColor(group, QPalette::WindowText, timePalette.color(group, QPalette::Text));
+    ui->tmeTime->setPalette(timePalette);
+
     m_placeModel = new QStringListModel(this);
     m_completer = new PlaceCompleter(m_placeModel, this);
     m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
