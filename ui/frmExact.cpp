@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStringListModel>
 
 using quorvis::places::Gazetteer;
@@ -230,6 +231,12 @@ exact::Inputs frmExact::readInputs() const
 
 void frmExact::refresh()
 {
+    // With the time known, the (disabled) slot list shows the slot it falls in, which the quick reading uses
+    // and which "only the two-hour slot" starts from.
+    if (!ui->chkSlotOnly->isChecked()) {
+        const QSignalBlocker quiet(ui->cmbSlot);
+        ui->cmbSlot->setCurrentIndex(exact::SlotOfTime(ui->tmeTime->time()));
+    }
     m_result = exact::Compute(readInputs());
     showResult();
 }
