@@ -3,6 +3,7 @@
 // time moves with whatever else the machine runs; the thread's CPU time much less, so both are shown.
 //
 //   bench_angles [CALLS]        (default 20000)
+#include "Samples.h"
 #include "angles.h"
 
 #include <algorithm>
@@ -25,15 +26,8 @@ double ThreadCpuMicros()
 
 void PrintRow(const char *label, std::vector<double> micros)
 {
-    std::sort(micros.begin(), micros.end());
-    const auto at = [&](double q) {
-        return micros[static_cast<std::size_t>(q * static_cast<double>(micros.size() - 1))];
-    };
-    double total = 0;
-    for (double m : micros)
-        total += m;
-    std::printf("| %s | %.2f | %.2f | %.2f | %.2f | %.2f |\n", label, at(0.5), at(0.9), at(0.99),
-                micros.back(), total / static_cast<double>(micros.size()));
+    const bench::Summary s = bench::Summarise(std::move(micros));
+    std::printf("| %s | %.2f | %.2f | %.2f | %.2f | %.2f |\n", label, s.median, s.p90, s.p99, s.max, s.mean);
 }
 
 } // namespace

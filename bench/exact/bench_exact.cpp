@@ -9,6 +9,7 @@
 //   bench_exact [CHANGES]        (default 2000; any Qt platform, offscreen or xcb)
 #include "ExactReading.h"
 #include "Program.h"
+#include "Samples.h"
 #include "frmExact.h"
 #include "frmMain.h"
 
@@ -40,15 +41,8 @@ template <typename T> T *child(QWidget *window, const char *name)
 
 void report(const char *what, std::vector<double> us)
 {
-    std::sort(us.begin(), us.end());
-    const auto at = [&](double q) {
-        return us[static_cast<std::size_t>(q * static_cast<double>(us.size() - 1))];
-    };
-    double sum = 0;
-    for (double v : us)
-        sum += v;
-    std::printf("| %s | %zu | %.0f | %.0f | %.0f | %.0f |\n", what, us.size(), at(0.5), at(0.99), us.back(),
-                sum / static_cast<double>(us.size()));
+    const bench::Summary s = bench::Summarise(std::move(us));
+    std::printf("| %s | %zu | %.0f | %.0f | %.0f | %.0f |\n", what, s.count, s.median, s.p99, s.max, s.mean);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // search (every prefix of 500 place names, typed one letter at a time); and the cost of resolving one wall
 // time. Prints a Markdown table; nothing is asserted.
 #include "Places.h"
+#include "Samples.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -29,17 +30,11 @@ double ThreadCpuMicroseconds()
     return double(t.tv_sec) * 1e6 + double(t.tv_nsec) / 1e3;
 }
 
-double Quantile(std::vector<double> values, double q)
+void Row(const char *what, std::vector<double> values, const char *unit, double scale)
 {
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, size_t(q * double(values.size())))];
-}
-
-void Row(const char *what, const std::vector<double> &values, const char *unit, double scale)
-{
-    std::printf("| %s | %zu | %.3f | %.3f | %.3f | %s |\n", what, values.size(),
-                Quantile(values, 0.5) / scale, Quantile(values, 0.99) / scale,
-                *std::max_element(values.begin(), values.end()) / scale, unit);
+    const bench::Summary s = bench::Summarise(std::move(values));
+    std::printf("| %s | %zu | %.3f | %.3f | %.3f | %s |\n", what, s.count, s.median / scale, s.p99 / scale,
+                s.max / scale, unit);
 }
 
 } // namespace

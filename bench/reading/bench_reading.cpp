@@ -8,6 +8,7 @@
 //
 //   bench_reading [READINGS]        (default 1000; any Qt platform, offscreen or xcb)
 #include "Program.h"
+#include "Samples.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 
@@ -53,21 +54,6 @@ long residentKiB()
         if (line.rfind("VmRSS:", 0) == 0)
             return std::stol(line.substr(6));
     return -1;
-}
-
-struct Stats
-{
-    double median, p90, max, mean;
-};
-
-Stats stats(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    auto at = [&](double q) { return v[std::size_t(q * double(v.size() - 1) + 0.5)]; };
-    double sum = 0;
-    for (double x : v)
-        sum += x;
-    return {at(0.5), at(0.9), v.back(), sum / double(v.size())};
 }
 
 // Qt's messages, counted rather than printed a thousand times (offscreen says it cannot raise a window).
@@ -195,8 +181,8 @@ int main(int argc, char *argv[])
         std::printf("no reading was shown\n");
         return 1;
     }
-    const Stats shown = stats(shownUs);
-    const Stats drawn = stats(drawnUs);
+    const bench::Summary shown = bench::Summarise(shownUs);
+    const bench::Summary drawn = bench::Summarise(drawnUs);
     std::printf("platform %s, %d readings, first one %.0f us (shown) / %.0f us (drawn)\n",
                 qPrintable(QGuiApplication::platformName()), readings, shownUs.front(), drawnUs.front());
     std::printf("| reading, click to result window | median (us) | p90 (us) | max (us) | mean (us) |\n");
