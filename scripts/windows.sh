@@ -112,8 +112,8 @@ if [ ! -f "$cache/stamp-erfa" ]; then
     mkdir -p "$notices/erfa"
     cp "$src/LICENSE" "$notices/erfa/LICENSE.txt"
     (cd "$src" && autoreconf -fi >/dev/null 2>&1 &&
-        ./configure -q --host=$triplet CC=$triplet-gcc-posix --prefix="$erfa_prefix" &&
-        nice -n 10 make -s -j "$jobs" LDFLAGS=-no-undefined && make -s install)
+        ./configure -q --host=$triplet CC=$triplet-gcc-posix --prefix="$erfa_prefix" --disable-static &&
+        nice -n 10 make -s -j "$jobs" LDFLAGS=-no-undefined >/dev/null && make -s install >/dev/null)
     rm -rf "$cache/work/erfa-src"
     touch "$cache/stamp-erfa"
 fi
@@ -147,3 +147,98 @@ say "libraries ready"
 if [ "${QUORVIS_WINDOWS_STAGE:-}" = deps ]; then
     exit 0
 fi
+
+out="$root/build-windows"
+mkdir -p "$out"
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# The Linux build of the same sources, Release, for the comparisons: the exact reading's answers and the
+# start-up time.
+say "Linux build for reference"
+cmake -S "$root" -B "$out/linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVIS_BUILD_TESTS=OFF >/dev/null
+nice -n 10 cmake --build "$out/linux" --parallel "$jobs" --target quorvis quorvis-exact
+
+say "Windows build"
+win="$out/win"
+PKG_CONFIG_LIBDIR="$erfa_prefix/lib/pkgconfig" cmake -S "$root" -B "$win" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_FIND_ROOT_PATH="$qt_prefix;$erfa_prefix;$absl_prefix;$gtest_prefix" \
+    -DCMAKE_PREFIX_PATH="$qt_prefix;$absl_prefix;$gtest_prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/wine.sh" -DQUORVIS_WINDOWS_NOTICES="$notices" \
+    -DQUORVIS_BUILD_TESTS=ON >/dev/null
+nice -n 10 cmake --build "$win" --parallel "$jobs"
+# What a console program says on Windows: the subsystem field of its PE header (2 windowed, 3 console).
+subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ {print $2}'; }
+[ "$(subsystem "$win/bin/quorvis.exe")" = 00000002 ] || { echo "quorvis.exe is not a windowed program" >&2; exit 1; }
+[ "$(subsystem "$win/bin/quorvis-exact.exe")" = 00000003 ] || { echo "quorvis-exact.exe is not a console program" >&2; exit 1; }
+x86_64-w64-mingw32-objdump -h "$win/bin/quorvis.exe" | grep -q '\.rsrc' || { echo "quorvis.exe has no resources" >&2; exit 1; }
+
+# Wine, in a prefix made afresh for each run. Qt's and ERFA's DLLs and the GCC runtime are found through
+# WINEPATH; the Windows program's zone files lie beside it in bin/.
+export WINEPREFIX="$out/wine-tests" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+gcc_runtime="$(dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)")"
+winpthread="$(dirname "$(readlink -f "$($triplet-g++-posix -print-file-name=libwinpthread-1.dll)")")"
+export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$erfa_prefix/bin");$(winpath "$gcc_runtime");$(winpath "$winpthread")"
+rm -rf "$WINEPREFIX"
+say "a fresh Wine prefix"
+wine wineboot --init >/dev/null 2>&1
+wineserver -p 60 # stays up between the tests' programs for a minute
+
+say "the test suite under Wine"
+ctest --test-dir "$win" --output-on-failure -j "$jobs"
+
+say "the exact reading, Windows against Linux"
+compare=(--offsets-only)
+if grep -q 'absl' "$root/places/CMakeLists.txt"; then
+    compare=()
+fi
+python3 "$root/tests/windows/compare_exact.py" "$out/linux/cli/quorvis-exact" "$win/bin/quorvis-exact.exe" \
+    "$root" "$out" "${compare[@]}"
+
+say "the installer"
+stage="$out/stage"
+rm -rf "$stage"
+cmake --install "$win" --prefix "$stage" >/dev/null
+find "$stage" -name '*.exe' -o -name '*.dll' | xargs $triplet-strip --strip-unneeded
+cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licences/GCC runtime.txt"
+cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licences/mingw-w64 and winpthreads.txt"
+cp /usr/share/doc/tzdata/copyright "$stage/licences/tzdata.txt"
+cp /usr/share/common-licenses/GPL-3 "$stage/licences/GPL-3.0 (GCC runtime).txt"
+cp "$cache/recipe.txt" "$stage/licences/How the libraries were built.txt"
+version=$(sed -n 's/^project(quorvis VERSION \([0-9.]*\)$/\1/p' "$root/CMakeLists.txt")
+sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" -e "s/@ERFA_VERSION@/$erfa_version/g" \
+    -e "s/@ABSL_VERSION@/$absl_version/g" -e "s/@GCC_VERSION@/$gcc_version/g" \
+    -e "s/@TZDATA_VERSION@/$(dpkg-query -W -f='${Version}' tzdata)/g" \
+    "$root/packaging/windows/licences.txt.in" | sed 's/$/\r/' >"$stage/licences/README.txt"
+# Every file by name, so that the uninstaller removes what was installed and nothing else.
+lists="$out/nsis"
+mkdir -p "$lists"
+(
+    cd "$stage"
+    find -L . -type d | sort | while read -r dir; do
+        rel="${dir#./}"
+        [ "$dir" = . ] && rel=""
+        files=$(find -L "$dir" -maxdepth 1 -type f | sort)
+        [ -n "$files" ] || continue
+        printf 'SetOutPath "$INSTDIR%s"\n' "${rel:+\\${rel//\//\\}}"
+        while read -r f; do printf 'File "%s"\n' "$stage/${f#./}"; done <<<"$files"
+    done >"$lists/install.nsh"
+    { find -L . -type f | sort | while read -r f; do f="${f#./}"; printf 'Delete "$INSTDIR\\%s"\n' "${f//\//\\}"; done
+      find -L . -mindepth 1 -type d | sort -r | while read -r d; do d="${d#./}"; printf 'RMDir "$INSTDIR\\%s"\n' "${d//\//\\}"; done
+    } >"$lists/uninstall.nsh"
+)
+setup="$out/Quorvis-${version%.*}-setup.exe"
+makensis -V2 -DVERSION="$version" -DPUBLISHER="$(sed -n 's/^set(QUORVIS_ORGANISATION "\(.*\)")$/\1/p' "$root/CMakeLists.txt")" \
+    -DICON="$root/resources/icons/quorvis.ico" -DSTAGE="$stage" -DLISTS="$lists" -DOUTFILE="$setup" \
+    "$root/packaging/windows/quorvis.nsi"
+size=$(stat -c %s "$setup")
+echo "$(basename "$setup"): $size bytes"
+((size <= 12 * 1024 * 1024)) || { echo "the installer is over 12 MB" >&2; exit 1; }
+
+say "the installer under Wine"
+wineserver -k || true
+"$root/tests/windows/check_installer.sh" "$setup" "$out/wine-installer" "Quorvis v${version%.*}" \
+    "$out/linux/app/quorvis"
+
+say "done: $setup"
