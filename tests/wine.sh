@@ -10,4 +10,6 @@ for name in $(compgen -e); do
 done
 # Without a console of their own, Qt's messages would go to the Windows debugger channel, which Wine drops.
 export WINEQT_FORCE_STDERR_LOGGING=1
-exec wine "$@"
+# Windows ends printed lines with CR LF; CTest (and its GoogleTest discovery, which reads the test names) wants
+# LF alone.
+wine "$@" | tr -d '\r'
