@@ -10,7 +10,7 @@ QUORVIS_PACKAGES=(
     xvfb xauth x11-utils xdotool xclip
     fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream dpkg-dev file lintian
-    liberfa-dev qt6-svg-dev
+    liberfa-dev qt6-svg-dev libabsl-dev
     libtimezonemap-data swetest python3 tzdata poppler-utils
 )
 

@@ -40,16 +40,6 @@ void showText(QLabel *label, const QString &text)
     label->setVisible(!text.isEmpty());
 }
 
-std::optional<double> parseDegrees(const QString &text, double limit)
-{
-    bool ok = false;
-    const double value =
-        QLocale::c().toDouble(text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')), &ok);
-    if (!ok || value < -limit || value > limit)
-        return std::nullopt;
-    return value;
-}
-
 // The list shows the gazetteer's matches as they are. Qt's completer would mark the first entry that begins
 // with the typed text as current, so that Down skipped it, and only for some searches (not for alternate
 // names): with nothing current, Down always goes to the best match first.
@@ -200,31 +190,38 @@ void frmExact::updateModes()
     refresh();
 }
 
-exact::Inputs frmExact::readInputs() const
+std::optional<exact::Request> frmExact::readInputs(QString *problem) const
 {
-    exact::Inputs in;
+    exact::Request in;
     in.date = ui->dteDate->date();
-    in.time = ui->tmeTime->time();
-    in.slotOnly = ui->chkSlotOnly->isChecked();
-    in.slot = qMax(0, ui->cmbSlot->currentIndex());
+    if (ui->chkSlotOnly->isChecked())
+        in.slot = qMax(0, ui->cmbSlot->currentIndex());
+    else
+        in.time = ui->tmeTime->time();
     if (ui->chkCoordinates->isChecked()) {
-        const std::optional<double> latitude = parseDegrees(ui->txtLatitude->text(), 90);
-        const std::optional<double> longitude = parseDegrees(ui->txtLongitude->text(), 180);
-        in.havePosition = latitude && longitude;
-        in.latitude = latitude.value_or(0);
-        in.longitude = longitude.value_or(0);
+        const QString latitude = ui->txtLatitude->text().trimmed();
+        const QString longitude = ui->txtLongitude->text().trimmed();
         const QString zone = ui->txtZone->text().trimmed();
-        int offset = 0;
-        if (quorvis::places::ParseUtcOffset(zone, &offset))
-            in.utcOffsetSeconds = offset;
-        else
-            in.zone = zone;
-    } else if (m_place) {
-        in.havePosition = true;
+        if (latitude.isEmpty() || longitude.isEmpty() || zone.isEmpty())
+            return std::nullopt;
+        const std::optional<double> north = exact::ParseDegrees(latitude, 90);
+        const std::optional<double> east = exact::ParseDegrees(longitude, 180);
+        in.clock = quorvis::places::Clock::parse(zone);
+        if (!north)
+            *problem = exact::BadLatitudeMessage(latitude);
+        else if (!east)
+            *problem = exact::BadLongitudeMessage(longitude);
+        else if (!in.clock)
+            *problem = exact::UnknownClockMessage(zone);
+        in.latitude = north.value_or(0);
+        in.longitude = east.value_or(0);
+    } else {
+        if (!m_place)
+            return std::nullopt;
+        in.place = m_place;
         in.latitude = m_place->latitude;
         in.longitude = m_place->longitude;
-        in.zone = m_place->zone;
-        in.placeName = m_place->displayName();
+        in.clock = quorvis::places::Clock::zone(m_place->zone);
     }
     return in;
 }
@@ -237,7 +234,14 @@ void frmExact::refresh()
         const QSignalBlocker quiet(ui->cmbSlot);
         ui->cmbSlot->setCurrentIndex(exact::SlotOfTime(ui->tmeTime->time()));
     }
-    m_result = exact::Compute(readInputs());
+    QString problem;
+    const std::optional<exact::Request> request = readInputs(&problem);
+    m_complete = request.has_value();
+    m_result = {};
+    if (!problem.isEmpty())
+        m_result.problem = problem;
+    else if (request)
+        m_result = exact::Compute(*request);
     showResult();
 }
 
@@ -245,7 +249,7 @@ void frmExact::showResult()
 {
     const exact::Result &r = m_result;
     const bool chosen = r.candidates.size() == 2 && ui->optChoice2->isChecked();
-    const exact::Candidate *c = r.candidates.isEmpty() ? nullptr : &r.candidates[chosen ? 1 : 0];
+    const exact::Candidate *c = !r.ok() ? nullptr : &r.candidates[chosen ? 1 : 0];
 
     showText(ui->lblPlaceChosen, m_place ? exact::FormatCoordinates(m_place->latitude, m_place->longitude) +
                                                QLatin1String(", ") + m_place->zone
@@ -253,15 +257,27 @@ void frmExact::showResult()
     showText(ui->lblIC, c ? c->ic : QString());
     showText(ui->lblAscendant, c ? c->asc : QString());
     showText(ui->lblMidheaven, c ? c->mc : QString());
-    showText(ui->lblSlotChanges,
-             r.slotChanges.isEmpty() ? QString() : QLatin1String("During the slot: ") + r.slotChanges);
-    QString explanation = r.problem.isEmpty() ? r.explanation : r.problem;
-    if (!r.complete)
-        explanation =
-            QStringLiteral("Give the date, the time and the place of birth to see the exact nadir.");
-    showText(ui->lblExplanation, explanation);
+    QString slot = r.slotChanges.isEmpty() ? QString() : QLatin1String("During the slot: ") + r.slotChanges;
+    if (!r.slotJumps.isEmpty())
+        slot += QLatin1Char(' ') + r.slotJumps;
+    showText(ui->lblSlotChanges, c ? slot : QString());
+    QStringList explanation;
+    if (!r.problem.isEmpty())
+        explanation << r.problem;
+    else if (!m_complete)
+        explanation << QStringLiteral(
+            "Give the date, the time and the place of birth to see the exact nadir.");
+    else {
+        if (!r.ambiguity.isEmpty())
+            explanation << r.ambiguity + (r.kind == quorvis::places::WallTimeKind::Gap
+                                              ? QStringLiteral(" The two possible readings:")
+                                              : QStringLiteral(" Which of the two offsets applied?"));
+        if (!r.meanTimeNote.isEmpty())
+            explanation << r.meanTimeNote;
+    }
+    showText(ui->lblExplanation, explanation.join(QLatin1Char(' ')));
 
-    const bool choice = r.candidates.size() == 2;
+    const bool choice = c && r.candidates.size() == 2;
     ui->wdgChoice->setVisible(choice);
     if (choice) {
         ui->optChoice1->setText(r.candidates[0].choice);
@@ -273,9 +289,9 @@ void frmExact::showResult()
     }
     showText(ui->lblPolar, c ? r.polarNote : QString());
     showText(ui->lblTimeUsed, c ? c->timeUsed : QString());
-    showText(ui->lblPlaceUsed, r.placeUsed);
-    showText(ui->lblQuick, r.quickReading);
-    showText(ui->lblQuickWhy, r.quickWhy);
+    showText(ui->lblPlaceUsed, c ? r.placeUsed : QString());
+    showText(ui->lblQuick, c ? r.quickReading : QString());
+    showText(ui->lblQuickWhy, c ? r.quickWhy : QString());
 
     ui->wheel->setAngles(c ? std::optional(c->angles) : std::nullopt);
     const QString sign = c ? exact::SignName(c->nadirSign) : QString();
@@ -298,7 +314,7 @@ ReadingCard frmExact::card() const
                                 : QStringLiteral("Exact nadir reading for ") + name;
     const exact::Result &r = m_result;
     const bool chosen = r.candidates.size() == 2 && ui->optChoice2->isChecked();
-    if (r.candidates.isEmpty()) {
+    if (!r.ok()) {
         card.nadir = QStringLiteral("No reading yet");
         return card;
     }
@@ -308,8 +324,12 @@ ReadingCard frmExact::card() const
     card.results << c.asc << c.mc;
     if (!r.slotChanges.isEmpty())
         card.results << QLatin1String("During the slot: ") + r.slotChanges;
-    if (!r.explanation.isEmpty())
-        card.results << r.explanation;
+    if (!r.slotJumps.isEmpty())
+        card.results << r.slotJumps;
+    if (!r.ambiguity.isEmpty())
+        card.results << r.ambiguity;
+    if (!r.meanTimeNote.isEmpty())
+        card.results << r.meanTimeNote;
     if (!c.choice.isEmpty())
         card.results << QLatin1String("Reading shown: ") + c.choice;
     if (!r.polarNote.isEmpty())

@@ -2,7 +2,7 @@
 // Ascendant and Midheaven to the arc-minute, a chart wheel and the quick reading beside them out, updated on
 // every change of the inputs. A one-page reading card can be saved or copied.
 //
-//   inputs --readInputs--> exact::Inputs --exact::Compute--> exact::Result --showResult--> labels, wheel,
+//   inputs --readInputs--> exact::Request --exact::Compute--> exact::Result --showResult--> labels, wheel,
 //   picture
 //
 // It stores nothing about a reading; closing it just unloads it.
@@ -59,7 +59,9 @@ private:
     void updateModes();
     void refresh();
     void showResult();
-    quorvis::exact::Inputs readInputs() const;
+    // The request the inputs make; nothing while they are incomplete, and a sentence in `problem` when one
+    // cannot be read.
+    std::optional<quorvis::exact::Request> readInputs(QString *problem) const;
     QString chooseSavePath();
 
     ProgramHost &m_host;
@@ -69,6 +71,7 @@ private:
     std::vector<const quorvis::places::Place *> m_matches;
     const quorvis::places::Place *m_place = nullptr;
     quorvis::exact::Result m_result;
-    int m_pictureSign = -1; // the sign whose picture is shown
+    bool m_complete = false; // the inputs are enough for a reading (m_result then says how it went)
+    int m_pictureSign = -1;  // the sign whose picture is shown
     std::function<QString()> m_chooseSavePath;
 };
