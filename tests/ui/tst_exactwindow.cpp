@@ -232,10 +232,17 @@ private Q_SLOTS:
         QVERIFY(!w->isVisible());
     }
 
-    // Two towns of one name are two rows told apart by their coordinates, and the row picked is the town
-    // used.
+    // Two towns of one name are two rows told apart by their coordinates, and the row picked, by keyboard or
+    // by mouse, is the town used.
+    void townsOfOneNameToldApart_data()
+    {
+        QTest::addColumn<bool>("click");
+        QTest::newRow("Down to the row, Enter") << false;
+        QTest::newRow("a click on the row") << true;
+    }
     void townsOfOneNameToldApart()
     {
+        QFETCH(bool, click);
         const QString typed = QStringLiteral("Jinzhou");
         const auto matches = quorvis::places::Gazetteer::instance().search(typed, 10);
         std::size_t later = 0; // the second of the first two matches that share a name
@@ -250,9 +257,16 @@ private Q_SLOTS:
         frmExact *w = open();
         auto *field = childOf<QLineEdit>(w, "txtPlace");
         QTest::keyClicks(field, typed);
-        for (std::size_t i = 0; i <= later; ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        if (click) {
+            auto *list = w->findChild<QAbstractItemView *>(QStringLiteral("lstPlaces"));
+            QVERIFY(list && list->isVisible());
+            const QModelIndex row = list->model()->index(static_cast<int>(later), 0);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row).center());
+        } else {
+            for (std::size_t i = 0; i <= later; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
         QVERIFY2(text(w, "lblPlaceChosen").startsWith(where), qPrintable(text(w, "lblPlaceChosen")));
         QCOMPARE(field->text(), matches[later]->displayName() + " (" + where + ")");
     }
