@@ -12,6 +12,7 @@ QUORVIS_PACKAGES=(
     desktop-file-utils appstream dpkg-dev file lintian
     liberfa-dev qt6-svg-dev libabsl-dev
     libtimezonemap-data swetest python3 tzdata poppler-utils
+    at-spi2-core dbus-x11 python3-gi gir1.2-atspi-2.0
 )
 
 quorvis_install_deps() {

@@ -18,8 +18,9 @@
 #include <vector>
 
 class ProgramHost;
-class QCompleter;
 class QLabel;
+class QListView;
+class QModelIndex;
 class QStringListModel;
 
 namespace Ui {
@@ -44,6 +45,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -51,11 +53,17 @@ private:
     void Form_Unload();
     void txtPlace_Change(const QString &text);
     void txtPlace_Enter();
-    void placeList_Click(const QString &text);
+    void placeList_Click(const QModelIndex &index);
     void cmdSave_Click();
     void cmdCopy_Click();
 
     void pickPlace(const quorvis::places::Place *place);
+    QString placeLabel(const quorvis::places::Place *place) const;
+    void openPlaceList(bool toFirstMatch);
+    void closePlaceList();
+    void placePlaceList();
+    bool placeFieldKey(QKeyEvent *event);
+    bool placeListKey(QKeyEvent *event);
     void updateModes();
     void refresh();
     void showResult();
@@ -67,8 +75,8 @@ private:
     ProgramHost &m_host;
     std::unique_ptr<Ui::frmExact> ui;
     QStringListModel *m_placeModel = nullptr;
-    QCompleter *m_completer = nullptr;
-    std::vector<const quorvis::places::Place *> m_matches;
+    QListView *m_placeList = nullptr; // the matches, in the window so that it can take the keyboard focus
+    std::vector<const quorvis::places::Place *> m_matches; // the list's rows, in order
     const quorvis::places::Place *m_place = nullptr;
     quorvis::exact::Result m_result;
     bool m_complete = false; // the inputs are enough for a reading (m_result then says how it went)
