@@ -1,27 +1,17 @@
-// A local time can stand for no instant (a gap when the clocks jumped forward) or for two (an overlap when
-// they went back). Neither is an error: every instant the library offers is computed and shown, and the
-// status says which case it was, so that no reading silently picks one side of a clock change.
+// The exact reading as quorvis-exact prints it: every sentence comes from the exact reading itself, so that
+// the window and the command line say the same; here only the layout (aligned lines, or JSON) is decided.
 #include "Report.h"
-
-#include "angles.h"
 
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
-
-#include <cmath>
+#include <QTimeZone>
 
 namespace quorvis::cli {
 
 namespace {
-
-struct Candidate
-{
-    places::WallTimeReading reading;
-    ChartAngles angles;
-};
 
 QString UtText(qint64 utSeconds)
 {
@@ -32,15 +22,6 @@ QString UtText(qint64 utSeconds)
 QString DegreesText(double degrees) { return QString::number(degrees, 'f', 6) + u'\u00B0'; }
 
 QString SignText(double longitude) { return QString::fromStdString(FormatSignPosition(longitude)); }
-
-QString CoordinatesText(double latitude, double longitude)
-{
-    return QStringLiteral("%1\u00B0 %2, %3\u00B0 %4")
-        .arg(QString::number(std::abs(latitude), 'f', 5),
-             latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"),
-             QString::number(std::abs(longitude), 'f', 5),
-             longitude < 0 ? QStringLiteral("W") : QStringLiteral("E"));
-}
 
 QString StatusName(places::WallTimeKind kind)
 {
@@ -57,15 +38,15 @@ QString StatusName(places::WallTimeKind kind)
 
 QJsonValue TextOrNull(const QString &text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); }
 
-QJsonObject PlaceJson(const places::Place &place, bool fromGazetteer)
+QJsonObject PlaceJson(const places::Place *place, double latitude, double longitude, const QString &zone)
 {
     QJsonObject object;
-    object[QStringLiteral("name")] = fromGazetteer ? TextOrNull(place.name) : QJsonValue();
-    object[QStringLiteral("admin1")] = fromGazetteer ? TextOrNull(place.admin1) : QJsonValue();
-    object[QStringLiteral("country")] = fromGazetteer ? TextOrNull(place.country) : QJsonValue();
-    object[QStringLiteral("lat")] = place.latitude;
-    object[QStringLiteral("lon")] = place.longitude;
-    object[QStringLiteral("zone")] = TextOrNull(place.zone);
+    object[QStringLiteral("name")] = place ? TextOrNull(place->name) : QJsonValue();
+    object[QStringLiteral("admin1")] = place ? TextOrNull(place->admin1) : QJsonValue();
+    object[QStringLiteral("country")] = place ? TextOrNull(place->country) : QJsonValue();
+    object[QStringLiteral("lat")] = latitude;
+    object[QStringLiteral("lon")] = longitude;
+    object[QStringLiteral("zone")] = TextOrNull(zone);
     return object;
 }
 
@@ -74,15 +55,18 @@ QString JsonText(const QJsonObject &object)
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
-QString ReadingJson(const Request &request, places::WallTimeKind kind, const QList<Candidate> &candidates)
+QString ReadingJson(const exact::Request &request, const exact::Result &result)
 {
     QJsonArray list;
-    for (const Candidate &candidate : candidates) {
+    for (const exact::Candidate &candidate : result.candidates) {
         const ChartAngles &a = candidate.angles;
         QJsonObject object;
         object[QStringLiteral("ut")] = UtText(candidate.reading.utSeconds);
         object[QStringLiteral("offset_seconds")] = candidate.reading.offsetSeconds;
         object[QStringLiteral("abbreviation")] = candidate.reading.abbreviation;
+        object[QStringLiteral("local_mean_time")] = candidate.reading.localMeanTime;
+        object[QStringLiteral("summer_time")] = candidate.reading.summerTime;
+        object[QStringLiteral("time_used")] = candidate.timeUsed;
         object[QStringLiteral("ic")] = a.ic;
         object[QStringLiteral("mc")] = a.mc;
         object[QStringLiteral("asc")] = a.asc;
@@ -93,51 +77,45 @@ QString ReadingJson(const Request &request, places::WallTimeKind kind, const QLi
         list.append(object);
     }
     QJsonObject root;
-    root[QStringLiteral("status")] = StatusName(kind);
-    root[QStringLiteral("place")] = PlaceJson(request.place, request.placeFromGazetteer);
+    root[QStringLiteral("status")] = StatusName(result.kind);
+    const QString zone = request.clock && !request.clock->isFixedOffset() ? request.clock->name() : QString();
+    root[QStringLiteral("place")] = PlaceJson(request.place, request.latitude, request.longitude, zone);
+    root[QStringLiteral("explanation")] = TextOrNull(result.ambiguity);
+    root[QStringLiteral("local_mean_time_note")] = TextOrNull(result.meanTimeNote);
     root[QStringLiteral("candidates")] = list;
     return JsonText(root);
 }
 
-QString ReadingText(const Request &request, const places::WallTimeResolution &resolution,
-                    const QList<Candidate> &candidates)
+QString ReadingText(const Request &request, const exact::Result &result)
 {
+    const exact::Request &reading = request.reading;
     QStringList lines;
-    const places::Place &place = request.place;
-    if (request.placeFromGazetteer)
-        lines << QStringLiteral("Best match for \"%1\": %2").arg(request.searchText, place.displayName());
-    QString where = CoordinatesText(place.latitude, place.longitude);
-    if (request.placeFromGazetteer)
-        where = place.displayName() + QStringLiteral(", ") + where;
-    if (request.utcOffsetSeconds)
-        where += QStringLiteral(", fixed offset ") + places::FormatUtcOffset(*request.utcOffsetSeconds);
-    else
-        where += QStringLiteral(", zone ") + place.zone;
-    lines << QStringLiteral("Place:       ") + where;
+    if (reading.place)
+        lines << QStringLiteral("Best match for \"%1\": %2")
+                     .arg(request.searchText, reading.place->displayName());
+    QString where = exact::FormatCoordinates(reading.latitude, reading.longitude);
+    where += reading.clock->isFixedOffset() ? QStringLiteral(", fixed offset ") : QStringLiteral(", zone ");
+    lines << QStringLiteral("Place:       ") + where + reading.clock->name();
+    if (result.kind == places::WallTimeKind::Gap)
+        lines << QStringLiteral("Gap:         ") + result.ambiguity +
+                     QStringLiteral(" Both readings follow, with the offset before and after the jump.");
+    else if (result.kind == places::WallTimeKind::Overlap)
+        lines << QStringLiteral("Overlap:     ") + result.ambiguity +
+                     QStringLiteral(" Both readings follow, the earlier first.");
+    if (!result.meanTimeNote.isEmpty())
+        lines << QStringLiteral("Note:        ") + result.meanTimeNote;
 
-    const QString wallTime = request.date.toString(Qt::ISODate) + u' ' + request.time.toString(Qt::ISODate);
-    if (resolution.kind == places::WallTimeKind::Gap)
-        lines << QStringLiteral("Gap:         the clocks there jumped from %1 to %2, so %3 never showed; "
-                                "both readings follow, with the offset before and after the jump.")
-                     .arg(resolution.gapFrom.toString(QStringLiteral("HH:mm")),
-                          resolution.gapTo.toString(QStringLiteral("HH:mm")), wallTime);
-    else if (resolution.kind == places::WallTimeKind::Overlap)
-        lines << QStringLiteral("Overlap:     %1 showed twice on the clocks there; both readings follow, the "
-                                "earlier first.")
-                     .arg(wallTime);
-
-    for (qsizetype i = 0; i < candidates.size(); ++i) {
-        const Candidate &candidate = candidates[i];
-        if (candidates.size() > 1)
-            lines << QString() << QStringLiteral("Reading %1 of %2").arg(i + 1).arg(candidates.size());
-        const places::WallTimeReading &reading = candidate.reading;
-        QString local = wallTime + u' ' + places::FormatUtcOffset(reading.offsetSeconds);
-        if (!reading.abbreviation.isEmpty() && !reading.abbreviation.startsWith(QStringLiteral("UTC")))
-            local += u' ' + reading.abbreviation;
-        if (reading.localMeanTime)
-            local += QStringLiteral(" (local mean time of the place)");
-        lines << QStringLiteral("Local time:  ") + local;
-        lines << QStringLiteral("UT:          ") + UtText(reading.utSeconds);
+    const QString wallTime = reading.date.toString(Qt::ISODate) + u' ' + reading.time->toString(Qt::ISODate);
+    for (qsizetype i = 0; i < result.candidates.size(); ++i) {
+        const exact::Candidate &candidate = result.candidates[i];
+        if (result.candidates.size() > 1)
+            lines << QString()
+                  << QStringLiteral("Reading %1 of %2: %3")
+                         .arg(i + 1)
+                         .arg(result.candidates.size())
+                         .arg(candidate.choice);
+        lines << QStringLiteral("Local time:  ") + wallTime + u' ' + exact::LocalTimeLabel(candidate.reading);
+        lines << QStringLiteral("UT:          ") + UtText(candidate.reading.utSeconds);
         const ChartAngles &a = candidate.angles;
         const auto angleLine = [](const char *name, double longitude) {
             return QStringLiteral("%1%2 %3").arg(QLatin1String(name), SignText(longitude).leftJustified(18),
@@ -155,30 +133,14 @@ QString ReadingText(const Request &request, const places::WallTimeResolution &re
 
 Report MakeReadingReport(const Request &request)
 {
-    const places::WallTimeResolution resolution =
-        request.utcOffsetSeconds
-            ? places::ResolveWallTime(request.date, request.time, *request.utcOffsetSeconds)
-            : places::ResolveWallTime(request.date, request.time, request.zone, request.place.longitude);
+    const exact::Result result = exact::Compute(request.reading);
     Report report;
-    if (resolution.readings.isEmpty()) {
-        report.exitStatus = 1;
-        report.error = QStringLiteral("could not turn the local time into Universal Time");
+    if (!result.ok()) {
+        report.exitStatus = result.dataMissing ? 1 : 2;
+        report.error = result.problem;
         return report;
     }
-    QList<Candidate> candidates;
-    for (const places::WallTimeReading &reading : resolution.readings) {
-        const AnglesResult result =
-            ComputeAngles(reading.utSeconds, request.place.latitude, request.place.longitude);
-        if (!result.ok()) {
-            report.exitStatus = 2;
-            report.error =
-                QString::fromUtf8(result.message.data(), static_cast<qsizetype>(result.message.size()));
-            return report;
-        }
-        candidates.append({reading, result.angles});
-    }
-    report.out = request.json ? ReadingJson(request, resolution.kind, candidates)
-                              : ReadingText(request, resolution, candidates);
+    report.out = request.json ? ReadingJson(request.reading, result) : ReadingText(request, result);
     return report;
 }
 
@@ -190,7 +152,7 @@ Report MakePlacesReport(const Request &request)
     if (request.json) {
         QJsonArray list;
         for (const places::Place *place : hits)
-            list.append(PlaceJson(*place, true));
+            list.append(PlaceJson(place, place->latitude, place->longitude, place->zone));
         QJsonObject root;
         root[QStringLiteral("places")] = list;
         report.out = JsonText(root);
@@ -201,9 +163,9 @@ Report MakePlacesReport(const Request &request)
         return report;
     }
     for (const places::Place *place : hits)
-        report.out +=
-            QStringLiteral("%1  (%2, %3)\n")
-                .arg(place->displayName(), CoordinatesText(place->latitude, place->longitude), place->zone);
+        report.out += QStringLiteral("%1  (%2, %3)\n")
+                          .arg(place->displayName(),
+                               exact::FormatCoordinates(place->latitude, place->longitude), place->zone);
     return report;
 }
 

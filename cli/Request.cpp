@@ -1,118 +1,215 @@
-// Command-line checks happen in the order a reader fixes them: the options themselves, then the date and
-// time, then the place and its clock. Dates are limited to those the angles are computed for.
+// Command-line checks happen in the order a reader fixes them: the options themselves (each at most once,
+// none that contradict), then the date and time, then the place and its clock. Values are read whole, with
+// exact formats: a date, time or number followed by anything at all is refused.
 #include "Request.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-#include <cmath>
+#include <map>
 
 namespace quorvis::cli {
 
 namespace {
 
-const QDate FirstDate(1800, 1, 1);
-const QDate LastDate(2100, 12, 31);
-
 QString Quoted(const QString &text) { return u'"' + text + u'"'; }
 
-std::optional<QDate> ParseDate(const QString &text, QString *error)
+bool Matches(const QString &pattern, const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch()) {
-        *error = QStringLiteral("malformed date %1: expected YYYY-MM-DD").arg(Quoted(text));
-        return std::nullopt;
-    }
-    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-    if (!date.isValid()) {
-        *error = QStringLiteral("no such date %1").arg(Quoted(text));
-        return std::nullopt;
-    }
-    if (date < FirstDate || date > LastDate) {
-        *error = QStringLiteral("date %1 is outside 1800-01-01 to 2100-12-31").arg(text);
-        return std::nullopt;
-    }
-    return date;
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
 }
 
-std::optional<QTime> ParseTime(const QString &text, QString *error)
+struct Options
 {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    const QTime time = match.hasMatch() ? QTime(match.captured(1).toInt(), match.captured(2).toInt(),
-                                                match.captured(3).isEmpty() ? 0 : match.captured(3).toInt())
-                                        : QTime();
-    if (!time.isValid()) {
-        *error = QStringLiteral("malformed time %1: expected HH:MM or HH:MM:SS, 00:00 to 23:59:59")
-                     .arg(Quoted(text));
-        return std::nullopt;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version, and that of the tz data in use.")};
+    QCommandLineOption place{QStringLiteral("place"),
+                             QStringLiteral("Birth place: the best match of a place search."),
+                             QStringLiteral("name")};
+    QCommandLineOption lat{QStringLiteral("lat"),
+                           QStringLiteral("Latitude, decimal degrees north (south < 0)."),
+                           QStringLiteral("degrees")};
+    QCommandLineOption lon{QStringLiteral("lon"),
+                           QStringLiteral("Longitude, decimal degrees east (west < 0)."),
+                           QStringLiteral("degrees")};
+    QCommandLineOption zone{
+        QStringLiteral("zone"),
+        QStringLiteral("Time zone of the place, a name of the tz database, e.g. Europe/London."),
+        QStringLiteral("zone")};
+    QCommandLineOption offset{
+        QStringLiteral("utc-offset"),
+        QStringLiteral("Fixed offset of the local clock from UT, -12:00 to +14:00, e.g. +01:00."),
+        QStringLiteral("+HH:MM")};
+    QCommandLineOption date{QStringLiteral("date"), QStringLiteral("Local date, 1800-01-01 to 2100-12-31."),
+                            QStringLiteral("YYYY-MM-DD")};
+    QCommandLineOption time{QStringLiteral("time"), QStringLiteral("Local clock time."),
+                            QStringLiteral("HH:MM[:SS]")};
+    QCommandLineOption places{
+        QStringLiteral("places"),
+        QStringLiteral("List the first places a search finds, and stop (only --json may go with it)."),
+        QStringLiteral("text")};
+    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print one JSON object.")};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {help, version, place, lat, lon, zone, offset, date, time, places, json};
     }
-    return time;
+};
+
+QString Description()
+{
+    return QStringLiteral(
+        "The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.\n\n"
+        "  quorvis-exact --place London --date 1990-08-01 --time 10:30\n"
+        "  quorvis-exact --lat 51.5 --lon -0.13 --zone Europe/London --date 1990-08-01 --time 10:30\n"
+        "  quorvis-exact --lat 51.5 --lon -0.13 --utc-offset +01:00 --date 1990-08-01 --time 10:30 --json\n"
+        "  quorvis-exact --places lond\n\n"
+        "Exit status: 0 for a reading (also when the local time fell in a clock change's gap or overlap) or "
+        "a\n"
+        "place list; 1 when the installed time-zone data lacks the zone; 2 for input it cannot use.");
 }
 
-std::optional<double> ParseDegrees(const QString &text, const char *what, double limit, QString *error)
+// Every option at most once; --places with nothing but --json.
+QString CheckOptionsOnce(const QCommandLineParser &parser, const Options &o)
 {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok) {
-        *error = QStringLiteral("malformed %1 %2: expected decimal degrees")
-                     .arg(QLatin1String(what), Quoted(text));
-        return std::nullopt;
+    std::map<QString, int> seen;
+    for (const QString &name : parser.optionNames()) {
+        for (const QCommandLineOption &option : o.all())
+            if (option.names().contains(name) && ++seen[option.names().constLast()] == 2)
+                return QStringLiteral("--%1 is given more than once").arg(option.names().constLast());
     }
-    if (!(std::abs(value) <= limit)) {
-        *error =
-            QStringLiteral("%1 %2 is outside -%3 to %3 degrees").arg(QLatin1String(what), text).arg(limit);
-        return std::nullopt;
+    if (parser.isSet(o.places))
+        for (const QString &name : parser.optionNames())
+            if (name != QLatin1String("places") && name != QLatin1String("json"))
+                return QStringLiteral("--places takes no other options (only --json), not -%1%2")
+                    .arg(name.size() > 1 ? QStringLiteral("-") : QString(), name);
+    return {};
+}
+
+QString ReadDate(const QString &text, QDate *date)
+{
+    if (!Matches(QStringLiteral("[0-9]{4}-[0-9]{2}-[0-9]{2}"), text))
+        return QStringLiteral("malformed date %1: expected YYYY-MM-DD").arg(Quoted(text));
+    *date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (!date->isValid())
+        return QStringLiteral("no such date %1").arg(Quoted(text));
+    if (*date < exact::FirstBirthDate || *date > exact::LastBirthDate)
+        return QStringLiteral("date %1 is outside 1800-01-01 to 2100-12-31").arg(text);
+    return {};
+}
+
+QString ReadTime(const QString &text, QTime *time)
+{
+    if (Matches(QStringLiteral("[0-9]{2}:[0-9]{2}"), text))
+        *time = QTime::fromString(text, QStringLiteral("HH:mm"));
+    else if (Matches(QStringLiteral("[0-9]{2}:[0-9]{2}:[0-9]{2}"), text))
+        *time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
+    if (!time->isValid())
+        return QStringLiteral("malformed time %1: expected HH:MM or HH:MM:SS, 00:00 to 23:59:59")
+            .arg(Quoted(text));
+    return {};
+}
+
+QString ReadDegrees(const QString &text, const char *what, double limit, double *value)
+{
+    const std::optional<double> degrees = exact::ParseDegrees(text, limit);
+    if (!degrees) {
+        if (exact::ParseDegrees(text, 1000))
+            return QStringLiteral("%1 %2 is outside -%3 to %3 degrees")
+                .arg(QLatin1String(what), text)
+                .arg(limit);
+        return QStringLiteral("malformed %1 %2: expected decimal degrees")
+            .arg(QLatin1String(what), Quoted(text));
     }
-    return value;
+    *value = *degrees;
+    return {};
+}
+
+// The clock, from --zone or --utc-offset; a place found by name brings its own zone otherwise.
+QString ReadClock(const QCommandLineParser &parser, const Options &o, exact::Request *reading)
+{
+    if (parser.isSet(o.zone) && parser.isSet(o.offset))
+        return QStringLiteral("give either --zone or --utc-offset, not both");
+    if (parser.isSet(o.offset)) {
+        const QString text = parser.value(o.offset);
+        reading->clock = places::Clock::parse(text);
+        if (!reading->clock || !reading->clock->isFixedOffset())
+            return QStringLiteral("malformed UTC offset %1: expected +HH:MM or -HH:MM, -12:00 to +14:00")
+                .arg(Quoted(text));
+    } else if (parser.isSet(o.zone)) {
+        const QString name = parser.value(o.zone);
+        reading->clock = places::Clock::zone(name);
+        if (!reading->clock)
+            return QStringLiteral("unknown time zone %1: expected a name of the tz database such as "
+                                  "Europe/London")
+                .arg(Quoted(name));
+    }
+    return {};
+}
+
+QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &request)
+{
+    exact::Request &reading = request.reading;
+    const bool byName = parser.isSet(o.place);
+    const bool byCoordinates = parser.isSet(o.lat) || parser.isSet(o.lon);
+    if (byName && byCoordinates)
+        return QStringLiteral("give either --place or --lat and --lon, not both");
+    if (!byName && !byCoordinates)
+        return QStringLiteral("give a place: --place NAME, or --lat and --lon with --zone or --utc-offset");
+    if (byCoordinates) {
+        if (!parser.isSet(o.lat) || !parser.isSet(o.lon))
+            return QStringLiteral("give both --lat and --lon");
+        QString error = ReadDegrees(parser.value(o.lat), "latitude", 90, &reading.latitude);
+        if (error.isEmpty())
+            error = ReadDegrees(parser.value(o.lon), "longitude", 180, &reading.longitude);
+        if (error.isEmpty() && !reading.clock)
+            error = QStringLiteral("give the place's clock with --zone (e.g. Europe/London) or --utc-offset");
+        return error;
+    }
+    request.searchText = parser.value(o.place);
+    const std::vector<const places::Place *> hits =
+        places::Gazetteer::instance().search(request.searchText, 1);
+    if (hits.empty())
+        return QStringLiteral("no place matches %1; --places TEXT lists what a search finds")
+            .arg(Quoted(request.searchText));
+    reading.place = hits.front();
+    reading.latitude = reading.place->latitude;
+    reading.longitude = reading.place->longitude;
+    if (!reading.clock) {
+        reading.clock = places::Clock::zone(reading.place->zone);
+        if (!reading.clock)
+            return QStringLiteral("the zone %1 of %2 is unknown to this build")
+                .arg(Quoted(reading.place->zone), reading.place->displayName());
+    }
+    return {};
+}
+
+QString ReadReading(const QCommandLineParser &parser, const Options &o, Request &request)
+{
+    if (!parser.isSet(o.date) || !parser.isSet(o.time))
+        return QStringLiteral("give the local date and time with --date YYYY-MM-DD and --time HH:MM");
+    QTime time;
+    QString error = ReadDate(parser.value(o.date), &request.reading.date);
+    if (error.isEmpty())
+        error = ReadTime(parser.value(o.time), &time);
+    request.reading.time = time;
+    if (error.isEmpty())
+        error = ReadClock(parser, o, &request.reading);
+    if (error.isEmpty())
+        error = ReadPlace(parser, o, request);
+    return error;
 }
 
 } // namespace
 
 ParsedRequest ParseRequest(const QStringList &arguments)
 {
+    const Options o;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.\n\n"
-        "  quorvis-exact --place London --date 1990-08-01 --time 10:30\n"
-        "  quorvis-exact --lat 51.5 --lon -0.13 --zone Europe/London --date 1990-08-01 --time 10:30\n"
-        "  quorvis-exact --lat 51.5 --lon -0.13 --utc-offset +01:00 --date 1990-08-01 --time 10:30 --json\n"
-        "  quorvis-exact --places lond\n\n"
-        "Exit status: 0 for a reading (also when the local time fell in a clock change's gap or overlap),\n"
-        "2 for input it cannot use."));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Show this help."));
-    const QCommandLineOption placeOption(QStringLiteral("place"),
-                                         QStringLiteral("Birth place: the best match of a place search."),
-                                         QStringLiteral("name"));
-    const QCommandLineOption latOption(QStringLiteral("lat"),
-                                       QStringLiteral("Latitude, degrees north (south < 0)."),
-                                       QStringLiteral("degrees"));
-    const QCommandLineOption lonOption(QStringLiteral("lon"),
-                                       QStringLiteral("Longitude, degrees east (west < 0)."),
-                                       QStringLiteral("degrees"));
-    const QCommandLineOption zoneOption(QStringLiteral("zone"),
-                                        QStringLiteral("IANA time zone of the place, e.g. Europe/London."),
-                                        QStringLiteral("zone"));
-    const QCommandLineOption offsetOption(
-        QStringLiteral("utc-offset"),
-        QStringLiteral("Fixed offset of the local clock from UT, e.g. +01:00; overrides the zone."),
-        QStringLiteral("offset"));
-    const QCommandLineOption dateOption(QStringLiteral("date"),
-                                        QStringLiteral("Local date, 1800-01-01 to 2100-12-31."),
-                                        QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption timeOption(QStringLiteral("time"), QStringLiteral("Local clock time."),
-                                        QStringLiteral("HH:MM[:SS]"));
-    const QCommandLineOption placesOption(QStringLiteral("places"),
-                                          QStringLiteral("List the first places a search finds, and stop."),
-                                          QStringLiteral("text"));
-    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
-    const QCommandLineOption versionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Show the version."));
-    parser.addOptions({helpOption, versionOption, placeOption, latOption, lonOption, zoneOption, offsetOption,
-                       dateOption, timeOption, placesOption, jsonOption});
+    parser.setApplicationDescription(Description());
+    parser.addOptions(o.all());
 
     ParsedRequest parsed;
     Request &request = parsed.request;
@@ -125,113 +222,27 @@ ParsedRequest ParseRequest(const QStringList &arguments)
             QStringLiteral("unexpected argument %1").arg(Quoted(parser.positionalArguments().first()));
         return parsed;
     }
-    request.json = parser.isSet(jsonOption);
-    if (parser.isSet(helpOption)) {
+    request.json = parser.isSet(o.json);
+    if (parser.isSet(o.help) || parser.isSet(o.version)) {
         request.action = Request::Action::Help;
-        request.helpText = parser.helpText();
+        const QString tz = places::TzDataVersion();
+        request.helpText = parser.isSet(o.help) ? parser.helpText()
+                                                : QStringLiteral("quorvis-exact %1\ntz data %2\n")
+                                                      .arg(QCoreApplication::applicationVersion(),
+                                                           tz.isEmpty() ? QStringLiteral("not found") : tz);
         return parsed;
     }
-    if (parser.isSet(versionOption)) {
-        request.action = Request::Action::Help;
-        request.helpText = QStringLiteral("quorvis-exact %1\n").arg(QCoreApplication::applicationVersion());
-        return parsed;
-    }
-    if (parser.isSet(placesOption)) {
-        request.action = Request::Action::SearchPlaces;
-        request.searchText = parser.value(placesOption);
-        if (request.searchText.trimmed().isEmpty())
-            parsed.error = QStringLiteral("--places needs some text to search for");
-        return parsed;
-    }
-
-    request.action = Request::Action::Reading;
-    if (!parser.isSet(dateOption) || !parser.isSet(timeOption)) {
-        parsed.error = QStringLiteral("give the local date and time with --date YYYY-MM-DD and --time HH:MM");
-        return parsed;
-    }
-    const std::optional<QDate> date = ParseDate(parser.value(dateOption), &parsed.error);
-    if (!date)
-        return parsed;
-    const std::optional<QTime> time = ParseTime(parser.value(timeOption), &parsed.error);
-    if (!time)
-        return parsed;
-    request.date = *date;
-    request.time = *time;
-
-    const bool byName = parser.isSet(placeOption);
-    const bool byCoordinates = parser.isSet(latOption) || parser.isSet(lonOption);
-    if (byName == byCoordinates) {
-        parsed.error = byName
-                           ? QStringLiteral("give either --place or --lat and --lon, not both")
-                           : QStringLiteral("give a place: --place NAME, or --lat and --lon with --zone or "
-                                            "--utc-offset");
-        return parsed;
-    }
-    if (parser.isSet(zoneOption) && parser.isSet(offsetOption)) {
-        parsed.error = QStringLiteral("give either --zone or --utc-offset, not both");
-        return parsed;
-    }
-    if (parser.isSet(offsetOption)) {
-        int seconds = 0;
-        if (!places::ParseUtcOffset(parser.value(offsetOption), &seconds)) {
-            parsed.error = QStringLiteral("malformed UTC offset %1: expected +HH:MM or -HH:MM, at most 14:00")
-                               .arg(Quoted(parser.value(offsetOption)));
-            return parsed;
-        }
-        request.utcOffsetSeconds = seconds;
-    }
-    if (parser.isSet(zoneOption)) {
-        const QString id = parser.value(zoneOption);
-        request.zone = QTimeZone(id.toUtf8());
-        if (id.isEmpty() || !request.zone.isValid()) {
-            parsed.error = QStringLiteral("unknown time zone %1: expected an IANA name such as Europe/London")
-                               .arg(Quoted(id));
-            return parsed;
+    if ((parsed.error = CheckOptionsOnce(parser, o)).isEmpty()) {
+        if (parser.isSet(o.places)) {
+            request.action = Request::Action::SearchPlaces;
+            request.searchText = parser.value(o.places);
+            if (request.searchText.trimmed().isEmpty())
+                parsed.error = QStringLiteral("--places needs some text to search for");
+        } else {
+            request.action = Request::Action::Reading;
+            parsed.error = ReadReading(parser, o, request);
         }
     }
-
-    if (byName) {
-        request.searchText = parser.value(placeOption);
-        const std::vector<const places::Place *> hits =
-            places::Gazetteer::instance().search(request.searchText, 1);
-        if (hits.empty()) {
-            parsed.error = QStringLiteral("no place matches %1; --places TEXT lists what a search finds")
-                               .arg(Quoted(request.searchText));
-            return parsed;
-        }
-        request.place = *hits.front();
-        request.placeFromGazetteer = true;
-        if (!parser.isSet(zoneOption) && !request.utcOffsetSeconds) {
-            request.zone = QTimeZone(request.place.zone.toUtf8());
-            if (!request.zone.isValid()) {
-                parsed.error = QStringLiteral("the zone %1 of %2 is unknown to this system")
-                                   .arg(Quoted(request.place.zone), request.place.displayName());
-                return parsed;
-            }
-        }
-    } else {
-        if (!parser.isSet(latOption) || !parser.isSet(lonOption)) {
-            parsed.error = QStringLiteral("give both --lat and --lon");
-            return parsed;
-        }
-        const std::optional<double> latitude =
-            ParseDegrees(parser.value(latOption), "latitude", 90, &parsed.error);
-        if (!latitude)
-            return parsed;
-        const std::optional<double> longitude =
-            ParseDegrees(parser.value(lonOption), "longitude", 180, &parsed.error);
-        if (!longitude)
-            return parsed;
-        if (!parser.isSet(zoneOption) && !request.utcOffsetSeconds) {
-            parsed.error =
-                QStringLiteral("give the place's clock with --zone (e.g. Europe/London) or --utc-offset");
-            return parsed;
-        }
-        request.place.latitude = *latitude;
-        request.place.longitude = *longitude;
-    }
-    if (request.zone.isValid())
-        request.place.zone = QString::fromUtf8(request.zone.id());
     return parsed;
 }
 

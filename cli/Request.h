@@ -1,16 +1,11 @@
 // What a quorvis-exact command line asks for, checked: a place search, or a reading for a local date and time
-// at a place whose clock is an IANA zone or a fixed UTC offset. Every refusal is one sentence for stderr.
+// at a place whose clock is a tz database zone or a fixed UTC offset. Every refusal is one line for stderr.
 #pragma once
 
-#include "Places.h"
+#include "ExactReading.h"
 
-#include <QDate>
 #include <QString>
 #include <QStringList>
-#include <QTime>
-#include <QTimeZone>
-
-#include <optional>
 
 namespace quorvis::cli {
 
@@ -20,16 +15,8 @@ struct Request
     Action action = Action::Reading;
     bool json = false;
     QString helpText;
-
     QString searchText; // SearchPlaces, and --place for a Reading
-
-    // Reading
-    QDate date;
-    QTime time;
-    places::Place place; // from the gazetteer, or only coordinates (and zone) from --lat/--lon
-    bool placeFromGazetteer = false;
-    QTimeZone zone; // valid unless utcOffsetSeconds is set
-    std::optional<int> utcOffsetSeconds;
+    exact::Request reading;
 };
 
 struct ParsedRequest

@@ -75,6 +75,8 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_SECTION misc)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # The exact reading's zone history is the system's tz database, read at run time.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
     # The windows are laid out for Verdana; its narrow stand-in keeps their texts inside their boxes.
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-extra")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,246 +1,339 @@
-// Local wall time -> Universal Time. QTimeZone is right about a zone's offset at a given UTC instant, so it
-// is only ever asked that; the wall time is resolved here. Within two days either side of wall time W the
-// zone has only a few offsets (those at the window's ends and after each transition inside it); for each
-// offset o the instant u = W - o is a reading if the zone's offset at u is indeed o. None: W fell into a gap;
-// two: into an overlap.
+// Local wall time -> UT over Abseil's time library. A zone answers `At(CivilSecond)` with one instant, none
+// (a gap) or two (an overlap); that answer is taken as it is, except where local mean time is involved.
 //
-// Before the zone kept standard time, tzdata's local mean time is that of the zone's reference city; the
-// birthplace's own (its longitude / 15 hours) stands in for it, in the same sum.
-#include "Places.h"
+// Before a zone kept standard time, tzdata gives the mean time of its reference city (abbreviated "LMT");
+// the birthplace's own mean time (longitude / 15 hours) stands in for it. Across the date line a zone's
+// early mean time may lie a day away (Manila kept American dates until 1844, Alaska Russian ones until
+// 1867): the birthplace's mean time moves by that day too, but only so far as a mean time can lie (16 hours),
+// so that a longitude typed far from the zone keeps its own.
+#include "WallTime.h"
 
-#include <QDateTime>
+#include <absl/time/civil_time.h>
+#include <absl/time/time.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <string_view>
 
 namespace quorvis::places {
 
 namespace {
 
-constexpr qint64 kDay = 86400;
-constexpr qint64 kJulianDayOfUnixEpoch = 2440588;
-constexpr int kMaxUtcOffset = 14 * 3600;
-
-// The zone's offset at one UTC instant, local mean time at the place standing in for the zone's.
-struct Offset
-{
-    int seconds = 0;
-    QString abbreviation;
-    bool localMeanTime = false;
+// The zone and link names of the tz database the program was built against, sorted.
+constexpr std::string_view ZoneNames[] = {
+#include "ZoneNames.inc"
 };
 
-class ZoneClock
+constexpr qint64 Day = 86400;
+constexpr qint64 JulianDayOfUnixEpoch = 2440588;
+constexpr int MaxOffsetEast = 14 * 3600;
+constexpr int MaxOffsetWest = 12 * 3600;
+// tzdata's own mean times reach −15:56 (Manila before 1845) and +15:02 (Juneau before 1867).
+constexpr int MaxMeanTime = 16 * 3600;
+// Any clock's offset, mean times included, lies within this of UT.
+constexpr qint64 OffsetReach = MaxMeanTime + 3600;
+
+// On Windows the zone files are a copy installed beside the program; the library finds them through TZDIR,
+// which must be set before the first zone is loaded. A TZDIR already set (tests) is left alone.
+QString ZoneDirectory()
 {
-public:
-    ZoneClock(const QTimeZone &zone, double longitude)
-        : m_zone(zone), m_localMeanTime(int(std::lround(longitude * 240.0)))
-    {
-    }
-
-    Offset at(qint64 ut) const
-    {
-        const QDateTime instant = QDateTime::fromSecsSinceEpoch(ut, Qt::UTC);
-        QTimeZone::OffsetData data = m_zone.offsetData(instant);
-        // Qt's own fixed zones ("UTC", "UTC+01:00") answer offsetData() with an invalid record; their offset
-        // and name come from the plain queries.
-        if (!data.atUtc.isValid()) {
-            data.offsetFromUtc = m_zone.offsetFromUtc(instant);
-            data.abbreviation = m_zone.abbreviation(instant);
-        }
-        if (data.abbreviation != QLatin1String("LMT"))
-            return {data.offsetFromUtc, data.abbreviation, false};
-        // On the zone's side of the date line: Manila kept American dates until 1844, Alaska Russian ones
-        // until 1867.
-        const double days = std::round(double(data.offsetFromUtc - m_localMeanTime) / kDay);
-        return {m_localMeanTime + int(days) * int(kDay), QStringLiteral("LMT"), true};
-    }
-
-    // Summer time is a seasonal rise of the offset: above the offsets before and after the period of the
-    // instant `ut` (changes of name alone do not end a period).
-    bool isSummerTime(qint64 ut, int offset) const
-    {
-        qint64 start = ut + 1;
-        int before = offset;
-        for (int step = 0; step < 4 && before == offset; ++step) {
-            const auto previous = m_zone.previousTransition(QDateTime::fromSecsSinceEpoch(start, Qt::UTC));
-            if (!previous.atUtc.isValid())
-                return false;
-            start = previous.atUtc.toSecsSinceEpoch();
-            before = at(start - 1).seconds;
-        }
-        qint64 end = ut;
-        int after = offset;
-        for (int step = 0; step < 4 && after == offset; ++step) {
-            const auto next = m_zone.nextTransition(QDateTime::fromSecsSinceEpoch(end, Qt::UTC));
-            if (!next.atUtc.isValid())
-                return false;
-            end = next.atUtc.toSecsSinceEpoch();
-            after = at(end).seconds;
-        }
-        return offset > before && offset > after;
-    }
-
-    // UTC instants of the zone's transitions within [from, to], a short range.
-    std::vector<qint64> transitions(qint64 from, qint64 to) const
-    {
-        std::vector<qint64> instants;
-        const auto list = m_zone.transitions(QDateTime::fromSecsSinceEpoch(from, Qt::UTC),
-                                             QDateTime::fromSecsSinceEpoch(to, Qt::UTC));
-        for (const QTimeZone::OffsetData &t : list)
-            instants.push_back(t.atUtc.toSecsSinceEpoch());
-        // Should Qt's list miss a change (it stops at the last stored transition), step through them instead.
-        if (instants.empty() && at(from).seconds != at(to).seconds) {
-            for (auto next = m_zone.nextTransition(QDateTime::fromSecsSinceEpoch(from, Qt::UTC));
-                 next.atUtc.isValid() && next.atUtc.toSecsSinceEpoch() <= to;
-                 next = m_zone.nextTransition(next.atUtc))
-                instants.push_back(next.atUtc.toSecsSinceEpoch());
-        }
-        return instants;
-    }
-
-private:
-    QTimeZone m_zone;
-    int m_localMeanTime;
-};
-
-bool IsNumericAbbreviation(const QString &abbreviation)
-{
-    return abbreviation.isEmpty() || abbreviation.front() == u'+' || abbreviation.front() == u'-' ||
-           abbreviation.front().isDigit();
+#ifdef Q_OS_WIN
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (qEnvironmentVariableIsEmpty("TZDIR") && QCoreApplication::instance())
+            qputenv("TZDIR", QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
+                                                      QLatin1String("/zoneinfo"))
+                                 .toLocal8Bit());
+    });
+#endif
+    return qEnvironmentVariable("TZDIR", QStringLiteral("/usr/share/zoneinfo"));
 }
 
-// `period` is an instant at which the zone keeps `offset`: `ut` itself, except for the readings of a gap.
-WallTimeReading MakeReading(const ZoneClock &clock, qint64 ut, const Offset &offset, qint64 period)
+absl::CivilSecond Civil(qint64 wallSeconds) { return absl::CivilSecond(1970, 1, 1, 0, 0, 0) + wallSeconds; }
+
+qint64 Unix(absl::Time t) { return absl::ToUnixSeconds(t); }
+
+absl::Time Instant(qint64 ut) { return absl::FromUnixSeconds(ut); }
+
+bool IsNumericAbbreviation(const char *abbreviation)
 {
-    WallTimeReading reading;
-    reading.utSeconds = ut;
-    reading.offsetSeconds = offset.seconds;
-    reading.localMeanTime = offset.localMeanTime;
-    reading.abbreviation =
-        IsNumericAbbreviation(offset.abbreviation) ? FormatUtcOffset(offset.seconds) : offset.abbreviation;
-    reading.summerTime = clock.isSummerTime(period, offset.seconds);
-    return reading;
+    return !*abbreviation || *abbreviation == '+' || *abbreviation == '-' ||
+           (*abbreviation >= '0' && *abbreviation <= '9');
 }
 
-qint64 WallSeconds(QDate date, QTime time)
-{
-    return (date.toJulianDay() - kJulianDayOfUnixEpoch) * kDay + time.msecsSinceStartOfDay() / 1000;
-}
-
-QTime TimeOfDay(qint64 wallSeconds)
-{
-    const qint64 second = ((wallSeconds % kDay) + kDay) % kDay;
-    return QTime::fromMSecsSinceStartOfDay(int(second * 1000));
-}
+bool IsMeanTime(const absl::TimeZone::CivilInfo &info) { return std::strcmp(info.zone_abbr, "LMT") == 0; }
 
 } // namespace
 
-WallTimeResolution ResolveWallTime(QDate date, QTime time, const QTimeZone &zone, double longitude)
+qint64 WallSeconds(QDate date, QTime time)
+{
+    return (date.toJulianDay() - JulianDayOfUnixEpoch) * Day + time.msecsSinceStartOfDay() / 1000;
+}
+
+QDate WallDate(qint64 wallSeconds)
+{
+    return QDate::fromJulianDay(JulianDayOfUnixEpoch +
+                                (wallSeconds >= 0 ? wallSeconds / Day : -((-wallSeconds + Day - 1) / Day)));
+}
+
+QTime WallTimeOfDay(qint64 wallSeconds)
+{
+    return QTime::fromMSecsSinceStartOfDay(int(((wallSeconds % Day) + Day) % Day * 1000));
+}
+
+// ---- which clocks exist ------------------------------------------------------------------------------
+
+bool IsZoneName(QStringView name)
+{
+    const QByteArray utf8 = name.toUtf8();
+    const std::string_view key(utf8.constData(), std::size_t(utf8.size()));
+    return std::binary_search(std::begin(ZoneNames), std::end(ZoneNames), key);
+}
+
+QString TzDataVersion()
+{
+    QFile file(ZoneDirectory() + QLatin1String("/tzdata.zi"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray first = file.readLine(200).trimmed();
+    const QByteArray prefix = "# version ";
+    return first.startsWith(prefix) ? QString::fromLatin1(first.mid(prefix.size())) : QString();
+}
+
+std::optional<Clock> Clock::zone(QStringView name)
+{
+    if (!IsZoneName(name))
+        return std::nullopt;
+    Clock clock;
+    clock.m_name = name.toString();
+    return clock;
+}
+
+std::optional<Clock> Clock::fixedOffset(int seconds)
+{
+    if (seconds > MaxOffsetEast || seconds < -MaxOffsetWest)
+        return std::nullopt;
+    Clock clock;
+    clock.m_offset = seconds;
+    return clock;
+}
+
+std::optional<Clock> Clock::parse(QStringView text)
+{
+    static const QRegularExpression offset(
+        QRegularExpression::anchoredPattern(QStringLiteral("([+\\-\u2212])([0-9]{2}):([0-9]{2})")));
+    const QRegularExpressionMatch match = offset.match(text.toString());
+    if (!match.hasMatch())
+        return zone(text);
+    const int hours = match.capturedView(2).toInt();
+    const int minutes = match.capturedView(3).toInt();
+    if (minutes >= 60)
+        return std::nullopt;
+    const int sign = match.capturedView(1) == u"+" ? 1 : -1;
+    return fixedOffset(sign * (hours * 3600 + minutes * 60));
+}
+
+QString Clock::name() const { return isFixedOffset() ? FormatUtcOffset(m_offset) : m_name; }
+
+// ---- the clock at a place ----------------------------------------------------------------------------
+
+struct PlaceClock::Zone
+{
+    absl::TimeZone zone;
+    // After this instant the zone never again keeps local mean time.
+    qint64 meanTimeEnds = std::numeric_limits<qint64>::min();
+};
+
+PlaceClock::PlaceClock(const Clock &clock, double longitude)
+    : m_fixedOffset(clock.offsetSeconds()), m_meanTime(int(std::lround(longitude * 240.0)))
+{
+    if (clock.isFixedOffset())
+        return;
+    ZoneDirectory();
+    auto zone = std::make_shared<Zone>();
+    const QByteArray name = clock.name().toUtf8();
+    if (!absl::LoadTimeZone(name.toStdString(), &zone->zone)) {
+        m_valid = false;
+        return;
+    }
+    // The mean-time periods come first; Juneau and Manila have two of them, a day apart.
+    absl::Time t = absl::InfinitePast();
+    absl::TimeZone::CivilTransition change;
+    for (int i = 0; i < 4 && zone->zone.NextTransition(t, &change); ++i) {
+        t = zone->zone.At(change.to).trans;
+        if (!IsMeanTime(zone->zone.At(t - absl::Seconds(1))))
+            break;
+        zone->meanTimeEnds = Unix(t);
+    }
+    m_zone = std::move(zone);
+}
+
+PlaceClock::~PlaceClock() = default;
+
+bool PlaceClock::isValid() const { return m_valid; }
+
+int PlaceClock::offsetAt(qint64 ut, QString *abbreviation, bool *localMeanTime) const
+{
+    *localMeanTime = false;
+    if (!m_zone) {
+        *abbreviation = FormatUtcOffset(m_fixedOffset);
+        return m_fixedOffset;
+    }
+    const absl::TimeZone::CivilInfo info = m_zone->zone.At(Instant(ut));
+    if (ut < m_zone->meanTimeEnds && IsMeanTime(info)) {
+        *localMeanTime = true;
+        *abbreviation = QStringLiteral("LMT");
+        const qint64 days = std::llround(double(info.offset - m_meanTime) / Day);
+        const qint64 shifted = m_meanTime + days * Day;
+        return int(std::abs(shifted) <= MaxMeanTime ? shifted : m_meanTime);
+    }
+    *abbreviation = IsNumericAbbreviation(info.zone_abbr) ? FormatUtcOffset(info.offset)
+                                                          : QString::fromLatin1(info.zone_abbr);
+    return info.offset;
+}
+
+// Summer time is a seasonal rise of the offset: above the offsets before and after the period of the
+// instant `ut` (changes of name alone do not end a period). tzdata's own flag says otherwise for Dublin,
+// whose winter time it counts as the exception.
+bool PlaceClock::isSummerTime(qint64 ut, int offset) const
+{
+    if (!m_zone)
+        return false;
+    const absl::TimeZone &zone = m_zone->zone;
+    absl::TimeZone::CivilTransition change;
+    QString abbreviation;
+    bool meanTime = false;
+    int before = offset, after = offset;
+    absl::Time t = Instant(ut + 1);
+    for (int step = 0; step < 4 && before == offset; ++step) {
+        if (!zone.PrevTransition(t, &change))
+            return false;
+        t = zone.At(change.to).trans;
+        before = offsetAt(Unix(t) - 1, &abbreviation, &meanTime);
+    }
+    t = Instant(ut);
+    for (int step = 0; step < 4 && after == offset; ++step) {
+        if (!zone.NextTransition(t, &change))
+            return false;
+        t = zone.At(change.to).trans;
+        after = offsetAt(Unix(t), &abbreviation, &meanTime);
+    }
+    return offset > before && offset > after;
+}
+
+// The reading of wall time `wall` with the offset the clock kept at instant `period`.
+WallTimeReading PlaceClock::reading(qint64 wall, qint64 period) const
+{
+    WallTimeReading r;
+    r.offsetSeconds = offsetAt(period, &r.abbreviation, &r.localMeanTime);
+    r.utSeconds = wall - r.offsetSeconds;
+    r.summerTime = isSummerTime(period, r.offsetSeconds);
+    return r;
+}
+
+WallTimeReading PlaceClock::readingAt(qint64 utSeconds) const
+{
+    WallTimeReading r;
+    r.offsetSeconds = offsetAt(utSeconds, &r.abbreviation, &r.localMeanTime);
+    r.utSeconds = utSeconds;
+    r.summerTime = isSummerTime(utSeconds, r.offsetSeconds);
+    return r;
+}
+
+WallTimeResolution PlaceClock::resolve(QDate date, QTime time) const
+{
+    if (!date.isValid() || !time.isValid() || !m_valid)
+        return {};
+    return resolve(WallSeconds(date, time));
+}
+
+WallTimeResolution PlaceClock::resolve(qint64 wall) const
 {
     WallTimeResolution resolution;
-    if (!date.isValid() || !time.isValid() || !zone.isValid())
+    if (!m_valid)
         return resolution;
-    const ZoneClock clock(zone, longitude);
-    const qint64 wall = WallSeconds(date, time);
-    const qint64 from = wall - 2 * kDay;
-    const qint64 to = wall + 2 * kDay;
-    const std::vector<qint64> transitions = clock.transitions(from, to);
-
-    std::vector<int> offsets{clock.at(from).seconds, clock.at(to).seconds};
-    for (qint64 t : transitions)
-        offsets.push_back(clock.at(t).seconds);
-    std::sort(offsets.begin(), offsets.end());
-    offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
-
-    std::vector<std::pair<qint64, Offset>> found;
-    for (int candidate : offsets) {
-        const qint64 ut = wall - candidate;
-        Offset actual = clock.at(ut);
-        if (actual.seconds == candidate)
-            found.emplace_back(ut, std::move(actual));
+    if (!m_zone) {
+        resolution.readings.push_back(reading(wall, 0));
+        return resolution;
     }
-    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (const auto &[ut, offset] : found)
-        resolution.readings.push_back(MakeReading(clock, ut, offset, ut));
-    if (found.size() > 1)
-        resolution.kind = WallTimeKind::Overlap;
-    if (!found.empty())
-        return resolution;
-
-    // A gap: the transition whose jump of the clocks passed over the wall time.
-    for (qint64 t : transitions) {
-        const Offset before = clock.at(t - 1);
-        const Offset after = clock.at(t);
-        if (t + before.seconds <= wall && wall < t + after.seconds) {
-            resolution.kind = WallTimeKind::Gap;
-            resolution.readings = {MakeReading(clock, wall - before.seconds, before, t - 1),
-                                   MakeReading(clock, wall - after.seconds, after, t)};
-            resolution.gapFrom = TimeOfDay(t + before.seconds);
-            resolution.gapTo = TimeOfDay(t + after.seconds);
-            break;
+    QString abbreviation;
+    bool meanTime = false;
+    // The instants whose clock showed `wall`: the zone's own answer, where it is not mean time...
+    const absl::TimeZone::TimeInfo info = m_zone->zone.At(Civil(wall));
+    std::vector<qint64> instants;
+    if (info.kind != absl::TimeZone::TimeInfo::SKIPPED)
+        for (const absl::Time t : {info.pre, info.post})
+            if (offsetAt(Unix(t), &abbreviation, &meanTime), !meanTime)
+                instants.push_back(Unix(t));
+    // ...and, in the years of mean time, the birthplace's own: one for each mean time the zone kept near
+    // `wall` (two only on the day Alaska changed sides).
+    if (wall - OffsetReach - Day < m_zone->meanTimeEnds) {
+        for (const qint64 probe : {wall - m_meanTime - Day, wall - m_meanTime, wall - m_meanTime + Day}) {
+            const int offset = offsetAt(probe, &abbreviation, &meanTime);
+            const qint64 ut = wall - offset;
+            if (meanTime && offsetAt(ut, &abbreviation, &meanTime) == offset && meanTime)
+                instants.push_back(ut);
         }
     }
-    return resolution;
-}
-
-WallTimeResolution ResolveWallTime(QDate date, QTime time, int utcOffsetSeconds)
-{
-    WallTimeResolution resolution;
-    if (!date.isValid() || !time.isValid())
+    std::sort(instants.begin(), instants.end());
+    instants.erase(std::unique(instants.begin(), instants.end()), instants.end());
+    for (const qint64 ut : instants)
+        resolution.readings.push_back(reading(wall, ut));
+    if (instants.size() > 1)
+        resolution.kind = WallTimeKind::Overlap;
+    if (!instants.empty())
         return resolution;
-    WallTimeReading reading;
-    reading.utSeconds = WallSeconds(date, time) - utcOffsetSeconds;
-    reading.offsetSeconds = utcOffsetSeconds;
-    reading.abbreviation = FormatUtcOffset(utcOffsetSeconds);
-    resolution.readings.push_back(reading);
+
+    // A gap: the change whose jump passed over `wall`. The zone names it, unless mean time moved it.
+    std::vector<ClockChange> changes;
+    if (info.kind == absl::TimeZone::TimeInfo::SKIPPED) {
+        const qint64 t = Unix(info.trans);
+        changes = changesBetween(t - 1, t);
+    }
+    const auto passedOver = [wall](const ClockChange &c) {
+        return c.wallBefore <= wall && wall < c.wallAfter;
+    };
+    if (std::none_of(changes.begin(), changes.end(), passedOver))
+        changes = changesBetween(wall - OffsetReach - Day, wall + OffsetReach + Day);
+    const auto change = std::find_if(changes.begin(), changes.end(), passedOver);
+    if (change == changes.end())
+        return {};
+    resolution.kind = WallTimeKind::Gap;
+    resolution.readings = {reading(wall, change->utSeconds - 1), reading(wall, change->utSeconds)};
+    resolution.gapFrom = change->wallBefore;
+    resolution.gapTo = change->wallAfter;
     return resolution;
 }
 
-bool ParseUtcOffset(QStringView text, int *seconds)
+std::vector<ClockChange> PlaceClock::changesBetween(qint64 fromUt, qint64 toUt) const
 {
-    text = text.trimmed();
-    if (text.isEmpty())
-        return false;
-    if (text.startsWith(QLatin1String("UTC"), Qt::CaseInsensitive) ||
-        text.startsWith(QLatin1String("GMT"), Qt::CaseInsensitive))
-        text = text.mid(3).trimmed();
-    if (text.isEmpty() || text.compare(QLatin1String("Z"), Qt::CaseInsensitive) == 0) {
-        *seconds = 0;
-        return true;
+    std::vector<ClockChange> changes;
+    if (!m_zone || !m_valid)
+        return changes;
+    QString abbreviation;
+    bool meanTime = false;
+    absl::Time t = Instant(fromUt);
+    absl::TimeZone::CivilTransition change;
+    while (m_zone->zone.NextTransition(t, &change)) {
+        t = m_zone->zone.At(change.to).trans;
+        const qint64 ut = Unix(t);
+        if (ut > toUt)
+            break;
+        const int before = offsetAt(ut - 1, &abbreviation, &meanTime);
+        const int after = offsetAt(ut, &abbreviation, &meanTime);
+        if (before != after)
+            changes.push_back({ut, ut + before, ut + after});
     }
-    int sign = 0;
-    if (text.front() == u'+')
-        sign = 1;
-    else if (text.front() == u'-' || text.front() == u'\u2212')
-        sign = -1;
-    else
-        return false;
-    text = text.mid(1);
-
-    // H, HH, HH:MM or HHMM.
-    QStringView hours = text, minutes;
-    if (const qsizetype colon = text.indexOf(u':'); colon >= 0) {
-        hours = text.left(colon);
-        minutes = text.mid(colon + 1);
-        if (minutes.size() != 2)
-            return false;
-    } else if (text.size() == 4) {
-        hours = text.left(2);
-        minutes = text.mid(2);
-    }
-    const auto allDigits = [](QStringView s) {
-        return std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    };
-    if (hours.isEmpty() || hours.size() > 2 || !allDigits(hours) || !allDigits(minutes))
-        return false;
-    const int h = hours.toInt();
-    const int m = minutes.isEmpty() ? 0 : minutes.toInt();
-    const int total = h * 3600 + m * 60;
-    if (m >= 60 || total > kMaxUtcOffset)
-        return false;
-    *seconds = sign * total;
-    return true;
+    return changes;
 }
 
 QString FormatUtcOffset(int seconds)

@@ -10,8 +10,9 @@ QUORVIS_PACKAGES=(
     xvfb xauth x11-utils xdotool xclip
     fonts-dejavu-core fonts-dejavu-extra
     desktop-file-utils appstream dpkg-dev file lintian
-    liberfa-dev qt6-svg-dev
+    liberfa-dev qt6-svg-dev libabsl-dev
     libtimezonemap-data swetest python3 tzdata poppler-utils
+    at-spi2-core dbus-x11 python3-gi gir1.2-atspi-2.0
 )
 
 # What scripts/windows.sh needs on top: the mingw-w64 cross compilers (posix threads), the tools to unpack and

@@ -172,7 +172,12 @@ nice -n 10 cmake --build "$win" --parallel "$jobs"
 subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ {print $2}'; }
 [ "$(subsystem "$win/bin/quorvis.exe")" = 00000002 ] || { echo "quorvis.exe is not a windowed program" >&2; exit 1; }
 [ "$(subsystem "$win/bin/quorvis-exact.exe")" = 00000003 ] || { echo "quorvis-exact.exe is not a console program" >&2; exit 1; }
-x86_64-w64-mingw32-objdump -h "$win/bin/quorvis.exe" | grep -q '\.rsrc' || { echo "quorvis.exe has no resources" >&2; exit 1; }
+# Its version resource (UTF-16 strings) carries the maker and the version from the build's facts.
+resource_strings="$(strings -el "$win/bin/quorvis.exe")"
+for fact in "$(sed -n 's/^set(QUORVIS_ORGANISATION "\(.*\)")$/\1/p' "$root/CMakeLists.txt")" \
+    "$(sed -n 's/^project(quorvis VERSION \([0-9.]*\)$/\1/p' "$root/CMakeLists.txt")"; do
+    grep -qx "$fact" <<<"$resource_strings" || { echo "quorvis.exe's version resource lacks $fact" >&2; exit 1; }
+done
 
 # Wine, in a prefix made afresh for each run. Qt's and ERFA's DLLs and the GCC runtime are found through
 # WINEPATH; the Windows program's zone files lie beside it in bin/.

@@ -6,20 +6,23 @@
 #include "WindowLook.h"
 #include "reading.h"
 
-#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCompleter>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QListView>
 #include <QLocale>
 #include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStringListModel>
+#include <QStyle>
 
 using quorvis::places::Gazetteer;
 using quorvis::places::Place;
@@ -40,31 +43,24 @@ void showText(QLabel *label, const QString &text)
     label->setVisible(!text.isEmpty());
 }
 
-std::optional<double> parseDegrees(const QString &text, double limit)
+// Qt announces a plain top-level widget as a "filler"; a screen reader is to hear a window, by its title.
+QAccessibleInterface *exactWindowAccessible(const QString &className, QObject *object)
 {
-    bool ok = false;
-    const double value =
-        QLocale::c().toDouble(text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')), &ok);
-    if (!ok || value < -limit || value > limit)
-        return std::nullopt;
-    return value;
+    if (object && object->isWidgetType() &&
+        className == QLatin1String(frmExact::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
 }
 
-// The list shows the gazetteer's matches as they are. Qt's completer would mark the first entry that begins
-// with the typed text as current, so that Down skipped it, and only for some searches (not for alternate
-// names): with nothing current, Down always goes to the best match first.
-class PlaceCompleter : public QCompleter
-{
-public:
-    using QCompleter::QCompleter;
-    QStringList splitPath(const QString &) const override { return {QStringLiteral("\u0001")}; }
-};
+constexpr int PlaceListRows = 10;
 
 } // namespace
 
 frmExact::frmExact(ProgramHost &host, QWidget *parent)
     : QWidget(parent), m_host(host), ui(std::make_unique<Ui::frmExact>())
 {
+    static const bool accessibleAsWindow = (QAccessible::installFactory(exactWindowAccessible), true);
+    Q_UNUSED(accessibleAsWindow);
     ui->setupUi(this);
     setWindowFlags(Qt::Window);
     setWindowTitle(QStringLiteral("Exact Nadir - ") + ProgramTitleText());
@@ -78,17 +74,33 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
         timePalette.setColor(group, QPalette::WindowText, timePalette.color(group, QPalette::Text));
     ui->tmeTime->setPalette(timePalette);
 
+    // The place list drops down over the window rather than in a pop-up window of its own: Qt shows pop-ups
+    // to no screen reader, and a pop-up never holds the keyboard focus, so moving through it was silent.
+    // Here Down moves the focus into the list and each row it reaches is announced; typing still goes to the
+    // field.
     m_placeModel = new QStringListModel(this);
-    m_completer = new PlaceCompleter(m_placeModel, this);
-    m_completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    m_completer->setMaxVisibleItems(10);
-    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
-    ui->txtPlace->setCompleter(m_completer);
+    m_placeList = new QListView(this);
+    m_placeList->setObjectName(QStringLiteral("lstPlaces"));
+    m_placeList->setAccessibleName(QStringLiteral("Places found"));
+    m_placeList->setModel(m_placeModel);
+    m_placeList->setFont(ui->txtPlace->font());
+    m_placeList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_placeList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_placeList->setUniformItemSizes(true);
+    m_placeList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_placeList->setFocusPolicy(Qt::ClickFocus); // reached by Down, not by Tab
+    m_placeList->hide();
+    m_placeList->installEventFilter(this);
+    ui->txtPlace->installEventFilter(this);
 
     connect(ui->txtPlace, &QLineEdit::textEdited, this, &frmExact::txtPlace_Change);
     connect(ui->txtPlace, &QLineEdit::returnPressed, this, &frmExact::txtPlace_Enter);
-    connect(m_completer, qOverload<const QString &>(&QCompleter::activated), this,
-            &frmExact::placeList_Click);
+    connect(m_placeList, &QAbstractItemView::clicked, this, &frmExact::placeList_Click);
+    // Like any drop-down, the list goes away when the focus goes elsewhere (or the window loses it).
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (m_placeList->isVisible() && now != ui->txtPlace && now != m_placeList)
+            closePlaceList();
+    });
 
     connect(ui->txtName, &QLineEdit::textChanged, this, &frmExact::refresh);
     connect(ui->dteDate, &QDateEdit::dateChanged, this, &frmExact::refresh);
@@ -110,7 +122,9 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     CentreOnScreen(this);
 }
 
-frmExact::~frmExact() = default;
+// The application outlives the window: its focus changes are no longer this window's business once the form
+// is gone (closing it on destruction moves the focus).
+frmExact::~frmExact() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
 
 void frmExact::Form_Load()
 {
@@ -152,31 +166,150 @@ void frmExact::txtPlace_Change(const QString &text)
                                          : Gazetteer::instance().search(QStringView(text).trimmed(), 10);
     QStringList names;
     for (const Place *place : m_matches)
-        names << place->displayName();
+        names << placeLabel(place);
     m_placeModel->setStringList(names);
+    if (m_matches.empty())
+        closePlaceList();
+    else
+        openPlaceList(false);
     refresh();
 }
 
-// Enter with the list closed takes the best match, as the command-line tool does.
+// Enter in the field takes the best match, as the command-line tool does, and closes the list.
 void frmExact::txtPlace_Enter()
 {
-    if (!m_place && !m_matches.empty() && !m_completer->popup()->isVisible())
+    closePlaceList();
+    if (!m_place && !m_matches.empty())
         pickPlace(m_matches.front());
 }
 
-void frmExact::placeList_Click(const QString &text)
+// A row stands for the place it was made from, not for its text: two towns may share a name.
+void frmExact::placeList_Click(const QModelIndex &index)
 {
-    for (const Place *place : m_matches)
-        if (place->displayName() == text) {
-            pickPlace(place);
-            return;
-        }
+    if (!index.isValid() || index.row() >= static_cast<int>(m_matches.size()))
+        return;
+    const Place *place = m_matches[static_cast<std::size_t>(index.row())];
+    closePlaceList();
+    pickPlace(place);
+}
+
+// The place's name, and where the matches hold another place of the same name, its coordinates too.
+QString frmExact::placeLabel(const Place *place) const
+{
+    const QString name = place->displayName();
+    for (const Place *other : m_matches)
+        if (other != place && other->displayName() == name)
+            return name + QLatin1String(" (") + exact::FormatCoordinates(place->latitude, place->longitude) +
+                   QLatin1Char(')');
+    return name;
+}
+
+void frmExact::openPlaceList(bool toFirstMatch)
+{
+    if (m_matches.empty())
+        return;
+    placePlaceList();
+    m_placeList->show();
+    m_placeList->raise();
+    if (toFirstMatch) {
+        // Focus first: the row made current then is announced as the focused item.
+        m_placeList->setFocus(Qt::OtherFocusReason);
+        m_placeList->setCurrentIndex(m_placeModel->index(0, 0));
+    }
+}
+
+void frmExact::closePlaceList()
+{
+    if (m_placeList->hasFocus()) // before hiding, or Qt would hand the focus to the next control
+        ui->txtPlace->setFocus(Qt::OtherFocusReason);
+    m_placeList->hide();
+}
+
+// Under the field, as wide as the longest row needs up to the window's right edge.
+void frmExact::placePlaceList()
+{
+    const QPoint topLeft = ui->txtPlace->mapTo(this, QPoint(0, ui->txtPlace->height()));
+    const int frame = 2 * m_placeList->frameWidth();
+    const int rows = qMin(m_placeModel->rowCount(), PlaceListRows);
+    const int scrollBar = m_placeModel->rowCount() > PlaceListRows
+                              ? m_placeList->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                              : 0;
+    const int margin = topLeft.x() / 2;
+    const int width = qMin(qMax(ui->txtPlace->width(), m_placeList->sizeHintForColumn(0) + frame + scrollBar),
+                           this->width() - topLeft.x() - margin);
+    const int height = qMin(rows * m_placeList->sizeHintForRow(0) + frame, this->height() - topLeft.y());
+    m_placeList->setGeometry(QRect(topLeft, QSize(width, height)));
+}
+
+bool frmExact::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == ui->txtPlace)
+            return placeFieldKey(key);
+        if (watched == m_placeList)
+            return placeListKey(key);
+    } else if (watched == ui->txtPlace &&
+               (event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
+               m_placeList->isVisible()) {
+        placePlaceList();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// In the field: Down goes into the list, to the best match; an open list takes Esc before the window.
+bool frmExact::placeFieldKey(QKeyEvent *event)
+{
+    const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::AltModifier));
+    if (plain && event->key() == Qt::Key_Down && !m_matches.empty()) {
+        openPlaceList(true);
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape && m_placeList->isVisible()) {
+        closePlaceList();
+        return true;
+    }
+    return false;
+}
+
+// In the list: the arrows, pages, Home and End move through it, Enter picks, Esc closes it, Up from the first
+// row goes back to the field; everything else is typing (or Tab), which belongs to the field.
+bool frmExact::placeListKey(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        placeList_Click(m_placeList->currentIndex());
+        return true;
+    case Qt::Key_Escape:
+        closePlaceList();
+        return true;
+    case Qt::Key_Up:
+        if (m_placeList->currentIndex().row() > 0)
+            return false;
+        m_placeList->clearSelection();
+        m_placeList->setCurrentIndex(QModelIndex());
+        ui->txtPlace->setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return false;
+    default:
+        ui->txtPlace->setFocus(Qt::OtherFocusReason);
+        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+            closePlaceList();
+        QCoreApplication::sendEvent(ui->txtPlace, event);
+        return true;
+    }
 }
 
 void frmExact::pickPlace(const Place *place)
 {
     m_place = place;
-    ui->txtPlace->setText(place->displayName());
+    ui->txtPlace->setText(placeLabel(place));
     ui->txtPlace->setCursorPosition(0); // the name's beginning, not its end, when it is longer than the field
     // The typed coordinates start from the chosen place.
     const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
@@ -200,31 +333,38 @@ void frmExact::updateModes()
     refresh();
 }
 
-exact::Inputs frmExact::readInputs() const
+std::optional<exact::Request> frmExact::readInputs(QString *problem) const
 {
-    exact::Inputs in;
+    exact::Request in;
     in.date = ui->dteDate->date();
-    in.time = ui->tmeTime->time();
-    in.slotOnly = ui->chkSlotOnly->isChecked();
-    in.slot = qMax(0, ui->cmbSlot->currentIndex());
+    if (ui->chkSlotOnly->isChecked())
+        in.slot = qMax(0, ui->cmbSlot->currentIndex());
+    else
+        in.time = ui->tmeTime->time();
     if (ui->chkCoordinates->isChecked()) {
-        const std::optional<double> latitude = parseDegrees(ui->txtLatitude->text(), 90);
-        const std::optional<double> longitude = parseDegrees(ui->txtLongitude->text(), 180);
-        in.havePosition = latitude && longitude;
-        in.latitude = latitude.value_or(0);
-        in.longitude = longitude.value_or(0);
+        const QString latitude = ui->txtLatitude->text().trimmed();
+        const QString longitude = ui->txtLongitude->text().trimmed();
         const QString zone = ui->txtZone->text().trimmed();
-        int offset = 0;
-        if (quorvis::places::ParseUtcOffset(zone, &offset))
-            in.utcOffsetSeconds = offset;
-        else
-            in.zone = zone;
-    } else if (m_place) {
-        in.havePosition = true;
+        if (latitude.isEmpty() || longitude.isEmpty() || zone.isEmpty())
+            return std::nullopt;
+        const std::optional<double> north = exact::ParseDegrees(latitude, 90);
+        const std::optional<double> east = exact::ParseDegrees(longitude, 180);
+        in.clock = quorvis::places::Clock::parse(zone);
+        if (!north)
+            *problem = exact::BadLatitudeMessage(latitude);
+        else if (!east)
+            *problem = exact::BadLongitudeMessage(longitude);
+        else if (!in.clock)
+            *problem = exact::UnknownClockMessage(zone);
+        in.latitude = north.value_or(0);
+        in.longitude = east.value_or(0);
+    } else {
+        if (!m_place)
+            return std::nullopt;
+        in.place = m_place;
         in.latitude = m_place->latitude;
         in.longitude = m_place->longitude;
-        in.zone = m_place->zone;
-        in.placeName = m_place->displayName();
+        in.clock = quorvis::places::Clock::zone(m_place->zone);
     }
     return in;
 }
@@ -237,7 +377,14 @@ void frmExact::refresh()
         const QSignalBlocker quiet(ui->cmbSlot);
         ui->cmbSlot->setCurrentIndex(exact::SlotOfTime(ui->tmeTime->time()));
     }
-    m_result = exact::Compute(readInputs());
+    QString problem;
+    const std::optional<exact::Request> request = readInputs(&problem);
+    m_complete = request.has_value();
+    m_result = {};
+    if (!problem.isEmpty())
+        m_result.problem = problem;
+    else if (request)
+        m_result = exact::Compute(*request);
     showResult();
 }
 
@@ -245,7 +392,7 @@ void frmExact::showResult()
 {
     const exact::Result &r = m_result;
     const bool chosen = r.candidates.size() == 2 && ui->optChoice2->isChecked();
-    const exact::Candidate *c = r.candidates.isEmpty() ? nullptr : &r.candidates[chosen ? 1 : 0];
+    const exact::Candidate *c = !r.ok() ? nullptr : &r.candidates[chosen ? 1 : 0];
 
     showText(ui->lblPlaceChosen, m_place ? exact::FormatCoordinates(m_place->latitude, m_place->longitude) +
                                                QLatin1String(", ") + m_place->zone
@@ -253,15 +400,27 @@ void frmExact::showResult()
     showText(ui->lblIC, c ? c->ic : QString());
     showText(ui->lblAscendant, c ? c->asc : QString());
     showText(ui->lblMidheaven, c ? c->mc : QString());
-    showText(ui->lblSlotChanges,
-             r.slotChanges.isEmpty() ? QString() : QLatin1String("During the slot: ") + r.slotChanges);
-    QString explanation = r.problem.isEmpty() ? r.explanation : r.problem;
-    if (!r.complete)
-        explanation =
-            QStringLiteral("Give the date, the time and the place of birth to see the exact nadir.");
-    showText(ui->lblExplanation, explanation);
+    QString slot = r.slotChanges.isEmpty() ? QString() : QLatin1String("During the slot: ") + r.slotChanges;
+    if (!r.slotJumps.isEmpty())
+        slot += QLatin1Char(' ') + r.slotJumps;
+    showText(ui->lblSlotChanges, c ? slot : QString());
+    QStringList explanation;
+    if (!r.problem.isEmpty())
+        explanation << r.problem;
+    else if (!m_complete)
+        explanation << QStringLiteral(
+            "Give the date, the time and the place of birth to see the exact nadir.");
+    else {
+        if (!r.ambiguity.isEmpty())
+            explanation << r.ambiguity + (r.kind == quorvis::places::WallTimeKind::Gap
+                                              ? QStringLiteral(" The two possible readings:")
+                                              : QStringLiteral(" Which of the two offsets applied?"));
+        if (!r.meanTimeNote.isEmpty())
+            explanation << r.meanTimeNote;
+    }
+    showText(ui->lblExplanation, explanation.join(QLatin1Char(' ')));
 
-    const bool choice = r.candidates.size() == 2;
+    const bool choice = c && r.candidates.size() == 2;
     ui->wdgChoice->setVisible(choice);
     if (choice) {
         ui->optChoice1->setText(r.candidates[0].choice);
@@ -273,9 +432,9 @@ void frmExact::showResult()
     }
     showText(ui->lblPolar, c ? r.polarNote : QString());
     showText(ui->lblTimeUsed, c ? c->timeUsed : QString());
-    showText(ui->lblPlaceUsed, r.placeUsed);
-    showText(ui->lblQuick, r.quickReading);
-    showText(ui->lblQuickWhy, r.quickWhy);
+    showText(ui->lblPlaceUsed, c ? r.placeUsed : QString());
+    showText(ui->lblQuick, c ? r.quickReading : QString());
+    showText(ui->lblQuickWhy, c ? r.quickWhy : QString());
 
     ui->wheel->setAngles(c ? std::optional(c->angles) : std::nullopt);
     const QString sign = c ? exact::SignName(c->nadirSign) : QString();
@@ -298,7 +457,7 @@ ReadingCard frmExact::card() const
                                 : QStringLiteral("Exact nadir reading for ") + name;
     const exact::Result &r = m_result;
     const bool chosen = r.candidates.size() == 2 && ui->optChoice2->isChecked();
-    if (r.candidates.isEmpty()) {
+    if (!r.ok()) {
         card.nadir = QStringLiteral("No reading yet");
         return card;
     }
@@ -308,8 +467,12 @@ ReadingCard frmExact::card() const
     card.results << c.asc << c.mc;
     if (!r.slotChanges.isEmpty())
         card.results << QLatin1String("During the slot: ") + r.slotChanges;
-    if (!r.explanation.isEmpty())
-        card.results << r.explanation;
+    if (!r.slotJumps.isEmpty())
+        card.results << r.slotJumps;
+    if (!r.ambiguity.isEmpty())
+        card.results << r.ambiguity;
+    if (!r.meanTimeNote.isEmpty())
+        card.results << r.meanTimeNote;
     if (!c.choice.isEmpty())
         card.results << QLatin1String("Reading shown: ") + c.choice;
     if (!r.polarNote.isEmpty())

@@ -2,7 +2,7 @@
 // Ascendant and Midheaven to the arc-minute, a chart wheel and the quick reading beside them out, updated on
 // every change of the inputs. A one-page reading card can be saved or copied.
 //
-//   inputs --readInputs--> exact::Inputs --exact::Compute--> exact::Result --showResult--> labels, wheel,
+//   inputs --readInputs--> exact::Request --exact::Compute--> exact::Result --showResult--> labels, wheel,
 //   picture
 //
 // It stores nothing about a reading; closing it just unloads it.
@@ -18,8 +18,9 @@
 #include <vector>
 
 class ProgramHost;
-class QCompleter;
 class QLabel;
+class QListView;
+class QModelIndex;
 class QStringListModel;
 
 namespace Ui {
@@ -44,6 +45,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -51,24 +53,33 @@ private:
     void Form_Unload();
     void txtPlace_Change(const QString &text);
     void txtPlace_Enter();
-    void placeList_Click(const QString &text);
+    void placeList_Click(const QModelIndex &index);
     void cmdSave_Click();
     void cmdCopy_Click();
 
     void pickPlace(const quorvis::places::Place *place);
+    QString placeLabel(const quorvis::places::Place *place) const;
+    void openPlaceList(bool toFirstMatch);
+    void closePlaceList();
+    void placePlaceList();
+    bool placeFieldKey(QKeyEvent *event);
+    bool placeListKey(QKeyEvent *event);
     void updateModes();
     void refresh();
     void showResult();
-    quorvis::exact::Inputs readInputs() const;
+    // The request the inputs make; nothing while they are incomplete, and a sentence in `problem` when one
+    // cannot be read.
+    std::optional<quorvis::exact::Request> readInputs(QString *problem) const;
     QString chooseSavePath();
 
     ProgramHost &m_host;
     std::unique_ptr<Ui::frmExact> ui;
     QStringListModel *m_placeModel = nullptr;
-    QCompleter *m_completer = nullptr;
-    std::vector<const quorvis::places::Place *> m_matches;
+    QListView *m_placeList = nullptr; // the matches, in the window so that it can take the keyboard focus
+    std::vector<const quorvis::places::Place *> m_matches; // the list's rows, in order
     const quorvis::places::Place *m_place = nullptr;
     quorvis::exact::Result m_result;
-    int m_pictureSign = -1; // the sign whose picture is shown
+    bool m_complete = false; // the inputs are enough for a reading (m_result then says how it went)
+    int m_pictureSign = -1;  // the sign whose picture is shown
     std::function<QString()> m_chooseSavePath;
 };

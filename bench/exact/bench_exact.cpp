@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCompleter>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,11 +65,12 @@ int main(int argc, char **argv)
     QTest::keyClick(place, Qt::Key_L);
     QCoreApplication::processEvents();
     const double openUs = static_cast<double>(clock.nsecsElapsed()) / 1000.0;
-    if (!place->completer()->popup()->isVisible())
+    auto *list = child<QAbstractItemView>(w, "lstPlaces");
+    if (!list->isVisible())
         std::fprintf(stderr, "bench_exact: no place list after the first letter\n");
 
     QTest::keyClicks(place, QStringLiteral("ondon"));
-    QTest::keyClick(place->completer()->popup(), Qt::Key_Escape);
+    QTest::keyClick(place, Qt::Key_Escape);
     QTest::keyClick(place, Qt::Key_Return);
     auto *time = child<QTimeEdit>(w, "tmeTime");
     auto *ic = child<QLabel>(w, "lblIC");

@@ -130,6 +130,15 @@ void ExactTest::clockChangesAreReportedNotRefused_data()
                        "--date", "2021-11-07", "--time", "01:30"}
         << QStringLiteral("overlap") << QStringList{"2021-11-07T05:30:00Z", "2021-11-07T06:30:00Z"}
         << QList<int>{-14400, -18000};
+    // A longitude typed far from Juneau keeps its own mean time, even while Alaska kept Russian dates.
+    QTest::newRow("typed longitude in Russian Alaska, 1800")
+        << QStringList{"--lat",          "58",     "--lon",      "45",     "--zone",
+                       "America/Juneau", "--date", "1800-01-01", "--time", "00:00"}
+        << QStringLiteral("ok") << QStringList{"1799-12-31T21:00:00Z"} << QList<int>{10800};
+    QTest::newRow("typed longitude in Russian Alaska, 1850")
+        << QStringList{"--lat",          "58",     "--lon",      "45",     "--zone",
+                       "America/Juneau", "--date", "1850-01-01", "--time", "00:00"}
+        << QStringLiteral("ok") << QStringList{"1849-12-31T21:00:00Z"} << QList<int>{10800};
     QTest::newRow("ordinary winter evening")
         << QStringList{"--lat",  "40.71",      "--lon",  "-74.01",  "--zone", "America/New_York",
                        "--date", "2021-12-07", "--time", "19:45:30"}
@@ -188,10 +197,28 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
         << "longitude -180.5 is outside -180 to 180 degrees";
     QTest::newRow("unknown zone")
         << QStringList{"--lat", "10", "--lon", "0", "--zone", "Europe/Atlantis"} + when
-        << "unknown time zone \"Europe/Atlantis\": expected an IANA name such as Europe/London";
+        << "unknown time zone \"Europe/Atlantis\": expected a name of the tz database such as Europe/London";
+    for (const char *zone :
+         {"garbage", "Europe", "abc1", "CET-1CEST,M3.5.0,M10.5.0/3", "../../etc/localtime"})
+        QTest::addRow("not a zone: %s", zone)
+            << QStringList{"--lat", "10", "--lon", "5", "--zone", zone} + when
+            << QStringLiteral(
+                   "unknown time zone \"%1\": expected a name of the tz database such as Europe/London")
+                   .arg(QLatin1String(zone));
+    QTest::newRow("date with a trailing newline")
+        << at + QStringList{"--date", "1990-08-01\n", "--time", "10:30"}
+        << "malformed date \"1990-08-01\n\": expected YYYY-MM-DD";
+    QTest::newRow("time with trailing text")
+        << at + QStringList{"--date", "1990-08-01", "--time", "10:30x"}
+        << "malformed time \"10:30x\": expected HH:MM or HH:MM:SS, 00:00 to 23:59:59";
+    QTest::newRow("repeated option") << QStringList{"--place", "London", "--place", "Paris"} + when
+                                     << "--place is given more than once";
+    QTest::newRow("place list with a reading's options")
+        << QStringList{"--places", "Lon", "--date", "garbage"}
+        << "--places takes no other options (only --json), not --date";
     QTest::newRow("bad offset")
         << QStringList{"--lat", "10", "--lon", "0", "--utc-offset", "+15:00"} + when
-        << "malformed UTC offset \"+15:00\": expected +HH:MM or -HH:MM, at most 14:00";
+        << "malformed UTC offset \"+15:00\": expected +HH:MM or -HH:MM, -12:00 to +14:00";
     QTest::newRow("no clock") << QStringList{"--lat", "10", "--lon", "0"} + when
                               << "give the place's clock with --zone (e.g. Europe/London) or --utc-offset";
     QTest::newRow("no place") << when

@@ -68,7 +68,7 @@ depends_come_from_the_libraries_used() {
     echo "Depends: $depends"
     local names pkg status=0
     names="$(sed -E 's/ \([^)]*\)//g; s/ *[,|] */\n/g' <<<"$depends")"
-    for pkg in libqt6widgets6 libqt6gui6 libqt6core6 liberfa1 libc6 libstdc++6; do
+    for pkg in libqt6widgets6 libqt6gui6 libqt6core6 liberfa1 libc6 libstdc++6 tzdata; do
         grep -qxF "$pkg" <<<"$names" || { echo "no $pkg"; status=1; }
     done
     # A sanitizer build would have dragged its runtimes in.

@@ -2,9 +2,10 @@
 """Resolves wall times with Python's zoneinfo, as an oracle independent of Qt.
 
 Input lines:  zone year month day hour minute second
-Output lines: kind ut0 offset0 abbreviation0 ut1 offset1 abbreviation1
+Output lines: kind ut0 offset0 abbreviation0 ut1 offset1 abbreviation1 meantimes
   kind is normal, gap or overlap; reading 0 is zoneinfo's fold=0 (the offset before a change), reading 1 its
-  fold=1 (the offset after). For a normal time both readings are the same.
+  fold=1 (the offset after). For a normal time both readings are the same. meantimes lists, comma-separated,
+  the zone's local mean time offsets ("LMT") two days either side of the wall time and at it, or "-".
 """
 import sys
 from datetime import datetime, timezone
@@ -27,4 +28,13 @@ for line in sys.stdin:
         kind = "normal" if real0 else "gap"
     else:
         kind = "overlap" if real0 and real1 else "gap"
-    print(kind, u0, o0, a0, u1, o1, a1)
+    means = set()
+    for probe in (u0 - 2 * 86400, u0, u0 + 2 * 86400):
+        try:
+            at = datetime.fromtimestamp(probe, timezone.utc).astimezone(zone)
+        except (OverflowError, ValueError):
+            continue
+        if at.tzname() == "LMT":
+            offset = at.utcoffset()
+            means.add(offset.days * 86400 + offset.seconds)
+    print(kind, u0, o0, a0, u1, o1, a1, ",".join(map(str, sorted(means))) or "-")

@@ -11,6 +11,7 @@ setup="$1"
 export WINEPREFIX="$2"
 title="$3"
 linux="$4"
+shots="${QUORVIS_SHOTS:+$(realpath -m "$QUORVIS_SHOTS")}"
 unset WINEPATH # the installed program finds everything it loads in its own folder
 work="$WINEPREFIX-check"
 rm -rf "$WINEPREFIX" "$work"
@@ -80,9 +81,10 @@ press() { # window, keys...
     xdotool windowfocus --sync "$id" key --delay 50 "$@"
 }
 shoot() { # window, name
-    if [ -n "${QUORVIS_SHOTS:-}" ]; then
+    if [ -n "$shots" ]; then
+        mkdir -p "$shots"
         sleep 0.5
-        import -window "$1" "$QUORVIS_SHOTS/windows-$2.png"
+        import -window "$1" "$shots/windows-$2.png"
     fi
 }
 windows_program() { cd "$inst" && exec wine quorvis.exe; }
