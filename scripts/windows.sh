@@ -12,12 +12,11 @@
 # libraries are in the cache.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+started=$(date +%s)
+say() { printf '\n== %s (%ds)\n' "$*" "$(($(date +%s) - started))"; }
 # shellcheck source=deps.sh
 source "$root/scripts/deps.sh"
 quorvis_install_deps "${QUORVIS_WINDOWS_PACKAGES[@]}"
-
-started=$(date +%s)
-say() { printf '\n== %s (%ds)\n' "$*" "$(($(date +%s) - started))"; }
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
