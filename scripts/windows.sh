@@ -17,6 +17,7 @@ say() { printf '\n== %s (%ds)\n' "$*" "$(($(date +%s) - started))"; }
 # shellcheck source=deps.sh
 source "$root/scripts/deps.sh"
 quorvis_install_deps "${QUORVIS_WINDOWS_PACKAGES[@]}"
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
