@@ -99,7 +99,11 @@ if [ ! -f "$cache/stamp-qt" ]; then
     rm -rf "$build" && mkdir -p "$build"
     (cd "$build" && "$src/configure" -prefix "$qt_prefix" "${qt_flags[@]}" -- -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
-    nice -n 10 cmake --build "$build" --parallel "$jobs"
+    # (Its compiler warnings are Qt's own business: they go to a log, shown if the build fails.)
+    if ! nice -n 10 cmake --build "$build" --parallel "$jobs" >"$cache/qt-build.log" 2>&1; then
+        tail -n 60 "$cache/qt-build.log"
+        exit 1
+    fi
     cmake --install "$build" >/dev/null
     rm -rf "$cache/work/qt-src" "$build"
     touch "$cache/stamp-qt"
