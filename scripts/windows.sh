@@ -191,8 +191,8 @@ winpthread="$(dirname "$(readlink -f "$($triplet-g++-posix -print-file-name=libw
 export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$erfa_prefix/bin");$(winpath "$gcc_runtime");$(winpath "$winpthread")"
 rm -rf "$WINEPREFIX"
 say "a fresh Wine prefix"
-wine wineboot --init >/dev/null 2>&1
 wineserver -p 60 # stays up between the tests' programs for a minute
+wine wineboot --init >/dev/null 2>&1
 
 say "the test suite under Wine"
 ctest --test-dir "$win" --output-on-failure -j "$jobs"

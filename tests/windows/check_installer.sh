@@ -30,8 +30,8 @@ pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"
 
-wine wineboot --init >/dev/null 2>&1
 wineserver -p 300
+wine wineboot --init >/dev/null 2>&1
 
 # Install.
 wine "$setup" /S
