@@ -190,6 +190,7 @@ gcc_runtime="$(dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)")
 winpthread="$(dirname "$(readlink -f "$($triplet-g++-posix -print-file-name=libwinpthread-1.dll)")")"
 export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$erfa_prefix/bin");$(winpath "$gcc_runtime");$(winpath "$winpthread")"
 rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
 say "a fresh Wine prefix"
 wineserver -p 60 # stays up between the tests' programs for a minute
 wine wineboot --init >/dev/null 2>&1

@@ -15,7 +15,7 @@ shots="${QUORVIS_SHOTS:+$(realpath -m "$QUORVIS_SHOTS")}"
 unset WINEPATH # the installed program finds everything it loads in its own folder
 work="$WINEPREFIX-check"
 rm -rf "$WINEPREFIX" "$work"
-mkdir -p "$work"
+mkdir -p "$work" "$WINEPREFIX"
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
