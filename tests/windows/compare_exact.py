@@ -54,6 +54,10 @@ def traps(source):
     yield ["--lat", "91", "--lon", "0", "--zone", "UTC", "--date", "2000-01-01", "--time", "12:00"]
 
 
+def windows_path(path):
+    return "Z:" + str(path).replace("/", "\\")
+
+
 def differences(linux, windows, path=""):
     if isinstance(linux, dict) and isinstance(windows, dict):
         if linux.keys() != windows.keys():
@@ -69,19 +73,19 @@ def differences(linux, windows, path=""):
 
 
 def main():
-    linux_exe, windows_exe, source, work = sys.argv[1], Path(sys.argv[2]), Path(sys.argv[3]), Path(sys.argv[4])
+    linux_exe, windows_exe, source, work = sys.argv[1], Path(sys.argv[2]).resolve(), Path(sys.argv[3]), Path(sys.argv[4]).resolve()
     offsets_only = "--offsets-only" in sys.argv[5:]
     cases = list(births(source, offsets_only)) + ([] if offsets_only else list(traps(source)))
     out = work / "exact-compare"
     out.mkdir(parents=True, exist_ok=True)
     # One Wine start for all cases: a batch file runs the program once per case.
-    lines = ["@echo off"]
+    lines = ["@echo off", "cd /d " + windows_path(out)]
     for i, args in enumerate(cases):
-        lines.append(f'"{windows_exe.name}" {" ".join(args)} --json >"{i}.json" 2>"{i}.err"')
+        lines.append(f'"{windows_path(windows_exe)}" {" ".join(args)} --json >"{i}.json" 2>"{i}.err"')
         lines.append(f'echo %ERRORLEVEL% >"{i}.rc"')
+    lines.append("exit /b 0")  # the cases' own statuses are in their .rc files
     (out / "cases.bat").write_text("\r\n".join(lines) + "\r\n")
-    subprocess.run(["wine", "cmd", "/c", "Z:" + str(out / "cases.bat").replace("/", "\\")],
-                   cwd=windows_exe.parent, check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["wine", "cmd", "/c", windows_path(out / "cases.bat")], check=True, stdout=subprocess.DEVNULL)
 
     failures, statuses = 0, {}
     for i, args in enumerate(cases):
