@@ -84,13 +84,14 @@ if(UNIX AND NOT APPLE)
     include(CPack)
 endif()
 
-# On Windows the folder is the whole install, as the installer (packaging/windows/) lays it out: the programs, Qt
-# in its own DLLs (shared, as the LGPL asks, so that they can be swapped) with the one platform plugin the
-# program loads, ERFA's DLL, the runtime of mingw-w64's GCC and its threads library, tzdata's zone files, and
-# the licences and notices of all of them in licences/.
+# On Windows the folder is the whole install, as the installer (packaging/windows/) lays it out: the programs,
+# Qt in its own DLLs (shared, as the LGPL asks, so that they can be swapped) with the platform plugin and the
+# JPEG reader the program loads, ERFA's DLL, the runtime of mingw-w64's GCC and its threads library, tzdata's
+# zone files, and the licences and notices of all of them in licences/.
 if(WIN32)
     install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
     install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+    install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION imageformats) # the sign pictures
     pkg_get_variable(ERFA_PREFIX erfa prefix)
     set(runtime ${ERFA_PREFIX}/bin/liberfa-1.dll)
     foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)

@@ -249,6 +249,6 @@ echo "$(basename "$setup"): $size bytes"
 say "the installer under Wine"
 wineserver -k || true
 "$root/tests/windows/check_installer.sh" "$setup" "$out/wine-installer" "Quorvis v${version%.*}" \
-    "$out/linux/app/quorvis"
+    "$out/linux"
 
 say "done: $setup"

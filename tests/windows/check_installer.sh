@@ -41,6 +41,7 @@ inst="$appdata/Local/Programs/Quorvis"
 menu="$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Quorvis.lnk"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvis'
 for f in quorvis.exe quorvis-exact.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+    imageformats/qjpeg.dll \
     liberfa-1.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll zoneinfo/Europe/London zoneinfo/tzdata.zi \
     zoneinfo/zone1970.tab licences/README.txt licences/qt/LGPL-3.0-only.txt licences/erfa/LICENSE.txt \
     licences/abseil/LICENSE.txt; do
