@@ -130,7 +130,11 @@ done
 echo "ok: a reading shows the result window"
 shoot "$result" result
 press "$result" alt+b
-wait_for "$title" 1 30 && [ "$(windows "$title")" = "$main" ] || fail "Back did not bring the main window back"
+for _ in $(seq 300); do
+    [ "$(windows "$title")" = "$main" ] && break
+    sleep 0.1
+done
+[ "$(windows "$title")" = "$main" ] || fail "Back did not bring the main window back"
 
 # The exact-nadir window, by keyboard.
 press "$main" alt+f e
