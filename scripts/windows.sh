@@ -189,6 +189,9 @@ export WINEPREFIX="$out/wine-tests" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,msh
 gcc_runtime="$(dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)")"
 winpthread="$(dirname "$(readlink -f "$($triplet-g++-posix -print-file-name=libwinpthread-1.dll)")")"
 export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$erfa_prefix/bin");$(winpath "$gcc_runtime");$(winpath "$winpthread")"
+# (A server left from an earlier run is ended before its prefix goes, and this run's on the way out.)
+wineserver -k 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
 say "a fresh Wine prefix"

@@ -23,6 +23,7 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
@@ -175,8 +176,13 @@ printf '%s\n' "${timings[@]}" | sort -n -k1 | awk '{w[NR]=$1} END {printf "start
 printf '%s\n' "${timings[@]}" | sort -n -k2 | awk '{l[NR]=$2} END {printf "start-up on Linux, median of 5:   %.3f s\n", l[3]}'
 
 # Uninstall: nothing of the program is left.
-wine "$inst/Uninstall.exe" /S
-wineserver -w
+# (The uninstaller runs a copy of itself from the temporary folder and ends at once; its status says
+# nothing. What it leaves is what counts, once that copy has ended.)
+wine "$inst/Uninstall.exe" /S || true
+for _ in $(seq 600); do
+    [ -e "$inst" ] || [ -e "$menu" ] || pgrep -f 'Un_A\.exe' >/dev/null || break
+    sleep 0.1
+done
 [ ! -e "$inst" ] || fail "left behind: $(find "$inst" | head)"
 [ ! -e "$menu" ] || fail "the Start-menu entry is left"
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is left"
