@@ -16,7 +16,12 @@ namespace {
 // Search key -> the rows (place numbers, ascending) that bear a name with that key, from the committed data.
 struct Oracle
 {
-    std::map<QString, std::vector<quint32>> rows;
+    struct Bearers
+    {
+        QString spelling; // one of the names as written in the data
+        std::vector<quint32> rows;
+    };
+    std::map<QString, Bearers> keys;
     QStringList names; // each row's own name
     QString error;
 };
@@ -40,13 +45,15 @@ const Oracle &DataOracle()
             if (!fields.value(1).isEmpty())
                 names += fields.value(1).split(u',');
             for (const QString &name : names) {
-                std::vector<quint32> &bearers = o.rows[SearchKey(name)];
-                if (bearers.empty() || bearers.back() != row)
-                    bearers.push_back(row);
+                Oracle::Bearers &bearers = o.keys[SearchKey(name)];
+                if (bearers.rows.empty())
+                    bearers.spelling = name;
+                if (bearers.rows.empty() || bearers.rows.back() != row)
+                    bearers.rows.push_back(row);
             }
             ++row;
         }
-        o.rows.erase(QString());
+        o.keys.erase(QString());
         return o;
     }();
     return oracle;
@@ -173,16 +180,16 @@ void GazetteerTest::everyPlaceFoundByEachName()
     QCOMPARE(size_t(oracle.names.size()), places.size());
     for (size_t row = 0; row < places.size(); ++row)
         QCOMPARE(places[row].name, oracle.names[qsizetype(row)]);
-    // Searching a key with a limit of its bearers' number gives exactly those, each once, most populous
-    // first.
-    for (const auto &[key, rows] : oracle.rows) {
-        const auto found = Numbers(Gazetteer::instance().search(key, int(rows.size())));
-        if (found != rows)
+    // A name searched with a limit of the number of places whose names fold as it does gives exactly those,
+    // each once, most populous first.
+    for (const auto &[key, bearers] : oracle.keys) {
+        const auto found = Numbers(Gazetteer::instance().search(bearers.spelling, int(bearers.rows.size())));
+        if (found != bearers.rows)
             QFAIL(qPrintable(QStringLiteral("\"%1\" finds %2 places, not the %3 that bear it (first: %4)")
-                                 .arg(key)
+                                 .arg(bearers.spelling)
                                  .arg(found.size())
-                                 .arg(rows.size())
-                                 .arg(oracle.names[rows.front()])));
+                                 .arg(bearers.rows.size())
+                                 .arg(oracle.names[bearers.rows.front()])));
     }
 }
 
@@ -210,9 +217,9 @@ void GazetteerTest::rankedAsTheData()
     QVERIFY2(oracle.error.isEmpty(), qPrintable(oracle.error));
     const QString query = SearchKey(typed);
     QSet<quint32> exact, prefix;
-    for (const auto &[key, rows] : oracle.rows)
+    for (const auto &[key, bearers] : oracle.keys)
         if (key.startsWith(query))
-            for (const quint32 row : rows)
+            for (const quint32 row : bearers.rows)
                 (key == query ? exact : prefix).insert(row);
     std::vector<quint32> first(exact.begin(), exact.end()), then;
     for (const quint32 row : prefix)
