@@ -185,10 +185,11 @@ void GazetteerTest::everyPlaceFoundByEachName()
     for (const auto &[key, bearers] : oracle.keys) {
         const auto found = Numbers(Gazetteer::instance().search(bearers.spelling, int(bearers.rows.size())));
         if (found != bearers.rows)
-            QFAIL(qPrintable(QStringLiteral("\"%1\" finds %2 places, not the %3 that bear it (first: %4)")
+            QFAIL(qPrintable(QStringLiteral("\"%1\" does not find exactly the %2 places that bear it, most "
+                                            "populous first (%3 found; the first bearer: %4)")
                                  .arg(bearers.spelling)
-                                 .arg(found.size())
                                  .arg(bearers.rows.size())
+                                 .arg(found.size())
                                  .arg(oracle.names[bearers.rows.front()])));
     }
 }
