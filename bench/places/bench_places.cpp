@@ -1,7 +1,7 @@
-// The gazetteer's two costs a user can feel: its first load (decompressing and indexing the compiled-in
-// places, measured in fresh processes, this program started again with --first-load) and one keystroke's
-// search (every prefix of 500 place names, typed one letter at a time); and the cost of resolving one wall
-// time. Prints a Markdown table; nothing is asserted.
+// The gazetteer's two costs a user can feel: its first use (the first search, the set-up of the compiled-in
+// index included, measured in fresh processes, this program started again with --first-load) and one
+// keystroke's search (every prefix of 500 place names, typed one letter at a time); and the cost of resolving
+// one wall time. Prints a Markdown table; nothing is asserted.
 #include "Places.h"
 #include "Samples.h"
 
@@ -46,7 +46,7 @@ int main(int argc, char **argv)
     if (args.contains(QStringLiteral("--first-load"))) {
         const double cpuStart = ThreadCpuMicroseconds();
         const auto start = Clock::now();
-        const size_t count = Gazetteer::instance().places().size();
+        const size_t count = Gazetteer::instance().search(u"Lon", 10).size();
         std::printf("%.1f %.1f %zu\n", Microseconds(Clock::now() - start), ThreadCpuMicroseconds() - cpuStart,
                     count);
         return 0;
@@ -93,8 +93,9 @@ int main(int argc, char **argv)
     }
 
     std::printf("| measure | runs | median | p99 | max | unit |\n|---|---|---|---|---|---|\n");
-    Row("gazetteer first load, wall (fresh process; target < 30 ms)", loadTimes, "ms", 1000.0);
-    Row("gazetteer first load, CPU", loadCpuTimes, "ms", 1000.0);
+    Row("gazetteer's first search, set-up included, wall (fresh process; target < 5 ms)", loadTimes, "ms",
+        1000.0);
+    Row("gazetteer's first search, set-up included, CPU", loadCpuTimes, "ms", 1000.0);
     Row("one keystroke's search over all places (target p99 < 1 ms)", keystrokes, "µs", 1.0);
     Row("one wall time resolved to UT", resolutions, "µs", 1.0);
     std::printf("\n%zu places; %zu hits and readings.\n", places.size(), found);
