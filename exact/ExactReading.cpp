@@ -55,9 +55,9 @@ void nameChoices(Result &r)
 {
     if (r.kind == places::WallTimeKind::Gap && r.candidates.size() == 2) {
         r.candidates[0].choice = places::FormatUtcOffset(r.candidates[0].reading.offsetSeconds) +
-                                 QLatin1String(", the offset before the jump");
+                                 QLatin1String(", before the jump");
         r.candidates[1].choice = places::FormatUtcOffset(r.candidates[1].reading.offsetSeconds) +
-                                 QLatin1String(", the offset after the jump");
+                                 QLatin1String(", after the jump");
     } else if (r.kind == places::WallTimeKind::Overlap) {
         for (Candidate &c : r.candidates)
             c.choice =
