@@ -409,7 +409,7 @@ void frmExact::showResult()
     QStringList explanation;
     if (!r.problem.isEmpty())
         explanation << r.problem;
-    else if (!m_complete)
+    else if (!m_complete && ui->lblInputProblem->text().isEmpty())
         explanation << QStringLiteral(
             "Give the date, the time and the place of birth to see the exact nadir.");
     else {
