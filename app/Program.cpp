@@ -83,7 +83,12 @@ void Program::storeDate(QSettings &settings, QDate date)
 
 QString Program::defaultLockFilePath()
 {
+#ifdef Q_OS_WIN
+    // Windows has no runtime folder (Qt answers with the home folder): the per-user temporary folder it is.
+    QString dir;
+#else
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
     QString name = QCoreApplication::applicationName() + QLatin1String(".lock");
     if (dir.isEmpty()) {
         // The temporary directory is shared between users: keep one lock per user.

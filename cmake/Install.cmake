@@ -11,8 +11,14 @@ set(QUORVIS_RELEASE_DATE "2026-12-07")
 # qt_standard_project_setup() gives installed programs a $ORIGIN/../lib search path for libraries shipped
 # beside them; Quorvis ships none and installs under /usr, where such a path has no business.
 set_target_properties(quorvis quorvis-exact PROPERTIES INSTALL_RPATH "")
+# On Windows the programs go in the top of their folder, with what they load beside them (below).
+if(WIN32)
+    set(QUORVIS_INSTALL_BINDIR .)
+else()
+    set(QUORVIS_INSTALL_BINDIR ${CMAKE_INSTALL_BINDIR})
+endif()
 install(TARGETS quorvis quorvis-exact
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    RUNTIME DESTINATION ${QUORVIS_INSTALL_BINDIR}
     BUNDLE DESTINATION .
 )
 
@@ -76,4 +82,32 @@ if(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
     include(CPack)
+endif()
+
+# On Windows the folder is the whole install, as the installer (packaging/windows/) lays it out: the programs,
+# Qt in its own DLLs (shared, as the LGPL asks, so that they can be swapped) with the platform plugin and the
+# JPEG reader the program loads, ERFA's DLL, the runtime of mingw-w64's GCC and its threads library, tzdata's
+# zone files, and the licences and notices of all of them in licences/.
+if(WIN32)
+    install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
+    install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+    install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION imageformats) # the sign pictures
+    pkg_get_variable(ERFA_PREFIX erfa prefix)
+    set(runtime ${ERFA_PREFIX}/bin/liberfa-1.dll)
+    foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+            OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(NOT IS_ABSOLUTE "${found}")
+            message(FATAL_ERROR "the compiler does not know where ${dll} is")
+        endif()
+        list(APPEND runtime ${found})
+    endforeach()
+    install(FILES ${runtime} DESTINATION .)
+    install(DIRECTORY ${PROJECT_BINARY_DIR}/bin/zoneinfo DESTINATION .)
+
+    set(QUORVIS_WINDOWS_NOTICES "" CACHE PATH "Licence texts of the libraries built for Windows (scripts/windows.sh)")
+    if(QUORVIS_WINDOWS_NOTICES)
+        install(DIRECTORY ${QUORVIS_WINDOWS_NOTICES}/ DESTINATION licences)
+    endif()
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION licences RENAME Quorvis.txt)
 endif()

@@ -15,6 +15,15 @@ QUORVIS_PACKAGES=(
     at-spi2-core dbus-x11 python3-gi gir1.2-atspi-2.0
 )
 
+# What scripts/windows.sh needs on top: the mingw-w64 cross compilers (posix threads), the tools to unpack and
+# build Debian's source packages of Qt, ERFA and Abseil, Wine to run the tests, NSIS for the installer, and
+# ImageMagick for the screenshots.
+QUORVIS_WINDOWS_PACKAGES=(
+    gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
+    dpkg-dev autoconf automake libtool perl
+    wine wine64 nsis imagemagick
+)
+
 quorvis_install_deps() {
     local missing=()
     local pkg
@@ -36,5 +45,5 @@ quorvis_install_deps() {
         sudo=(sudo)
     fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q -o DPkg::Lock::Timeout=600 --no-install-recommends "${missing[@]}"
 }

@@ -6,7 +6,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#ifdef QUORVIS_SVG_CARD
 #include <QSvgGenerator>
+#endif
 
 namespace {
 
@@ -96,6 +98,7 @@ bool ReadingCard::save(const QString &path, QSize pngSize) const
     const QString ending = QFileInfo(path).suffix().toLower();
     if (ending == QLatin1String("png"))
         return image(pngSize).save(path, "PNG");
+#ifdef QUORVIS_SVG_CARD
     if (ending == QLatin1String("svg")) {
         QSvgGenerator svg;
         svg.setFileName(path);
@@ -110,6 +113,7 @@ bool ReadingCard::save(const QString &path, QSize pngSize) const
         paint(p, QRectF(QPoint(0, 0), LogicalPage));
         return p.end();
     }
+#endif
     if (ending == QLatin1String("pdf")) {
         QPdfWriter pdf(path);
         pdf.setPageSize(QPageSize(QPageSize::A4));

@@ -497,10 +497,15 @@ QString frmExact::chooseSavePath()
         return m_chooseSavePath();
     const QString png = QStringLiteral("PNG image (*.png)"), svg = QStringLiteral("SVG drawing (*.svg)"),
                   pdf = QStringLiteral("PDF document (*.pdf)");
+#ifdef QUORVIS_SVG_CARD
+    const QStringList filters{png, svg, pdf};
+#else
+    const QStringList filters{png, pdf};
+#endif
     QString filter = png;
     QString path =
         QFileDialog::getSaveFileName(this, QStringLiteral("Save Reading"), QStringLiteral("exact-nadir.png"),
-                                     QStringList{png, svg, pdf}.join(QLatin1String(";;")), &filter);
+                                     filters.join(QLatin1String(";;")), &filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += filter == svg   ? QLatin1String(".svg")
                 : filter == pdf ? QLatin1String(".pdf")

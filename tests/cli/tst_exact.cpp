@@ -25,6 +25,11 @@ Run RunExact(const QStringList &arguments)
     run.exitStatus = process.exitCode();
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
+#ifdef Q_OS_WIN
+    // Windows' C library ends printed lines with CR LF, as console programs there do.
+    run.out.replace("\r\n", "\n");
+    run.err.replace("\r\n", "\n");
+#endif
     return run;
 }
 

@@ -502,7 +502,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("file");
         QTest::newRow("PNG") << "card.png";
+#ifdef QUORVIS_SVG_CARD
         QTest::newRow("SVG") << "card.svg";
+#endif
         QTest::newRow("PDF") << "card.pdf";
         QTest::newRow("clipboard") << "";
     }
@@ -544,6 +546,18 @@ private Q_SLOTS:
             QVERIFY(shown.contains(ic));
         } else {
             QVERIFY(bytes.startsWith("%PDF"));
+#ifdef Q_OS_WIN
+            // pdftotext is a Linux program, and a Windows program under Wine cannot read what a Linux program
+            // prints: the card and the texts it must show are left for tests/ui/check_card_text.sh.
+            const QString left = qEnvironmentVariable("QUORVIS_CARD_FOR_LINUX");
+            if (left.isEmpty())
+                QSKIP("the card's text is read on the Linux side (QUORVIS_CARD_FOR_LINUX)");
+            QFile::remove(left + QLatin1String(".pdf"));
+            QVERIFY(QFile::copy(path, left + QLatin1String(".pdf")));
+            QFile texts(left + QLatin1String(".txt"));
+            QVERIFY(texts.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            texts.write((ic + QLatin1Char('\n') + ReadingCard::credit() + QLatin1Char('\n')).toUtf8());
+#else
             QProcess pdftotext;
             pdftotext.start(QStringLiteral("pdftotext"),
                             {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
@@ -551,6 +565,7 @@ private Q_SLOTS:
             const QString extracted = QString::fromUtf8(pdftotext.readAllStandardOutput());
             QVERIFY2(extracted.contains(ic), qPrintable(extracted));
             QVERIFY(extracted.contains(ReadingCard::credit()));
+#endif
         }
     }
 

@@ -1,0 +1,254 @@
+#!/usr/bin/env bash
+# Builds Quorvis for 64-bit Windows on Debian 12 and tests it under Wine, then makes the installer and checks it.
+#
+# Qt, ERFA and Abseil come from Debian's own source packages (apt-get source), built once with mingw-w64 into
+# ~/.cache/quorvis-windows/<versions and flags>, and reused from there; GoogleTest from /usr/src/googletest.
+# Then quorvis.exe and quorvis-exact.exe are cross-built from this CMake project (cmake/mingw-w64.cmake), the
+# test suite runs under Wine in a fresh prefix, the exact reading is compared with the Linux build's, and
+# packaging/windows/quorvis.nsi makes build-windows/Quorvis-1.0-setup.exe, which is installed, used and
+# uninstalled under Wine on a virtual X display.
+#
+# QUORVIS_WINDOWS_CACHE overrides the cache's parent folder; QUORVIS_WINDOWS_STAGE=deps stops once the
+# libraries are in the cache.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+started=$(date +%s)
+say() { printf '\n== %s (%ds)\n' "$*" "$(($(date +%s) - started))"; }
+# shellcheck source=deps.sh
+source "$root/scripts/deps.sh"
+quorvis_install_deps "${QUORVIS_WINDOWS_PACKAGES[@]}"
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+jobs=$(($(nproc) < 2 ? $(nproc) : 2))
+toolchain="$root/cmake/mingw-w64.cmake"
+triplet=x86_64-w64-mingw32
+
+# apt-get source needs deb-src entries for Debian's archive; a stock Debian 12 has only deb ones.
+if [ -z "$(apt-cache showsrc qt6-base 2>/dev/null)" ]; then
+    say "adding deb-src entries for Debian's archive"
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        as_root sed -i 's/^Types: deb$/Types: deb deb-src/' /etc/apt/sources.list.d/debian.sources
+    fi
+    if [ -f /etc/apt/sources.list ] && grep -q '^deb ' /etc/apt/sources.list; then
+        grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+            as_root tee /etc/apt/sources.list.d/quorvis-deb-src.list >/dev/null
+    fi
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+fi
+
+# The source version of an installed binary package, or else the newest source package on offer.
+source_version() {
+    local src=$1 bin=$2 v
+    v=$(dpkg-query -W -f='${source:Version}' "$bin" 2>/dev/null || true)
+    if [ -z "$v" ]; then
+        v=$(apt-cache showsrc "$src" | sed -n 's/^Version: //p' | sort -V | tail -n 1)
+    fi
+    echo "$v"
+}
+qt_version=$(source_version qt6-base qt6-base-dev)
+erfa_version=$(source_version erfa liberfa-dev)
+absl_version=$(source_version abseil libabsl-dev)
+gtest_version=$(dpkg-query -W -f='${Version}' googletest)
+gcc_version=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)
+
+# Qt for Windows: shared (the LGPL asks that the user can swap Qt's DLLs), the modules and features Quorvis uses.
+qt_flags=(
+    -release -shared -xplatform win32-g++ -qt-host-path /usr
+    -nomake examples -nomake tests -no-opengl -no-vulkan -no-dbus -no-icu
+    -qt-zlib -qt-pcre -qt-harfbuzz -qt-freetype -qt-libpng -qt-libjpeg
+    -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-concurrent -no-feature-xml
+    -no-feature-direct2d -no-feature-directwrite3 -no-feature-tabletevent -no-feature-androiddeployqt
+)
+absl_flags=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_STANDARD=17 -DABSL_PROPAGATE_CXX_STD=ON -DBUILD_TESTING=OFF
+    -DABSL_BUILD_TESTING=OFF -DBUILD_SHARED_LIBS=OFF)
+recipe="qt=$qt_version erfa=$erfa_version absl=$absl_version gtest=$gtest_version gcc=$gcc_version
+qt: ${qt_flags[*]}
+absl: ${absl_flags[*]}
+$(cat "$toolchain")"
+key="qt${qt_version%%+*}-$(printf '%s' "$recipe" | sha256sum | cut -c1-12)"
+cache="${QUORVIS_WINDOWS_CACHE:-$HOME/.cache/quorvis-windows}/$key"
+mkdir -p "$cache"
+printf '%s\n' "$recipe" >"$cache/recipe.txt"
+qt_prefix="$cache/qt6-win"
+erfa_prefix="$cache/erfa-win"
+absl_prefix="$cache/absl-win"
+gtest_prefix="$cache/gtest-win"
+notices="$cache/notices"
+echo "Windows libraries: $cache"
+
+# Unpacks Debian's source package $1 at version $2 into $3 (emptied first) and prints the source folder.
+fetch_source() {
+    local pkg=$1 version=$2 dir=$3
+    rm -rf "$dir" && mkdir -p "$dir"
+    (cd "$dir" && apt-get source -q "$pkg=$version" >&2)
+    find "$dir" -mindepth 1 -maxdepth 1 -type d | head -n 1
+}
+
+# Each library is built in work/, installed into the cache, and stamped only once it is complete.
+if [ ! -f "$cache/stamp-qt" ]; then
+    say "Qt $qt_version for Windows (20 to 35 minutes)"
+    rm -rf "$qt_prefix"
+    src=$(fetch_source qt6-base "$qt_version" "$cache/work/qt-src")
+    mkdir -p "$notices/qt"
+    cp "$src"/LICENSES/LGPL-3.0-only.txt "$src"/LICENSES/GPL-3.0-only.txt "$src"/LICENSES/GPL-2.0-only.txt \
+        "$notices/qt/"
+    cp "$src/debian/copyright" "$notices/qt/debian-copyright.txt"
+    build="$cache/work/qt-build"
+    rm -rf "$build" && mkdir -p "$build"
+    (cd "$build" && "$src/configure" -prefix "$qt_prefix" "${qt_flags[@]}" -- -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+    # (Its compiler warnings are Qt's own business: they go to a log, shown if the build fails.)
+    if ! nice -n 10 cmake --build "$build" --parallel "$jobs" >"$cache/qt-build.log" 2>&1; then
+        tail -n 60 "$cache/qt-build.log"
+        exit 1
+    fi
+    cmake --install "$build" >/dev/null
+    rm -rf "$cache/work/qt-src" "$build"
+    touch "$cache/stamp-qt"
+fi
+
+if [ ! -f "$cache/stamp-erfa" ]; then
+    say "ERFA $erfa_version for Windows"
+    rm -rf "$erfa_prefix"
+    src=$(fetch_source erfa "$erfa_version" "$cache/work/erfa-src")
+    mkdir -p "$notices/erfa"
+    cp "$src/LICENSE" "$notices/erfa/LICENSE.txt"
+    (cd "$src" && autoreconf -fi >/dev/null 2>&1 &&
+        ./configure -q --host=$triplet CC=$triplet-gcc-posix --prefix="$erfa_prefix" --disable-static &&
+        nice -n 10 make -s -j "$jobs" LDFLAGS=-no-undefined >/dev/null && make -s install >/dev/null)
+    rm -rf "$cache/work/erfa-src"
+    touch "$cache/stamp-erfa"
+fi
+
+if [ ! -f "$cache/stamp-absl" ]; then
+    say "Abseil $absl_version for Windows"
+    rm -rf "$absl_prefix"
+    src=$(fetch_source abseil "$absl_version" "$cache/work/absl-src")
+    mkdir -p "$notices/abseil"
+    cp "$src/LICENSE" "$notices/abseil/LICENSE.txt"
+    cmake -S "$src" -B "$cache/work/absl-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_INSTALL_PREFIX="$absl_prefix" "${absl_flags[@]}" >/dev/null
+    nice -n 10 cmake --build "$cache/work/absl-build" --parallel "$jobs"
+    cmake --install "$cache/work/absl-build" >/dev/null
+    rm -rf "$cache/work/absl-src" "$cache/work/absl-build"
+    touch "$cache/stamp-absl"
+fi
+
+if [ ! -f "$cache/stamp-gtest" ]; then
+    say "GoogleTest $gtest_version for Windows"
+    rm -rf "$gtest_prefix"
+    cmake -S /usr/src/googletest -B "$cache/work/gtest-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$gtest_prefix" -DBUILD_GMOCK=OFF >/dev/null
+    nice -n 10 cmake --build "$cache/work/gtest-build" --parallel "$jobs"
+    cmake --install "$cache/work/gtest-build" >/dev/null
+    rm -rf "$cache/work/gtest-build"
+    touch "$cache/stamp-gtest"
+fi
+rm -rf "$cache/work"
+say "libraries ready"
+if [ "${QUORVIS_WINDOWS_STAGE:-}" = deps ]; then
+    exit 0
+fi
+
+out="$root/build-windows"
+mkdir -p "$out"
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# The Linux build of the same sources, Release, for the comparisons: the exact reading's answers and the
+# start-up time.
+say "Linux build for reference"
+cmake -S "$root" -B "$out/linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVIS_BUILD_TESTS=OFF >/dev/null
+nice -n 10 cmake --build "$out/linux" --parallel "$jobs" --target quorvis quorvis-exact
+
+say "Windows build"
+win="$out/win"
+PKG_CONFIG_LIBDIR="$erfa_prefix/lib/pkgconfig" cmake -S "$root" -B "$win" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_FIND_ROOT_PATH="$qt_prefix;$erfa_prefix;$absl_prefix;$gtest_prefix" \
+    -DCMAKE_PREFIX_PATH="$qt_prefix;$absl_prefix;$gtest_prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/wine.sh" -DQUORVIS_WINDOWS_NOTICES="$notices" \
+    -DQUORVIS_BUILD_TESTS=ON >/dev/null
+nice -n 10 cmake --build "$win" --parallel "$jobs"
+# What a console program says on Windows: the subsystem field of its PE header (2 windowed, 3 console).
+subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ {print $2}'; }
+[ "$(subsystem "$win/bin/quorvis.exe")" = 00000002 ] || { echo "quorvis.exe is not a windowed program" >&2; exit 1; }
+[ "$(subsystem "$win/bin/quorvis-exact.exe")" = 00000003 ] || { echo "quorvis-exact.exe is not a console program" >&2; exit 1; }
+# Its version resource (UTF-16 strings) carries the maker and the version from the build's facts.
+resource_strings="$(strings -el "$win/bin/quorvis.exe")"
+for fact in "$(sed -n 's/^set(QUORVIS_ORGANISATION "\(.*\)")$/\1/p' "$root/CMakeLists.txt")" \
+    "$(sed -n 's/^project(quorvis VERSION \([0-9.]*\)$/\1/p' "$root/CMakeLists.txt")"; do
+    grep -qx "$fact" <<<"$resource_strings" || { echo "quorvis.exe's version resource lacks $fact" >&2; exit 1; }
+done
+
+# Wine, in a prefix made afresh for each run. Qt's and ERFA's DLLs and the GCC runtime are found through
+# WINEPATH; the Windows program's zone files lie beside it in bin/.
+export WINEPREFIX="$out/wine-tests" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+gcc_runtime="$(dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)")"
+winpthread="$(dirname "$(readlink -f "$($triplet-g++-posix -print-file-name=libwinpthread-1.dll)")")"
+export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$erfa_prefix/bin");$(winpath "$gcc_runtime");$(winpath "$winpthread")"
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+say "a fresh Wine prefix"
+wineserver -p 60 # stays up between the tests' programs for a minute
+wine wineboot --init >/dev/null 2>&1
+
+say "the test suite under Wine"
+ctest --test-dir "$win" --output-on-failure -j "$jobs"
+
+say "the exact reading, Windows against Linux"
+compare=(--offsets-only)
+if grep -q 'absl' "$root/places/CMakeLists.txt"; then
+    compare=()
+fi
+python3 "$root/tests/windows/compare_exact.py" "$out/linux/cli/quorvis-exact" "$win/bin/quorvis-exact.exe" \
+    "$root" "$out" "${compare[@]}"
+
+say "the installer"
+stage="$out/stage"
+rm -rf "$stage"
+cmake --install "$win" --prefix "$stage" >/dev/null
+find "$stage" -name '*.exe' -o -name '*.dll' | xargs $triplet-strip --strip-unneeded
+cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licences/GCC runtime.txt"
+cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licences/mingw-w64 and winpthreads.txt"
+cp /usr/share/doc/tzdata/copyright "$stage/licences/tzdata.txt"
+cp /usr/share/common-licenses/GPL-3 "$stage/licences/GPL-3.0 (GCC runtime).txt"
+cp "$cache/recipe.txt" "$stage/licences/How the libraries were built.txt"
+version=$(sed -n 's/^project(quorvis VERSION \([0-9.]*\)$/\1/p' "$root/CMakeLists.txt")
+sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" -e "s/@ERFA_VERSION@/$erfa_version/g" \
+    -e "s/@ABSL_VERSION@/$absl_version/g" -e "s/@GCC_VERSION@/$gcc_version/g" \
+    -e "s/@TZDATA_VERSION@/$(dpkg-query -W -f='${Version}' tzdata)/g" \
+    "$root/packaging/windows/licences.txt.in" | sed 's/$/\r/' >"$stage/licences/README.txt"
+# Every file by name, so that the uninstaller removes what was installed and nothing else.
+lists="$out/nsis"
+mkdir -p "$lists"
+(
+    cd "$stage"
+    find -L . -type d | sort | while read -r dir; do
+        rel="${dir#./}"
+        [ "$dir" = . ] && rel=""
+        files=$(find -L "$dir" -maxdepth 1 -type f | sort)
+        [ -n "$files" ] || continue
+        printf 'SetOutPath "$INSTDIR%s"\n' "${rel:+\\${rel//\//\\}}"
+        while read -r f; do printf 'File "%s"\n' "$stage/${f#./}"; done <<<"$files"
+    done >"$lists/install.nsh"
+    { find -L . -type f | sort | while read -r f; do f="${f#./}"; printf 'Delete "$INSTDIR\\%s"\n' "${f//\//\\}"; done
+      find -L . -mindepth 1 -type d | sort -r | while read -r d; do d="${d#./}"; printf 'RMDir "$INSTDIR\\%s"\n' "${d//\//\\}"; done
+    } >"$lists/uninstall.nsh"
+)
+setup="$out/Quorvis-${version%.*}-setup.exe"
+makensis -V2 -DVERSION="$version" -DPUBLISHER="$(sed -n 's/^set(QUORVIS_ORGANISATION "\(.*\)")$/\1/p' "$root/CMakeLists.txt")" \
+    -DICON="$root/resources/icons/quorvis.ico" -DSTAGE="$stage" -DLISTS="$lists" -DOUTFILE="$setup" \
+    "$root/packaging/windows/quorvis.nsi"
+size=$(stat -c %s "$setup")
+echo "$(basename "$setup"): $size bytes"
+((size <= 12 * 1024 * 1024)) || { echo "the installer is over 12 MB" >&2; exit 1; }
+
+say "the installer under Wine"
+wineserver -k || true
+"$root/tests/windows/check_installer.sh" "$setup" "$out/wine-installer" "Quorvis v${version%.*}" \
+    "$out/linux"
+
+say "done: $setup"
