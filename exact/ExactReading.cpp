@@ -55,9 +55,9 @@ void nameChoices(Result &r)
 {
     if (r.kind == places::WallTimeKind::Gap && r.candidates.size() == 2) {
         r.candidates[0].choice = places::FormatUtcOffset(r.candidates[0].reading.offsetSeconds) +
-                                 QLatin1String(", the offset before the jump");
+                                 QLatin1String(", before the jump");
         r.candidates[1].choice = places::FormatUtcOffset(r.candidates[1].reading.offsetSeconds) +
-                                 QLatin1String(", the offset after the jump");
+                                 QLatin1String(", after the jump");
     } else if (r.kind == places::WallTimeKind::Overlap) {
         for (Candidate &c : r.candidates)
             c.choice =
@@ -108,24 +108,21 @@ std::optional<double> ParseDegrees(QStringView text, double limit)
 
 QString UnknownClockMessage(const QString &text)
 {
-    return QStringLiteral("\u201C%1\u201D is not a time zone: give a zone of the tz database such as "
-                          "Europe/London, or an offset from UTC+00:00 written like +01:00 or \u221203:30 "
-                          "(\u221212:00 to +14:00).")
+    return QStringLiteral("Unknown time zone \u201C%1\u201D: give one such as Europe/London, or an offset "
+                          "from \u221212:00 to +14:00 such as +01:00.")
         .arg(text);
 }
 
 QString BadLatitudeMessage(const QString &text)
 {
-    return QStringLiteral("\u201C%1\u201D is not a latitude: give decimal degrees from \u221290 to 90, north "
-                          "positive, such as 51.5.")
+    return QStringLiteral("Not a latitude: \u201C%1\u201D. Give degrees from \u221290 to 90, north positive.")
         .arg(text);
 }
 
 QString BadLongitudeMessage(const QString &text)
 {
     return QStringLiteral(
-               "\u201C%1\u201D is not a longitude: give decimal degrees from \u2212180 to 180, east "
-               "positive, such as \u22120.13.")
+               "Not a longitude: \u201C%1\u201D. Give degrees from \u2212180 to 180, east positive.")
         .arg(text);
 }
 

@@ -81,8 +81,12 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
 
     // What the clocks did during the slot; then each time listed carries its zone's name, since the same
     // minute may have shown twice.
-    const std::vector<places::ClockChange> changes =
-        clock.changesBetween(samples.front().ut, samples.back().ut);
+    // A change belongs to the slot when clock times it skipped or repeated lie in the slot.
+    std::vector<places::ClockChange> changes;
+    for (const places::ClockChange &c : clock.changesBetween(samples.front().ut - 1, samples.back().ut + 60))
+        if (std::min(c.wallBefore, c.wallAfter) < start + Minutes * 60 &&
+            std::max(c.wallBefore, c.wallAfter) > start)
+            changes.push_back(c);
     QStringList phrases;
     for (const places::ClockChange &change : changes)
         phrases << ChangePhrase(change.wallBefore, change.wallAfter);

@@ -1,211 +1,45 @@
-// The gazetteer: the compiled-in GeoNames places (places/data/, a compressed resource) decoded on first use,
-// and a prefix search over their names and alternate names that costs one binary search and one pass over the
-// matching keys, whatever the number of places.
+// The gazetteer: the compiled-in index (GazetteerFormat.h), written sorted and folded at build time and used
+// where it lies in the program's read-only data, and a prefix search over every place's names that costs one
+// binary search and one pass over the matching places, whatever the number of places.
 //
-// Every name and alternate name becomes a search key (SearchKey), kept in one flat buffer; the entries
-// pointing into it are sorted by key, so the keys that start with a typed text form one contiguous range,
-// whose first entries are the exact matches. Places are stored most populous first, so "by population" is "by
-// index".
+// The index's search keys are unique and in byte order, so the keys that start with a typed text form one
+// contiguous run whose first key, when it equals the text, is the exact match; the places of consecutive keys
+// are consecutive too. Places are numbered most populous first, so "by population" is "by number".
+#include "GazetteerFormat.h"
 #include "Places.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QHash>
+#include <QResource>
+#include <QSysInfo>
+#include <QtEndian>
 
 #include <algorithm>
-#include <charconv>
-#include <string>
+#include <bit>
+#include <cstring>
+#include <memory>
 #include <string_view>
-#include <tuple>
-#include <utility>
 
 namespace quorvis::places {
 
 namespace {
 
-// One character's part of a search key: up to two UTF-16 units ("ß" -> "ss"), nothing (accents, apostrophes),
-// or a word break.
-struct Folded
-{
-    char16_t units[2] = {0, 0};
-    quint8 size = 0;
-    bool separator = false;
-};
+constexpr const char *kIndexPath = ":/places/gazetteer.idx";
 
-Folded FoldSlowly(char32_t c)
+quint32 U32(const uchar *at, size_t i = 0) { return qFromLittleEndian<quint32>(at + 4 * i); }
+
+// The first number in [lo, hi) for which `before` is false, `before` being true up to some point only.
+template <typename Before> quint32 PartitionPoint(quint32 lo, quint32 hi, Before before)
 {
-    Folded f;
-    auto put = [&f](char16_t a, char16_t b = 0) {
-        f.units[0] = a;
-        f.units[1] = b;
-        f.size = b ? 2 : 1;
-        return f;
-    };
-    if (c < 0x80) {
-        if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
-            return put(char16_t(c));
-        if (c >= 'A' && c <= 'Z')
-            return put(char16_t(c - 'A' + 'a'));
-        if (c == '\'' || c == '"' || c == '`')
-            return f;
-        f.separator = true;
-        return f;
+    while (lo < hi) {
+        const quint32 mid = lo + (hi - lo) / 2;
+        if (before(mid))
+            lo = mid + 1;
+        else
+            hi = mid;
     }
-    char32_t lower = QChar::toLower(c);
-    switch (lower) {
-    case U'ß':
-        return put(u's', u's');
-    case U'æ':
-        return put(u'a', u'e');
-    case U'œ':
-        return put(u'o', u'e');
-    case U'ø':
-        return put(u'o');
-    case U'ł':
-        return put(u'l');
-    case U'đ':
-    case U'ð':
-        return put(u'd');
-    case U'þ':
-        return put(u't', u'h');
-    case U'ı':
-        return put(u'i');
-    case U'\u2019': // ’
-    case U'\u02BB': // ʻ
-    case U'\u02BC': // ʼ
-    case U'\u00B4': // ´
-        return f;
-    default:
-        break;
-    }
-    const QChar::Category category = QChar::category(lower);
-    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ||
-        category == QChar::Mark_SpacingCombining)
-        return f;
-    if (QChar::isSpace(lower) || QChar::isPunct(lower)) {
-        f.separator = true;
-        return f;
-    }
-    // The base letter of a canonical decomposition ("é" = "e" + acute), all the way down ("ễ" -> "ê" -> "e").
-    while (QChar::decompositionTag(lower) == QChar::Canonical) {
-        const QString parts = QChar::decomposition(lower);
-        if (parts.isEmpty())
-            break;
-        const char32_t first = parts.at(0).isHighSurrogate() && parts.size() > 1
-                                   ? QChar::surrogateToUcs4(parts.at(0), parts.at(1))
-                                   : parts.at(0).unicode();
-        if (first == lower)
-            break;
-        lower = first;
-    }
-    if (lower > 0xFFFF)
-        return put(QChar::highSurrogate(lower), QChar::lowSurrogate(lower));
-    return put(char16_t(lower));
-}
-
-// Latin letters, nearly all of the gazetteer's text, from a table made once.
-constexpr char32_t kTabled = 0x250;
-
-const Folded *FoldTable()
-{
-    static const std::vector<Folded> table = [] {
-        std::vector<Folded> t(kTabled);
-        for (char32_t c = 0; c < kTabled; ++c)
-            t[c] = FoldSlowly(c);
-        return t;
-    }();
-    return table.data();
-}
-
-// The next code point of valid UTF-8 text.
-char32_t NextCodePoint(std::string_view text, size_t &i)
-{
-    const auto byte = [&](size_t k) { return char32_t(static_cast<unsigned char>(text[k])); };
-    const char32_t lead = byte(i);
-    int more = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-    if (i + size_t(more) >= text.size() + (more ? 0 : 1)) {
-        i = text.size();
-        return 0xFFFD;
-    }
-    char32_t c = more == 0 ? lead : more == 1 ? lead & 0x1F : more == 2 ? lead & 0x0F : lead & 0x07;
-    for (++i; more > 0; --more, ++i)
-        c = c << 6 | (byte(i) & 0x3F);
-    return c;
-}
-
-// Appends SearchKey(text) for UTF-8 text.
-void AppendKeyUtf8(std::string_view text, std::u16string &out)
-{
-    const Folded *table = FoldTable();
-    const size_t from = out.size();
-    bool space = false;
-    for (size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x80 && table[byte].size == 1 && !space) { // most characters: plain letters within a word
-            out.push_back(table[byte].units[0]);
-            ++i;
-            continue;
-        }
-        const char32_t c = NextCodePoint(text, i);
-        const Folded f = c < kTabled ? table[c] : FoldSlowly(c);
-        if (f.separator) {
-            space = out.size() > from;
-        } else if (f.size > 0) {
-            if (space)
-                out.push_back(u' ');
-            space = false;
-            out.append(f.units, f.size);
-        }
-    }
-}
-
-std::string_view NextField(std::string_view &line)
-{
-    const size_t tab = line.find('\t');
-    const std::string_view field = line.substr(0, tab);
-    line = tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
-    return field;
-}
-
-QByteArray ReadResource(const char *path)
-{
-    QFile file(QString::fromLatin1(path));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("The compiled-in gazetteer resource %s is missing", path);
-    return file.readAll();
-}
-
-// Calls `row(line)` for each line of a tab-separated resource.
-template <typename Row> void ForEachLine(const QByteArray &data, Row row)
-{
-    std::string_view rest(data.constData(), size_t(data.size()));
-    while (!rest.empty()) {
-        const size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (!line.empty())
-            row(line);
-    }
-}
-
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-template <typename Number> Number ToNumber(std::string_view text)
-{
-    Number value{};
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    return lo;
 }
 
 } // namespace
-
-QString SearchKey(QStringView text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    std::u16string key;
-    AppendKeyUtf8(std::string_view(utf8.constData(), size_t(utf8.size())), key);
-    return QString::fromStdU16String(key);
-}
 
 QString Place::displayName() const
 {
@@ -219,59 +53,30 @@ QString Place::displayName() const
 
 struct Gazetteer::Index
 {
-    struct Entry
-    {
-        quint64 head;        // the key's first four UTF-16 units, for a cheap first comparison
-        quint32 offset : 24; // into `keys`
-        quint32 length : 8;
-        quint32 place : 31;
-        quint32 alternate : 1;
-    };
-    std::u16string keys;
-    std::vector<Entry> entries;
+    QByteArray copy; // only when the resource cannot be used where it lies
+    const uchar *data = nullptr;
+    quint32 size = 0;
+    quint32 keyCount = 0;
+    const uchar *keyStarts = nullptr;
+    const uchar *postings = nullptr;
+    const uchar *keyPlaces = nullptr;
+    const uchar *keyBytes = nullptr;
 
-    std::u16string_view key(const Entry &e) const
+    quint32 field(format::HeaderField f) const { return U32(data, f); }
+
+    const uchar *section(format::HeaderField at, quint64 bytes) const
     {
-        return std::u16string_view(keys).substr(e.offset, e.length);
+        const quint32 offset = field(at);
+        if (offset % 8 != 0 || offset + bytes > size)
+            qFatal("The compiled-in gazetteer is damaged (section %u)", unsigned(at));
+        return data + offset;
     }
 
-    void add(size_t offset, quint32 place, bool alternate)
+    std::string_view key(quint32 k) const
     {
-        const size_t length = std::min<size_t>(keys.size() - offset, 255);
-        if (length == 0 || offset >= (1u << 24))
-            return;
-        quint64 head = 0;
-        for (size_t i = 0; i < 4; ++i)
-            head = head << 16 | (i < length ? keys[offset + i] : 0);
-        entries.push_back({head, quint32(offset), quint32(length), place, alternate});
-    }
-
-    // By key, then by place. A radix sort on the first four units, then the few runs that share them.
-    void sort()
-    {
-        std::vector<Entry> buffer(entries.size());
-        std::vector<quint32> counts(1 << 16);
-        for (int shift = 0; shift < 64; shift += 16) {
-            std::fill(counts.begin(), counts.end(), 0);
-            for (const Entry &e : entries)
-                ++counts[(e.head >> shift) & 0xFFFF];
-            quint32 total = 0;
-            for (quint32 &count : counts)
-                total += std::exchange(count, total);
-            for (const Entry &e : entries)
-                buffer[counts[(e.head >> shift) & 0xFFFF]++] = e;
-            entries.swap(buffer);
-        }
-        for (auto run = entries.begin(); run != entries.end();) {
-            const auto runEnd =
-                std::find_if(run, entries.end(), [&](const Entry &e) { return e.head != run->head; });
-            if (runEnd - run > 1)
-                std::sort(run, runEnd, [this](const Entry &a, const Entry &b) {
-                    const int order = key(a).compare(key(b));
-                    return order != 0 ? order < 0 : a.place < b.place;
-                });
-            run = runEnd;
-        }
+        const quint32 from = U32(keyStarts, k);
+        return std::string_view(reinterpret_cast<const char *>(keyBytes) + from,
+                                U32(keyStarts, k + 1) - from);
     }
 };
 
@@ -279,66 +84,68 @@ Gazetteer::Gazetteer()
 {
     auto *index = new Index;
     m_index = index;
+    const QResource resource(QString::fromLatin1(kIndexPath));
+    if (!resource.isValid())
+        qFatal("The compiled-in gazetteer resource %s is missing", kIndexPath);
+    index->data = resource.data();
+    index->size = quint32(resource.size());
+    // The names are handed out as QStrings over the index's own UTF-16 text, which needs 2-byte alignment.
+    if (resource.compressionAlgorithm() != QResource::NoCompression ||
+        reinterpret_cast<quintptr>(index->data) % alignof(char16_t) != 0) {
+        index->copy = resource.uncompressedData();
+        index->data = reinterpret_cast<const uchar *>(index->copy.constData());
+        index->size = quint32(index->copy.size());
+    }
+    if (index->size < 4 * format::HeaderFieldCount || index->field(format::Magic) != format::kMagic ||
+        index->field(format::Version) != format::kVersion || index->field(format::FileSize) != index->size)
+        qFatal("The compiled-in gazetteer %s is not of this program's version", kIndexPath);
 
-    // Country code -> (code, name), shared by all the country's places.
-    QHash<QByteArray, std::pair<QString, QString>> countries;
-    ForEachLine(ReadResource(":/places/countries.tsv"), [&](std::string_view line) {
-        const std::string_view code = NextField(line);
-        countries.insert(QByteArray(code.data(), qsizetype(code.size())),
-                         {ToQString(code), ToQString(NextField(line))});
-    });
-    QHash<QByteArray, QString> divisions;
-    ForEachLine(ReadResource(":/places/divisions.tsv"), [&](std::string_view line) {
-        const std::string_view code = NextField(line);
-        divisions.insert(QByteArray(code.data(), qsizetype(code.size())), ToQString(NextField(line)));
-    });
-    std::vector<QString> zones;
-    ForEachLine(ReadResource(":/places/zones.tsv"),
-                [&](std::string_view line) { zones.push_back(ToQString(line)); });
+    const quint32 placeCount = index->field(format::PlaceCount);
+    const quint32 stringCount = index->field(format::StringCount);
+    index->keyCount = index->field(format::KeyCount);
+    const quint32 keyPlaceCount = index->field(format::KeyPlaceCount);
+    const uchar *places = index->section(format::PlacesAt, quint64(placeCount) * format::kPlaceRecordSize);
+    const uchar *strings = index->section(format::StringsAt, quint64(stringCount) * 8);
+    const uchar *text = index->section(format::TextAt, 0);
+    const quint64 textUnits = (index->size - (text - index->data)) / 2;
+    index->keyStarts = index->section(format::KeyStartsAt, (quint64(index->keyCount) + 1) * 4);
+    index->postings = index->section(format::PostingsAt, (quint64(index->keyCount) + 1) * 4);
+    index->keyPlaces = index->section(format::KeyPlacesAt, quint64(keyPlaceCount) * 4);
+    index->keyBytes = index->section(format::KeyBytesAt, U32(index->keyStarts, index->keyCount));
+    if (U32(index->postings, index->keyCount) != keyPlaceCount)
+        qFatal("The compiled-in gazetteer is damaged (postings)");
 
-    const QByteArray data = ReadResource(":/places/places.tsv");
-    m_places.reserve(size_t(data.size() / 40));
-    index->keys.reserve(size_t(data.size()));
-    index->entries.reserve(size_t(data.size() / 10));
-    ForEachLine(data, [&](std::string_view line) {
-        const auto number = quint32(m_places.size());
-        Place place;
-        const std::string_view name = NextField(line);
-        std::string_view alternates = NextField(line);
-        place.name = ToQString(name);
-        place.latitude = ToNumber<double>(NextField(line));
-        place.longitude = ToNumber<double>(NextField(line));
-        const std::string_view countryCode = NextField(line);
-        const auto country =
-            countries.constFind(QByteArray::fromRawData(countryCode.data(), qsizetype(countryCode.size())));
-        if (country != countries.constEnd())
-            std::tie(place.countryCode, place.country) = *country;
-        const std::string_view division = NextField(line);
-        char code[32];
-        if (countryCode.size() + 1 + division.size() <= sizeof code) {
-            const auto end = std::copy(division.begin(), division.end(),
-                                       std::copy(countryCode.begin(), countryCode.end(), code) + 1);
-            code[countryCode.size()] = '.';
-            place.admin1 = divisions.value(QByteArray::fromRawData(code, qsizetype(end - code)));
-        }
-        const auto zone = ToNumber<size_t>(NextField(line));
-        if (zone < zones.size())
-            place.zone = zones[zone];
-        place.population = ToNumber<qint64>(NextField(line));
-        m_places.push_back(std::move(place));
-
-        size_t offset = index->keys.size();
-        AppendKeyUtf8(name, index->keys);
-        index->add(offset, number, false);
-        while (!alternates.empty()) {
-            const size_t comma = alternates.find(',');
-            offset = index->keys.size();
-            AppendKeyUtf8(alternates.substr(0, comma), index->keys);
-            index->add(offset, number, true);
-            alternates = comma == std::string_view::npos ? std::string_view() : alternates.substr(comma + 1);
-        }
-    });
-    index->sort();
+    // Shallow strings: no copy and no allocation, the text stays where it is for the life of the program.
+    const auto string = [&](quint32 number) {
+        if (number >= stringCount)
+            qFatal("The compiled-in gazetteer is damaged (string %u)", unsigned(number));
+        const quint32 first = U32(strings, 2 * size_t(number));
+        const quint32 length = U32(strings, 2 * size_t(number) + 1);
+        if (quint64(first) + length > textUnits)
+            qFatal("The compiled-in gazetteer is damaged (text of string %u)", unsigned(number));
+        if (length == 0)
+            return QString();
+        const uchar *units = text + 2 * size_t(first);
+        if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian)
+            return QString::fromRawData(reinterpret_cast<const QChar *>(units), length);
+        QString copy(length, Qt::Uninitialized);
+        for (quint32 i = 0; i < length; ++i)
+            copy[i] = QChar(qFromLittleEndian<quint16>(units + 2 * size_t(i)));
+        return copy;
+    };
+    m_places.resize(placeCount);
+    for (quint32 i = 0; i < placeCount; ++i) {
+        const uchar *record = places + size_t(i) * format::kPlaceRecordSize;
+        Place &place = m_places[i];
+        place.latitude = std::bit_cast<double>(qFromLittleEndian<quint64>(record + format::Latitude));
+        place.longitude = std::bit_cast<double>(qFromLittleEndian<quint64>(record + format::Longitude));
+        place.population = U32(record + format::Population);
+        place.name = string(U32(record + format::NameString));
+        place.admin1 = string(U32(record + format::Admin1String));
+        place.country = string(U32(record + format::CountryString));
+        place.countryCode = string(U32(record + format::CountryCodeString));
+        place.zone = string(U32(record + format::ZoneString));
+    }
 }
 
 Gazetteer::~Gazetteer() { delete m_index; }
@@ -352,55 +159,53 @@ const Gazetteer &Gazetteer::instance()
 std::vector<const Place *> Gazetteer::search(QStringView text, int limit) const
 {
     std::vector<const Place *> found;
-    const QString folded = SearchKey(text);
+    const QByteArray folded = SearchKey(text).toUtf8();
     if (folded.isEmpty() || limit <= 0)
         return found;
-    const std::u16string_view query(reinterpret_cast<const char16_t *>(folded.utf16()),
-                                    size_t(folded.size()));
+    const std::string_view query(folded.constData(), size_t(folded.size()));
     const Index &index = *m_index;
 
-    const auto first =
-        std::lower_bound(index.entries.begin(), index.entries.end(), query,
-                         [&](const Index::Entry &e, std::u16string_view q) { return index.key(e) < q; });
-    const auto end = std::partition_point(first, index.entries.end(), [&](const Index::Entry &e) {
-        return index.key(e).substr(0, query.size()) == query;
-    });
-    const auto exactEnd =
-        std::partition_point(first, end, [&](const Index::Entry &e) { return e.length == query.size(); });
+    // The keys that start with the query, the exact one first when there is one.
+    const quint32 first = PartitionPoint(0, index.keyCount, [&](quint32 k) { return index.key(k) < query; });
+    const quint32 end = PartitionPoint(
+        first, index.keyCount, [&](quint32 k) { return index.key(k).substr(0, query.size()) == query; });
+    if (first == end)
+        return found;
 
-    // Exact matches: on a place's own name before an alternate name, then by population.
-    std::vector<std::pair<bool, quint32>> exact;
-    for (auto e = first; e != exactEnd; ++e)
-        exact.emplace_back(e->alternate, e->place);
-    std::sort(exact.begin(), exact.end());
-    std::vector<quint32> chosen;
-    for (const auto &[alternate, place] : exact) {
-        if (std::find(chosen.begin(), chosen.end(), place) == chosen.end())
-            chosen.push_back(place);
-        if (chosen.size() == size_t(limit))
-            break;
+    // An exact match counts the same on any of a place's names: its places, most populous first.
+    std::vector<quint32> exact;
+    quint32 prefixFrom = first;
+    if (index.key(first).size() == query.size()) {
+        for (quint32 p = U32(index.postings, first); p < U32(index.postings, first + 1); ++p) {
+            exact.push_back(U32(index.keyPlaces, p));
+            if (exact.size() == size_t(limit))
+                break;
+        }
+        prefixFrom = first + 1;
     }
 
-    // Then the most populous of the other prefix matches: the smallest place numbers, each once.
-    const size_t wanted = size_t(limit) - chosen.size();
+    // Then the most populous of the places whose names only start with it: the smallest numbers, each once.
+    const size_t wanted = size_t(limit) - exact.size();
     std::vector<quint32> best; // ascending
-    for (auto e = exactEnd; e != end && wanted > 0; ++e) {
-        const quint32 place = e->place;
-        if (best.size() == wanted && place >= best.back())
-            continue;
-        const auto at = std::lower_bound(best.begin(), best.end(), place);
-        if (at != best.end() && *at == place)
-            continue;
-        if (std::find(chosen.begin(), chosen.end(), place) != chosen.end())
-            continue;
-        best.insert(at, place);
-        if (best.size() > wanted)
-            best.pop_back();
+    if (wanted > 0) {
+        best.reserve(wanted + 1);
+        for (quint32 p = U32(index.postings, prefixFrom), pEnd = U32(index.postings, end); p < pEnd; ++p) {
+            const quint32 place = U32(index.keyPlaces, p);
+            if (best.size() == wanted && place >= best.back())
+                continue;
+            const auto at = std::lower_bound(best.begin(), best.end(), place);
+            if ((at != best.end() && *at == place) || std::binary_search(exact.begin(), exact.end(), place))
+                continue;
+            best.insert(at, place);
+            if (best.size() > wanted)
+                best.pop_back();
+        }
     }
-    chosen.insert(chosen.end(), best.begin(), best.end());
 
-    found.reserve(chosen.size());
-    for (quint32 place : chosen)
+    found.reserve(exact.size() + best.size());
+    for (const quint32 place : exact)
+        found.push_back(&m_places[place]);
+    for (const quint32 place : best)
         found.push_back(&m_places[place]);
     return found;
 }

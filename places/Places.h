@@ -33,11 +33,13 @@ struct Place
 class Gazetteer
 {
 public:
-    // The one gazetteer, decoded from the compiled-in resource on the first call (thread-safe).
+    // The one gazetteer, set up over the compiled-in index on the first call (thread-safe); its places and
+    // their strings live as long as the program.
     static const Gazetteer &instance();
 
-    // Case- and accent-insensitive prefix search over names and alternate names: exact matches first, then
-    // by population. At most `limit` places, each once.
+    // Case- and accent-insensitive prefix search over names and alternate names, in any script: the places
+    // with a name equal to the text (their own or an alternate one, alike) by population, then those with a
+    // name that starts with it, by population. At most `limit` places, each once.
     std::vector<const Place *> search(QStringView text, int limit = 10) const;
 
     const std::vector<Place> &places() const { return m_places; }
@@ -54,8 +56,10 @@ private:
     const Index *m_index = nullptr;
 };
 
-// The search key of a text: lower case, accents and apostrophes dropped, hyphens and dots as spaces, runs of
-// spaces as one ("Saint-Étienne" -> "saint etienne").
+// The search key of a text, the one fold of both the gazetteer's names (at build time) and what is typed:
+// compatibility forms made plain and case folded (Unicode), accents and apostrophes dropped, a few letters
+// spelled out ("ß" -> "ss", "ł" -> "l"), anything neither letter nor digit a break between words, breaks
+// as one space ("Saint-Étienne" -> "saint etienne", "İstanbul" -> "istanbul").
 QString SearchKey(QStringView text);
 
 } // namespace quorvis::places

@@ -162,6 +162,22 @@ say "Linux build for reference"
 cmake -S "$root" -B "$out/linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVIS_BUILD_TESTS=OFF >/dev/null
 nice -n 10 cmake --build "$out/linux" --parallel "$jobs" --target quorvis quorvis-exact
 
+# Wine, in a prefix made afresh for each run; the build itself runs a Windows program (the gazetteer's index
+# maker) through it. Qt's and ERFA's DLLs and the GCC runtime are found through
+# WINEPATH; the Windows program's zone files lie beside it in bin/.
+export WINEPREFIX="$out/wine-tests" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+gcc_runtime="$(dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)")"
+winpthread="$(dirname "$(readlink -f "$($triplet-g++-posix -print-file-name=libwinpthread-1.dll)")")"
+export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$erfa_prefix/bin");$(winpath "$gcc_runtime");$(winpath "$winpthread")"
+# (A server left from an earlier run is ended before its prefix goes, and this run's on the way out.)
+wineserver -k 2>/dev/null || true
+trap 'wineserver -k 2>/dev/null || true' EXIT
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+say "a fresh Wine prefix"
+wineserver -p 60 # stays up between the tests' programs for a minute
+wine wineboot --init >/dev/null 2>&1
+
 say "Windows build"
 win="$out/win"
 PKG_CONFIG_LIBDIR="$erfa_prefix/lib/pkgconfig" cmake -S "$root" -B "$win" -G Ninja \
@@ -182,21 +198,6 @@ for fact in "$(sed -n 's/^set(QUORVIS_ORGANISATION "\(.*\)")$/\1/p' "$root/CMake
     "$(sed -n 's/^project(quorvis VERSION \([0-9.]*\)$/\1/p' "$root/CMakeLists.txt")"; do
     grep -qx "$fact" <<<"$resource_strings" || { echo "quorvis.exe's version resource lacks $fact" >&2; exit 1; }
 done
-
-# Wine, in a prefix made afresh for each run. Qt's and ERFA's DLLs and the GCC runtime are found through
-# WINEPATH; the Windows program's zone files lie beside it in bin/.
-export WINEPREFIX="$out/wine-tests" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-gcc_runtime="$(dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)")"
-winpthread="$(dirname "$(readlink -f "$($triplet-g++-posix -print-file-name=libwinpthread-1.dll)")")"
-export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$erfa_prefix/bin");$(winpath "$gcc_runtime");$(winpath "$winpthread")"
-# (A server left from an earlier run is ended before its prefix goes, and this run's on the way out.)
-wineserver -k 2>/dev/null || true
-trap 'wineserver -k 2>/dev/null || true' EXIT
-rm -rf "$WINEPREFIX"
-mkdir -p "$WINEPREFIX"
-say "a fresh Wine prefix"
-wineserver -p 60 # stays up between the tests' programs for a minute
-wine wineboot --init >/dev/null 2>&1
 
 say "the test suite under Wine"
 ctest --test-dir "$win" --output-on-failure -j "$jobs"

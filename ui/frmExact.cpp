@@ -333,7 +333,7 @@ void frmExact::updateModes()
     refresh();
 }
 
-std::optional<exact::Request> frmExact::readInputs(QString *problem) const
+std::optional<exact::Request> frmExact::readInputs(QString *problem, QWidget **field) const
 {
     exact::Request in;
     in.date = ui->dteDate->date();
@@ -351,11 +351,11 @@ std::optional<exact::Request> frmExact::readInputs(QString *problem) const
         const std::optional<double> east = exact::ParseDegrees(longitude, 180);
         in.clock = quorvis::places::Clock::parse(zone);
         if (!north)
-            *problem = exact::BadLatitudeMessage(latitude);
+            *problem = exact::BadLatitudeMessage(latitude), *field = ui->txtLatitude;
         else if (!east)
-            *problem = exact::BadLongitudeMessage(longitude);
+            *problem = exact::BadLongitudeMessage(longitude), *field = ui->txtLongitude;
         else if (!in.clock)
-            *problem = exact::UnknownClockMessage(zone);
+            *problem = exact::UnknownClockMessage(zone), *field = ui->txtZone;
         in.latitude = north.value_or(0);
         in.longitude = east.value_or(0);
     } else {
@@ -377,14 +377,16 @@ void frmExact::refresh()
         const QSignalBlocker quiet(ui->cmbSlot);
         ui->cmbSlot->setCurrentIndex(exact::SlotOfTime(ui->tmeTime->time()));
     }
+    // A field that cannot be read says so beneath itself, and there is no reading.
     QString problem;
-    const std::optional<exact::Request> request = readInputs(&problem);
-    m_complete = request.has_value();
-    m_result = {};
-    if (!problem.isEmpty())
-        m_result.problem = problem;
-    else if (request)
-        m_result = exact::Compute(*request);
+    QWidget *field = nullptr;
+    const std::optional<exact::Request> request = readInputs(&problem, &field);
+    m_complete = request && problem.isEmpty();
+    m_result = m_complete ? exact::Compute(*request) : exact::Result{};
+    showText(ui->lblInputProblem, problem);
+    for (QWidget *input : {static_cast<QWidget *>(ui->txtLatitude), static_cast<QWidget *>(ui->txtLongitude),
+                           static_cast<QWidget *>(ui->txtZone)})
+        input->setAccessibleDescription(input == field ? problem : QString());
     showResult();
 }
 
@@ -402,12 +404,12 @@ void frmExact::showResult()
     showText(ui->lblMidheaven, c ? c->mc : QString());
     QString slot = r.slotChanges.isEmpty() ? QString() : QLatin1String("During the slot: ") + r.slotChanges;
     if (!r.slotJumps.isEmpty())
-        slot += QLatin1Char(' ') + r.slotJumps;
+        slot += QLatin1String(". ") + r.slotJumps;
     showText(ui->lblSlotChanges, c ? slot : QString());
     QStringList explanation;
     if (!r.problem.isEmpty())
         explanation << r.problem;
-    else if (!m_complete)
+    else if (!m_complete && ui->lblInputProblem->text().isEmpty())
         explanation << QStringLiteral(
             "Give the date, the time and the place of birth to see the exact nadir.");
     else {

@@ -68,8 +68,8 @@ private:
     void refresh();
     void showResult();
     // The request the inputs make; nothing while they are incomplete, and a sentence in `problem` when one
-    // cannot be read.
-    std::optional<quorvis::exact::Request> readInputs(QString *problem) const;
+    // cannot be read, with the field it concerns.
+    std::optional<quorvis::exact::Request> readInputs(QString *problem, QWidget **field) const;
     QString chooseSavePath();
 
     ProgramHost &m_host;

@@ -27,8 +27,8 @@ def main():
                                   capture_output=True, text=True, check=False).stdout.splitlines()
             print("\n".join(diff[:40]) + (f"\n... {len(diff) - 40} more lines" if len(diff) > 40 else ""))
         size = sum(os.path.getsize(os.path.join(committed, f)) for f in FILES)
-        if size >= 2_000_000:
-            print(f"the committed gazetteer is {size} bytes, more than 2 MB")
+        if size >= 4_000_000:
+            print(f"the committed gazetteer is {size} bytes, more than 4 MB")
             return 1
         return 1 if different else 0
 

@@ -348,12 +348,12 @@ private Q_SLOTS:
         QTest::addColumn<QTime>("time");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("explanation");
-        QTest::newRow("Berlin gap") << QStringList{"52.52", "13.405", "Europe/Berlin"} << QDate(2021, 3, 28)
-                                    << QTime(2, 30) << "gap"
-                                    << "jumped from 02:00 to 03:00";
-        QTest::newRow("New York overlap") << QStringList{"40.7128", "-74.006", "America/New_York"}
-                                          << QDate(2021, 11, 7) << QTime(1, 30) << "overlap"
-                                          << "went back";
+        QTest::newRow("Apia, a day skipped") << QStringList{"-13.83", "-171.76", "Pacific/Apia"}
+                                             << QDate(2011, 12, 30) << QTime(12, 0) << "gap"
+                                             << "30 December 2011 never happened there";
+        QTest::newRow("Sydney autumn overlap") << QStringList{"-33.87", "151.21", "Australia/Sydney"}
+                                               << QDate(2021, 4, 4) << QTime(2, 30) << "overlap"
+                                               << "went back from 03:00 to 02:00";
     }
     void ambiguousLocalTimesShowBothReadings()
     {
@@ -386,9 +386,9 @@ private Q_SLOTS:
         shoot(w, qPrintable(status));
         if (status == QLatin1String("overlap")) {
             QCOMPARE(childOf<QRadioButton>(w, "optChoice1")->text(),
-                     quorvis::places::FormatUtcOffset(-4 * 3600) + ", summer time");
+                     quorvis::places::FormatUtcOffset(11 * 3600) + ", summer time");
             QCOMPARE(childOf<QRadioButton>(w, "optChoice2")->text(),
-                     quorvis::places::FormatUtcOffset(-5 * 3600) + ", standard time");
+                     quorvis::places::FormatUtcOffset(10 * 3600) + ", standard time");
         }
     }
 
@@ -401,6 +401,13 @@ private Q_SLOTS:
         QTest::newRow("Berlin 1890, local mean time")
             << QStringList{"52.52", "13.405", "Europe/Berlin"} << QDate(1890, 6, 1) << "lblExplanation"
             << "local mean time of the birthplace";
+        // A word is not a zone: a sentence beneath the fields, and no reading.
+        QTest::newRow("not a zone") << QStringList{"52.52", "13.405", "garbage"} << QDate(2000, 6, 1)
+                                    << "lblInputProblem"
+                                    << "Unknown time zone \u201Cgarbage\u201D";
+        QTest::newRow("a longitude past the date line")
+            << QStringList{"52.52", "181", "Europe/Berlin"} << QDate(2000, 6, 1) << "lblInputProblem"
+            << "Not a longitude: \u201C181\u201D";
         QTest::newRow("Svalbard, polar")
             << QStringList{"78.22", "15.65", "Europe/Oslo"} << QDate(2000, 6, 1) << "lblPolar"
             << "Ascendant here is unreliable";
@@ -415,44 +422,80 @@ private Q_SLOTS:
         birth(w, date, QTime(12, 0));
         coordinates(w, where[0], where[1], where[2]);
         QVERIFY2(text(w, qPrintable(label)).contains(says), qPrintable(text(w, qPrintable(label))));
+        // A field that cannot be read is the one thing said: no reading, no prompt for more.
+        const bool refused = label == QLatin1String("lblInputProblem");
+        QCOMPARE(childOf<QLabel>(w, "lblIC")->isVisible(), !refused);
+        if (refused)
+            QCOMPARE(text(w, "lblExplanation"), QString());
+        shoot(w, qPrintable(QLatin1String("explained-") +
+                            QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 1)));
     }
 
-    // Each sign the list names holds at its minute and not the minute before, by the tool; the reading is the
-    // middle of the slot.
+    // Each sign the list names holds at its minute and not at the minute that showed before it, by the tool;
+    // on a day the clocks change, only minutes that showed are listed. The reading is the middle of the slot.
+    void slotOnlyListsTheSignChanges_data()
+    {
+        QTest::addColumn<QStringList>("where");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("middle"); // the time used, as the tool reads it
+        const QStringList london{"51.5074", "-0.1278", "Europe/London"};
+        const QStringList berlin{"52.52", "13.405", "Europe/Berlin"};
+        QTest::newRow("London, an ordinary day") << london << QDate(1990, 8, 1) << "10am-noon"
+                                                 << "11:00";
+        QTest::newRow("Berlin, clocks forward in the slot") << berlin << QDate(2021, 3, 28) << "2am-4am"
+                                                            << "03:30";
+        QTest::newRow("Berlin, clocks back in the slot") << berlin << QDate(2021, 10, 31) << "2am-4am"
+                                                         << "02:30 CET";
+    }
     void slotOnlyListsTheSignChanges()
     {
-        const QStringList where{"51.5074", "-0.1278", "Europe/London"};
-        const QDate date(1990, 8, 1);
+        QFETCH(QStringList, where);
+        QFETCH(QDate, date);
+        QFETCH(QString, slot);
+        QFETCH(QString, middle);
         frmExact *w = open();
         birth(w, date, QTime(0, 0));
         coordinates(w, where[0], where[1], where[2]);
         childOf<QCheckBox>(w, "chkSlotOnly")->setChecked(true);
-        childOf<QComboBox>(w, "cmbSlot")->setCurrentText(QStringLiteral("10am-noon"));
+        childOf<QComboBox>(w, "cmbSlot")->setCurrentText(slot);
 
-        const QString changes = text(w, "lblSlotChanges");
-        const QRegularExpression entry(QStringLiteral("(\\w+) from (\\d\\d:\\d\\d)"));
+        // The IC's sign by the tool at a wall time; with two readings, the one of the named abbreviation.
+        const auto sign = [&](QTime t, const QString &abbreviation) {
+            const QJsonObject json = exactTool(toolArguments(where[0], where[1], where[2], date, t));
+            if (json[u"status"].toString() == QLatin1String("gap"))
+                return QStringLiteral("(never showed)");
+            for (const QJsonValue c : json[u"candidates"].toArray())
+                if (abbreviation.isEmpty() || c[u"abbreviation"].toString() == abbreviation)
+                    return c[u"ic_sign"].toString().section(' ', 1);
+            return QStringLiteral("(no %1 reading)").arg(abbreviation);
+        };
+        // "During the slot: Taurus from 03:00 CEST, … The clocks there jumped …": the list, then what the
+        // clocks did.
+        const QString changes = text(w, "lblSlotChanges").section(QLatin1String(" The clocks"), 0, 0);
+        const QRegularExpression entry(QStringLiteral("(\\w+) from (\\d\\d:\\d\\d)(?: ([A-Z]+))?"));
         QVERIFY2(changes.startsWith(QLatin1String("During the slot: ")), qPrintable(changes));
         int count = 0;
         for (const QRegularExpressionMatch &m : entry.globalMatch(changes)) {
             const QTime at = QTime::fromString(m.captured(2), u"HH:mm");
-            const auto sign = [&](QTime t) {
-                return exactTool(
-                           toolArguments(where[0], where[1], where[2], date, t))[u"candidates"][0][u"ic_sign"]
-                    .toString()
-                    .section(' ', 1);
-            };
-            QCOMPARE(sign(at), m.captured(1));
-            if (count++ == 0)
-                QCOMPARE(at, QTime(10, 0));
-            else
-                QVERIFY(sign(at.addSecs(-60)) != m.captured(1));
+            QCOMPARE(sign(at, m.captured(3)), m.captured(1));
+            const QString before = sign(at.addSecs(-60), m.captured(3));
+            if (count++ > 0 && before != QLatin1String("(never showed)"))
+                QVERIFY2(before != m.captured(1), qPrintable(changes));
         }
         QVERIFY(count >= 1);
-        shoot(w, "slot");
-        QCOMPARE(text(w, "lblIC"),
-                 "Imum Coeli " + exactTool(toolArguments(where[0], where[1], where[2], date,
-                                                         QTime(11, 0)))[u"candidates"][0][u"ic_sign"]
-                                     .toString());
+        shoot(w, qPrintable(QLatin1String("slot-") +
+                            QString::fromLatin1(QTest::currentDataTag()).section(',', 0, 0)));
+        QVERIFY2(text(w, "lblTimeUsed").startsWith(middle), qPrintable(text(w, "lblTimeUsed")));
+        const QString abbreviation = middle.section(' ', 1);
+        QCOMPARE(
+            text(w, "lblIC"),
+            "Imum Coeli " +
+                exactTool(toolArguments(
+                    where[0], where[1], where[2], date,
+                    QTime::fromString(middle.left(5),
+                                      u"HH:mm")))[u"candidates"][abbreviation.isEmpty() ? 0 : 1][u"ic_sign"]
+                    .toString());
     }
 
     void savedAndCopiedCard_data()

@@ -43,27 +43,13 @@ SPLITS = [
     ("Asia/Famagusta", "CY", "01", 10.0),  # Famagusta district is split by the line
 ]
 
-# Alternate names kept: Latin-script proper names (exonyms, spellings without accents), at most this many a
-# place; lower-case romanisations, "City of ..." style phrases and names the place's own name already finds by
-# prefix are left out, so the file stays well under 2 MB.
-MAX_ALTERNATES = 40
+# Alternate names kept: proper names (exonyms, spellings without accents), those in Latin script for every
+# place and those in other scripts (Москва, 東京) for places of at least this many people, so that the
+# committed files stay under 4 MB; lower-case romanisations, abbreviations and "City of ..." style phrases are
+# left out. Names are never folded here: the program's index folds them all with its own SearchKey, so an
+# alternate name that differs from the place's own name in any way is kept.
+OTHER_SCRIPTS_FROM = 100_000
 PHRASES = ("Gorad ", "Lungsod ", "Dakbayan ", "Oras ", "Bayan ", "Ciudad de ", "City of ")
-
-
-def fold(text):
-    """Search key: lower case, accents and punctuation dropped (the runtime folds the same way)."""
-    special = {"ß": "ss", "æ": "ae", "œ": "oe", "ø": "o", "ł": "l", "đ": "d", "ð": "d", "þ": "th", "ı": "i"}
-    out = []
-    for ch in unicodedata.normalize("NFD", text.lower()):
-        if unicodedata.combining(ch):
-            continue
-        ch = special.get(ch, ch)
-        if ch in "-‐‑–—_./":
-            ch = " "
-        elif ch in "'’ʻʼ`´\"":
-            continue
-        out.append(ch)
-    return " ".join("".join(out).split())
 
 
 def latin(text):
@@ -152,17 +138,18 @@ def main():
                 p["zone"] = zone
 
     for p in places:
-        own = fold(p["name"])
-        keys = {own}
+        seen = {p["name"]}
         kept = []
         for a in p["alternates"]:
-            k = fold(a)
-            if (not k or k in keys or not latin(a) or len(a) > 40 or not a[0].isupper()
-                    or (a.isupper() and len(a) <= 4) or a.startswith(PHRASES) or k.startswith(own)):
+            in_latin = latin(a)
+            if (a in seen or len(a) > 40 or (a.isupper() and len(a) <= 4) or a.startswith(PHRASES)
+                    or (not a[0].isupper() if in_latin else a[0].islower())):
                 continue
-            keys.add(k)
+            if not in_latin and p["population"] < OTHER_SCRIPTS_FROM:
+                continue
+            seen.add(a)
             kept.append(a)
-        p["alternates"] = kept[:MAX_ALTERNATES]
+        p["alternates"] = kept
 
     # Most populous first; among equals (GeoNames gives the City of London London's population) the capital,
     # then seats of divisions, before other places.

@@ -1,0 +1,159 @@
+// The exact reading as both front ends get it: what the clocks did, in words, for a time and for a whole
+// slot; and the one reading of typed degrees.
+#include "ExactReading.h"
+
+#include <QTest>
+
+using namespace quorvis;
+
+namespace {
+
+exact::Request At(const char *zone, double latitude, double longitude, QDate date, std::optional<QTime> time,
+                  int slot = 0)
+{
+    exact::Request r;
+    r.date = date;
+    r.time = time;
+    r.slot = slot;
+    r.latitude = latitude;
+    r.longitude = longitude;
+    r.clock = places::Clock::zone(QString::fromLatin1(zone));
+    return r;
+}
+
+QStringList Listed(const exact::Result &r)
+{
+    QStringList listed;
+    for (const exact::SlotSign &s : r.slotSigns)
+        listed << exact::SignName(s.sign) + u' ' + places::WallTimeOfDay(s.wallSeconds).toString(u"HH:mm") +
+                      u' ' + s.reading.abbreviation;
+    return listed;
+}
+
+constexpr int TwoToFourAm = 1; // index into TimeSlots
+
+} // namespace
+
+class ExactReadingTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void whatTheClocksDid_data();
+    void whatTheClocksDid();
+    void slotByTheClockOnTheWall();
+    void aSlotThatNeverShowed();
+    void degrees_data();
+    void degrees();
+};
+
+void ExactReadingTest::whatTheClocksDid_data()
+{
+    QTest::addColumn<exact::Request>("request");
+    QTest::addColumn<QString>("ambiguity");
+    QTest::addColumn<bool>("meanTime");
+    QTest::newRow("Apia skipped a whole day")
+        << At("Pacific/Apia", -13.83, -171.76, {2011, 12, 30}, QTime(12, 0))
+        << "The clocks there jumped from 23:59 on 29 December to 00:00 on 31 December 2011, so 30 December "
+           "2011 "
+           "never happened there."
+        << false;
+    QTest::newRow("a gap into standard time, beside the mean-time note")
+        << At("Europe/Berlin", 52.52, 13.4, {1893, 4, 1}, QTime(0, 3))
+        << "The clocks there jumped from 00:00:08 to 00:06:32 on 1 April 1893, so 00:03 never showed there."
+        << true;
+    QTest::newRow("the day Alaska changed sides")
+        << At("America/Juneau", 58.3, -134.42, {1867, 10, 19}, QTime(12, 0))
+        << "The clocks there went back from 15:33:32 on 19 October to 15:33:32 on 18 October 1867, so 12:00 "
+           "on "
+           "19 October 1867 showed twice there."
+        << true;
+    QTest::newRow("an ordinary autumn overlap")
+        << At("Europe/London", 51.5, -0.13, {2021, 10, 31}, QTime(1, 30))
+        << "The clocks there went back from 02:00 to 01:00 on 31 October 2021, so 01:30 showed twice there."
+        << false;
+}
+
+void ExactReadingTest::whatTheClocksDid()
+{
+    QFETCH(exact::Request, request);
+    QFETCH(QString, ambiguity);
+    QFETCH(bool, meanTime);
+    const exact::Result r = exact::Compute(request);
+    QVERIFY2(r.ok(), qPrintable(r.problem));
+    QCOMPARE(r.candidates.size(), 2);
+    QCOMPARE(r.ambiguity, ambiguity);
+    QCOMPARE(!r.meanTimeNote.isEmpty(), meanTime);
+}
+
+// A slot is two hours of the clock on the wall: on a day the clocks change, only the minutes that showed are
+// listed, and the middle is that of the time that passed.
+void ExactReadingTest::slotByTheClockOnTheWall()
+{
+    const exact::Result spring =
+        exact::Compute(At("Europe/Berlin", 52.52, 13.405, {2021, 3, 28}, {}, TwoToFourAm));
+    QVERIFY2(spring.ok(), qPrintable(spring.problem));
+    // The IC enters Gemini at 04:35, after the slot: the slot holds only the hour from 03:00.
+    QCOMPARE(Listed(spring), QStringList{"Taurus 03:00 CEST"});
+    QCOMPARE(spring.slotJumps, "The clocks there jumped from 02:00 to 03:00 on 28 March 2021 during this "
+                               "slot, so it lasted 1 hour.");
+    QCOMPARE(spring.candidates.front().timeUsed, "03:30 CEST (UTC+02:00) = 01:30 UT, the middle of the slot");
+
+    const exact::Result autumn =
+        exact::Compute(At("Europe/Berlin", 52.52, 13.405, {2021, 10, 31}, {}, TwoToFourAm));
+    QVERIFY2(autumn.ok(), qPrintable(autumn.problem));
+    QCOMPARE(
+        autumn.slotJumps,
+        "The clocks there went back from 03:00 to 02:00 on 31 October 2021 during this slot, so it lasted 3 "
+        "hours.");
+    QCOMPARE(autumn.candidates.front().timeUsed, "02:30 CET (UTC+01:00) = 01:30 UT, the middle of the slot");
+    QVERIFY(Listed(autumn).front().endsWith(QLatin1String("02:00 CEST")));
+
+    const exact::Result plain =
+        exact::Compute(At("Europe/Berlin", 52.52, 13.405, {2021, 6, 1}, {}, TwoToFourAm));
+    QVERIFY(plain.slotJumps.isEmpty());
+    QVERIFY2(!plain.slotChanges.contains(QLatin1String("CEST")), qPrintable(plain.slotChanges));
+    QCOMPARE(plain.candidates.front().timeUsed, "03:00 CEST (UTC+02:00) = 01:00 UT, the middle of the slot");
+}
+
+void ExactReadingTest::aSlotThatNeverShowed()
+{
+    const exact::Result r =
+        exact::Compute(At("Pacific/Apia", -13.83, -171.76, {2011, 12, 30}, {}, TwoToFourAm));
+    QVERIFY(!r.ok());
+    QVERIFY2(r.problem.startsWith(QLatin1String("No minute of this slot showed on the clocks there.")),
+             qPrintable(r.problem));
+}
+
+// The window and the command line read degrees alike.
+void ExactReadingTest::degrees_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("limit");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("value");
+    QTest::newRow("decimal point") << "51.5" << 90.0 << true << 51.5;
+    QTest::newRow("decimal comma") << "51,5" << 90.0 << true << 51.5;
+    QTest::newRow("true minus") << "\u22120.13" << 180.0 << true << -0.13;
+    QTest::newRow("the limit itself") << "-180" << 180.0 << true << -180.0;
+    QTest::newRow("beyond the limit") << "90.01" << 90.0 << false << 0.0;
+    QTest::newRow("trailing newline") << "51.5\n" << 90.0 << false << 0.0;
+    QTest::newRow("exponent") << "5e1" << 90.0 << false << 0.0;
+    QTest::newRow("not a number") << "nan" << 90.0 << false << 0.0;
+    QTest::newRow("two decimal marks") << "51.5.1" << 90.0 << false << 0.0;
+    QTest::newRow("a degree sign") << "51.5\u00B0" << 90.0 << false << 0.0;
+}
+
+void ExactReadingTest::degrees()
+{
+    QFETCH(QString, text);
+    QFETCH(double, limit);
+    QFETCH(bool, valid);
+    QFETCH(double, value);
+    const std::optional<double> parsed = exact::ParseDegrees(text, limit);
+    QCOMPARE(parsed.has_value(), valid);
+    if (valid)
+        QCOMPARE(*parsed, value);
+}
+
+QTEST_GUILESS_MAIN(ExactReadingTest)
+#include "exact_reading_test.moc"
