@@ -2,21 +2,20 @@
 // the window and the command line say the same; here only the layout (aligned lines, or JSON) is decided.
 #include "Report.h"
 
-#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
-#include <QTimeZone>
 
 namespace quorvis::cli {
 
 namespace {
 
+// An instant counts like the wall clock at UTC.
 QString UtText(qint64 utSeconds)
 {
-    return QDateTime::fromSecsSinceEpoch(utSeconds, QTimeZone::utc())
-        .toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
+    return places::WallDate(utSeconds).toString(Qt::ISODate) + u'T' +
+           places::WallTimeOfDay(utSeconds).toString(QStringLiteral("HH:mm:ss")) + u'Z';
 }
 
 QString DegreesText(double degrees) { return QString::number(degrees, 'f', 6) + u'\u00B0'; }

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorvis::exact {
@@ -183,13 +184,12 @@ Result Compute(const Request &request)
     if (!r.problem.isEmpty())
         return r;
 
-    const places::WallTimeReading &first = r.candidates.front().reading;
-    if (first.localMeanTime || r.candidates.back().reading.localMeanTime)
-        r.meanTimeNote =
-            QStringLiteral("Clocks there did not yet keep standard time, so the local mean time "
-                           "of the birthplace (%1) is used.")
-                .arg(places::FormatUtcOffset(
-                    first.localMeanTime ? first.offsetSeconds : r.candidates.back().reading.offsetSeconds));
+    const auto meanTime = std::find_if(r.candidates.cbegin(), r.candidates.cend(),
+                                       [](const Candidate &c) { return c.reading.localMeanTime; });
+    if (meanTime != r.candidates.cend())
+        r.meanTimeNote = QStringLiteral("Clocks there did not yet keep standard time, so the local mean time "
+                                        "of the birthplace (%1) is used.")
+                             .arg(places::FormatUtcOffset(meanTime->reading.offsetSeconds));
     if (r.candidates.front().angles.ascUnreliable)
         r.polarNote =
             QStringLiteral("Beyond the polar circle the ecliptic can stay wholly above or below the "

@@ -42,22 +42,6 @@ constexpr int MaxMeanTime = 16 * 3600;
 // Any clock's offset, mean times included, lies within this of UT.
 constexpr qint64 OffsetReach = MaxMeanTime + 3600;
 
-// On Windows the zone files are a copy installed beside the program; the library finds them through TZDIR,
-// which must be set before the first zone is loaded. A TZDIR already set (tests) is left alone.
-QString ZoneDirectory()
-{
-#ifdef Q_OS_WIN
-    static std::once_flag once;
-    std::call_once(once, [] {
-        if (qEnvironmentVariableIsEmpty("TZDIR") && QCoreApplication::instance())
-            qputenv("TZDIR", QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
-                                                      QLatin1String("/zoneinfo"))
-                                 .toLocal8Bit());
-    });
-#endif
-    return qEnvironmentVariable("TZDIR", QStringLiteral("/usr/share/zoneinfo"));
-}
-
 absl::CivilSecond Civil(qint64 wallSeconds) { return absl::CivilSecond(1970, 1, 1, 0, 0, 0) + wallSeconds; }
 
 qint64 Unix(absl::Time t) { return absl::ToUnixSeconds(t); }
@@ -71,6 +55,12 @@ bool IsNumericAbbreviation(const char *abbreviation)
 }
 
 bool IsMeanTime(const absl::TimeZone::CivilInfo &info) { return std::strcmp(info.zone_abbr, "LMT") == 0; }
+
+// The instant of a change the zone reports as a pair of civil times.
+absl::Time InstantOf(const absl::TimeZone &zone, const absl::TimeZone::CivilTransition &change)
+{
+    return zone.At(change.to).trans;
+}
 
 } // namespace
 
@@ -90,6 +80,22 @@ QTime WallTimeOfDay(qint64 wallSeconds)
     return QTime::fromMSecsSinceStartOfDay(int(((wallSeconds % Day) + Day) % Day * 1000));
 }
 
+// On Windows the zone files are a copy installed beside the program; the library finds them through TZDIR,
+// which must be set before the first zone is loaded. A TZDIR already set (tests) is left alone.
+QString ZoneFilesDirectory()
+{
+#ifdef Q_OS_WIN
+    static std::once_flag once;
+    std::call_once(once, [] {
+        if (qEnvironmentVariableIsEmpty("TZDIR") && QCoreApplication::instance())
+            qputenv("TZDIR", QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
+                                                      QLatin1String("/zoneinfo"))
+                                 .toLocal8Bit());
+    });
+#endif
+    return qEnvironmentVariable("TZDIR", QStringLiteral("/usr/share/zoneinfo"));
+}
+
 // ---- which clocks exist ------------------------------------------------------------------------------
 
 bool IsZoneName(QStringView name)
@@ -101,7 +107,7 @@ bool IsZoneName(QStringView name)
 
 QString TzDataVersion()
 {
-    QFile file(ZoneDirectory() + QLatin1String("/tzdata.zi"));
+    QFile file(ZoneFilesDirectory() + QLatin1String("/tzdata.zi"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray first = file.readLine(200).trimmed();
@@ -158,7 +164,7 @@ PlaceClock::PlaceClock(const Clock &clock, double longitude)
 {
     if (clock.isFixedOffset())
         return;
-    ZoneDirectory();
+    ZoneFilesDirectory();
     auto zone = std::make_shared<Zone>();
     const QByteArray name = clock.name().toUtf8();
     if (!absl::LoadTimeZone(name.toStdString(), &zone->zone)) {
@@ -169,7 +175,7 @@ PlaceClock::PlaceClock(const Clock &clock, double longitude)
     absl::Time t = absl::InfinitePast();
     absl::TimeZone::CivilTransition change;
     for (int i = 0; i < 4 && zone->zone.NextTransition(t, &change); ++i) {
-        t = zone->zone.At(change.to).trans;
+        t = InstantOf(zone->zone, change);
         if (!IsMeanTime(zone->zone.At(t - absl::Seconds(1))))
             break;
         zone->meanTimeEnds = Unix(t);
@@ -181,24 +187,20 @@ PlaceClock::~PlaceClock() = default;
 
 bool PlaceClock::isValid() const { return m_valid; }
 
-int PlaceClock::offsetAt(qint64 ut, QString *abbreviation, bool *localMeanTime) const
+PlaceClock::Offset PlaceClock::offsetAt(qint64 ut) const
 {
-    *localMeanTime = false;
-    if (!m_zone) {
-        *abbreviation = FormatUtcOffset(m_fixedOffset);
-        return m_fixedOffset;
-    }
+    if (!m_zone)
+        return {m_fixedOffset, FormatUtcOffset(m_fixedOffset), false};
     const absl::TimeZone::CivilInfo info = m_zone->zone.At(Instant(ut));
     if (ut < m_zone->meanTimeEnds && IsMeanTime(info)) {
-        *localMeanTime = true;
-        *abbreviation = QStringLiteral("LMT");
         const qint64 days = std::llround(double(info.offset - m_meanTime) / Day);
         const qint64 shifted = m_meanTime + days * Day;
-        return int(std::abs(shifted) <= MaxMeanTime ? shifted : m_meanTime);
+        return {int(std::abs(shifted) <= MaxMeanTime ? shifted : m_meanTime), QStringLiteral("LMT"), true};
     }
-    *abbreviation = IsNumericAbbreviation(info.zone_abbr) ? FormatUtcOffset(info.offset)
-                                                          : QString::fromLatin1(info.zone_abbr);
-    return info.offset;
+    return {info.offset,
+            IsNumericAbbreviation(info.zone_abbr) ? FormatUtcOffset(info.offset)
+                                                  : QString::fromLatin1(info.zone_abbr),
+            false};
 }
 
 // Summer time is a seasonal rise of the offset: above the offsets before and after the period of the
@@ -210,22 +212,20 @@ bool PlaceClock::isSummerTime(qint64 ut, int offset) const
         return false;
     const absl::TimeZone &zone = m_zone->zone;
     absl::TimeZone::CivilTransition change;
-    QString abbreviation;
-    bool meanTime = false;
     int before = offset, after = offset;
     absl::Time t = Instant(ut + 1);
     for (int step = 0; step < 4 && before == offset; ++step) {
         if (!zone.PrevTransition(t, &change))
             return false;
-        t = zone.At(change.to).trans;
-        before = offsetAt(Unix(t) - 1, &abbreviation, &meanTime);
+        t = InstantOf(zone, change);
+        before = offsetAt(Unix(t) - 1).seconds;
     }
     t = Instant(ut);
     for (int step = 0; step < 4 && after == offset; ++step) {
         if (!zone.NextTransition(t, &change))
             return false;
-        t = zone.At(change.to).trans;
-        after = offsetAt(Unix(t), &abbreviation, &meanTime);
+        t = InstantOf(zone, change);
+        after = offsetAt(Unix(t)).seconds;
     }
     return offset > before && offset > after;
 }
@@ -233,20 +233,16 @@ bool PlaceClock::isSummerTime(qint64 ut, int offset) const
 // The reading of wall time `wall` with the offset the clock kept at instant `period`.
 WallTimeReading PlaceClock::reading(qint64 wall, qint64 period) const
 {
-    WallTimeReading r;
-    r.offsetSeconds = offsetAt(period, &r.abbreviation, &r.localMeanTime);
+    WallTimeReading r = readingAt(period);
     r.utSeconds = wall - r.offsetSeconds;
-    r.summerTime = isSummerTime(period, r.offsetSeconds);
     return r;
 }
 
 WallTimeReading PlaceClock::readingAt(qint64 utSeconds) const
 {
-    WallTimeReading r;
-    r.offsetSeconds = offsetAt(utSeconds, &r.abbreviation, &r.localMeanTime);
-    r.utSeconds = utSeconds;
-    r.summerTime = isSummerTime(utSeconds, r.offsetSeconds);
-    return r;
+    Offset offset = offsetAt(utSeconds);
+    return {utSeconds, offset.seconds, std::move(offset.abbreviation), offset.meanTime,
+            isSummerTime(utSeconds, offset.seconds)};
 }
 
 WallTimeResolution PlaceClock::resolve(QDate date, QTime time) const
@@ -265,22 +261,21 @@ WallTimeResolution PlaceClock::resolve(qint64 wall) const
         resolution.readings.push_back(reading(wall, 0));
         return resolution;
     }
-    QString abbreviation;
-    bool meanTime = false;
     // The instants whose clock showed `wall`: the zone's own answer, where it is not mean time...
     const absl::TimeZone::TimeInfo info = m_zone->zone.At(Civil(wall));
     std::vector<qint64> instants;
     if (info.kind != absl::TimeZone::TimeInfo::SKIPPED)
         for (const absl::Time t : {info.pre, info.post})
-            if (offsetAt(Unix(t), &abbreviation, &meanTime), !meanTime)
+            if (!offsetAt(Unix(t)).meanTime)
                 instants.push_back(Unix(t));
     // ...and, in the years of mean time, the birthplace's own: one for each mean time the zone kept near
     // `wall` (two only on the day Alaska changed sides).
     if (wall - OffsetReach - Day < m_zone->meanTimeEnds) {
         for (const qint64 probe : {wall - m_meanTime - Day, wall - m_meanTime, wall - m_meanTime + Day}) {
-            const int offset = offsetAt(probe, &abbreviation, &meanTime);
-            const qint64 ut = wall - offset;
-            if (meanTime && offsetAt(ut, &abbreviation, &meanTime) == offset && meanTime)
+            const Offset there = offsetAt(probe);
+            const qint64 ut = wall - there.seconds;
+            const Offset back = offsetAt(ut);
+            if (there.meanTime && back.meanTime && back.seconds == there.seconds)
                 instants.push_back(ut);
         }
     }
@@ -319,17 +314,15 @@ std::vector<ClockChange> PlaceClock::changesBetween(qint64 fromUt, qint64 toUt) 
     std::vector<ClockChange> changes;
     if (!m_zone || !m_valid)
         return changes;
-    QString abbreviation;
-    bool meanTime = false;
     absl::Time t = Instant(fromUt);
     absl::TimeZone::CivilTransition change;
     while (m_zone->zone.NextTransition(t, &change)) {
-        t = m_zone->zone.At(change.to).trans;
+        t = InstantOf(m_zone->zone, change);
         const qint64 ut = Unix(t);
         if (ut > toUt)
             break;
-        const int before = offsetAt(ut - 1, &abbreviation, &meanTime);
-        const int after = offsetAt(ut, &abbreviation, &meanTime);
+        const int before = offsetAt(ut - 1).seconds;
+        const int after = offsetAt(ut).seconds;
         if (before != after)
             changes.push_back({ut, ut + before, ut + after});
     }

@@ -55,6 +55,9 @@ private:
 
 // Whether the tz database (as this program was built against it) names such a zone or link.
 bool IsZoneName(QStringView name);
+// The folder of the tz database's compiled zone files in use: TZDIR, which on Windows the program points at
+// the copy beside it before the first zone is loaded; else the system's.
+QString ZoneFilesDirectory();
 // "2025b": the version of the tz data in use, from its own files; empty when they cannot be read.
 QString TzDataVersion();
 
@@ -115,7 +118,14 @@ private:
     int m_meanTime = 0; // the birthplace's mean time, seconds east of Greenwich
     bool m_valid = true;
 
-    int offsetAt(qint64 ut, QString *abbreviation, bool *localMeanTime) const;
+    // The clock's offset at an instant, with its name, and whether it is the birthplace's mean time.
+    struct Offset
+    {
+        int seconds = 0;
+        QString abbreviation;
+        bool meanTime = false;
+    };
+    Offset offsetAt(qint64 ut) const;
     bool isSummerTime(qint64 ut, int offset) const;
     WallTimeReading reading(qint64 ut, qint64 period) const;
 };

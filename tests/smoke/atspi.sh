@@ -29,11 +29,9 @@ chmod 700 "$work/runtime"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")"
+# shellcheck source=../xsession.sh
+source "$here/../xsession.sh"
+start_xvfb
 
 # A session bus, and on it the launcher of the accessibility bus (which starts the registry when asked).
 command -v dbus-launch >/dev/null || skip "dbus-launch is missing (Debian package dbus-x11)"
@@ -57,21 +55,12 @@ echo "ok: accessibility bus at$bus"
 
 # Qt registers with the bus only when it believes a screen reader runs, unless told always to.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
-wait_for() { # title, seconds
-    local i
-    for i in $(seq $(($2 * 10))); do
-        [ "$(windows "$1" | wc -l)" -eq 1 ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
 "$bin" >"$work/program.log" 2>&1 &
 pid=$!
 pids+=("$pid")
-wait_for "$title" 60 || fail "the main window did not appear: $(cat "$work/program.log")"
+wait_for "$title" 1 60 || fail "the main window did not appear: $(cat "$work/program.log")"
 xdotool windowfocus --sync "$(windows "$title")" key --delay 50 alt+f e
-wait_for "Exact Nadir - $title" 30 || fail "File, Find My Exact Nadir opened no window"
+wait_for "Exact Nadir - $title" 1 30 || fail "File, Find My Exact Nadir opened no window"
 /usr/bin/python3 "$here/atspi_exact.py" "$pid" "$(windows "Exact Nadir - $title")" "Exact Nadir - $title" "$tool" ||
     fail "what a screen reader finds (program's output: $(cat "$work/program.log"))"
 echo "1 passed, 0 failed"

@@ -24,23 +24,11 @@ chmod 700 "$work/runtime"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")"
+# shellcheck source=../xsession.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../xsession.sh"
+start_xvfb
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-# Visible windows whose title is exactly $1.
-windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
-wait_for() { # title, count, seconds
-    local i
-    for i in $(seq $(($3 * 10))); do
-        [ "$(windows "$1" | wc -l)" -eq "$2" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 "$bin" >"$work/first.log" 2>&1 &
 first=$!

@@ -25,11 +25,9 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")"
+# shellcheck source=../xsession.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../xsession.sh"
+start_xvfb
 
 wineserver -p 300
 wine wineboot --init >/dev/null 2>&1
@@ -67,16 +65,6 @@ and the Linux build
 $want"
 echo "ok: the installed quorvis-exact.exe gives the Linux build's reading"
 
-# Visible windows whose title is exactly $1.
-windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
-wait_for() { # title, count, seconds
-    local i
-    for i in $(seq $(($3 * 20))); do
-        [ "$(windows "$1" | wc -l)" -eq "$2" ] && return 0
-        sleep 0.05
-    done
-    return 1
-}
 press() { # window, keys...
     local id="$1"
     shift
