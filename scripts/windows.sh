@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Quorvis for 64-bit Windows on Debian 12 and tests it under Wine, then makes the installer and checks it.
 #
-# Qt, ERFA and Abseil come from Debian's own source packages (apt-get source), built once with mingw-w64 into
-# ~/.cache/quorvis-windows/<versions and flags>, and reused from there; GoogleTest from /usr/src/googletest.
+# Qt, ERFA and Abseil come from Debian's own source packages (apt-get source, kept as fetched), built once with
+# mingw-w64 into ~/.cache/quorvis-windows/<library>-<version>-<hash of its flags>, and reused from there;
+# GoogleTest from /usr/src/googletest.
 # Then quorvis.exe and quorvis-exact.exe are cross-built from this CMake project (cmake/mingw-w64.cmake), the
 # test suite runs under Wine in a fresh prefix, the exact reading is compared with the Linux build's, and
 # packaging/windows/quorvis.nsi makes build-windows/Quorvis-1.0-setup.exe, which is installed, used and
@@ -63,90 +64,123 @@ qt_flags=(
 )
 absl_flags=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_STANDARD=17 -DABSL_PROPAGATE_CXX_STD=ON -DBUILD_TESTING=OFF
     -DABSL_BUILD_TESTING=OFF -DBUILD_SHARED_LIBS=OFF)
-recipe="qt=$qt_version erfa=$erfa_version absl=$absl_version gtest=$gtest_version gcc=$gcc_version
-qt: ${qt_flags[*]}
-absl: ${absl_flags[*]}
-$(cat "$toolchain")"
-key="qt${qt_version%%+*}-$(printf '%s' "$recipe" | sha256sum | cut -c1-12)"
-cache="${QUORVIS_WINDOWS_CACHE:-$HOME/.cache/quorvis-windows}/$key"
-mkdir -p "$cache"
-printf '%s\n' "$recipe" >"$cache/recipe.txt"
-qt_prefix="$cache/qt6-win"
-erfa_prefix="$cache/erfa-win"
-absl_prefix="$cache/absl-win"
-gtest_prefix="$cache/gtest-win"
-notices="$cache/notices"
-echo "Windows libraries: $cache"
+erfa_flags=(--host=$triplet CC=$triplet-gcc-posix --disable-static LDFLAGS=-no-undefined)
+gtest_flags=(-DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF)
 
-# Unpacks Debian's source package $1 at version $2 into $3 (emptied first) and prints the source folder.
+# The cache: Debian's source packages as fetched (sources/<package>_<version>/: the .dsc and its tarballs), and
+# one folder per library whose name holds the hash of what it was built from (its version, its flags, the
+# toolchain file and the compiler), so that a change to one library's flags rebuilds that library only.
+cache_root="${QUORVIS_WINDOWS_CACHE:-$HOME/.cache/quorvis-windows}"
+toolchain_recipe="$(cat "$toolchain")
+mingw-w64 g++ $gcc_version"
+qt_recipe="qt6-base $qt_version: configure ${qt_flags[*]}"
+erfa_recipe="erfa $erfa_version: configure ${erfa_flags[*]}"
+absl_recipe="abseil $absl_version: cmake ${absl_flags[*]}"
+gtest_recipe="googletest $gtest_version (/usr/src/googletest): cmake ${gtest_flags[*]}"
+library_dir() { # name, version, recipe
+    printf '%s/%s-%s-%s' "$cache_root" "$1" "${2%%[+~]*}" \
+        "$(printf '%s\n%s' "$3" "$toolchain_recipe" | sha256sum | cut -c1-12)"
+}
+qt_dir=$(library_dir qt "$qt_version" "$qt_recipe")
+erfa_dir=$(library_dir erfa "$erfa_version" "$erfa_recipe")
+absl_dir=$(library_dir absl "$absl_version" "$absl_recipe")
+gtest_dir=$(library_dir gtest "$gtest_version" "$gtest_recipe")
+qt_prefix="$qt_dir/install"
+erfa_prefix="$erfa_dir/install"
+absl_prefix="$absl_dir/install"
+gtest_prefix="$gtest_dir/install"
+recipe="$qt_recipe
+$erfa_recipe
+$absl_recipe
+$gtest_recipe
+toolchain (cmake/mingw-w64.cmake, with Debian's g++-mingw-w64-x86-64-posix $gcc_version):
+$toolchain_recipe"
+printf 'Windows libraries:\n  %s\n  %s\n  %s\n  %s\n' "$qt_dir" "$erfa_dir" "$absl_dir" "$gtest_dir"
+
+# Downloads Debian's source package $1 at version $2 once, as fetched, and prints its folder.
 fetch_source() {
-    local pkg=$1 version=$2 dir=$3
-    rm -rf "$dir" && mkdir -p "$dir"
-    (cd "$dir" && apt-get source -q "$pkg=$version" >&2)
-    find "$dir" -mindepth 1 -maxdepth 1 -type d | head -n 1
+    local pkg=$1 version=$2 dir="$cache_root/sources/${1}_${2}"
+    if [ ! -f "$dir/stamp" ]; then
+        say "fetching Debian's source package $pkg $version" >&2
+        rm -rf "$dir" && mkdir -p "$dir"
+        (cd "$dir" && apt-get source -q --download-only "$pkg=$version" >&2)
+        touch "$dir/stamp"
+    fi
+    echo "$dir"
+}
+# Unpacks the source package $1 at version $2 (Debian's patches applied) into $3, once, and prints that folder.
+unpack_source() {
+    local dir=$3
+    if [ ! -f "$dir.unpacked" ]; then
+        rm -rf "$dir"
+        mkdir -p "$(dirname "$dir")"
+        dpkg-source -q --no-check -x "$(fetch_source "$1" "$2")"/*.dsc "$dir" >&2
+        touch "$dir.unpacked"
+    fi
+    echo "$dir"
 }
 
-# Each library is built in work/, installed into the cache, and stamped only once it is complete.
-if [ ! -f "$cache/stamp-qt" ]; then
-    say "Qt $qt_version for Windows (20 to 35 minutes)"
-    rm -rf "$qt_prefix"
-    src=$(fetch_source qt6-base "$qt_version" "$cache/work/qt-src")
-    mkdir -p "$notices/qt"
-    cp "$src"/LICENSES/LGPL-3.0-only.txt "$src"/LICENSES/GPL-3.0-only.txt "$src"/LICENSES/GPL-2.0-only.txt \
-        "$notices/qt/"
-    cp "$src/debian/copyright" "$notices/qt/debian-copyright.txt"
-    build="$cache/work/qt-build"
-    rm -rf "$build" && mkdir -p "$build"
-    (cd "$build" && "$src/configure" -prefix "$qt_prefix" "${qt_flags[@]}" -- -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake)
+# Each library is built in its folder's work/ and installed into its install/; it is stamped only once
+# complete, and its work/ is kept until then, so that an interrupted build (a CI run out of time, a closed
+# terminal) goes on where it stopped: Ninja and make redo only what is missing.
+if [ ! -f "$qt_dir/stamp" ]; then
+    say "Qt $qt_version for Windows (50 to 60 minutes at two jobs from nothing; resumed if interrupted)"
+    src=$(unpack_source qt6-base "$qt_version" "$qt_dir/work/src")
+    build="$qt_dir/work/build"
+    if [ ! -f "$build.configured" ]; then
+        rm -rf "$build" && mkdir -p "$build"
+        (cd "$build" && "$src/configure" -prefix "$qt_prefix" "${qt_flags[@]}" -- -G Ninja \
+            -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake) \
+            >"$qt_dir/configure.log" 2>&1 || { tail -n 60 "$qt_dir/configure.log"; exit 1; }
+        touch "$build.configured"
+    fi
     # (Its compiler warnings are Qt's own business: they go to a log, shown if the build fails.)
-    if ! nice -n 10 cmake --build "$build" --parallel "$jobs" >"$cache/qt-build.log" 2>&1; then
-        tail -n 60 "$cache/qt-build.log"
+    if ! nice -n 10 cmake --build "$build" --parallel "$jobs" >>"$qt_dir/build.log" 2>&1; then
+        tail -n 60 "$qt_dir/build.log"
         exit 1
     fi
+    rm -rf "$qt_prefix"
     cmake --install "$build" >/dev/null
-    rm -rf "$cache/work/qt-src" "$build"
-    touch "$cache/stamp-qt"
+    printf '%s\n%s\n' "$qt_recipe" "$toolchain_recipe" >"$qt_dir/recipe.txt"
+    rm -rf "$qt_dir/work"
+    touch "$qt_dir/stamp"
 fi
 
-if [ ! -f "$cache/stamp-erfa" ]; then
+if [ ! -f "$erfa_dir/stamp" ]; then
     say "ERFA $erfa_version for Windows"
-    rm -rf "$erfa_prefix"
-    src=$(fetch_source erfa "$erfa_version" "$cache/work/erfa-src")
-    mkdir -p "$notices/erfa"
-    cp "$src/LICENSE" "$notices/erfa/LICENSE.txt"
-    (cd "$src" && autoreconf -fi >/dev/null 2>&1 &&
-        ./configure -q --host=$triplet CC=$triplet-gcc-posix --prefix="$erfa_prefix" --disable-static &&
-        nice -n 10 make -s -j "$jobs" LDFLAGS=-no-undefined >/dev/null && make -s install >/dev/null)
-    rm -rf "$cache/work/erfa-src"
-    touch "$cache/stamp-erfa"
+    src=$(unpack_source erfa "$erfa_version" "$erfa_dir/work/src")
+    (cd "$src" && { [ -f configure ] || autoreconf -fi >/dev/null 2>&1; } &&
+        ./configure -q --prefix="$erfa_prefix" "${erfa_flags[@]}" &&
+        nice -n 10 make -s -j "$jobs" >/dev/null && rm -rf "$erfa_prefix" && make -s install >/dev/null)
+    printf '%s\n%s\n' "$erfa_recipe" "$toolchain_recipe" >"$erfa_dir/recipe.txt"
+    rm -rf "$erfa_dir/work"
+    touch "$erfa_dir/stamp"
 fi
 
-if [ ! -f "$cache/stamp-absl" ]; then
+if [ ! -f "$absl_dir/stamp" ]; then
     say "Abseil $absl_version for Windows"
-    rm -rf "$absl_prefix"
-    src=$(fetch_source abseil "$absl_version" "$cache/work/absl-src")
-    mkdir -p "$notices/abseil"
-    cp "$src/LICENSE" "$notices/abseil/LICENSE.txt"
-    cmake -S "$src" -B "$cache/work/absl-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    src=$(unpack_source abseil "$absl_version" "$absl_dir/work/src")
+    cmake -S "$src" -B "$absl_dir/work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DCMAKE_INSTALL_PREFIX="$absl_prefix" "${absl_flags[@]}" >/dev/null
-    nice -n 10 cmake --build "$cache/work/absl-build" --parallel "$jobs"
-    cmake --install "$cache/work/absl-build" >/dev/null
-    rm -rf "$cache/work/absl-src" "$cache/work/absl-build"
-    touch "$cache/stamp-absl"
+    nice -n 10 cmake --build "$absl_dir/work/build" --parallel "$jobs"
+    rm -rf "$absl_prefix"
+    cmake --install "$absl_dir/work/build" >/dev/null
+    printf '%s\n%s\n' "$absl_recipe" "$toolchain_recipe" >"$absl_dir/recipe.txt"
+    rm -rf "$absl_dir/work"
+    touch "$absl_dir/stamp"
 fi
 
-if [ ! -f "$cache/stamp-gtest" ]; then
+if [ ! -f "$gtest_dir/stamp" ]; then
     say "GoogleTest $gtest_version for Windows"
+    cmake -S /usr/src/googletest -B "$gtest_dir/work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_INSTALL_PREFIX="$gtest_prefix" "${gtest_flags[@]}" >/dev/null
+    nice -n 10 cmake --build "$gtest_dir/work/build" --parallel "$jobs"
     rm -rf "$gtest_prefix"
-    cmake -S /usr/src/googletest -B "$cache/work/gtest-build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$gtest_prefix" -DBUILD_GMOCK=OFF >/dev/null
-    nice -n 10 cmake --build "$cache/work/gtest-build" --parallel "$jobs"
-    cmake --install "$cache/work/gtest-build" >/dev/null
-    rm -rf "$cache/work/gtest-build"
-    touch "$cache/stamp-gtest"
+    cmake --install "$gtest_dir/work/build" >/dev/null
+    printf '%s\n%s\n' "$gtest_recipe" "$toolchain_recipe" >"$gtest_dir/recipe.txt"
+    rm -rf "$gtest_dir/work"
+    touch "$gtest_dir/stamp"
 fi
-rm -rf "$cache/work"
 say "libraries ready"
 if [ "${QUORVIS_WINDOWS_STAGE:-}" = deps ]; then
     exit 0
@@ -154,6 +188,22 @@ fi
 
 out="$root/build-windows"
 mkdir -p "$out"
+
+# The licence texts and notices of the libraries, taken from the very source packages they were built from.
+notices="$out/notices"
+rm -rf "$notices" "$out/sources" && mkdir -p "$notices/qt" "$notices/erfa" "$notices/abseil" "$out/sources"
+qt_src=$(fetch_source qt6-base "$qt_version")
+tar -xf "$qt_src"/*.orig.tar.* -C "$out/sources" --wildcards --no-wildcards-match-slash \
+    '*/LICENSES/*' '*/src/3rdparty/libjpeg/*' '*/src/3rdparty/freetype/docs/*' '*/src/3rdparty/freetype/LICENSE.TXT'
+tar -xf "$qt_src"/*.debian.tar.* -C "$out/sources" debian/copyright
+qt_tree=$(find "$out/sources" -mindepth 1 -maxdepth 1 -name 'qtbase*' -type d)
+cp "$qt_tree"/LICENSES/LGPL-3.0-only.txt "$qt_tree"/LICENSES/GPL-3.0-only.txt "$qt_tree"/LICENSES/GPL-2.0-only.txt \
+    "$notices/qt/"
+cp "$out/sources/debian/copyright" "$notices/qt/debian-copyright.txt"
+erfa_tree=$(unpack_source erfa "$erfa_version" "$out/sources/erfa")
+cp "$erfa_tree/LICENSE" "$notices/erfa/LICENSE.txt"
+absl_tree=$(unpack_source abseil "$absl_version" "$out/sources/abseil")
+cp "$absl_tree/LICENSE" "$notices/abseil/LICENSE.txt"
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 # The Linux build of the same sources, Release, for the comparisons: the exact reading's answers and the
@@ -219,7 +269,7 @@ cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licences/GCC runtime.txt"
 cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licences/mingw-w64 and winpthreads.txt"
 cp /usr/share/doc/tzdata/copyright "$stage/licences/tzdata.txt"
 cp /usr/share/common-licenses/GPL-3 "$stage/licences/GPL-3.0 (GCC runtime).txt"
-cp "$cache/recipe.txt" "$stage/licences/How the libraries were built.txt"
+printf '%s\n' "$recipe" >"$stage/licences/How the libraries were built.txt"
 version=$(sed -n 's/^project(quorvis VERSION \([0-9.]*\)$/\1/p' "$root/CMakeLists.txt")
 sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" -e "s/@ERFA_VERSION@/$erfa_version/g" \
     -e "s/@ABSL_VERSION@/$absl_version/g" -e "s/@GCC_VERSION@/$gcc_version/g" \
