@@ -1,3 +1,4 @@
+#include "Process.h"
 #include "Program.h"
 #include "ProgramFacts.h"
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char *argv[])
 {
+    quorvis::platform::PrepareProcess();
     QApplication app(argc, argv);
     QApplication::setApplicationVersion(QLatin1String(ProgramVersion));
     QApplication::setOrganizationName(QLatin1String(OrganisationName));

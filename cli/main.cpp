@@ -1,5 +1,6 @@
 // quorvis-exact: the exact reading for scripts and tests. One JSON object or a few lines of text on stdout;
 // input it cannot use gets one line on stderr and exit status 2; zone data that cannot be read, status 1.
+#include "Process.h"
 #include "Report.h"
 #include "Request.h"
 
@@ -12,13 +13,14 @@ namespace {
 void Write(std::FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    quorvis::platform::WriteText(stream, std::string_view(bytes.constData(), std::size_t(bytes.size())));
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    quorvis::platform::PrepareProcess();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvis-exact"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIS_VERSION));

@@ -11,8 +11,6 @@
 #include <absl/time/civil_time.h>
 #include <absl/time/time.h>
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -20,7 +18,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -80,19 +77,10 @@ QTime WallTimeOfDay(qint64 wallSeconds)
     return QTime::fromMSecsSinceStartOfDay(int(((wallSeconds % Day) + Day) % Day * 1000));
 }
 
-// On Windows the zone files are a copy installed beside the program; the library finds them through TZDIR,
-// which must be set before the first zone is loaded. A TZDIR already set (tests) is left alone.
+// The program points TZDIR at its own copy on Windows first thing in main() (platform/Process.h); the tests do
+// the same through their environment.
 QString ZoneFilesDirectory()
 {
-#ifdef Q_OS_WIN
-    static std::once_flag once;
-    std::call_once(once, [] {
-        if (qEnvironmentVariableIsEmpty("TZDIR") && QCoreApplication::instance())
-            qputenv("TZDIR", QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
-                                                      QLatin1String("/zoneinfo"))
-                                 .toLocal8Bit());
-    });
-#endif
     return qEnvironmentVariable("TZDIR", QStringLiteral("/usr/share/zoneinfo"));
 }
 
@@ -164,7 +152,6 @@ PlaceClock::PlaceClock(const Clock &clock, double longitude)
 {
     if (clock.isFixedOffset())
         return;
-    ZoneFilesDirectory();
     auto zone = std::make_shared<Zone>();
     const QByteArray name = clock.name().toUtf8();
     if (!absl::LoadTimeZone(name.toStdString(), &zone->zone)) {

@@ -56,7 +56,7 @@ private:
 // Whether the tz database (as this program was built against it) names such a zone or link.
 bool IsZoneName(QStringView name);
 // The folder of the tz database's compiled zone files in use: TZDIR, which on Windows the program points at
-// the copy beside it before the first zone is loaded; else the system's.
+// the copy beside it first thing in main(); else the system's.
 QString ZoneFilesDirectory();
 // "2025b": the version of the tz data in use, from its own files; empty when they cannot be read.
 QString TzDataVersion();

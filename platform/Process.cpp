@@ -1,0 +1,116 @@
+#include "Process.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <io.h>
+#include <string>
+#endif
+
+namespace quorvis::platform {
+
+#ifdef _WIN32
+namespace {
+
+std::wstring ProgramFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0)
+            return {};
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.find_last_of(L"\\/"));
+}
+
+// The narrow spelling of a path in the process's code page, or nothing if some character has none.
+std::string NarrowPath(const std::wstring &path)
+{
+    const int length = static_cast<int>(path.size());
+    BOOL lossy = FALSE;
+    const UINT codePage = GetACP();
+    // (WideCharToMultiByte takes no "used default" flag for UTF-8, which spells everything.)
+    BOOL *check = codePage == CP_UTF8 ? nullptr : &lossy;
+    const int size = WideCharToMultiByte(codePage, 0, path.data(), length, nullptr, 0, nullptr, check);
+    if (size <= 0 || lossy)
+        return {};
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(codePage, 0, path.data(), length, narrow.data(), size, nullptr, nullptr);
+    return narrow;
+}
+
+// The zone library opens its files with the C library's narrow functions. With the manifest's UTF-8 code page
+// (Windows 10 1903 and later) any folder has a narrow name; before that, a folder named outside the ANSI code
+// page (a user name such as Łukasz under %LOCALAPPDATA%) is reached by its short 8.3 name, which is ASCII.
+void PointZoneLibraryAtZoneFiles()
+{
+    if (const char *set = std::getenv("TZDIR"); set && *set)
+        return;
+    const std::wstring folder = ProgramFolder() + L"\\zoneinfo";
+    std::string narrow = NarrowPath(folder);
+    if (narrow.empty()) {
+        std::wstring shortName(MAX_PATH, L'\0');
+        const DWORD n = GetShortPathNameW(folder.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+        if (n > 0 && n < shortName.size()) {
+            shortName.resize(n);
+            narrow = NarrowPath(shortName);
+        }
+    }
+    if (!narrow.empty())
+        _putenv_s("TZDIR", narrow.c_str());
+}
+
+} // namespace
+
+void PrepareProcess()
+{
+    PointZoneLibraryAtZoneFiles();
+    // Held, never closed: it goes with the process.
+    CreateMutexW(nullptr, FALSE, RunningMarkerName);
+}
+
+void WriteText(std::FILE *stream, std::string_view utf8)
+{
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
+    DWORD mode = 0;
+    if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        const int length = static_cast<int>(utf8.size());
+        const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(size), L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), size);
+        std::fflush(stream);
+        // In pieces, as older consoles take at most 64 KiB a call; never between the halves of a pair.
+        constexpr std::size_t Piece = 8192;
+        for (std::size_t at = 0; at < wide.size();) {
+            std::size_t n = std::min(Piece, wide.size() - at);
+            if (at + n < wide.size() && IS_HIGH_SURROGATE(wide[at + n - 1]))
+                --n;
+            DWORD written = 0;
+            if (!WriteConsoleW(handle, wide.data() + at, static_cast<DWORD>(n), &written, nullptr))
+                break;
+            at += n;
+        }
+        return;
+    }
+    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+}
+
+#else
+
+void PrepareProcess() {}
+
+void WriteText(std::FILE *stream, std::string_view utf8)
+{
+    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+}
+
+#endif
+
+} // namespace quorvis::platform

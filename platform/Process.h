@@ -1,0 +1,22 @@
+// What each of the two programs does first in main(), before Qt or the zone library start, and how they write
+// text to a console. On Windows only; elsewhere the first is nothing and the second writes the bytes.
+#pragma once
+
+#include <cstdio>
+#include <string_view>
+
+namespace quorvis::platform {
+
+// On Windows: points the zone library at the zoneinfo folder beside the program through TZDIR (a TZDIR already
+// set, as the tests set it, is left alone), and takes the running-copy marker, a named mutex that the installer
+// and the uninstaller look for. The system drops the marker when the process ends, a crash included.
+void PrepareProcess();
+
+// The running-copy marker's name; packaging/windows/quorvis.nsi asks for the same one.
+inline constexpr wchar_t RunningMarkerName[] = L"Local\\Pellmark.Quorvis.Running";
+
+// Writes UTF-8 text to stdout or stderr: to a Windows console as UTF-16 (WriteConsoleW), so that it shows the
+// same characters whatever the console's code page; to a pipe or a file, and everywhere else, as the bytes.
+void WriteText(std::FILE *stream, std::string_view utf8);
+
+} // namespace quorvis::platform
