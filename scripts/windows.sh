@@ -189,21 +189,40 @@ fi
 out="$root/build-windows"
 mkdir -p "$out"
 
-# The licence texts and notices of the libraries, taken from the very source packages they were built from.
+# The licence texts and notices of the libraries, taken from the very source packages they were built from, and
+# those packages themselves, as fetched, with the recipe, in one archive published beside the installer (the
+# LGPL asks that the user can rebuild Qt and relink).
 notices="$out/notices"
 rm -rf "$notices" "$out/sources" && mkdir -p "$notices/qt" "$notices/erfa" "$notices/abseil" "$out/sources"
 qt_src=$(fetch_source qt6-base "$qt_version")
-tar -xf "$qt_src"/*.orig.tar.* -C "$out/sources" --wildcards --no-wildcards-match-slash \
-    '*/LICENSES/*' '*/src/3rdparty/libjpeg/*' '*/src/3rdparty/freetype/docs/*' '*/src/3rdparty/freetype/LICENSE.TXT'
+tar -xf "$qt_src"/*.orig.tar.* -C "$out/sources" --wildcards --no-wildcards-match-slash '*/LICENSES/*'
 tar -xf "$qt_src"/*.debian.tar.* -C "$out/sources" debian/copyright
 qt_tree=$(find "$out/sources" -mindepth 1 -maxdepth 1 -name 'qtbase*' -type d)
 cp "$qt_tree"/LICENSES/LGPL-3.0-only.txt "$qt_tree"/LICENSES/GPL-3.0-only.txt "$qt_tree"/LICENSES/GPL-2.0-only.txt \
     "$notices/qt/"
 cp "$out/sources/debian/copyright" "$notices/qt/debian-copyright.txt"
+python3 "$root/packaging/windows/qt_notices.py" "$qt_src"/*.orig.tar.* "$notices/qt/third-party.txt"
 erfa_tree=$(unpack_source erfa "$erfa_version" "$out/sources/erfa")
 cp "$erfa_tree/LICENSE" "$notices/erfa/LICENSE.txt"
 absl_tree=$(unpack_source abseil "$absl_version" "$out/sources/abseil")
 cp "$absl_tree/LICENSE" "$notices/abseil/LICENSE.txt"
+version=$(sed -n 's/^project(quorvis VERSION \([0-9.]*\)$/\1/p' "$root/CMakeLists.txt")
+sources_archive="$out/Quorvis-${version%.*}-windows-sources.tar.xz"
+(
+    bundle="$out/sources/Quorvis-${version%.*}-windows-sources"
+    mkdir -p "$bundle/recipe"
+    for pkg in "qt6-base_$qt_version" "erfa_$erfa_version" "abseil_$absl_version"; do
+        mkdir -p "$bundle/$pkg"
+        find "$cache_root/sources/$pkg" -maxdepth 1 -type f ! -name stamp -exec cp {} "$bundle/$pkg/" \;
+    done
+    cp "$root/scripts/windows.sh" "$root/scripts/deps.sh" "$root/cmake/mingw-w64.cmake" "$bundle/recipe/"
+    printf '%s\n' "$recipe" >"$bundle/recipe/libraries.txt"
+    sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" -e "s/@ERFA_VERSION@/$erfa_version/g" \
+        -e "s/@ABSL_VERSION@/$absl_version/g" -e "s/@GCC_VERSION@/$gcc_version/g" \
+        "$root/packaging/windows/sources.txt.in" >"$bundle/README.txt"
+    # (The tarballs are compressed already.)
+    tar -C "$out/sources" --owner=0 --group=0 --sort=name -cf - "$(basename "$bundle")" | xz -0 -T2 >"$sources_archive"
+)
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 # The Linux build of the same sources, Release, for the comparisons: the exact reading's answers and the
@@ -270,10 +289,10 @@ cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licences/mingw-w64 and 
 cp /usr/share/doc/tzdata/copyright "$stage/licences/tzdata.txt"
 cp /usr/share/common-licenses/GPL-3 "$stage/licences/GPL-3.0 (GCC runtime).txt"
 printf '%s\n' "$recipe" >"$stage/licences/How the libraries were built.txt"
-version=$(sed -n 's/^project(quorvis VERSION \([0-9.]*\)$/\1/p' "$root/CMakeLists.txt")
 sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" -e "s/@ERFA_VERSION@/$erfa_version/g" \
     -e "s/@ABSL_VERSION@/$absl_version/g" -e "s/@GCC_VERSION@/$gcc_version/g" \
     -e "s/@TZDATA_VERSION@/$(dpkg-query -W -f='${Version}' tzdata)/g" \
+    -e "s/@SOURCES@/$(basename "$sources_archive")/g" \
     "$root/packaging/windows/licences.txt.in" | sed 's/$/\r/' >"$stage/licences/README.txt"
 # Every file by name, so that the uninstaller removes what was installed and nothing else.
 lists="$out/nsis"
