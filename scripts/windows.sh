@@ -261,11 +261,14 @@ nice -n 10 cmake --build "$win" --parallel "$jobs"
 subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ {print $2}'; }
 [ "$(subsystem "$win/bin/quorvis.exe")" = 00000002 ] || { echo "quorvis.exe is not a windowed program" >&2; exit 1; }
 [ "$(subsystem "$win/bin/quorvis-exact.exe")" = 00000003 ] || { echo "quorvis-exact.exe is not a console program" >&2; exit 1; }
-# Its version resource (UTF-16 strings) carries the maker and the version from the build's facts.
-resource_strings="$(strings -el "$win/bin/quorvis.exe")"
-for fact in "$(sed -n 's/^set(QUORVIS_ORGANISATION "\(.*\)")$/\1/p' "$root/CMakeLists.txt")" \
-    "$(sed -n 's/^project(quorvis VERSION \([0-9.]*\)$/\1/p' "$root/CMakeLists.txt")"; do
-    grep -qx "$fact" <<<"$resource_strings" || { echo "quorvis.exe's version resource lacks $fact" >&2; exit 1; }
+# Each program's version resource (UTF-16 strings) carries the maker and the version from the build's facts,
+# and its manifest asks for UTF-8 as the code page.
+for exe in quorvis.exe quorvis-exact.exe; do
+    resource_strings="$(strings -el "$win/bin/$exe")"
+    for fact in "$(sed -n 's/^set(QUORVIS_ORGANISATION "\(.*\)")$/\1/p' "$root/CMakeLists.txt")" "$version"; do
+        grep -qx "$fact" <<<"$resource_strings" || { echo "$exe's version resource lacks $fact" >&2; exit 1; }
+    done
+    grep -aq '<activeCodePage[^>]*>UTF-8<' "$win/bin/$exe" || { echo "$exe has no UTF-8 manifest" >&2; exit 1; }
 done
 
 say "the test suite under Wine"
@@ -319,9 +322,18 @@ size=$(stat -c %s "$setup")
 echo "$(basename "$setup"): $size bytes"
 ((size <= 12 * 1024 * 1024)) || { echo "the installer is over 12 MB" >&2; exit 1; }
 
+# An "older version" for the installer check: 0.9.0, with a file that this version no longer has.
+older="$out/older"
+mkdir -p "$older"
+echo "a file only the older version had" >"$older/old-only.dll"
+{ cat "$lists/install.nsh"; printf 'SetOutPath "$INSTDIR"\nFile "%s"\n' "$older/old-only.dll"; } >"$older/install.nsh"
+{ echo 'Delete "$INSTDIR\old-only.dll"'; cat "$lists/uninstall.nsh"; } >"$older/uninstall.nsh"
+makensis -V1 -X'SetCompressor /FINAL zlib' -DVERSION=0.9.0 -DPUBLISHER=Older -DICON="$root/resources/icons/quorvis.ico" \
+    -DSTAGE="$stage" -DLISTS="$older" -DOUTFILE="$older/Quorvis-0.9-setup.exe" "$root/packaging/windows/quorvis.nsi"
+
 say "the installer under Wine"
 wineserver -k || true
 "$root/tests/windows/check_installer.sh" "$setup" "$out/wine-installer" "Quorvis v${version%.*}" \
-    "$out/linux"
+    "$out/linux" "$older/Quorvis-0.9-setup.exe" "$win/bin/console_check.exe"
 
-say "done: $setup"
+say "done: $setup and $sources_archive ($(du -h "$sources_archive" | cut -f1))"

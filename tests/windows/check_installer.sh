@@ -1,21 +1,32 @@
 #!/usr/bin/env bash
-# The installer under Wine as a user meets it, in a fresh prefix on a virtual X display: a silent install puts
-# the files, the Start-menu entry and the uninstall entry in place; the installed program, on its own DLLs,
-# shows its main window, gives a reading and an exact reading, writes its reminder's date in the registry and
-# refuses a second copy; a silent uninstall leaves nothing of it. It also times the start-up, from launch to
-# the main window on screen, beside the Linux build's (measured, never asserted).
-# Usage: check_installer.sh SETUP.EXE PREFIX TITLE LINUX_BUILD
+# The installer under Wine as a user meets it, on a virtual X display, each story in a fresh prefix:
+# 1. Installed silently into a folder named outside the ANSI code page (as a user name such as Łukasz puts it
+#    under %LOCALAPPDATA%): the files, the Start-menu entry and the uninstall entry are in place; the installed
+#    programs, on their own DLLs, read London there (through a pipe as on Linux, in a console as a person sees
+#    it, and the window's own reading, copied to the clipboard); the program writes its reminder's date in the
+#    registry and refuses a second copy; a silent uninstall leaves nothing of it. Start-up is timed beside the
+#    Linux build's (measured, never asserted).
+# 2. While Quorvis runs, a silent install and a silent uninstall fail and change nothing; once it is closed,
+#    both succeed.
+# 3. An install over an "older version" (one with a file this version lacks, in a folder of its own choosing,
+#    with the setting written) leaves one copy in that folder, no stale file and the setting; the older
+#    installer then refuses to go over the newer version; the same version installs over itself.
+# Usage: check_installer.sh SETUP.EXE PREFIX TITLE LINUX_BUILD OLDER_SETUP.EXE CONSOLE_CHECK.EXE
 # With QUORVIS_SHOTS=DIR, keeps pictures of the main, result and exact-nadir windows there (windows-*.png).
 set -euo pipefail
 setup="$1"
-export WINEPREFIX="$2"
+base="$2"
 title="$3"
 linux="$4"
+older="$5"
+console_check="$6"
 shots="${QUORVIS_SHOTS:+$(realpath -m "$QUORVIS_SHOTS")}"
 unset WINEPATH # the installed program finds everything it loads in its own folder
-work="$WINEPREFIX-check"
-rm -rf "$WINEPREFIX" "$work"
-mkdir -p "$work" "$WINEPREFIX"
+# Unicode arguments reach a Windows program through Wine only from a UTF-8 locale.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+work="$base-check"
+rm -rf "$base" "$base"-* "$work"
+mkdir -p "$work"
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
@@ -29,41 +40,106 @@ trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 source "$(dirname "${BASH_SOURCE[0]}")/../xsession.sh"
 start_xvfb
 
-wineserver -p 300
-wine wineboot --init >/dev/null 2>&1
-
-# Install.
-wine "$setup" /S
-user="$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public -printf '%f\n' | head -n 1)"
-appdata="$WINEPREFIX/drive_c/users/$user/AppData"
-inst="$appdata/Local/Programs/Quorvis"
-menu="$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Quorvis.lnk"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvis'
+settings_key='HKCU\Software\quorvis\quorvis\Settings'
+winpath() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
+
+# A fresh prefix for each story; sets the user's folders.
+fresh_prefix() { # name
+    wineserver -k 2>/dev/null || true
+    export WINEPREFIX="$base-$1"
+    mkdir -p "$WINEPREFIX"
+    wineserver -p 300
+    wine wineboot --init >/dev/null 2>&1
+    user="$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 ! -name Public -printf '%f\n' | head -n 1)"
+    appdata="$WINEPREFIX/drive_c/users/$user/AppData"
+    default_inst="$appdata/Local/Programs/Quorvis"
+    menu="$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Quorvis.lnk"
+}
+# What an install consists of: its files with sizes and times, the Start-menu entry, the registry entries.
+state() {
+    {
+        find "$WINEPREFIX/drive_c" -path "$WINEPREFIX/drive_c/windows" -prune -o -path '*Quorvis*' \
+            -printf '%P %s %T@\n' | sort
+        wine reg query "$uninstall_key" /s 2>/dev/null || true
+        wine reg query 'HKCU\Software\quorvis' /s 2>/dev/null || true
+    } | tr -d '\r'
+}
+status_of() { # command...: prints its exit status
+    local rc=0
+    "$@" >>"$work/installer.log" 2>&1 || rc=$?
+    echo "$rc"
+}
+# The uninstaller run in place (_?=), so that its exit status is its own, not that of the copy of itself it
+# otherwise starts from the temporary folder.
+uninstall_in_place() { # install folder
+    wine "$1/Uninstall.exe" /S "_?=$(winpath "$1")"
+}
+# The usual silent uninstall, awaited by what it leaves.
+uninstall_and_wait() { # install folder
+    wine "$1/Uninstall.exe" /S || true
+    for _ in $(seq 600); do
+        [ -e "$1" ] || [ -e "$menu" ] || pgrep -f 'Un_A\.exe' >/dev/null || break
+        sleep 0.1
+    done
+}
+assert_nothing_left() { # install folder
+    [ ! -e "$1" ] || fail "left behind: $(find "$1" | head)"
+    [ ! -e "$menu" ] || fail "the Start-menu entry is left"
+    wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is left"
+    wine reg query 'HKCU\Software\quorvis' >/dev/null 2>&1 && fail "the program's settings are left"
+    return 0
+}
+
+# ---- 1. Any folder, any user name ---------------------------------------------------------------------
+fresh_prefix unicode
+inst_windows='C:\users\Łukasz-ı東\Quorvis'
+inst="$WINEPREFIX/drive_c/users/Łukasz-ı東/Quorvis"
+wine "$setup" /S "/D=$inst_windows"
 for f in quorvis.exe quorvis-exact.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
     imageformats/qjpeg.dll \
     liberfa-1.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll zoneinfo/Europe/London zoneinfo/tzdata.zi \
-    zoneinfo/zone1970.tab licences/README.txt licences/qt/LGPL-3.0-only.txt licences/erfa/LICENSE.txt \
-    licences/abseil/LICENSE.txt; do
+    zoneinfo/zone1970.tab licences/README.txt licences/qt/LGPL-3.0-only.txt licences/qt/third-party.txt \
+    licences/erfa/LICENSE.txt licences/abseil/LICENSE.txt; do
     [ -f "$inst/$f" ] || fail "not installed: $f"
 done
 [ ! -e "$inst/zoneinfo/posix" ] && [ ! -e "$inst/zoneinfo/right" ] || fail "zoneinfo/posix or right/ installed"
 [ -f "$menu" ] || fail "no Start-menu entry"
+# (A shortcut keeps its working folder as a UTF-16 string.)
+strings -el "$menu" | grep -qi 'Documents$' || fail "the Start-menu entry does not start in the documents folder"
 entry="$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r')" || fail "no uninstall entry"
-for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString QuietUninstallString EstimatedSize; do
+for value in DisplayName DisplayVersion Publisher DisplayIcon InstallLocation UninstallString QuietUninstallString \
+    EstimatedSize; do
     grep -q "^ *$value " <<<"$entry" || fail "the uninstall entry has no $value: $entry"
 done
-echo "ok: installed $(find "$inst" -type f | wc -l) files ($(du -sh "$inst" | cut -f1)), Start-menu entry, uninstall entry:"
+echo "ok: installed $(find "$inst" -type f | wc -l) files ($(du -sh "$inst" | cut -f1)) into $inst_windows, Start-menu entry, uninstall entry:"
 grep -E 'DisplayName|DisplayVersion|Publisher|EstimatedSize' <<<"$entry"
 
-# The installed command-line program gives the Linux build's reading.
-exact=(--lat 51.5 --lon -0.13 --zone Europe/London --date 1990-08-01 --time 10:30)
-got="$(cd "$inst" && wine quorvis-exact.exe "${exact[@]}" | tr -d '\r')"
-want="$("$linux/cli/quorvis-exact" "${exact[@]}")"
-[ "$got" = "$want" ] || fail "quorvis-exact.exe says
+# The installed command-line program, in that folder, gives the Linux build's readings through a pipe, byte
+# for byte, and takes its arguments as Unicode.
+for args in "--lat 51.5 --lon -0.13 --zone Europe/London --date 1990-08-01 --time 10:30" \
+    "--place London --date 1990-08-01 --time 10:30" "--places Москва" "--place 東京 --date 2000-01-01 --time 12:00"; do
+    read -ra exact <<<"$args"
+    got="$(cd "$inst" && wine quorvis-exact.exe "${exact[@]}" | tr -d '\r')"
+    want="$("$linux/cli/quorvis-exact" "${exact[@]}")"
+    [ "$got" = "$want" ] || fail "quorvis-exact.exe $args says
 $got
 and the Linux build
 $want"
-echo "ok: the installed quorvis-exact.exe gives the Linux build's reading"
+done
+echo "ok: the installed quorvis-exact.exe gives the Linux build's readings, Москва and 東京 among them"
+# In a console of its own, it shows the same characters (°, ′, Cyrillic) as the Linux build prints.
+exact=(--place Москва --date 1990-08-01 --time 10:30)
+cp "$console_check" "$work/console_check.exe"
+wine "$work/console_check.exe" "$(winpath "$work")\\console.txt" "$inst_windows\\quorvis-exact.exe" "${exact[@]}" ||
+    fail "console_check.exe: status $?"
+want="$("$linux/cli/quorvis-exact" "${exact[@]}")"
+got="$(sed '/^$/d' "$work/console.txt")"
+[ "$got" = "$want" ] || fail "a console shows
+$got
+where the Linux build prints
+$want"
+echo "ok: in a console, quorvis-exact.exe shows what the Linux build prints"
 
 press() { # window, keys...
     local id="$1"
@@ -86,7 +162,6 @@ pids+=("$program")
 wait_for "$title" 1 120 || fail "the main window did not appear: $(cat "$work/quorvis.log")"
 main="$(windows "$title")"
 echo "ok: the installed program shows its main window"
-settings_key='HKCU\Software\quorvis\quorvis\Settings'
 for _ in $(seq 100); do
     date="$(wine reg query "$settings_key" /v Duration 2>/dev/null | tr -d '\r' | awk '/Duration/ {print $3}')" || true
     [ -n "$date" ] && break
@@ -125,7 +200,7 @@ for _ in $(seq 300); do
 done
 [ "$(windows "$title")" = "$main" ] || fail "Back did not bring the main window back"
 
-# The exact-nadir window, by keyboard.
+# The exact-nadir window, by keyboard; its reading, copied, is the Linux build's for the same birth.
 press "$main" alt+f e
 wait_for "Exact Nadir - $title" 1 30 || fail "File, Find My Exact Nadir opened no window"
 exact_id="$(windows "Exact Nadir - $title")"
@@ -133,8 +208,28 @@ xdotool windowfocus --sync "$exact_id" type --delay 80 "London"
 sleep 0.5
 press "$exact_id" Down Return alt+t
 xdotool windowfocus --sync "$exact_id" type --delay 80 "1030"
-echo "ok: the exact-nadir window takes a place and a time"
+sleep 0.5
 shoot "$exact_id" exact
+press "$exact_id" alt+p
+card=""
+for _ in $(seq 100); do
+    card="$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')" || true
+    [ -n "$card" ] && break
+    sleep 0.1
+done
+born="$(sed -n 's/^Born \(.*\) at \([0-9:]*\)$/\1|\2/p' <<<"$card")"
+[ -n "$born" ] || fail "the copied reading names no birth:
+$card"
+want="$("$linux/cli/quorvis-exact" --place London --date "$(date -d "${born%|*}" +%F)" --time "${born#*|}")"
+ic="$(sed -n 's/^IC: *\([^ ]* [A-Za-z]*\) .*/\1/p' <<<"$want")"
+used="$(sed -n 's/^Local time: *[0-9-]* \([0-9:]*\) \([A-Z]*\).*/\1 \2/p' <<<"$want")"
+grep -qx "Place: London, England, United Kingdom" <<<"$card" || fail "the copied reading's place is not London:
+$card"
+grep -q "^Time used: .*${used%:00 *}.*${used#* }" <<<"$card" || fail "the copied reading's time is not ${used}:
+$card"
+grep -qF "$ic" <<<"$card" || fail "the copied reading's Imum Coeli is not $ic:
+$card"
+echo "ok: the exact-nadir window reads London at ${born#*|} on ${born%|*}: IC $ic, as the Linux build"
 kill "$program"
 wait "$program" 2>/dev/null || true
 
@@ -164,16 +259,58 @@ printf '%s\n' "${timings[@]}" | sort -n -k1 | awk '{w[NR]=$1} END {printf "start
 printf '%s\n' "${timings[@]}" | sort -n -k2 | awk '{l[NR]=$2} END {printf "start-up on Linux, median of 5:   %.3f s\n", l[3]}'
 
 # Uninstall: nothing of the program is left.
-# (The uninstaller runs a copy of itself from the temporary folder and ends at once; its status says
-# nothing. What it leaves is what counts, once that copy has ended.)
-wine "$inst/Uninstall.exe" /S || true
-for _ in $(seq 600); do
-    [ -e "$inst" ] || [ -e "$menu" ] || pgrep -f 'Un_A\.exe' >/dev/null || break
+uninstall_and_wait "$inst"
+assert_nothing_left "$inst"
+echo "ok: the silent uninstall left no file, Start-menu entry or registry entry"
+
+# ---- 2. A running copy -------------------------------------------------------------------------------
+fresh_prefix running
+inst="$default_inst"
+wine "$setup" /S
+[ -f "$inst/quorvis.exe" ] || fail "the default install put no quorvis.exe in $inst"
+windows_program >>"$work/running.log" 2>&1 &
+program=$!
+pids+=("$program")
+wait_for "$title" 1 120 || fail "the main window did not appear: $(cat "$work/running.log")"
+for _ in $(seq 100); do # (the reminder's date, written once the window is on screen)
+    wine reg query "$settings_key" /v Duration >/dev/null 2>&1 && break
     sleep 0.1
 done
-[ ! -e "$inst" ] || fail "left behind: $(find "$inst" | head)"
-[ ! -e "$menu" ] || fail "the Start-menu entry is left"
-wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is left"
-wine reg query 'HKCU\Software\quorvis' >/dev/null 2>&1 && fail "the program's settings are left"
-echo "ok: the silent uninstall left no file, Start-menu entry or registry entry"
-echo "installer: 1 passed, 0 failed"
+before="$(state)"
+[ "$(status_of wine "$setup" /S)" != 0 ] || fail "a silent install over a running copy reported success"
+[ "$(state)" = "$before" ] || fail "a silent install over a running copy changed the install:
+$(diff <(echo "$before") <(state))"
+[ "$(status_of uninstall_in_place "$inst")" != 0 ] || fail "a silent uninstall of a running copy reported success"
+[ "$(state)" = "$before" ] || fail "a silent uninstall of a running copy changed the install:
+$(diff <(echo "$before") <(state))"
+echo "ok: while Quorvis runs, the silent install and uninstall fail and change nothing"
+kill "$program"
+wait "$program" 2>/dev/null || true
+[ "$(status_of wine "$setup" /S)" = 0 ] || fail "the silent install failed once the program was closed"
+uninstall_and_wait "$inst"
+assert_nothing_left "$inst"
+echo "ok: once it is closed, both succeed"
+
+# ---- 3. Upgrades -------------------------------------------------------------------------------------
+fresh_prefix upgrade
+inst="$WINEPREFIX/drive_c/Apps/Quorvis"
+wine "$older" /S '/D=C:\Apps\Quorvis'
+[ -f "$inst/old-only.dll" ] || fail "the older version's own file is not installed"
+wine reg add "$settings_key" /v Duration /d 2026-01-02 /f >/dev/null
+[ "$(status_of wine "$setup" /S)" = 0 ] || fail "the install over an older version failed"
+[ ! -e "$inst/old-only.dll" ] || fail "the older version's file is left after the upgrade"
+[ -f "$inst/quorvis.exe" ] && [ -f "$inst/Uninstall.exe" ] || fail "the upgrade is not in the remembered folder"
+[ ! -e "$default_inst" ] || fail "the upgrade made a second copy in $default_inst"
+wine reg query "$settings_key" /v Duration | grep -q 2026-01-02 || fail "the upgrade lost the setting"
+wine reg query "$uninstall_key" /v DisplayVersion | tr -d '\r' | grep -q "${title##*v}" ||
+    fail "the uninstall entry does not name the new version"
+echo "ok: an upgrade went into the remembered folder, left no stale file and kept the setting"
+before="$(state)"
+[ "$(status_of wine "$older" /S)" != 0 ] || fail "the older installer went silently over the newer version"
+[ "$(state)" = "$before" ] || fail "the refused downgrade changed the install"
+[ "$(status_of wine "$setup" /S)" = 0 ] || fail "the same version did not install over itself"
+wine reg query "$settings_key" /v Duration | grep -q 2026-01-02 || fail "the reinstall lost the setting"
+uninstall_and_wait "$inst"
+assert_nothing_left "$inst"
+echo "ok: a silent downgrade is refused and changes nothing; the same version reinstalls; the uninstall leaves nothing"
+echo "installer: 3 passed, 0 failed"

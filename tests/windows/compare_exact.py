@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """quorvis-exact.exe under Wine against the Linux build's quorvis-exact, both with --json: 200 seeded births
 (places of the gazetteer, 1800-2100) and every zone trap of the tests, plus input both must refuse. Exit
-status, stderr and every JSON field must be the same, except the angles, which may differ by 1e-9 degree.
+status, stderr and every JSON field must be the same, except the angles, which may differ by 1e-9 degree; and
+each case must end as expected (every birth and zone trap read, with status 0; the bad input refused, with 2),
+so that two builds refusing alike cannot pass.
 
 Usage: compare_exact.py LINUX_EXE WINDOWS_EXE SOURCE_DIR WORK_DIR [--offsets-only]
 With --offsets-only every birth gives its clock as --utc-offset instead of --zone.
@@ -9,6 +11,7 @@ With --offsets-only every birth gives its clock as --utc-offset instead of --zon
 import json
 import random
 import re
+import shutil
 import subprocess
 import sys
 from pathlib import Path
@@ -33,7 +36,7 @@ def births(source, offsets_only):
             clock = ["--utc-offset", f"{'+' if quarters >= 0 else '-'}{abs(quarters) // 4:02d}:{abs(quarters) % 4 * 15:02d}"]
         else:
             clock = ["--zone", zone]
-        yield ["--lat", lat, "--lon", lon, *clock, "--date", date, "--time", time]
+        yield 0, ["--lat", lat, "--lon", lon, *clock, "--date", date, "--time", time]
 
 
 def traps(source):
@@ -46,12 +49,13 @@ def traps(source):
         sys.exit(f"only {len(found)} traps found in walltime_test.cpp: has its table changed shape?")
     found += [("America/New_York", "1850-01-01", "00:00"), ("Asia/Manila", "1840-06-01", "12:00"),
               ("Europe/London", "1990-08-01", "10:30"), ("Europe/London", "1944-06-01", "12:00"),
-              ("Europe/London", "1970-01-01", "12:00"), ("Asia/Kolkata", "2000-01-01", "12:00"),
-              ("Europe/Atlantis", "2000-01-01", "12:00"), ("garbage", "2000-01-01", "12:00")]
-    for zone, date, time in found:
-        yield ["--lat", "48.5", "--lon", "9.25", "--zone", zone, "--date", date, "--time", time]
-    yield ["--lat", "10", "--lon", "0", "--utc-offset", "+15:00", "--date", "2000-01-01", "--time", "12:00"]
-    yield ["--lat", "91", "--lon", "0", "--zone", "UTC", "--date", "2000-01-01", "--time", "12:00"]
+              ("Europe/London", "1970-01-01", "12:00"), ("Asia/Kolkata", "2000-01-01", "12:00")]
+    refused = [("Europe/Atlantis", "2000-01-01", "12:00"), ("garbage", "2000-01-01", "12:00")]
+    for expected, rows in ((0, found), (2, refused)):
+        for zone, date, time in rows:
+            yield expected, ["--lat", "48.5", "--lon", "9.25", "--zone", zone, "--date", date, "--time", time]
+    yield 2, ["--lat", "10", "--lon", "0", "--utc-offset", "+15:00", "--date", "2000-01-01", "--time", "12:00"]
+    yield 2, ["--lat", "91", "--lon", "0", "--zone", "UTC", "--date", "2000-01-01", "--time", "12:00"]
 
 
 def windows_path(path):
@@ -77,10 +81,11 @@ def main():
     offsets_only = "--offsets-only" in sys.argv[5:]
     cases = list(births(source, offsets_only)) + ([] if offsets_only else list(traps(source)))
     out = work / "exact-compare"
-    out.mkdir(parents=True, exist_ok=True)
+    shutil.rmtree(out, ignore_errors=True)  # nothing of an earlier run may stand in for this one's
+    out.mkdir(parents=True)
     # One Wine start for all cases: a batch file runs the program once per case.
     lines = ["@echo off", "cd /d " + windows_path(out)]
-    for i, args in enumerate(cases):
+    for i, (_, args) in enumerate(cases):
         lines.append(f'"{windows_path(windows_exe)}" {" ".join(args)} --json >"{i}.json" 2>"{i}.err"')
         lines.append(f'echo %ERRORLEVEL% >"{i}.rc"')
     lines.append("exit /b 0")  # the cases' own statuses are in their .rc files
@@ -88,13 +93,15 @@ def main():
     subprocess.run(["wine", "cmd", "/c", windows_path(out / "cases.bat")], check=True, stdout=subprocess.DEVNULL)
 
     failures, statuses = 0, {}
-    for i, args in enumerate(cases):
+    for i, (expected, args) in enumerate(cases):
         linux = subprocess.run([linux_exe, *args, "--json"], capture_output=True, text=True)
         rc = int((out / f"{i}.rc").read_text().strip())
         stdout = (out / f"{i}.json").read_text(encoding="utf-8").replace("\r\n", "\n")
         stderr = (out / f"{i}.err").read_text(encoding="utf-8").replace("\r\n", "\n")
         if rc != linux.returncode or stderr != linux.stderr:
             problems = [f"exit {linux.returncode} {linux.stderr!r} against exit {rc} {stderr!r}"]
+        elif rc != expected:
+            problems = [f"both exit {rc} ({stderr.strip()!r}) where {expected} was expected"]
         elif rc != 0:
             problems = []
         else:
