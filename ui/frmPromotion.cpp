@@ -84,6 +84,10 @@ void frmPromotion::Form_Load()
     const int drawn = m_host.randomNumber(0, int(PromotionTexts.size()) - 1);
     m_promotionText = std::clamp(drawn, 0, int(PromotionTexts.size()) - 1);
     ui->Label2->setText(tr(PromotionTexts[std::size_t(m_promotionText)]));
+    QStringList texts; // the window is fitted to the longest of them
+    for (const char *text : PromotionTexts)
+        texts << tr(text);
+    ui->Label2->setProperty("fitTexts", texts);
 
     ui->Check1->setText(tr("Click Here To Visit %1 Now").arg(QLatin1String(MakerSiteHost)));
     ui->Picture1->setBackgroundRole(QPalette::Base);
