@@ -41,7 +41,7 @@ Program::~Program()
 bool Program::StartProgram()
 {
     if (anotherCopyIsRunning()) {
-        ShowMessage(nullptr, QStringLiteral("Application is already running"), QMessageBox::Information);
+        ShowMessage(nullptr, tr("Application is already running"), QMessageBox::Information);
         ExitProgram();
         return false;
     }
@@ -146,8 +146,8 @@ void Program::CheckUpdateReminder()
     if (days >= -14 && days <= 14)
         return;
     const auto answer = ShowMessage(nullptr,
-                                    QStringLiteral("There maybe an update to this software available\r"
-                                                   "Do you want to check for an update?"),
+                                    tr("There maybe an update to this software available\r"
+                                       "Do you want to check for an update?"),
                                     QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
     storeDate(*settings, today);
     if (answer == QMessageBox::Yes)

@@ -1,8 +1,10 @@
+#include "Language.h"
 #include "Process.h"
 #include "Program.h"
 #include "ProgramFacts.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStyleFactory>
 
 int main(int argc, char *argv[])
@@ -14,6 +16,8 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QLatin1String(ApplicationId));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The first of the person's languages that Quorvis speaks; English loads nothing.
+    Language::Use(Language::Choose(QLocale::system().uiLanguages()));
 
     Program program;
     if (!program.StartProgram())

@@ -78,7 +78,8 @@ if(UNIX AND NOT APPLE)
     # The exact reading's zone history is the system's tz database, read at run time.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
     # The windows are laid out for Verdana; its narrow stand-in keeps their texts inside their boxes.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-extra")
+    # Qt's own translations make its standard buttons and dialogs speak the program's language.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-extra, qt6-translations-l10n")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
     include(CPack)
@@ -104,6 +105,16 @@ if(WIN32)
     endforeach()
     install(FILES ${runtime} DESTINATION .)
     install(DIRECTORY ${PROJECT_BINARY_DIR}/bin/zoneinfo DESTINATION .)
+    # Qt's own translations of its standard buttons and dialogs, for the languages Quorvis speaks: Debian's
+    # qt6-translations-l10n (data, the same on every platform) unless the Qt for Windows brings its own.
+    get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
+    foreach(language IN LISTS QUORVIS_LANGUAGES)
+        set(qm ${qt_prefix}/translations/qtbase_${language}.qm)
+        if(NOT EXISTS ${qm})
+            set(qm /usr/share/qt6/translations/qtbase_${language}.qm)
+        endif()
+        install(FILES ${qm} DESTINATION translations)
+    endforeach()
 
     set(QUORVIS_WINDOWS_NOTICES "" CACHE PATH "Licence texts of the libraries built for Windows (scripts/windows.sh)")
     if(QUORVIS_WINDOWS_NOTICES)

@@ -2,6 +2,7 @@
 // picture in the sign-picture list (1 = Aries) and the picture's file name; and one interpretation text per
 // nadir sign, shown whole as a single paragraph.
 #include "reading.h"
+#include "translatable.h"
 
 namespace quorvis {
 
@@ -23,18 +24,18 @@ constexpr std::array<NadirRow, 12> NadirTable = {{
 }};
 
 constexpr std::array<std::string_view, 12> Interpretations = {
-    /* Aries */        "You will love being young all your life. But with age you will also respect the experience that you have gained through your life.",
-    /* Taurus */       "You will believe in nourishing and caring the old fashioned way. To know that your family is eating and sleeping well will matter a lot to you. You will also make it a point to be financially stable.",
-    /* Gemini */       "You will lead a very unstable life. You may move or relocate a lot and thus find yourself at a new place every few days, months or years. You will be comfortable with technology.",
-    /* Cancer */       "You will not be able to stick to a single place. You will wander through many places before you find a place that you can call your home.",
-    /* Leo */          "People may find you arrogant and overbearing. You will be like the mother lion and expect to be respected. You will be self sacrificing for your family.",
-    /* Virgo */        "You care a lot about other people's feelings. You are more expressive in written communication than oral.",
-    /* Libra */        "You will believe in yourself and always trust people. You set yourself very high ideals and strive to stand by them. You can fight people but at the same time need a peaceful and happy atmosphere.",
-    /* Scorpio */      "Your home is your secret hiding place where you will hide from the world. You will crave for privacy.",
-    /* Sagittarius */  "You will not live at one place. You will be religious.",
-    /* Capricorn */    "You will never be happy with your life if you keep looking at the bits and pieces. Learn to enjoy yourself and have a happy time with your family. You may have seen separation from one parent. You will be highly responsible.",
-    /* Aquarius */     "You will overdo things for your family. Even if you are not in a physical or mental position to help people, you will never give up. Family will not mean a normal life but something different.",
-    /* Pisces */       "You will be comfortable with people who are gentle and loving. You will also plan for the future so that others can enjoy the fruits of your labor.",
+    /* Aries */        QT_TRANSLATE_NOOP("Interpretation", "You will love being young all your life. But with age you will also respect the experience that you have gained through your life."),
+    /* Taurus */       QT_TRANSLATE_NOOP("Interpretation", "You will believe in nourishing and caring the old fashioned way. To know that your family is eating and sleeping well will matter a lot to you. You will also make it a point to be financially stable."),
+    /* Gemini */       QT_TRANSLATE_NOOP("Interpretation", "You will lead a very unstable life. You may move or relocate a lot and thus find yourself at a new place every few days, months or years. You will be comfortable with technology."),
+    /* Cancer */       QT_TRANSLATE_NOOP("Interpretation", "You will not be able to stick to a single place. You will wander through many places before you find a place that you can call your home."),
+    /* Leo */          QT_TRANSLATE_NOOP("Interpretation", "People may find you arrogant and overbearing. You will be like the mother lion and expect to be respected. You will be self sacrificing for your family."),
+    /* Virgo */        QT_TRANSLATE_NOOP("Interpretation", "You care a lot about other people's feelings. You are more expressive in written communication than oral."),
+    /* Libra */        QT_TRANSLATE_NOOP("Interpretation", "You will believe in yourself and always trust people. You set yourself very high ideals and strive to stand by them. You can fight people but at the same time need a peaceful and happy atmosphere."),
+    /* Scorpio */      QT_TRANSLATE_NOOP("Interpretation", "Your home is your secret hiding place where you will hide from the world. You will crave for privacy."),
+    /* Sagittarius */  QT_TRANSLATE_NOOP("Interpretation", "You will not live at one place. You will be religious."),
+    /* Capricorn */    QT_TRANSLATE_NOOP("Interpretation", "You will never be happy with your life if you keep looking at the bits and pieces. Learn to enjoy yourself and have a happy time with your family. You may have seen separation from one parent. You will be highly responsible."),
+    /* Aquarius */     QT_TRANSLATE_NOOP("Interpretation", "You will overdo things for your family. Even if you are not in a physical or mental position to help people, you will never give up. Family will not mean a normal life but something different."),
+    /* Pisces */       QT_TRANSLATE_NOOP("Interpretation", "You will be comfortable with people who are gentle and loving. You will also plan for the future so that others can enjoy the fruits of your labor."),
 };
 // clang-format on
 

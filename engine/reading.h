@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "translatable.h"
+
 namespace quorvis {
 
 // ---- vocabulary ---------------------------------------------------------------------------------
@@ -53,9 +55,9 @@ struct BirthDetailsCheck
     bool ok() const { return problem == BirthDetailsProblem::None; }
 };
 
-inline constexpr std::string_view MsgEnterName = "Please Enter Your Name !";
-inline constexpr std::string_view MsgFebruary = "Please Enter Correct Date Or Month!";
-inline constexpr std::string_view MsgThirtyDayMonth = "Please Enter Correct Date Or Month !";
+inline constexpr std::string_view MsgEnterName = QT_TRANSLATE_NOOP("BirthDetails", "Please Enter Your Name !");
+inline constexpr std::string_view MsgFebruary = QT_TRANSLATE_NOOP("BirthDetails", "Please Enter Correct Date Or Month!");
+inline constexpr std::string_view MsgThirtyDayMonth = QT_TRANSLATE_NOOP("BirthDetails", "Please Enter Correct Date Or Month !");
 
 // Gregorian leap year: divisible by 4, except century years not divisible by 400.
 constexpr bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }

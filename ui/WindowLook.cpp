@@ -1,14 +1,26 @@
 #include "WindowLook.h"
 
+#include "Language.h"
 #include "ProgramFacts.h"
 #include "SiteAddresses.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QVariant>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
 
 QIcon ProgramIcon()
 {
@@ -71,6 +83,128 @@ void SizeLabelToText(QLabel *label)
     label->setGeometry(r);
 }
 
+namespace {
+
+// The texts a control may come to show: its own, and those it is given later (dynamic property "fitTexts").
+QStringList textsOf(const QWidget *control, const QString &own)
+{
+    QStringList texts = control->property("fitTexts").toStringList();
+    if (!own.isEmpty())
+        texts << own;
+    return texts;
+}
+
+int widestText(const QFontMetrics &metrics, const QStringList &texts)
+{
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(QString(text).remove(u'&')));
+    return widest;
+}
+
+// How many times wider than it is `control` must be to show its texts whole in one line; 0 for a control
+// that wraps or shows no text.
+double widthNeeded(const QWidget *control)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    const int width = std::max(1, control->width());
+    int needed = 0;
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        if (label->wordWrap() || !label->pixmap().isNull())
+            return 0;
+        const QMargins margins = label->contentsMargins();
+        needed = widestText(metrics, textsOf(label, label->text())) + margins.left() + margins.right() +
+                 2 * std::max(0, label->margin());
+    } else if (const auto *box = qobject_cast<const QCheckBox *>(control)) {
+        needed = box->sizeHint().width();
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        needed = widestText(metrics, {button->text()}) + 2 * margin + 4;
+    } else if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
+        needed = widestText(metrics, {frame->title()}) + 2 * metrics.height();
+    } else if (const auto *list = qobject_cast<const QComboBox *>(control)) {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items << list->itemText(i);
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, list);
+        needed = widestText(metrics, items) + (width - field.width()) + 2;
+    }
+    return double(needed) / width;
+}
+
+// How many times taller than it is a wrapping label must be to show its longest text at `width`.
+double heightNeeded(const QLabel *label, int width)
+{
+    if (!label->wordWrap())
+        return 0;
+    QLabel probe;
+    probe.setFont(label->font());
+    probe.setWordWrap(true);
+    probe.setContentsMargins(label->contentsMargins());
+    probe.setMargin(label->margin());
+    probe.setIndent(label->indent());
+    int needed = 0;
+    for (const QString &text : textsOf(label, label->text())) {
+        probe.setText(text);
+        needed = std::max(needed, probe.heightForWidth(width));
+    }
+    return double(needed) / std::max(1, label->height());
+}
+
+// Stretches the controls of `root` (places and sizes, recursively) by `across` and `down`, edges rounded so
+// that controls which met still meet and controls apart stay apart. Pictures keep their size. A rectangle a
+// form keeps for later (dynamic property "designGeometry") is stretched with its control.
+void stretch(QWidget *root, double across, double down)
+{
+    const auto scaled = [across, down](const QRect &g) {
+        const int left = int(std::lround(g.left() * across));
+        const int top = int(std::lround(g.top() * down));
+        return QRect(left, top, int(std::lround((g.left() + g.width()) * across)) - left,
+                     int(std::lround((g.top() + g.height()) * down)) - top);
+    };
+    for (QWidget *child : root->findChildren<QWidget *>()) {
+        if (child->isWindow())
+            continue;
+        QRect g = scaled(child->geometry());
+        if (const auto *label = qobject_cast<const QLabel *>(child); label && !label->pixmap().isNull())
+            g.setSize(child->size());
+        child->setGeometry(g);
+        if (const QVariant design = child->property("designGeometry"); design.isValid())
+            child->setProperty("designGeometry", scaled(design.toRect()));
+    }
+    const QSize size(int(std::lround(root->minimumWidth() * across)),
+                     int(std::lround(root->minimumHeight() * down)));
+    root->setMinimumSize(size);
+    root->setMaximumSize(size);
+}
+
+// A form is laid out for its English texts. Where a translation is longer, the whole form grows in proportion,
+// first in width until every one-line text fits, then in height until every wrapping text does; what is
+// beside or below a control stays beside or below it.
+void fitToTexts(QWidget *window)
+{
+    auto *main = qobject_cast<QMainWindow *>(window);
+    QWidget *root = main && main->centralWidget() ? main->centralWidget() : window;
+    const QList<QWidget *> controls = root->findChildren<QWidget *>();
+    double across = 1;
+    for (const QWidget *control : controls)
+        across = std::max(across, widthNeeded(control));
+    if (main && main->menuWidget())
+        if (auto *bar = qobject_cast<QMenuBar *>(main->menuWidget()))
+            across = std::max(across, double(bar->sizeHint().width()) / std::max(1, root->minimumWidth()));
+    double down = 1;
+    for (const QWidget *control : controls)
+        if (const auto *label = qobject_cast<const QLabel *>(control))
+            down = std::max(down, heightNeeded(label, int(std::lround(label->width() * across))));
+    if (across > 1 || down > 1)
+        stretch(root, across, down);
+}
+
+} // namespace
+
 void PrepareWindow(QWidget *window)
 {
     // Dialogs stay dialogs; everything else becomes a plain top-level window.
@@ -88,6 +222,8 @@ void PrepareWindow(QWidget *window)
     const QList<QWidget *> children = window->findChildren<QWidget *>();
     for (QWidget *child : children)
         applyFractionalPointSize(child);
+    if (!Language::SpeaksEnglish())
+        fitToTexts(window);
     for (QWidget *child : children)
         sizeLabelToText(child);
     window->adjustSize();
@@ -109,8 +245,8 @@ QString ProgramTitleText() { return QString::fromUtf8(ProgramTitle); }
 
 QString BoardAdvertText()
 {
-    return QStringLiteral(
-               "The most popular online discussion board and the best resource for astrology and the "
-               "occult on the Internet. Visit %1 Now")
+    return QCoreApplication::translate(
+               "WindowLook", "The most popular online discussion board and the best resource for astrology and "
+                             "the occult on the Internet. Visit %1 Now")
         .arg(QLatin1String(MakerSiteHost));
 }

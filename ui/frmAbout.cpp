@@ -12,7 +12,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::f
     ui->picIcon->setBackgroundRole(QPalette::Base);
     ui->picIcon->setPixmap(ProgramIcon().pixmap(32, 32));
     ui->Label2->setText(ProgramTitleText());
-    ui->lblHomePage->setText(QStringLiteral("Click here to visit ") + QLatin1String(MakerSiteAddress));
+    ui->lblHomePage->setText(tr("Click here to visit %1").arg(QLatin1String(MakerSiteAddress)));
     PrepareWindow(this); // a dialog frame: no task-bar entry of its own
     ui->cmdOK->setFocus();
 

@@ -2,8 +2,10 @@
 #include "ui_frmDisplay.h"
 
 #include "ProgramHost.h"
+#include "Translated.h"
 #include "WindowLook.h"
 #include "frmMain.h"
+#include "reading.h"
 
 #include <QKeyEvent>
 
@@ -14,8 +16,17 @@ frmDisplay::frmDisplay(ProgramHost &host, QWidget *parent)
     ui->setupUi(this);
     ui->Label61->setText(BoardAdvertText());
     ui->lblFullBrand->raise();
-    m_signNameDesign = ui->lblYourNadirSign->geometry();
+    // Any sign and interpretation may come to be shown: the window is fitted to the longest.
+    QStringList signs, interpretations;
+    for (std::size_t sign = 0; sign < quorvis::ZodiacSigns.size(); ++sign) {
+        signs << Translated("ZodiacSign", quorvis::ZodiacSigns[sign]);
+        interpretations << Translated("Interpretation", quorvis::Interpretations[sign]);
+    }
+    ui->lblYourNadirSign->setProperty("fitTexts", signs);
+    ui->lblNadirDesc->setProperty("fitTexts", interpretations);
+    ui->lblYourNadirSign->setProperty("designGeometry", ui->lblYourNadirSign->geometry());
     PrepareWindow(this);
+    m_signNameDesign = ui->lblYourNadirSign->property("designGeometry").toRect();
 
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
     connect(ui->mnuFileBack, &QAction::triggered, ui->cmdBack, &QPushButton::click);
@@ -26,15 +37,20 @@ frmDisplay::frmDisplay(ProgramHost &host, QWidget *parent)
 
 frmDisplay::~frmDisplay() = default;
 
-QString frmDisplay::nadirSign() const { return ui->lblYourNadirSign->text(); }
+QString frmDisplay::nadirSign() const
+{
+    return m_nadirSign.isNull() ? ui->lblYourNadirSign->text() : m_nadirSign;
+}
 
 void frmDisplay::setNadirSign(const QString &sign)
 {
     // The label sizes to its text and stays centred on its design rectangle, under the heading.
-    ui->lblYourNadirSign->setText(sign);
+    m_nadirSign = sign;
+    const QString shown = Translated("ZodiacSign", sign.toStdString());
+    ui->lblYourNadirSign->setText(shown);
     ui->lblYourNadirSign->setGeometry(m_signNameDesign);
     SizeLabelToText(ui->lblYourNadirSign);
-    ui->picSign->setAccessibleName(sign);
+    ui->picSign->setAccessibleName(shown);
 }
 
 void frmDisplay::setNadirDescription(const QString &text) { ui->lblNadirDesc->setText(text); }

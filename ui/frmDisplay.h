@@ -17,6 +17,7 @@ public:
     explicit frmDisplay(ProgramHost &host, QWidget *parent = nullptr);
     ~frmDisplay() override;
 
+    // The sign by its English name, as the engine knows it; the window shows it in its own language.
     QString nadirSign() const;
     void setNadirSign(const QString &sign);
     void setNadirDescription(const QString &text);
@@ -30,6 +31,7 @@ private:
     void cmdBack_Click();
     void cmdExit_Click();
 
+    QString m_nadirSign; // the English name, as the engine knows it; null before a reading
     QRect m_signNameDesign; // the sign name keeps its centre here as its width follows the text
     std::unique_ptr<Ui::frmDisplay> ui;
 };

@@ -4,6 +4,7 @@
 #include "Messages.h"
 #include "ProgramHost.h"
 #include "SignImageList.h"
+#include "Translated.h"
 #include "WindowLook.h"
 #include "frmDisplay.h"
 #include "reading.h"
@@ -44,6 +45,7 @@ frmMain::frmMain(ProgramHost &host, QWidget *parent)
     PreferNarrowStandIns();
     ui->setupUi(this);
     ui->Label61->setText(BoardAdvertText());
+    Form_Load(); // the lists are filled before the window is fitted to its texts
     PrepareWindow(this);
     ui->txtName->installEventFilter(this);
 
@@ -52,8 +54,6 @@ frmMain::frmMain(ProgramHost &host, QWidget *parent)
     connect(ui->cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmMain::cmdExit_Click);
     wireSharedMenus(*ui);
-
-    Form_Load();
 }
 
 frmMain::~frmMain() = default;
@@ -65,13 +65,13 @@ void frmMain::Form_Load()
 {
     QStringList months, days, years, slots;
     for (std::string_view month : quorvis::MonthNames)
-        months << toQString(month);
+        months << Translated("Month", month);
     for (int day = 1; day <= quorvis::DaysInList; ++day)
         days << QString::number(day);
     for (int year = quorvis::FirstYear; year <= quorvis::LastYear; ++year)
         years << QString::number(year);
     for (std::string_view slot : quorvis::TimeSlots)
-        slots << toQString(slot);
+        slots << Translated("TimeSlot", slot);
     ui->cmbMonth->addItems(months);
     ui->cmbDate->addItems(days);
     ui->cmbYear->addItems(years);
@@ -91,7 +91,7 @@ void frmMain::cmdProceed_Click()
         static_cast<std::int16_t>(ui->cmbMonth->currentIndex()), ui->cmbYear->currentText().toInt());
     if (!check.ok()) {
         const bool nameMissing = check.problem == quorvis::BirthDetailsProblem::MissingName;
-        ShowMessage(this, toQString(check.message),
+        ShowMessage(this, Translated("BirthDetails", check.message),
                     nameMissing ? QMessageBox::NoIcon : QMessageBox::Information);
         if (nameMissing)
             ui->txtName->setFocus();
@@ -110,16 +110,20 @@ void frmMain::ShowNadirReading()
 {
     frmDisplay &display = m_host.displayWindow();
     const std::string shown = display.nadirSign().toStdString();
+    // The reading takes the slot's English label, whatever language the list shows it in.
+    const int slot = ui->cmbTime->currentIndex();
+    const std::string birthTime = slot >= 0 && slot < int(quorvis::TimeSlots.size())
+                                      ? std::string(quorvis::TimeSlots[std::size_t(slot)])
+                                      : ui->cmbTime->currentText().toStdString();
     const quorvis::NadirReading reading =
         quorvis::ReadNadir(m_host.readingValues(), static_cast<std::int16_t>(ui->cmbDate->currentIndex()),
-                           static_cast<std::int16_t>(ui->cmbMonth->currentIndex()),
-                           ui->cmbTime->currentText().toStdString(), shown);
+                           static_cast<std::int16_t>(ui->cmbMonth->currentIndex()), birthTime, shown);
     if (!reading.sign.empty()) {
         display.setNadirSign(toQString(reading.sign));
         display.setSignPicture(SignImageList::picture(reading.pictureNumber, display.devicePixelRatioF()));
     }
     if (!reading.interpretation.empty())
-        display.setNadirDescription(toQString(reading.interpretation));
+        display.setNadirDescription(Translated("Interpretation", reading.interpretation));
 }
 
 void frmMain::cmdExit_Click() { close(); }
@@ -228,5 +232,5 @@ bool frmMain::txtName_InputMethod(QInputMethodEvent *event)
 
 void frmMain::refuseNameCharacter()
 {
-    ShowMessage(this, QStringLiteral("Please Enter Only Alphabet !"), QMessageBox::Information);
+    ShowMessage(this, tr("Please Enter Only Alphabet !"), QMessageBox::Information);
 }

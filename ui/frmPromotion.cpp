@@ -19,18 +19,20 @@
 namespace {
 
 const std::array<const char *, 4> PromotionTexts = {
+    QT_TRANSLATE_NOOP("frmPromotion",
     "Pellmark Softwares, such as this can be created and maintained only with your support. The best way "
     "to support Pellmark is to visit Pellmark regularly and take part in the discussions and other "
-    "activities on the board.",
+    "activities on the board."),
+    QT_TRANSLATE_NOOP("frmPromotion",
     "Visit Pellmark regularly. Support Pellmark by taking part in the discussions and other activities. "
-    "These softwares cannot be supported and maintained, without you regularly visiting Pellmark",
+    "These softwares cannot be supported and maintained, without you regularly visiting Pellmark"),
+    QT_TRANSLATE_NOOP("frmPromotion",
     "Pellmark is a FREE online discussion forum on astrology, psychic, tarot, numerology and the occult. "
-    "Visit Pellmark regularly to help us develop and maintain this software.",
+    "Visit Pellmark regularly to help us develop and maintain this software."),
+    QT_TRANSLATE_NOOP("frmPromotion",
     "Pellmark needs your help. All you need to do is visit Pellmark regularly and take part in the various "
-    "discussions and activites to help us maintain and develop more Pellmark Softwares.",
+    "discussions and activites to help us maintain and develop more Pellmark Softwares."),
 };
-
-const QString MessageFieldStart = QStringLiteral("Your Message\r\n");
 
 // A message box or a menu taking the focus for a moment is not the user moving on to another field.
 bool movesBetweenFields(const QFocusEvent *event)
@@ -81,13 +83,18 @@ void frmPromotion::Form_Load()
 {
     const int drawn = m_host.randomNumber(0, int(PromotionTexts.size()) - 1);
     m_promotionText = std::clamp(drawn, 0, int(PromotionTexts.size()) - 1);
-    ui->Label2->setText(QString::fromUtf8(PromotionTexts[std::size_t(m_promotionText)]));
+    ui->Label2->setText(tr(PromotionTexts[std::size_t(m_promotionText)]));
+    QStringList texts; // the window is fitted to the longest of them
+    for (const char *text : PromotionTexts)
+        texts << tr(text);
+    ui->Label2->setProperty("fitTexts", texts);
 
-    ui->Check1->setText(QStringLiteral("Click Here To Visit ") + QLatin1String(MakerSiteHost) +
-                        QStringLiteral(" Now"));
+    ui->Check1->setText(tr("Click Here To Visit %1 Now").arg(QLatin1String(MakerSiteHost)));
     ui->Picture1->setBackgroundRole(QPalette::Base);
     ui->Picture1->setPixmap(ProgramIcon().pixmap(32, 32));
-    setFieldText(ui->txtMessage, MessageFieldStart);
+    for (QWidget *field : {ui->txtName, ui->txtEmail, ui->txtFriendName, ui->txtFriendEmail})
+        setFieldText(field, prompt(field));
+    setFieldText(ui->txtMessage, prompt(ui->txtMessage) + QLatin1String("\r\n"));
 
     // A frame paints its caption in its Text colour, which its children would inherit with its navy
     // background; the form's own controls keep the standard colours.
@@ -197,15 +204,16 @@ void frmPromotion::txtMessage_Change()
 
 QString frmPromotion::prompt(const QWidget *field) const
 {
+    using modTellAFriend::Prompt;
     if (field == ui->txtName)
-        return QString::fromLatin1(modTellAFriend::PromptName);
+        return Prompt(modTellAFriend::PromptName);
     if (field == ui->txtEmail)
-        return QString::fromLatin1(modTellAFriend::PromptEmail);
+        return Prompt(modTellAFriend::PromptEmail);
     if (field == ui->txtMessage)
-        return QString::fromLatin1(modTellAFriend::PromptMessage);
+        return Prompt(modTellAFriend::PromptMessage);
     if (field == ui->txtFriendName)
-        return QString::fromLatin1(modTellAFriend::PromptFriendName);
-    return QString::fromLatin1(modTellAFriend::PromptFriendEmail);
+        return Prompt(modTellAFriend::PromptFriendName);
+    return Prompt(modTellAFriend::PromptFriendEmail);
 }
 
 QString frmPromotion::fieldText(const QWidget *field) const
@@ -232,7 +240,7 @@ void frmPromotion::setFieldText(QWidget *field, const QString &text)
 
 void frmPromotion::refuseSpace(QWidget *field)
 {
-    ShowMessage(this, QStringLiteral("Email Address Cannot Contain Space"), QMessageBox::Critical);
+    ShowMessage(this, tr("Email Address Cannot Contain Space"), QMessageBox::Critical);
     // Back to typing in the same field, in this window, wherever the message box left the activation.
     activateWindow();
     field->setFocus(Qt::OtherFocusReason);

@@ -4,6 +4,7 @@
 #include "SiteAddresses.h"
 #include "modHelp.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace modTellAFriend {
@@ -13,10 +14,12 @@ namespace {
 bool isMissing(const QString &value, const char *prompt)
 {
     const QString trimmed = TrimSpaces(value);
-    return trimmed.isEmpty() || trimmed == QLatin1String(prompt);
+    return trimmed.isEmpty() || trimmed == Prompt(prompt);
 }
 
 } // namespace
+
+QString Prompt(const char *prompt) { return QCoreApplication::translate("modTellAFriend", prompt); }
 
 QString TrimSpaces(const QString &text)
 {
@@ -34,26 +37,26 @@ QString EmailProblem(const Referral &referral)
     const QString sender = TrimSpaces(referral.senderEmail);
     const QString friendEmail = TrimSpaces(referral.friendEmail);
     if (sender == friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Distinct Email Addresses");
     if (!sender.contains(u'@') || !friendEmail.contains(u'@'))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Proper Email Address");
     if (!sender.contains(u'.') || !friendEmail.contains(u'.'))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Proper Email Address");
     return {};
 }
 
 QString ReferralProblem(const Referral &referral)
 {
     if (isMissing(referral.senderName, PromptName))
-        return QStringLiteral("Please Enter Your Name");
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Name");
     if (isMissing(referral.senderEmail, PromptEmail))
-        return QStringLiteral("Please Enter Your Email");
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Email");
     if (isMissing(referral.message, PromptMessage))
-        return QStringLiteral("Please Enter Your Message");
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Message");
     if (isMissing(referral.friendName, PromptFriendName))
-        return QStringLiteral("Please Enter Your Friend's Name");
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Friend's Name");
     if (isMissing(referral.friendEmail, PromptFriendEmail))
-        return QStringLiteral("Please Enter Your Friend's Email");
+        return QCoreApplication::translate("modTellAFriend", "Please Enter Your Friend's Email");
     return {};
 }
 

@@ -14,12 +14,16 @@ class QWidget;
 
 namespace modTellAFriend {
 
-// The prompts the fields start with; a value equal to its prompt counts as not filled in.
-inline constexpr char PromptName[] = "Your Name";
-inline constexpr char PromptEmail[] = "Your Email Address";
-inline constexpr char PromptMessage[] = "Your Message";
-inline constexpr char PromptFriendName[] = "Friend's Name";
-inline constexpr char PromptFriendEmail[] = "Friend's Email Address";
+// The prompts the fields start with, in English; a value equal to its prompt as the form shows it (Prompt)
+// counts as not filled in.
+inline constexpr char PromptName[] = QT_TRANSLATE_NOOP("modTellAFriend", "Your Name");
+inline constexpr char PromptEmail[] = QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address");
+inline constexpr char PromptMessage[] = QT_TRANSLATE_NOOP("modTellAFriend", "Your Message");
+inline constexpr char PromptFriendName[] = QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name");
+inline constexpr char PromptFriendEmail[] = QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address");
+
+// A prompt in the language the program speaks.
+QString Prompt(const char *prompt);
 
 struct Referral
 {

@@ -6,13 +6,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QStringList>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QWidget>
 
@@ -208,4 +213,119 @@ inline QString iconDrawnMismatch(const QImage &shot, QPoint box)
                              .arg(seen.name(), want.name());
         }
     return lines.join(QStringLiteral("; "));
+}
+
+// ---- texts that fit -------------------------------------------------------------------------------------
+
+// The shown texts of `control`: a label's, a button's or a frame's caption, every entry of a list.
+inline QStringList shownTexts(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->pixmap().isNull() && !label->text().isEmpty() ? QStringList{label->text()} : QStringList{};
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return {button->text()};
+    if (const auto *frame = qobject_cast<const QGroupBox *>(control))
+        return {frame->title()};
+    if (const auto *list = qobject_cast<const QComboBox *>(control)) {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items << list->itemText(i);
+        return items;
+    }
+    return {};
+}
+
+// How `control` cuts off its text, or empty when it shows it whole: a one-line text wider than its box, a
+// wrapping text taller than it, a list entry wider than the list's field.
+inline QString clippedText(const QWidget *control)
+{
+    QStringList lines;
+    const QFontMetrics metrics = control->fontMetrics();
+    const auto advance = [&metrics](QString text) { return metrics.horizontalAdvance(text.remove(u'&')); };
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        if (!label->pixmap().isNull() || label->text().isEmpty())
+            return lines.join(u' ');
+        const int room = label->contentsRect().width() - 2 * label->margin();
+        if (label->wordWrap()) {
+            if (label->heightForWidth(label->width()) > label->height())
+                lines << QStringLiteral("needs %1 px of height, has %2")
+                             .arg(label->heightForWidth(label->width()))
+                             .arg(label->height());
+        } else if (advance(label->text()) > room) {
+            lines << QStringLiteral("needs %1 px of width, has %2").arg(advance(label->text())).arg(room);
+        }
+    } else if (const auto *box = qobject_cast<const QCheckBox *>(control)) {
+        if (box->sizeHint().width() > box->width())
+            lines << QStringLiteral("needs %1 px of width, has %2").arg(box->sizeHint().width()).arg(box->width());
+    } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+        const int room = button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        if (advance(button->text()) > room)
+            lines << QStringLiteral("needs %1 px of width, has %2").arg(advance(button->text())).arg(room);
+    } else if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
+        if (advance(frame->title()) + 2 * metrics.height() > frame->width())
+            lines << QStringLiteral("its caption is wider than the frame");
+    } else if (const auto *list = qobject_cast<const QComboBox *>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const int room =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+        for (const QString &item : shownTexts(list))
+            if (advance(item) > room)
+                lines << QStringLiteral("entry \"%1\" needs %2 px, has %3").arg(item).arg(advance(item)).arg(room);
+    }
+    return lines.join(QStringLiteral("; "));
+}
+
+// Menu-bar entries that do not show whole in the bar (the bar hides them behind its extension button).
+inline QStringList clippedMenus(const QMenuBar *bar)
+{
+    QStringList out;
+    for (QAction *action : bar->actions())
+        if (action->isVisible() && !bar->rect().contains(bar->actionGeometry(action)))
+            out << action->text();
+    return out;
+}
+
+// The visible controls of `window` that overlap a sibling, as "first/second" name pairs, and those that reach
+// out of their container, as "name/outside".
+inline QSet<QString> overlappingControls(const QWidget *window)
+{
+    QSet<QString> pairs;
+    QList<QWidget *> parents = window->findChildren<QWidget *>();
+    parents << const_cast<QWidget *>(window);
+    for (const QWidget *parent : std::as_const(parents)) {
+        QList<const QWidget *> siblings;
+        for (const QObject *child : parent->children())
+            if (auto *w = qobject_cast<const QWidget *>(child); w && !w->isWindow() && w->isVisibleTo(window) &&
+                                                               !w->objectName().isEmpty() &&
+                                                               !qobject_cast<const QMenuBar *>(w))
+                siblings << w;
+        for (qsizetype i = 0; i < siblings.size(); ++i) {
+            if (!parent->rect().contains(siblings[i]->geometry()))
+                pairs << siblings[i]->objectName() + QLatin1String("/outside");
+            for (qsizetype j = i + 1; j < siblings.size(); ++j)
+                if (siblings[i]->geometry().intersects(siblings[j]->geometry()))
+                    pairs << siblings[i]->objectName() + u'/' + siblings[j]->objectName();
+        }
+    }
+    return pairs;
+}
+
+// The access keys (the letter after a single "&") of `texts` that come more than once.
+inline QStringList repeatedAccessKeys(const QStringList &texts)
+{
+    QStringList seen, repeated;
+    for (const QString &text : texts)
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != u'&')
+                continue;
+            if (text[i + 1] == u'&') {
+                ++i;
+                continue;
+            }
+            const QString key = text[i + 1].toLower();
+            (seen.contains(key) ? repeated : seen) << key;
+            break;
+        }
+    return repeated;
 }
