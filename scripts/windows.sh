@@ -201,6 +201,10 @@ qt_tree=$(find "$out/sources" -mindepth 1 -maxdepth 1 -name 'qtbase*' -type d)
 cp "$qt_tree"/LICENSES/LGPL-3.0-only.txt "$qt_tree"/LICENSES/GPL-3.0-only.txt "$qt_tree"/LICENSES/GPL-2.0-only.txt \
     "$notices/qt/"
 cp "$out/sources/debian/copyright" "$notices/qt/debian-copyright.txt"
+# Qt's own translations (translations\qtbase_*.qm) are Debian's qt6-translations-l10n, from qt6-translations.
+qt_l10n_version=$(dpkg-query -W -f='${source:Version}' qt6-translations-l10n)
+fetch_source qt6-translations "$qt_l10n_version" >/dev/null
+cp /usr/share/doc/qt6-translations-l10n/copyright "$notices/qt/translations-debian-copyright.txt"
 python3 "$root/packaging/windows/qt_notices.py" "$qt_src"/*.orig.tar.* "$notices/qt/third-party.txt"
 erfa_tree=$(unpack_source erfa "$erfa_version" "$out/sources/erfa")
 cp "$erfa_tree/LICENSE" "$notices/erfa/LICENSE.txt"
@@ -211,7 +215,7 @@ sources_archive="$out/Quorvis-${version%.*}-windows-sources.tar.xz"
 (
     bundle="$out/sources/Quorvis-${version%.*}-windows-sources"
     mkdir -p "$bundle/recipe"
-    for pkg in "qt6-base_$qt_version" "erfa_$erfa_version" "abseil_$absl_version"; do
+    for pkg in "qt6-base_$qt_version" "qt6-translations_$qt_l10n_version" "erfa_$erfa_version" "abseil_$absl_version"; do
         mkdir -p "$bundle/$pkg"
         find "$cache_root/sources/$pkg" -maxdepth 1 -type f ! -name stamp -exec cp {} "$bundle/$pkg/" \;
     done
@@ -219,7 +223,7 @@ sources_archive="$out/Quorvis-${version%.*}-windows-sources.tar.xz"
     printf '%s\n' "$recipe" >"$bundle/recipe/libraries.txt"
     sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" -e "s/@ERFA_VERSION@/$erfa_version/g" \
         -e "s/@ABSL_VERSION@/$absl_version/g" -e "s/@GCC_VERSION@/$gcc_version/g" \
-        "$root/packaging/windows/sources.txt.in" >"$bundle/README.txt"
+        -e "s/@QT_L10N_VERSION@/$qt_l10n_version/g" "$root/packaging/windows/sources.txt.in" >"$bundle/README.txt"
     # (The tarballs are compressed already.)
     tar -C "$out/sources" --owner=0 --group=0 --sort=name -cf - "$(basename "$bundle")" | xz -0 -T2 >"$sources_archive"
 )
@@ -293,7 +297,7 @@ cp /usr/share/doc/tzdata/copyright "$stage/licences/tzdata.txt"
 cp /usr/share/common-licenses/GPL-3 "$stage/licences/GPL-3.0 (GCC runtime).txt"
 printf '%s\n' "$recipe" >"$stage/licences/How the libraries were built.txt"
 sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" -e "s/@ERFA_VERSION@/$erfa_version/g" \
-    -e "s/@ABSL_VERSION@/$absl_version/g" -e "s/@GCC_VERSION@/$gcc_version/g" \
+    -e "s/@ABSL_VERSION@/$absl_version/g" -e "s/@QT_L10N_VERSION@/$qt_l10n_version/g" -e "s/@GCC_VERSION@/$gcc_version/g" \
     -e "s/@TZDATA_VERSION@/$(dpkg-query -W -f='${Version}' tzdata)/g" \
     -e "s/@SOURCES@/$(basename "$sources_archive")/g" \
     "$root/packaging/windows/licences.txt.in" | sed 's/$/\r/' >"$stage/licences/README.txt"

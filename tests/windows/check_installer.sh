@@ -99,7 +99,8 @@ wine "$setup" /S "/D=$inst_windows"
 for f in quorvis.exe quorvis-exact.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
     imageformats/qjpeg.dll \
     liberfa-1.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll zoneinfo/Europe/London zoneinfo/tzdata.zi \
-    zoneinfo/zone1970.tab licences/README.txt licences/qt/LGPL-3.0-only.txt licences/qt/third-party.txt \
+    zoneinfo/zone1970.tab translations/qtbase_de.qm translations/qtbase_ru.qm licences/README.txt \
+    licences/qt/LGPL-3.0-only.txt licences/qt/third-party.txt licences/qt/translations-debian-copyright.txt \
     licences/erfa/LICENSE.txt licences/abseil/LICENSE.txt; do
     [ -f "$inst/$f" ] || fail "not installed: $f"
 done
