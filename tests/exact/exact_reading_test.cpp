@@ -41,7 +41,11 @@ private Q_SLOTS:
     void whatTheClocksDid_data();
     void whatTheClocksDid();
     void slotByTheClockOnTheWall();
+    void slotSignsHoldFromTheirMinute_data();
+    void slotSignsHoldFromTheirMinute();
     void aSlotThatNeverShowed();
+    void refusals_data();
+    void refusals();
     void degrees_data();
     void degrees();
 };
@@ -66,6 +70,11 @@ void ExactReadingTest::whatTheClocksDid_data()
         << "The clocks there went back from 15:33:32 on 19 October to 15:33:32 on 18 October 1867, so 12:00 "
            "on "
            "19 October 1867 showed twice there."
+        << true;
+    QTest::newRow("the day Manila skipped, at Iba, west of 120° E")
+        << At("Asia/Manila", 15.3276, 119.978, {1844, 12, 31}, QTime(12, 0))
+        << "The clocks there jumped from 23:56:03 on 30 December to 23:56:03 on 31 December 1844, so 12:00 "
+           "on 31 December 1844 never showed there."
         << true;
     QTest::newRow("an ordinary autumn overlap")
         << At("Europe/London", 51.5, -0.13, {2021, 10, 31}, QTime(1, 30))
@@ -115,6 +124,33 @@ void ExactReadingTest::slotByTheClockOnTheWall()
     QCOMPARE(plain.candidates.front().timeUsed, "03:00 CEST (UTC+02:00) = 01:00 UT, the middle of the slot");
 }
 
+// The sweep of a slot against readings of single minutes: each sign listed holds at its minute, by the
+// reading of that exact time, and the minute that showed before it had another sign.
+void ExactReadingTest::slotSignsHoldFromTheirMinute_data()
+{
+    QTest::addColumn<exact::Request>("slot");
+    QTest::newRow("London, an ordinary day") << At("Europe/London", 51.5, -0.13, {1990, 8, 1}, {}, 9);
+    QTest::newRow("Berlin, clocks forward") << At("Europe/Berlin", 52.52, 13.405, {2021, 3, 28}, {}, 1);
+    QTest::newRow("Berlin, clocks back") << At("Europe/Berlin", 52.52, 13.405, {2021, 10, 31}, {}, 1);
+}
+
+void ExactReadingTest::slotSignsHoldFromTheirMinute()
+{
+    QFETCH(exact::Request, slot);
+    const exact::Result r = exact::Compute(slot);
+    QVERIFY2(r.ok(), qPrintable(r.problem));
+    const auto signAt = [&](qint64 ut) {
+        const auto angles = ComputeAngles(ut, slot.latitude, slot.longitude);
+        return ToSignPosition(angles.angles.ic).sign;
+    };
+    for (qsizetype i = 0; i < r.slotSigns.size(); ++i) {
+        const exact::SlotSign &s = r.slotSigns[i];
+        QCOMPARE(signAt(s.reading.utSeconds), s.sign);
+        if (i > 0)
+            QVERIFY(signAt(s.reading.utSeconds - 60) != s.sign);
+    }
+}
+
 void ExactReadingTest::aSlotThatNeverShowed()
 {
     const exact::Result r =
@@ -122,6 +158,40 @@ void ExactReadingTest::aSlotThatNeverShowed()
     QVERIFY(!r.ok());
     QVERIFY2(r.problem.startsWith(QLatin1String("No minute of this slot showed on the clocks there.")),
              qPrintable(r.problem));
+}
+
+// What cannot be read is refused with a sentence, and says whose fault it is: the request's, or the build's
+// and the installed data's.
+void ExactReadingTest::refusals_data()
+{
+    static places::Place nowhere;
+    nowhere.name = QStringLiteral("Nowhere");
+    nowhere.country = QStringLiteral("Utopia");
+    nowhere.zone = QStringLiteral("Mars/Olympus_Mons");
+    exact::Request unknownZone = At("UTC", 10, 10, {2000, 1, 1}, QTime(12, 0));
+    exact::UsePlace(unknownZone, nowhere);
+
+    QTest::addColumn<exact::Request>("request");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<bool>("internal");
+    QTest::newRow("a slot before the first")
+        << At("UTC", 10, 10, {2000, 1, 1}, {}, -1) << "The two-hour slot must be one of the twelve." << false;
+    QTest::newRow("a slot after the last")
+        << At("UTC", 10, 10, {2000, 1, 1}, {}, 12) << "The two-hour slot must be one of the twelve." << false;
+    QTest::newRow("a place whose zone this build does not know")
+        << unknownZone << "This build does not know Mars/Olympus_Mons, the time zone of Nowhere, Utopia."
+        << true;
+}
+
+void ExactReadingTest::refusals()
+{
+    QFETCH(exact::Request, request);
+    QFETCH(QString, problem);
+    QFETCH(bool, internal);
+    const exact::Result r = exact::Compute(request);
+    QVERIFY(!r.ok());
+    QCOMPARE(r.problem, problem);
+    QCOMPARE(r.internal, internal);
 }
 
 // The window and the command line read degrees alike.
