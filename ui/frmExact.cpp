@@ -96,7 +96,8 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     CentreOnScreen(this);
 }
 
-frmExact::~frmExact() = default;
+// The list first: it follows the application's focus changes, which taking down the fields can cause.
+frmExact::~frmExact() { delete m_placeList; }
 
 void frmExact::Form_Load()
 {

@@ -1,6 +1,7 @@
 // The exact reading as both front ends get it: what the clocks did, in words, for a time and for a whole
 // slot; and the one reading of typed degrees.
 #include "ExactReading.h"
+#include "ExactTexts.h"
 
 #include <QTest>
 
@@ -40,6 +41,8 @@ class ExactReadingTest : public QObject
 private Q_SLOTS:
     void whatTheClocksDid_data();
     void whatTheClocksDid();
+    void overlapSentence_data();
+    void overlapSentence();
     void slotByTheClockOnTheWall();
     void slotSignsHoldFromTheirMinute_data();
     void slotSignsHoldFromTheirMinute();
@@ -92,6 +95,40 @@ void ExactReadingTest::whatTheClocksDid()
     QCOMPARE(r.candidates.size(), 2);
     QCOMPARE(r.ambiguity, ambiguity);
     QCOMPARE(!r.meanTimeNote.isEmpty(), meanTime);
+}
+
+// However many times a local time showed, the sentence names what the clocks did and how often it showed.
+void ExactReadingTest::overlapSentence_data()
+{
+    const auto wall = [](int hour, int minute) {
+        return places::WallSeconds({2000, 1, 1}, QTime(hour, minute));
+    };
+    const auto back = [&](int fromHour, int fromMinute, int toHour, int toMinute) {
+        return places::ClockChange{0, wall(fromHour, fromMinute), wall(toHour, toMinute)};
+    };
+    QTest::addColumn<std::vector<places::ClockChange>>("changes");
+    QTest::addColumn<qint64>("wall");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("twice")
+        << std::vector{back(2, 0, 1, 0)} << wall(1, 30) << 2
+        << "The clocks there went back from 02:00 to 01:00 on 1 January 2000, so 01:30 showed "
+           "twice there.";
+    QTest::newRow("three times")
+        << std::vector{back(3, 0, 2, 0), back(2, 30, 1, 30)} << wall(2, 15) << 3
+        << "The clocks there went back from 03:00 to 02:00 on 1 January 2000 and went "
+           "back from 02:30 to 01:30 on 1 January 2000, so 02:15 showed 3 times there.";
+    QTest::newRow("no change found") << std::vector<places::ClockChange>{} << wall(2, 15) << 2
+                                     << "02:15 on 1 January 2000 showed 2 times on the clocks there.";
+}
+
+void ExactReadingTest::overlapSentence()
+{
+    QFETCH(std::vector<places::ClockChange>, changes);
+    QFETCH(qint64, wall);
+    QFETCH(int, times);
+    QFETCH(QString, sentence);
+    QCOMPARE(exact::OverlapSentence(changes, wall, times), sentence);
 }
 
 // A slot is two hours of the clock on the wall: on a day the clocks change, only the minutes that showed are
