@@ -14,11 +14,6 @@
 
 namespace {
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // What the name field takes from typing: letters A-Z (small ones as capitals) and spaces.
 // Returns the text to insert, or a null string when any character is refused.
 QString acceptedNameText(const QString &typed)
@@ -119,7 +114,7 @@ void frmMain::ShowNadirReading()
         quorvis::ReadNadir(m_host.readingValues(), static_cast<std::int16_t>(ui->cmbDate->currentIndex()),
                            static_cast<std::int16_t>(ui->cmbMonth->currentIndex()), birthTime, shown);
     if (!reading.sign.empty()) {
-        display.setNadirSign(toQString(reading.sign));
+        display.setNadirSign(QString::fromUtf8(reading.sign));
         display.setSignPicture(SignImageList::picture(reading.pictureNumber, display.devicePixelRatioF()));
     }
     if (!reading.interpretation.empty())
