@@ -1,6 +1,7 @@
 // exact::Compute over any request, decoded from the input: dates around and beyond the years it covers, a
 // time (valid or not) or any slot number, any coordinates (infinities and NaN included), a gazetteer place or
-// none, a zone, an offset or no clock. It either refuses with a sentence or gives readings that hold together.
+// none, a zone, an offset or no clock. It either refuses with a sentence or gives readings that hold
+// together.
 #include "ExactReading.h"
 #include "FuzzSupport.h"
 
@@ -38,8 +39,8 @@ std::optional<places::Clock> AnyClock(FuzzedDataProvider &input, const places::P
         return places::Clock::parse(QString::fromStdString(input.ConsumeRandomLengthString(40)));
     default: {
         const auto &all = places::Gazetteer::instance().places();
-        const QString zone = place ? place->zone
-                                   : all[input.ConsumeIntegralInRange<std::size_t>(0, all.size() - 1)].zone;
+        const QString zone =
+            place ? place->zone : all[input.ConsumeIntegralInRange<std::size_t>(0, all.size() - 1)].zone;
         return places::Clock::zone(zone);
     }
     }
@@ -59,7 +60,7 @@ exact::Request AnyRequest(FuzzedDataProvider &input)
                                  input.ConsumeIntegralInRange(0, 59));
     }
     request.slot = input.ConsumeIntegralInRange(0, 15) == 0 ? input.ConsumeIntegral<int>()
-                                                             : input.ConsumeIntegralInRange(0, 11);
+                                                            : input.ConsumeIntegralInRange(0, 11);
     if (input.ConsumeBool()) {
         const auto &all = places::Gazetteer::instance().places();
         request.place = &all[input.ConsumeIntegralInRange<std::size_t>(0, all.size() - 1)];

@@ -33,10 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (std::memchr(data, 0, size))
         return 0; // no argument holds a NUL
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    const cli::ParsedRequest parsed =
-        cli::ParseRequest({QStringLiteral("quorvis-exact"), QStringLiteral("--date=") + text,
-                           QStringLiteral("--time=12:00"), QStringLiteral("--lat=0"), QStringLiteral("--lon=0"),
-                           QStringLiteral("--utc-offset=+00:00")});
+    const cli::ParsedRequest parsed = cli::ParseRequest(
+        {QStringLiteral("quorvis-exact"), QStringLiteral("--date=") + text, QStringLiteral("--time=12:00"),
+         QStringLiteral("--lat=0"), QStringLiteral("--lon=0"), QStringLiteral("--utc-offset=+00:00")});
     const auto expected = Expected(text);
     FUZZ_CHECK(parsed.error.isEmpty() == expected.has_value());
     if (expected) {

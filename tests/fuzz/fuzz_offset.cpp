@@ -20,7 +20,9 @@ bool WrittenAsOffset(const QString &text)
 // The offset in seconds that a text written [+-−]HH:MM names, when it is one the clock may have.
 std::optional<int> ExpectedOffset(const QString &text)
 {
-    const auto number = [&](int at) { return (text[at].unicode() - u'0') * 10 + (text[at + 1].unicode() - u'0'); };
+    const auto number = [&](int at) {
+        return (text[at].unicode() - u'0') * 10 + (text[at + 1].unicode() - u'0');
+    };
     const int seconds = (text[0] == u'+' ? 1 : -1) * (number(1) * 3600 + number(4) * 60);
     if (number(4) >= 60 || seconds < -12 * 3600 || seconds > 14 * 3600)
         return std::nullopt;

@@ -38,13 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     const cli::ParsedRequest parsed =
         cli::ParseRequest({QStringLiteral("quorvis-exact"), QStringLiteral("--date=2000-01-01"),
-                           QStringLiteral("--time=") + text, QStringLiteral("--lat=0"), QStringLiteral("--lon=0"),
-                           QStringLiteral("--utc-offset=+00:00")});
+                           QStringLiteral("--time=") + text, QStringLiteral("--lat=0"),
+                           QStringLiteral("--lon=0"), QStringLiteral("--utc-offset=+00:00")});
     const std::optional<int> expected = Expected(text);
     FUZZ_CHECK(parsed.error.isEmpty() == expected.has_value());
     if (expected)
-        FUZZ_CHECK(parsed.request.reading.time && parsed.request.reading.time->msecsSinceStartOfDay() ==
-                                                      *expected * 1000);
+        FUZZ_CHECK(parsed.request.reading.time &&
+                   parsed.request.reading.time->msecsSinceStartOfDay() == *expected * 1000);
     else
         FUZZ_CHECK(fuzz::OneLine(parsed.error));
     return 0;
