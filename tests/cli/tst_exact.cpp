@@ -210,9 +210,16 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
             << QStringLiteral(
                    "unknown time zone \"%1\": expected a name of the tz database such as Europe/London")
                    .arg(QLatin1String(zone));
+    // What was given is quoted with its line breaks and control characters written out, so the message
+    // stays one line.
     QTest::newRow("date with a trailing newline")
         << at + QStringList{"--date", "1990-08-01\n", "--time", "10:30"}
-        << "malformed date \"1990-08-01\n\": expected YYYY-MM-DD";
+        << "malformed date \"1990-08-01\\n\": expected YYYY-MM-DD";
+    QTest::newRow("time with a tab and a terminal escape")
+        << at + QStringList{"--date", "1990-08-01", "--time", "10:30\t\x1b[2J"}
+        << "malformed time \"10:30\\t\\u001B[2J\": expected HH:MM or HH:MM:SS, 00:00 to 23:59:59";
+    QTest::newRow("unknown option with a line break")
+        << QStringList{"--da\nte=1990-08-01"} << "Unknown option 'da\\nte'.";
     QTest::newRow("time with trailing text")
         << at + QStringList{"--date", "1990-08-01", "--time", "10:30x"}
         << "malformed time \"10:30x\": expected HH:MM or HH:MM:SS, 00:00 to 23:59:59";
