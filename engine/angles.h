@@ -13,10 +13,11 @@
 
 namespace quorvis {
 
-// The instants the angles are computed for: local dates 1800-01-01 to 2100-12-31 in any time zone, so a day
-// either side (2100-12-31 23:59 at UTC−12:00 is 2101-01-01 11:59 UT).
-inline constexpr std::int64_t FirstChartInstant = -5364748800; // 1799-12-31T00:00:00Z, seconds since 1970
-inline constexpr std::int64_t LastChartInstant = 4134067200;   // 2101-01-02T00:00:00Z
+// The instants the angles are computed for: the local dates of a reading (1800 to 2100) on any clock, so two
+// days either side (a birthplace's mean time on its zone's day lies up to 28 hours from UT: Manila's towns
+// kept American dates until 1844).
+inline constexpr std::int64_t FirstChartInstant = -5364835200; // 1799-12-30T00:00:00Z, seconds since 1970
+inline constexpr std::int64_t LastChartInstant = 4134153600;   // 2101-01-03T00:00:00Z
 
 struct ChartAngles
 {
@@ -38,7 +39,7 @@ inline constexpr std::string_view MsgPoleLatitude =
 inline constexpr std::string_view MsgLatitudeOutOfRange = "The latitude must lie between -90° and 90°.";
 inline constexpr std::string_view MsgLongitudeOutOfRange = "The longitude must lie between -180° and 180°.";
 inline constexpr std::string_view MsgInstantOutOfRange =
-    "The date must lie between 1800-01-01 and 2100-12-31.";
+    "The instant lies outside the years the chart angles are computed for.";
 
 struct AnglesResult
 {

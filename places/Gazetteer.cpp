@@ -82,8 +82,9 @@ struct Gazetteer::Index
 
 Gazetteer::Gazetteer()
 {
-    auto *index = new Index;
-    m_index = index;
+    auto owned = std::make_unique<Index>();
+    Index *index = owned.get();
+    m_index = std::move(owned);
     const QResource resource(QString::fromLatin1(kIndexPath));
     if (!resource.isValid())
         qFatal("The compiled-in gazetteer resource %s is missing", kIndexPath);
@@ -148,7 +149,7 @@ Gazetteer::Gazetteer()
     }
 }
 
-Gazetteer::~Gazetteer() { delete m_index; }
+Gazetteer::~Gazetteer() = default;
 
 const Gazetteer &Gazetteer::instance()
 {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <vector>
 
 namespace quorvis::places {
@@ -53,7 +54,7 @@ private:
     std::vector<Place> m_places;
     // search index: implementation's own
     struct Index;
-    const Index *m_index = nullptr;
+    std::unique_ptr<const Index> m_index;
 };
 
 // The search key of a text, the one fold of both the gazetteer's names (at build time) and what is typed:

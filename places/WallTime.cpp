@@ -2,10 +2,10 @@
 // (a gap) or two (an overlap); that answer is taken as it is, except where local mean time is involved.
 //
 // Before a zone kept standard time, tzdata gives the mean time of its reference city (abbreviated "LMT");
-// the birthplace's own mean time (longitude / 15 hours) stands in for it. Across the date line a zone's
-// early mean time may lie a day away (Manila kept American dates until 1844, Alaska Russian ones until
-// 1867): the birthplace's mean time moves by that day too, but only so far as a mean time can lie (16 hours),
-// so that a longitude typed far from the zone keeps its own.
+// the birthplace's own mean time (longitude / 15 hours) stands in for it, moved by whole days to lie within
+// half a day of the zone's: across the date line a zone's early mean time may lie a day away (Manila kept
+// American dates until 1844, Alaska Russian ones until 1867), and every place of the zone keeps the zone's
+// day, so the day the zone skipped or repeated when it changed sides is skipped or repeated there too.
 #include "WallTime.h"
 
 #include <absl/time/civil_time.h>
@@ -34,15 +34,19 @@ constexpr std::string_view ZoneNames[] = {
 };
 
 constexpr qint64 Day = 86400;
-constexpr qint64 JulianDayOfUnixEpoch = 2440588;
 constexpr int MaxOffsetEast = 14 * 3600;
 constexpr int MaxOffsetWest = 12 * 3600;
-// tzdata's own mean times reach −15:56 (Manila before 1845) and +15:02 (Juneau before 1867).
-constexpr int MaxMeanTime = 16 * 3600;
-// Any clock's offset, mean times included, lies within this of UT.
-constexpr qint64 OffsetReach = MaxMeanTime + 3600;
+// Any clock's offset lies within this of UT: tzdata's own mean times reach −15:56 (Manila before 1845) and
+// +15:02 (Juneau before 1867), and a birthplace's lies within half a day of its zone's.
+constexpr qint64 OffsetReach = 28 * 3600 + 3600;
 
-absl::CivilSecond Civil(qint64 wallSeconds) { return absl::CivilSecond(1970, 1, 1, 0, 0, 0) + wallSeconds; }
+const absl::CivilSecond WallEpoch(1970, 1, 1, 0, 0, 0);
+
+absl::CivilSecond Civil(qint64 wallSeconds) { return WallEpoch + wallSeconds; }
+
+// QDate counts the year before 1 as -1; the civil calendar, as astronomers do, as 0.
+absl::civil_year_t CivilYear(int qtYear) { return qtYear < 0 ? qtYear + 1 : qtYear; }
+int QtYear(absl::civil_year_t year) { return int(year <= 0 ? year - 1 : year); }
 
 qint64 Unix(absl::Time t) { return absl::ToUnixSeconds(t); }
 
@@ -66,18 +70,21 @@ absl::Time InstantOf(const absl::TimeZone &zone, const absl::TimeZone::CivilTran
 
 qint64 WallSeconds(QDate date, QTime time)
 {
-    return (date.toJulianDay() - JulianDayOfUnixEpoch) * Day + time.msecsSinceStartOfDay() / 1000;
+    return absl::CivilSecond(CivilYear(date.year()), date.month(), date.day(), time.hour(), time.minute(),
+                             time.second()) -
+           WallEpoch;
 }
 
 QDate WallDate(qint64 wallSeconds)
 {
-    return QDate::fromJulianDay(JulianDayOfUnixEpoch +
-                                (wallSeconds >= 0 ? wallSeconds / Day : -((-wallSeconds + Day - 1) / Day)));
+    const absl::CivilDay day(Civil(wallSeconds));
+    return QDate(QtYear(day.year()), day.month(), day.day());
 }
 
 QTime WallTimeOfDay(qint64 wallSeconds)
 {
-    return QTime::fromMSecsSinceStartOfDay(int(((wallSeconds % Day) + Day) % Day * 1000));
+    const absl::CivilSecond time = Civil(wallSeconds);
+    return QTime(time.hour(), time.minute(), time.second());
 }
 
 // On Windows the zone files are a copy installed beside the program; the library finds them through TZDIR,
@@ -190,16 +197,13 @@ bool PlaceClock::isValid() const { return m_valid; }
 PlaceClock::Offset PlaceClock::offsetAt(qint64 ut) const
 {
     if (!m_zone)
-        return {m_fixedOffset, FormatUtcOffset(m_fixedOffset), false};
+        return {m_fixedOffset, QString(), false};
     const absl::TimeZone::CivilInfo info = m_zone->zone.At(Instant(ut));
     if (ut < m_zone->meanTimeEnds && IsMeanTime(info)) {
         const qint64 days = std::llround(double(info.offset - m_meanTime) / Day);
-        const qint64 shifted = m_meanTime + days * Day;
-        return {int(std::abs(shifted) <= MaxMeanTime ? shifted : m_meanTime), QStringLiteral("LMT"), true};
+        return {int(m_meanTime + days * Day), QStringLiteral("LMT"), true};
     }
-    return {info.offset,
-            IsNumericAbbreviation(info.zone_abbr) ? FormatUtcOffset(info.offset)
-                                                  : QString::fromLatin1(info.zone_abbr),
+    return {info.offset, IsNumericAbbreviation(info.zone_abbr) ? QString() : QString::fromLatin1(info.zone_abbr),
             false};
 }
 

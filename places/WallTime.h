@@ -6,7 +6,7 @@
 // Zone history comes from the tz database's compiled zone files, read by Abseil's time library wherever the
 // program runs (never the platform's own zone data): found through TZDIR, the system's /usr/share/zoneinfo
 // on Linux and a copy beside the program on Windows. Before a zone kept standard time, the birthplace's own
-// local mean time stands in for the mean time of the zone's reference city.
+// local mean time stands in for the mean time of the zone's reference city, on the zone's own day.
 //
 // Qt Core only; the Abseil types stay inside WallTime.cpp.
 #pragma once
@@ -47,6 +47,8 @@ public:
     // The zone's name, or "UTC+01:00" for a fixed offset.
     QString name() const;
 
+    bool operator==(const Clock &) const = default;
+
 private:
     Clock() = default;
     QString m_name; // empty for a fixed offset
@@ -65,7 +67,8 @@ struct WallTimeReading
 {
     qint64 utSeconds = 0;       // the instant, seconds since 1970-01-01T00:00:00Z
     int offsetSeconds = 0;      // local minus UT at that instant
-    QString abbreviation;       // "BST", "CET", "LMT" (local mean time), "UTC+05:45" when the zone has none
+    QString abbreviation;       // "BST", "CET", "LMT" (local mean time); empty where the clock has no name
+                                // for its time (tzdata's "+0545", a fixed offset)
     bool localMeanTime = false; // before the zone kept standard time: the birthplace's own mean time was used
     bool summerTime = false;    // the larger offset of a seasonal change (never from the zone's DST flag)
 };
@@ -76,7 +79,8 @@ struct WallTimeResolution
 {
     WallTimeKind kind = WallTimeKind::Normal;
     // Normal: one reading. Overlap: two (rarely more), earliest instant first.
-    // Gap: two readings of the time that never showed, with the offset before and the offset after the jump.
+    // Gap: two readings of the time that never showed, with the offset before and then the offset after the
+    // jump (for a jump forward, the later instant first).
     QList<WallTimeReading> readings;
     // Gap only: where the clocks jumped, in wall-clock seconds: the first moment that never showed and the
     // first that showed again (02:00 and 03:00 of a spring change).
