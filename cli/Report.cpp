@@ -62,7 +62,7 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
         QJsonObject object;
         object[QStringLiteral("ut")] = UtText(candidate.reading.utSeconds);
         object[QStringLiteral("offset_seconds")] = candidate.reading.offsetSeconds;
-        object[QStringLiteral("abbreviation")] = candidate.reading.abbreviation;
+        object[QStringLiteral("abbreviation")] = TextOrNull(candidate.reading.abbreviation);
         object[QStringLiteral("local_mean_time")] = candidate.reading.localMeanTime;
         object[QStringLiteral("summer_time")] = candidate.reading.summerTime;
         object[QStringLiteral("time_used")] = candidate.timeUsed;
@@ -81,6 +81,7 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
     root[QStringLiteral("place")] = PlaceJson(request.place, request.latitude, request.longitude, zone);
     root[QStringLiteral("explanation")] = TextOrNull(result.ambiguity);
     root[QStringLiteral("local_mean_time_note")] = TextOrNull(result.meanTimeNote);
+    root[QStringLiteral("polar_note")] = TextOrNull(result.polarNote);
     root[QStringLiteral("candidates")] = list;
     return JsonText(root);
 }
@@ -88,21 +89,14 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
 QString ReadingText(const Request &request, const exact::Result &result)
 {
     const exact::Request &reading = request.reading;
-    QStringList lines;
-    if (reading.place)
-        lines << QStringLiteral("Best match for \"%1\": %2")
-                     .arg(request.searchText, reading.place->displayName());
-    QString where = exact::FormatCoordinates(reading.latitude, reading.longitude);
-    where += reading.clock->isFixedOffset() ? QStringLiteral(", fixed offset ") : QStringLiteral(", zone ");
-    lines << QStringLiteral("Place:       ") + where + reading.clock->name();
+    QStringList lines{QStringLiteral("Place:       ") + result.placeUsed};
     if (result.kind == places::WallTimeKind::Gap)
-        lines << QStringLiteral("Gap:         ") + result.ambiguity +
-                     QStringLiteral(" Both readings follow, with the offset before and after the jump.");
+        lines << QStringLiteral("Gap:         %1 %2").arg(result.ambiguity, result.readingsGiven);
     else if (result.kind == places::WallTimeKind::Overlap)
-        lines << QStringLiteral("Overlap:     ") + result.ambiguity +
-                     QStringLiteral(" Both readings follow, the earlier first.");
-    if (!result.meanTimeNote.isEmpty())
-        lines << QStringLiteral("Note:        ") + result.meanTimeNote;
+        lines << QStringLiteral("Overlap:     %1 %2").arg(result.ambiguity, result.readingsGiven);
+    for (const QString &note : {result.meanTimeNote, result.polarNote})
+        if (!note.isEmpty())
+            lines << QStringLiteral("Note:        ") + note;
 
     const QString wallTime = reading.date.toString(Qt::ISODate) + u' ' + reading.time->toString(Qt::ISODate);
     for (qsizetype i = 0; i < result.candidates.size(); ++i) {
@@ -120,10 +114,8 @@ QString ReadingText(const Request &request, const exact::Result &result)
             return QStringLiteral("%1%2 %3").arg(QLatin1String(name), SignText(longitude).leftJustified(18),
                                                  DegreesText(longitude).rightJustified(12));
         };
-        lines << angleLine("IC:          ", a.ic);
-        lines << angleLine("ASC:         ", a.asc) +
-                     (a.ascUnreliable ? QStringLiteral("  (unreliable beyond the polar circle)") : QString());
-        lines << angleLine("MC:          ", a.mc);
+        lines << angleLine("IC:          ", a.ic) << angleLine("ASC:         ", a.asc)
+              << angleLine("MC:          ", a.mc);
     }
     return lines.join(u'\n') + u'\n';
 }
@@ -135,7 +127,7 @@ Report MakeReadingReport(const Request &request)
     const exact::Result result = exact::Compute(request.reading);
     Report report;
     if (!result.ok()) {
-        report.exitStatus = result.dataMissing ? 1 : 2;
+        report.exitStatus = result.internal ? 1 : 2;
         report.error = result.problem;
         return report;
     }
@@ -162,9 +154,7 @@ Report MakePlacesReport(const Request &request)
         return report;
     }
     for (const places::Place *place : hits)
-        report.out += QStringLiteral("%1  (%2, %3)\n")
-                          .arg(place->displayName(),
-                               exact::FormatCoordinates(place->latitude, place->longitude), place->zone);
+        report.out += exact::PlaceText(place, place->latitude, place->longitude, place->zone) + u'\n';
     return report;
 }
 

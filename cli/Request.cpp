@@ -5,7 +5,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <map>
 
@@ -34,11 +33,6 @@ QString OneLine(QString text)
     return text;
 }
 
-bool Matches(const QString &pattern, const QString &text)
-{
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
-}
-
 struct Options
 {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")};
@@ -53,16 +47,19 @@ struct Options
     QCommandLineOption lon{QStringLiteral("lon"),
                            QStringLiteral("Longitude, decimal degrees east (west < 0)."),
                            QStringLiteral("degrees")};
-    QCommandLineOption zone{
-        QStringLiteral("zone"),
-        QStringLiteral("Time zone of the place, a name of the tz database, e.g. Europe/London."),
-        QStringLiteral("zone")};
+    QCommandLineOption zone{QStringLiteral("zone"),
+                            QStringLiteral("Time zone of the place, a name of the tz database such as "
+                                           "Europe/London, or an offset such as +01:00."),
+                            QStringLiteral("zone")};
     QCommandLineOption offset{
         QStringLiteral("utc-offset"),
         QStringLiteral("Fixed offset of the local clock from UT, -12:00 to +14:00, e.g. +01:00."),
         QStringLiteral("+HH:MM")};
-    QCommandLineOption date{QStringLiteral("date"), QStringLiteral("Local date, 1800-01-01 to 2100-12-31."),
-                            QStringLiteral("YYYY-MM-DD")};
+    QCommandLineOption date{
+        QStringLiteral("date"),
+        QStringLiteral("Local date, %1 to %2.")
+            .arg(exact::FirstBirthDate.toString(Qt::ISODate), exact::LastBirthDate.toString(Qt::ISODate)),
+        QStringLiteral("YYYY-MM-DD")};
     QCommandLineOption time{QStringLiteral("time"), QStringLiteral("Local clock time."),
                             QStringLiteral("HH:MM[:SS]")};
     QCommandLineOption places{
@@ -87,7 +84,8 @@ QString Description()
         "  quorvis-exact --places lond\n\n"
         "Exit status: 0 for a reading (also when the local time fell in a clock change's gap or overlap) or "
         "a\n"
-        "place list; 1 when the installed time-zone data lacks the zone; 2 for input it cannot use.");
+        "place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;\n"
+        "2 for input it cannot use.");
 }
 
 // Every option at most once; --places with nothing but --json.
@@ -107,65 +105,17 @@ QString CheckOptionsOnce(const QCommandLineParser &parser, const Options &o)
     return {};
 }
 
-QString ReadDate(const QString &text, QDate *date)
-{
-    if (!Matches(QStringLiteral("[0-9]{4}-[0-9]{2}-[0-9]{2}"), text))
-        return QStringLiteral("malformed date %1: expected YYYY-MM-DD").arg(Quoted(text));
-    *date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-    if (!date->isValid())
-        return QStringLiteral("no such date %1").arg(Quoted(text));
-    if (*date < exact::FirstBirthDate || *date > exact::LastBirthDate)
-        return QStringLiteral("date %1 is outside 1800-01-01 to 2100-12-31").arg(text);
-    return {};
-}
-
-QString ReadTime(const QString &text, QTime *time)
-{
-    if (Matches(QStringLiteral("[0-9]{2}:[0-9]{2}"), text))
-        *time = QTime::fromString(text, QStringLiteral("HH:mm"));
-    else if (Matches(QStringLiteral("[0-9]{2}:[0-9]{2}:[0-9]{2}"), text))
-        *time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
-    if (!time->isValid())
-        return QStringLiteral("malformed time %1: expected HH:MM or HH:MM:SS, 00:00 to 23:59:59")
-            .arg(Quoted(text));
-    return {};
-}
-
-QString ReadDegrees(const QString &text, const char *what, double limit, double *value)
-{
-    const std::optional<double> degrees = exact::ParseDegrees(text, limit);
-    if (!degrees) {
-        if (exact::ParseDegrees(text, 1000))
-            return QStringLiteral("%1 %2 is outside -%3 to %3 degrees")
-                .arg(QLatin1String(what), text)
-                .arg(limit);
-        return QStringLiteral("malformed %1 %2: expected decimal degrees")
-            .arg(QLatin1String(what), Quoted(text));
-    }
-    *value = *degrees;
-    return {};
-}
-
 // The clock, from --zone or --utc-offset; a place found by name brings its own zone otherwise.
 QString ReadClock(const QCommandLineParser &parser, const Options &o, exact::Request *reading)
 {
     if (parser.isSet(o.zone) && parser.isSet(o.offset))
         return QStringLiteral("give either --zone or --utc-offset, not both");
-    if (parser.isSet(o.offset)) {
-        const QString text = parser.value(o.offset);
-        reading->clock = places::Clock::parse(text);
-        if (!reading->clock || !reading->clock->isFixedOffset())
-            return QStringLiteral("malformed UTC offset %1: expected +HH:MM or -HH:MM, -12:00 to +14:00")
-                .arg(Quoted(text));
-    } else if (parser.isSet(o.zone)) {
-        const QString name = parser.value(o.zone);
-        reading->clock = places::Clock::zone(name);
-        if (!reading->clock)
-            return QStringLiteral("unknown time zone %1: expected a name of the tz database such as "
-                                  "Europe/London")
-                .arg(Quoted(name));
-    }
-    return {};
+    QString problem;
+    if (parser.isSet(o.offset))
+        reading->clock = exact::ReadUtcOffset(parser.value(o.offset), &problem);
+    else if (parser.isSet(o.zone))
+        reading->clock = exact::ReadClock(parser.value(o.zone), &problem);
+    return problem;
 }
 
 QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &request)
@@ -180,12 +130,13 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
     if (byCoordinates) {
         if (!parser.isSet(o.lat) || !parser.isSet(o.lon))
             return QStringLiteral("give both --lat and --lon");
-        QString error = ReadDegrees(parser.value(o.lat), "latitude", 90, &reading.latitude);
-        if (error.isEmpty())
-            error = ReadDegrees(parser.value(o.lon), "longitude", 180, &reading.longitude);
-        if (error.isEmpty() && !reading.clock)
-            error = QStringLiteral("give the place's clock with --zone (e.g. Europe/London) or --utc-offset");
-        return error;
+        QString error;
+        const std::optional<double> north = exact::ReadLatitude(parser.value(o.lat), &error);
+        const std::optional<double> east =
+            north ? exact::ReadLongitude(parser.value(o.lon), &error) : std::nullopt;
+        reading.latitude = north.value_or(0);
+        reading.longitude = east.value_or(0);
+        return error; // without --zone or --utc-offset, the reading says what is missing
     }
     request.searchText = parser.value(o.place);
     const std::vector<const places::Place *> hits =
@@ -193,15 +144,10 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
     if (hits.empty())
         return QStringLiteral("no place matches %1; --places TEXT lists what a search finds")
             .arg(Quoted(request.searchText));
-    reading.place = hits.front();
-    reading.latitude = reading.place->latitude;
-    reading.longitude = reading.place->longitude;
-    if (!reading.clock) {
-        reading.clock = places::Clock::zone(reading.place->zone);
-        if (!reading.clock)
-            return QStringLiteral("the zone %1 of %2 is unknown to this build")
-                .arg(Quoted(reading.place->zone), reading.place->displayName());
-    }
+    std::optional<places::Clock> given = reading.clock;
+    exact::UsePlace(reading, *hits.front());
+    if (given)
+        reading.clock = given;
     return {};
 }
 
@@ -209,11 +155,10 @@ QString ReadReading(const QCommandLineParser &parser, const Options &o, Request 
 {
     if (!parser.isSet(o.date) || !parser.isSet(o.time))
         return QStringLiteral("give the local date and time with --date YYYY-MM-DD and --time HH:MM");
-    QTime time;
-    QString error = ReadDate(parser.value(o.date), &request.reading.date);
+    QString error;
+    request.reading.date = exact::ReadDate(parser.value(o.date), &error).value_or(QDate());
     if (error.isEmpty())
-        error = ReadTime(parser.value(o.time), &time);
-    request.reading.time = time;
+        request.reading.time = exact::ReadTime(parser.value(o.time), &error);
     if (error.isEmpty())
         error = ReadClock(parser, o, &request.reading);
     if (error.isEmpty())

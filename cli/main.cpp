@@ -1,5 +1,6 @@
 // quorvis-exact: the exact reading for scripts and tests. One JSON object or a few lines of text on stdout;
-// input it cannot use gets one line on stderr and exit status 2; zone data that cannot be read, status 1.
+// input it cannot use gets one line on stderr and exit status 2; a reading it cannot make because of the
+// installed zone data or a failure of its own, status 1.
 #include "Report.h"
 #include "Request.h"
 

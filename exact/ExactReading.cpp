@@ -1,13 +1,11 @@
-// A local time can stand for no instant (a gap when the clocks jumped forward) or for two (an overlap when
-// they went back). Neither is an error: every instant is computed and offered, and the sentence says what
-// the clocks did, so that no reading silently picks one side of a clock change.
+// A local time can stand for no instant (a gap when the clocks jumped forward) or for several (an overlap
+// when they went back). Neither is an error: every instant is computed and offered, and the sentence says
+// what the clocks did, so that no reading silently picks one side of a clock change.
 #include "ExactReading.h"
 
+#include "ExactSteps.h"
 #include "ExactTexts.h"
 #include "reading.h"
-
-#include <QLocale>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -16,27 +14,19 @@ namespace quorvis::exact {
 
 namespace {
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString position(double longitude) { return QString::fromStdString(FormatSignPosition(longitude)); }
 
-// The quick reading of the main window for the same day and slot, through the engine's own steps.
+// The quick reading of the main window for the same day and slot.
 QString quickNadirSign(QDate date, int slot)
 {
     ReadingValues values;
-    FindSunSign(values, static_cast<std::int16_t>(date.day() - 1),
-                static_cast<std::int16_t>(date.month() - 1));
-    values.BirthTime = std::string(TimeSlots[static_cast<std::size_t>(slot)]);
-    values.ReadingKey = values.SunSign + "-" + values.BirthTime;
-    FindRisingSign(values);
-    const NadirRow *row = FindNadirRow(values.RisingSign);
-    return row ? toQString(row->nadirSign) : QString();
+    const NadirReading reading =
+        ReadNadir(values, static_cast<std::int16_t>(date.day() - 1),
+                  static_cast<std::int16_t>(date.month() - 1), TimeSlots[static_cast<std::size_t>(slot)], {});
+    return QString::fromUtf8(reading.sign);
 }
 
-// The sentence for the clocks' change whose gap or overlap holds `wall`.
+// The sentence for the clocks' changes that left `wall` without an instant or with several.
 QString ambiguityText(const places::PlaceClock &clock, const places::WallTimeResolution &resolution,
                       qint64 wall)
 {
@@ -44,27 +34,38 @@ QString ambiguityText(const places::PlaceClock &clock, const places::WallTimeRes
         return GapSentence(resolution.gapFrom, resolution.gapTo, wall);
     if (resolution.kind != places::WallTimeKind::Overlap)
         return {};
-    const auto changes =
-        clock.changesBetween(resolution.readings.front().utSeconds, resolution.readings.back().utSeconds);
-    for (const places::ClockChange &change : changes)
+    std::vector<places::ClockChange> repeated;
+    for (const places::ClockChange &change :
+         clock.changesBetween(resolution.readings.front().utSeconds, resolution.readings.back().utSeconds))
         if (change.wallAfter <= wall && wall < change.wallBefore)
-            return OverlapSentence(change.wallBefore, change.wallAfter, wall);
-    return OverlapSentence(wall, wall, wall);
+            repeated.push_back(change);
+    return OverlapSentence(repeated, wall, resolution.readings.size());
 }
 
 void nameChoices(Result &r)
 {
-    if (r.kind == places::WallTimeKind::Gap && r.candidates.size() == 2) {
-        r.candidates[0].choice = places::FormatUtcOffset(r.candidates[0].reading.offsetSeconds) +
-                                 QLatin1String(", before the jump");
-        r.candidates[1].choice = places::FormatUtcOffset(r.candidates[1].reading.offsetSeconds) +
-                                 QLatin1String(", after the jump");
-    } else if (r.kind == places::WallTimeKind::Overlap) {
-        for (Candidate &c : r.candidates)
-            c.choice =
-                places::FormatUtcOffset(c.reading.offsetSeconds) +
-                (c.reading.summerTime ? QLatin1String(", summer time") : QLatin1String(", standard time"));
+    const qsizetype n = r.candidates.size();
+    if (n < 2)
+        return;
+    if (r.kind == places::WallTimeKind::Gap) {
+        r.candidates.front().choice =
+            QStringLiteral("%1, before the jump")
+                .arg(places::FormatUtcOffset(r.candidates.front().reading.offsetSeconds));
+        r.candidates.back().choice =
+            QStringLiteral("%1, after the jump")
+                .arg(places::FormatUtcOffset(r.candidates.back().reading.offsetSeconds));
+        r.readingsGiven = QStringLiteral(
+            "Both readings are given, with the offset before the jump and with the one after.");
+        return;
     }
+    for (Candidate &c : r.candidates) {
+        const QString offset = places::FormatUtcOffset(c.reading.offsetSeconds);
+        c.choice = c.reading.localMeanTime ? QStringLiteral("%1, local mean time").arg(offset)
+                   : c.reading.summerTime  ? QStringLiteral("%1, summer time").arg(offset)
+                                           : QStringLiteral("%1, standard time").arg(offset);
+    }
+    r.readingsGiven = n == 2 ? QStringLiteral("Both readings are given, the earlier first.")
+                             : QStringLiteral("All %1 readings are given, the earliest first.").arg(n);
 }
 
 void readTime(Result &r, const Request &request, const places::PlaceClock &clock)
@@ -73,6 +74,7 @@ void readTime(Result &r, const Request &request, const places::PlaceClock &clock
     const places::WallTimeResolution resolution = clock.resolve(wall);
     if (resolution.readings.isEmpty()) {
         r.problem = QStringLiteral("The local time could not be turned into Universal Time.");
+        r.internal = true;
         return;
     }
     for (const places::WallTimeReading &reading : resolution.readings) {
@@ -88,44 +90,24 @@ void readTime(Result &r, const Request &request, const places::PlaceClock &clock
     nameChoices(r);
 }
 
+// Why the request cannot be read before any clock is asked; nothing when it can.
+QString refusal(const Request &request, bool *internal)
+{
+    if (!request.date.isValid() || request.date < FirstBirthDate || request.date > LastBirthDate)
+        return DateRangeMessage();
+    if (request.time ? !request.time->isValid() : request.slot < 0 || request.slot >= 12)
+        return request.time ? QStringLiteral("The time of birth is not a time of day.")
+                            : QStringLiteral("The two-hour slot must be one of the twelve.");
+    if (request.clock)
+        return {};
+    *internal = request.place != nullptr;
+    if (request.place)
+        return QStringLiteral("This build does not know %1, the time zone of %2.")
+            .arg(request.place->zone, request.place->displayName());
+    return QStringLiteral("Give the place's time zone or its offset from UTC.");
+}
+
 } // namespace
-
-// ---- input ------------------------------------------------------------------------------------------
-
-std::optional<double> ParseDegrees(QStringView text, double limit)
-{
-    static const QRegularExpression number(
-        QRegularExpression::anchoredPattern(QStringLiteral("[+\\-\u2212]?[0-9]{1,3}(?:[.,][0-9]+)?")));
-    if (!number.match(text.toString()).hasMatch())
-        return std::nullopt;
-    QString plain = text.toString();
-    plain.replace(QChar(u'\u2212'), QLatin1Char('-')).replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = QLocale::c().toDouble(plain, &ok);
-    if (!ok || !(std::abs(value) <= limit))
-        return std::nullopt;
-    return value;
-}
-
-QString UnknownClockMessage(const QString &text)
-{
-    return QStringLiteral("Unknown time zone \u201C%1\u201D: give one such as Europe/London, or an offset "
-                          "from \u221212:00 to +14:00 such as +01:00.")
-        .arg(text);
-}
-
-QString BadLatitudeMessage(const QString &text)
-{
-    return QStringLiteral("Not a latitude: \u201C%1\u201D. Give degrees from \u221290 to 90, north positive.")
-        .arg(text);
-}
-
-QString BadLongitudeMessage(const QString &text)
-{
-    return QStringLiteral(
-               "Not a longitude: \u201C%1\u201D. Give degrees from \u2212180 to 180, east positive.")
-        .arg(text);
-}
 
 // ---- the reading --------------------------------------------------------------------------------------
 
@@ -134,15 +116,15 @@ std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, con
 {
     const AnglesResult result = ComputeAngles(reading.utSeconds, request.latitude, request.longitude);
     if (!result.ok()) {
-        *problem = toQString(result.message);
+        *problem = QString::fromUtf8(result.message);
         return std::nullopt;
     }
     Candidate c;
     c.reading = reading;
     c.angles = result.angles;
-    c.ic = QLatin1String("Imum Coeli ") + position(c.angles.ic);
-    c.asc = QLatin1String("Ascendant ") + position(c.angles.asc);
-    c.mc = QLatin1String("Midheaven ") + position(c.angles.mc);
+    c.ic = QStringLiteral("Imum Coeli %1").arg(position(c.angles.ic));
+    c.asc = QStringLiteral("Ascendant %1").arg(position(c.angles.asc));
+    c.mc = QStringLiteral("Midheaven %1").arg(position(c.angles.mc));
     c.timeUsed = TimeUsedText(reading);
     c.nadirSign = ToSignPosition(c.angles.ic).sign;
     return c;
@@ -152,27 +134,20 @@ Result Compute(const Request &request)
 {
     Result r;
     const QString clockName = request.clock ? request.clock->name() : QString();
-    r.placeUsed = FormatCoordinates(request.latitude, request.longitude) + QLatin1String(", ") + clockName;
-    if (request.place)
-        r.placeUsed = request.place->displayName() + QLatin1String(": ") + r.placeUsed;
-    if (!request.date.isValid() || request.date < FirstBirthDate || request.date > LastBirthDate) {
-        r.problem = toQString(MsgInstantOutOfRange);
+    r.placeUsed = PlaceText(request.place, request.latitude, request.longitude, clockName);
+    r.problem = refusal(request, &r.internal);
+    if (!r.problem.isEmpty())
         return r;
-    }
-    if (!request.clock) {
-        r.problem = QStringLiteral("Give the place's time zone or its offset from UTC.");
-        return r;
-    }
     const places::PlaceClock clock(*request.clock, request.longitude);
     if (!clock.isValid()) {
         r.problem = QStringLiteral("The time-zone data installed here has no zone %1.").arg(clockName);
-        r.dataMissing = true;
+        r.internal = true;
         return r;
     }
 
     const int slot = request.time ? SlotOfTime(*request.time) : request.slot;
     r.quickSign = quickNadirSign(request.date, slot);
-    r.quickReading = QLatin1String("Quick reading for the same day and slot: ") + r.quickSign;
+    r.quickReading = QStringLiteral("Quick reading for the same day and slot: %1").arg(r.quickSign);
     r.quickWhy = QStringLiteral("The quick reading looks only at the day, the month and the two-hour slot "
                                 "through fixed tables; the exact one uses the minute and the birthplace, so "
                                 "the two can name different signs.");
@@ -204,7 +179,7 @@ QString SignName(int sign)
 {
     if (sign < 0 || sign >= 12)
         return {};
-    return toQString(ZodiacSigns[static_cast<std::size_t>(sign)]);
+    return QString::fromUtf8(ZodiacSigns[static_cast<std::size_t>(sign)]);
 }
 
 int SlotOfTime(QTime time)
@@ -228,12 +203,23 @@ QString FormatCoordinates(double latitude, double longitude)
            part(longitude, QLatin1Char('E'), QLatin1Char('W'));
 }
 
+QString PlaceText(const places::Place *place, double latitude, double longitude, const QString &clock)
+{
+    const QString where = QStringLiteral("%1, %2").arg(FormatCoordinates(latitude, longitude), clock);
+    return place ? QStringLiteral("%1: %2").arg(place->displayName(), where) : where;
+}
+
+QString ClockName(const places::WallTimeReading &reading)
+{
+    return reading.abbreviation.isEmpty() ? places::FormatUtcOffset(reading.offsetSeconds)
+                                          : reading.abbreviation;
+}
+
 QString LocalTimeLabel(const places::WallTimeReading &reading)
 {
     const QString offset = places::FormatUtcOffset(reading.offsetSeconds);
-    if (reading.abbreviation.isEmpty() || reading.abbreviation.startsWith(QLatin1String("UTC")))
-        return offset;
-    return reading.abbreviation + QLatin1String(" (") + offset + QLatin1Char(')');
+    return reading.abbreviation.isEmpty() ? offset
+                                          : QStringLiteral("%1 (%2)").arg(reading.abbreviation, offset);
 }
 
 QString FormatDuration(qint64 seconds)

@@ -2,14 +2,16 @@
 // Ascendant and Midheaven, with every sentence that explains them. The exact-nadir window and quorvis-exact
 // only present what this computes.
 //
-//   Request --PlaceClock::resolve--> 1 or 2 UT instants (normal, gap, overlap) --ComputeAngles--> Candidates
+//   Request --PlaceClock::resolve--> UT instants (one; a gap's two; an overlap's two or more)
+//           --ComputeAngles--> Candidates
 //   slot only: the wall-clock minutes of the slot that showed there, the sign changes among them, the middle
 //   of the time that really passed as the reading
-//   date + slot --FindSunSign, FindRisingSign, FindNadirRow--> the quick reading, for comparison
+//   date + slot --ReadNadir--> the quick reading, for comparison
 //
 // Qt Core only. Nothing here is guessed: input that cannot be read is refused with a sentence saying why.
 #pragma once
 
+#include "ExactInput.h"
 #include "Places.h"
 #include "WallTime.h"
 #include "angles.h"
@@ -23,31 +25,19 @@
 
 namespace quorvis::exact {
 
-// ---- what a person gives, read the same way by the window and the command line ----------------------
-
-// Birth dates the reading covers.
-inline const QDate FirstBirthDate(1800, 1, 1);
-inline const QDate LastBirthDate(2100, 12, 31);
-
-// Decimal degrees: "51.5", "-0.13", "51,5" (a decimal comma); no exponents, words or degree signs. Nothing
-// when malformed or beyond ±limit.
-std::optional<double> ParseDegrees(QStringView text, double limit);
-
-// The sentence for a clock that is neither a tz database zone nor an offset ±HH:MM within −12:00..+14:00.
-QString UnknownClockMessage(const QString &text);
-// The sentences for degrees that ParseDegrees refused.
-QString BadLatitudeMessage(const QString &text);
-QString BadLongitudeMessage(const QString &text);
+// ---- what a person gives (ExactInput.h reads it from typed text) -----------------------------------
 
 struct Request
 {
     QDate date;
     std::optional<QTime> time;            // the time of birth; without it, only the two-hour slot
-    int slot = 0;                         // index into TimeSlots, used without a time
+    int slot = 0;                         // index into TimeSlots (0..11), used without a time
     double latitude = 0;                  // degrees north
     double longitude = 0;                 // degrees east
     const places::Place *place = nullptr; // the gazetteer's place, when chosen by name
     std::optional<places::Clock> clock;   // the place's zone, or an offset the person gave
+
+    bool operator==(const Request &) const = default;
 };
 
 // ---- what it gives back -------------------------------------------------------------------------------
@@ -60,7 +50,7 @@ struct Candidate
     int nadirSign = 0;   // index into ZodiacSigns of the IC's sign
     QString ic, asc, mc; // "Imum Coeli 14°07′ Capricorn", "Ascendant …", "Midheaven …"
     QString timeUsed;    // "10:30 BST (UTC+01:00) = 09:30 UT"
-    QString choice;      // gap and overlap: "UTC+02:00, summer time" and the like
+    QString choice;      // gap and overlap: "UTC+02:00, summer time" and the like, telling the readings apart
 };
 
 // Slot only: a sign of the IC and the first minute of the slot, on the clocks there, that it held.
@@ -74,19 +64,22 @@ struct SlotSign
 struct Result
 {
     QString problem; // a sentence when the request cannot be read; nothing else is then set but the place
-    bool dataMissing = false; // the problem is the installed time-zone data's, not the request's
+    bool internal = false; // the problem lies with the installed tz data or this program, not the request
     places::WallTimeKind kind = places::WallTimeKind::Normal;
-    QList<Candidate> candidates; // one, or two (rarely more) for a gap or an overlap, earlier instant first
-    QString ambiguity;           // gap or overlap: what the clocks did, and so why there are two readings
-    QString meanTimeNote;        // before standard time: the birthplace's own mean time was used
-    QString polarNote;           // beyond the polar circles: why the Ascendant is unreliable
-    QList<SlotSign> slotSigns;   // slot only: the IC's sign at the slot's first minute, then each change
-    QString slotChanges;         // "Pisces from 10:00, Aries from 11:23"
-    QString slotJumps;           // "The clocks there jumped from 02:00 to 03:00 during this slot, so …"
-    QString placeUsed;           // "London, England, United Kingdom: 51°30′ N, 0°07′ W, Europe/London"
-    QString quickSign;           // the quick reading's nadir sign for the same date and slot
-    QString quickReading;        // "Quick reading for the same day and slot: Aries"
-    QString quickWhy;            // why the two can differ
+    // One; for a gap two, with the offset before the jump and then the one after it (for a jump forward the
+    // later instant first); for an overlap two or more, earliest instant first.
+    QList<Candidate> candidates;
+    QString ambiguity;         // gap or overlap: what the clocks did, and so why there are several readings
+    QString readingsGiven;     // gap or overlap: "Both readings are given, the earlier first." and the like
+    QString meanTimeNote;      // before standard time: the birthplace's own mean time was used
+    QString polarNote;         // beyond the polar circles: why the Ascendant is unreliable
+    QList<SlotSign> slotSigns; // slot only: the IC's sign at the slot's first minute, then each change
+    QString slotChanges;       // "Pisces from 10:00, Aries from 11:23"
+    QString slotJumps;         // "The clocks there jumped from 02:00 to 03:00 during this slot, so …"
+    QString placeUsed; // PlaceText(): "London, England, United Kingdom: 51°30′ N, 0°07′ W, Europe/London"
+    QString quickSign;    // the quick reading's nadir sign for the same date and slot
+    QString quickReading; // "Quick reading for the same day and slot: Aries"
+    QString quickWhy;     // why the two can differ
 
     bool ok() const { return problem.isEmpty() && !candidates.isEmpty(); }
 };
@@ -101,8 +94,13 @@ QTime SlotStart(int slot);
 
 // "51°30′ N, 0°07′ W"
 QString FormatCoordinates(double latitude, double longitude);
-// "BST (UTC+01:00)" where the zone names its time, else "UTC+05:45".
+// "London, England, United Kingdom: 51°30′ N, 0°07′ W, Europe/London"; without a place, from the coordinates
+// on. `clock` is a zone's name or "UTC+01:00".
+QString PlaceText(const places::Place *place, double latitude, double longitude, const QString &clock);
+// "BST (UTC+01:00)" where the clock names its time, else "UTC+05:45".
 QString LocalTimeLabel(const places::WallTimeReading &reading);
+// "BST", or "UTC+05:45" where the clock has no name for its time.
+QString ClockName(const places::WallTimeReading &reading);
 // "1 hour", "1 hour 30 minutes", "45 minutes", "1 day"
 QString FormatDuration(qint64 seconds);
 

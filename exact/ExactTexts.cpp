@@ -3,6 +3,8 @@
 // named as such ("so 30 December 2011 never happened there").
 #include "ExactTexts.h"
 
+#include "ExactReading.h"
+
 #include <QLocale>
 
 namespace quorvis::exact {
@@ -16,7 +18,8 @@ QString dayText(QDate date, bool withYear = true)
     return QLocale::c().toString(date, withYear ? QStringLiteral("d MMMM yyyy") : QStringLiteral("d MMMM"));
 }
 
-qint64 floorToDay(qint64 wall) { return wall >= 0 ? wall / Day * Day : -((-wall + Day - 1) / Day) * Day; }
+// The first moment of the day of `wall`.
+qint64 dayStart(qint64 wall) { return places::WallSeconds(places::WallDate(wall), QTime(0, 0)); }
 
 bool needsDates(qint64 a, qint64 b)
 {
@@ -41,15 +44,8 @@ QString moment(qint64 wall, bool withDay)
                    : ClockText(wall);
 }
 
-} // namespace
-
-QString ClockText(qint64 wallSeconds)
-{
-    const QTime time = places::WallTimeOfDay(wallSeconds);
-    return time.toString(time.second() ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
-}
-
-QString ChangePhrase(qint64 wallBefore, qint64 wallAfter)
+// "jumped from 02:00 to 03:00" or "went back from 03:00 to 02:00", with dates as above and the day last.
+QString changePhrase(qint64 wallBefore, qint64 wallAfter)
 {
     if (wallAfter < wallBefore)
         return QLatin1String("went back from ") + span(wallBefore, wallAfter);
@@ -59,13 +55,32 @@ QString ChangePhrase(qint64 wallBefore, qint64 wallAfter)
     return QLatin1String("jumped from ") + span(fromMidnight ? wallBefore - 60 : wallBefore, wallAfter);
 }
 
+// The change phrases of `changes`, joined; whether any of them needs dates.
+QString changePhrases(const std::vector<places::ClockChange> &changes, bool *withDates)
+{
+    QStringList phrases;
+    for (const places::ClockChange &c : changes) {
+        phrases << changePhrase(c.wallBefore, c.wallAfter);
+        *withDates = *withDates || needsDates(c.wallBefore, c.wallAfter);
+    }
+    return phrases.join(QLatin1String(" and "));
+}
+
+} // namespace
+
+QString ClockText(qint64 wallSeconds)
+{
+    const QTime time = places::WallTimeOfDay(wallSeconds);
+    return time.toString(time.second() ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
+}
+
 QString GapSentence(qint64 gapFrom, qint64 gapTo, qint64 wall)
 {
     QString sentence =
-        QLatin1String("The clocks there ") + ChangePhrase(gapFrom, gapTo) + QLatin1String(", so ");
+        QLatin1String("The clocks there ") + changePhrase(gapFrom, gapTo) + QLatin1String(", so ");
     // The days that lay wholly inside the jump.
-    const qint64 firstWhole = -floorToDay(-gapFrom);
-    const qint64 wholeEnd = floorToDay(gapTo);
+    const qint64 firstWhole = dayStart(gapFrom) == gapFrom ? gapFrom : dayStart(gapFrom) + Day;
+    const qint64 wholeEnd = dayStart(gapTo);
     if (wholeEnd - firstWhole >= Day) {
         const QDate first = places::WallDate(firstWhole), last = places::WallDate(wholeEnd - Day);
         sentence += first == last ? dayText(first)
@@ -76,26 +91,35 @@ QString GapSentence(qint64 gapFrom, qint64 gapTo, qint64 wall)
     return sentence + moment(wall, needsDates(gapFrom, gapTo)) + QLatin1String(" never showed there.");
 }
 
-QString OverlapSentence(qint64 wallBefore, qint64 wallAfter, qint64 wall)
+QString OverlapSentence(const std::vector<places::ClockChange> &changes, qint64 wall, qsizetype times)
 {
-    return QLatin1String("The clocks there ") + ChangePhrase(wallBefore, wallAfter) + QLatin1String(", so ") +
-           moment(wall, needsDates(wallBefore, wallAfter)) + QLatin1String(" showed twice there.");
+    bool withDates = false;
+    const QString what = changePhrases(changes, &withDates);
+    const QString when = moment(wall, withDates);
+    if (what.isEmpty())
+        return QStringLiteral("%1 showed %2 times on the clocks there.").arg(moment(wall, true)).arg(times);
+    if (times == 2)
+        return QStringLiteral("The clocks there %1, so %2 showed twice there.").arg(what, when);
+    return QStringLiteral("The clocks there %1, so %2 showed %3 times there.").arg(what, when).arg(times);
+}
+
+QString SlotChangesSentence(const std::vector<places::ClockChange> &changes, qint64 lastedSeconds)
+{
+    bool withDates = false;
+    return QStringLiteral("The clocks there %1 during this slot, so it lasted %2.")
+        .arg(changePhrases(changes, &withDates), FormatDuration(lastedSeconds));
 }
 
 QString TimeUsedText(const places::WallTimeReading &reading)
 {
     const qint64 local = reading.utSeconds + reading.offsetSeconds;
-    const QString &abbr = reading.abbreviation;
-    QString text = ClockText(local) + QLatin1Char(' ');
-    if (!abbr.isEmpty() && !abbr.startsWith(QLatin1String("UTC")))
-        text += abbr + QLatin1Char(' ');
-    text += QLatin1Char('(') + places::FormatUtcOffset(reading.offsetSeconds) + QLatin1String(") = ") +
-            ClockText(reading.utSeconds) + QLatin1String(" UT");
+    const QString text = QStringLiteral("%1 %2 = %3 UT")
+                             .arg(ClockText(local), LocalTimeLabel(reading), ClockText(reading.utSeconds));
     const qint64 days = places::WallDate(local).daysTo(places::WallDate(reading.utSeconds));
     if (days < 0)
-        text += QLatin1String(" the day before");
-    else if (days > 0)
-        text += QLatin1String(" the next day");
+        return text + QLatin1String(" the day before");
+    if (days > 0)
+        return text + QLatin1String(" the next day");
     return text;
 }
 

@@ -4,6 +4,7 @@
 // changes at most a few times in two hours and never within ten minutes of its last change, so checking every
 // tenth instant (and both ends of each stretch without a jump) sees every change, and halving finds its
 // minute. The reading is taken at the middle of the time that really passed.
+#include "ExactSteps.h"
 #include "ExactTexts.h"
 
 #include <algorithm>
@@ -12,6 +13,9 @@ namespace quorvis::exact {
 
 namespace {
 
+constexpr int SlotMinutes = 120;
+
+// A minute of the slot that showed on the clocks: its instant, its wall time, and the IC's sign once known.
 struct Sample
 {
     qint64 ut = 0;
@@ -19,14 +23,11 @@ struct Sample
     int sign = -1;
 };
 
-} // namespace
-
-void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock)
+// The minutes of the slot from `start` that showed, in the order they happened.
+std::vector<Sample> minutesThatShowed(const places::PlaceClock &clock, qint64 start)
 {
-    constexpr int Minutes = 120, Step = 10;
-    const qint64 start = places::WallSeconds(request.date, SlotStart(request.slot));
     std::vector<Sample> samples;
-    for (int minute = 0; minute < Minutes; ++minute) {
+    for (int minute = 0; minute < SlotMinutes; ++minute) {
         const qint64 wall = start + 60 * minute;
         const places::WallTimeResolution resolution = clock.resolve(wall);
         if (resolution.kind != places::WallTimeKind::Gap)
@@ -34,19 +35,20 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
                 samples.push_back({reading.utSeconds, wall});
     }
     std::sort(samples.begin(), samples.end(), [](const Sample &a, const Sample &b) { return a.ut < b.ut; });
-    if (samples.empty()) {
-        const places::WallTimeResolution resolution = clock.resolve(start);
-        r.problem = QLatin1String("No minute of this slot showed on the clocks there. ") +
-                    GapSentence(resolution.gapFrom, resolution.gapTo, start);
-        return;
-    }
+    return samples;
+}
 
+// The IC's sign at the first sample and at each sample where it changes; `problem` set when the angles
+// cannot be computed.
+std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request &request, QString *problem)
+{
+    constexpr std::size_t Step = 10;
     const auto signAt = [&](std::size_t i) {
         Sample &s = samples[i];
         if (s.sign < 0) {
             const AnglesResult a = ComputeAngles(s.ut, request.latitude, request.longitude);
             if (!a.ok()) {
-                r.problem = QString::fromUtf8(a.message.data(), qsizetype(a.message.size()));
+                *problem = QString::fromUtf8(a.message);
                 return 0;
             }
             s.sign = ToSignPosition(a.angles.ic).sign;
@@ -62,11 +64,9 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
         if (i % Step == 0 || i + 1 == n || jumpsAfter(i) || (i > 0 && jumpsAfter(i - 1)))
             checkpoints.push_back(i);
 
-    const auto firstMinute = [&](std::size_t i) {
-        return SlotSign{signAt(i), samples[i].wall, clock.readingAt(samples[i].ut)};
-    };
-    r.slotSigns << firstMinute(0);
-    for (std::size_t k = 1; k < checkpoints.size() && r.problem.isEmpty(); ++k) {
+    std::vector<std::size_t> changes{0};
+    signAt(0);
+    for (std::size_t k = 1; k < checkpoints.size() && problem->isEmpty(); ++k) {
         std::size_t lo = checkpoints[k - 1], hi = checkpoints[k];
         if (signAt(lo) == signAt(hi))
             continue;
@@ -74,37 +74,60 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
             const std::size_t mid = (lo + hi) / 2;
             (signAt(mid) == signAt(lo) ? lo : hi) = mid;
         }
-        r.slotSigns << firstMinute(hi);
+        changes.push_back(hi);
     }
+    return changes;
+}
+
+// The changes of the clocks that skipped or repeated clock times of the slot from `start`.
+std::vector<places::ClockChange> changesInSlot(const places::PlaceClock &clock,
+                                               const std::vector<Sample> &samples, qint64 start)
+{
+    std::vector<places::ClockChange> changes;
+    for (const places::ClockChange &c : clock.changesBetween(samples.front().ut - 1, samples.back().ut + 60))
+        if (std::min(c.wallBefore, c.wallAfter) < start + SlotMinutes * 60 &&
+            std::max(c.wallBefore, c.wallAfter) > start)
+            changes.push_back(c);
+    return changes;
+}
+
+} // namespace
+
+void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock)
+{
+    const qint64 start = places::WallSeconds(request.date, SlotStart(request.slot));
+    std::vector<Sample> samples = minutesThatShowed(clock, start);
+    if (samples.empty()) {
+        const places::WallTimeResolution resolution = clock.resolve(start);
+        r.problem = QStringLiteral("No minute of this slot showed on the clocks there. %1")
+                        .arg(GapSentence(resolution.gapFrom, resolution.gapTo, start));
+        return;
+    }
+
+    for (const std::size_t i : signChanges(samples, request, &r.problem))
+        r.slotSigns << SlotSign{samples[i].sign, samples[i].wall, clock.readingAt(samples[i].ut)};
     if (!r.problem.isEmpty())
         return;
 
-    // What the clocks did during the slot; then each time listed carries its zone's name, since the same
+    // When the clocks changed during the slot, each time listed carries its clock's name, since the same
     // minute may have shown twice.
-    // A change belongs to the slot when clock times it skipped or repeated lie in the slot.
-    std::vector<places::ClockChange> changes;
-    for (const places::ClockChange &c : clock.changesBetween(samples.front().ut - 1, samples.back().ut + 60))
-        if (std::min(c.wallBefore, c.wallAfter) < start + Minutes * 60 &&
-            std::max(c.wallBefore, c.wallAfter) > start)
-            changes.push_back(c);
-    QStringList phrases;
-    for (const places::ClockChange &change : changes)
-        phrases << ChangePhrase(change.wallBefore, change.wallAfter);
-    if (!phrases.isEmpty())
-        r.slotJumps = QLatin1String("The clocks there ") + phrases.join(QLatin1String(" and ")) +
-                      QLatin1String(" during this slot, so it lasted ") + FormatDuration(qint64(n) * 60) +
-                      QLatin1Char('.');
+    const qint64 n = qint64(samples.size());
+    const std::vector<places::ClockChange> changes = changesInSlot(clock, samples, start);
+    if (!changes.empty())
+        r.slotJumps = SlotChangesSentence(changes, n * 60);
     QStringList listed;
     for (const SlotSign &s : std::as_const(r.slotSigns))
-        listed << SignName(s.sign) + QLatin1String(" from ") + ClockText(s.wallSeconds) +
-                      (changes.empty() ? QString() : QLatin1Char(' ') + s.reading.abbreviation);
+        listed << (changes.empty()
+                       ? QStringLiteral("%1 from %2").arg(SignName(s.sign), ClockText(s.wallSeconds))
+                       : QStringLiteral("%1 from %2 %3")
+                             .arg(SignName(s.sign), ClockText(s.wallSeconds), ClockName(s.reading)));
     r.slotChanges = listed.join(QLatin1String(", "));
 
     // The middle of the time that passed: each sample stands for the minute that follows it.
-    const qint64 half = qint64(n) * 30;
+    const qint64 half = n * 30;
     const qint64 middle = samples[std::size_t(half / 60)].ut + half % 60;
     if (std::optional<Candidate> c = CandidateAt(clock.readingAt(middle), request, &r.problem)) {
-        c->timeUsed += QLatin1String(", the middle of the slot");
+        c->timeUsed = QStringLiteral("%1, the middle of the slot").arg(c->timeUsed);
         r.candidates << *c;
     }
 }

@@ -203,8 +203,8 @@ PlaceClock::Offset PlaceClock::offsetAt(qint64 ut) const
         const qint64 days = std::llround(double(info.offset - m_meanTime) / Day);
         return {int(m_meanTime + days * Day), QStringLiteral("LMT"), true};
     }
-    return {info.offset, IsNumericAbbreviation(info.zone_abbr) ? QString() : QString::fromLatin1(info.zone_abbr),
-            false};
+    return {info.offset,
+            IsNumericAbbreviation(info.zone_abbr) ? QString() : QString::fromLatin1(info.zone_abbr), false};
 }
 
 // Summer time is a seasonal rise of the offset: above the offsets before and after the period of the

@@ -1,6 +1,7 @@
 #include "frmExact.h"
 #include "ui_frmExact.h"
 
+#include "PlaceList.h"
 #include "ProgramHost.h"
 #include "SignImageList.h"
 #include "WindowLook.h"
@@ -9,31 +10,23 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QListView>
 #include <QLocale>
 #include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
-#include <QStringListModel>
-#include <QStyle>
 
 using quorvis::places::Gazetteer;
 using quorvis::places::Place;
 namespace exact = quorvis::exact;
 
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A result label shows its text, names itself by it for screen readers, and steps aside when empty.
 void showText(QLabel *label, const QString &text)
@@ -51,8 +44,6 @@ QAccessibleInterface *exactWindowAccessible(const QString &className, QObject *o
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     return nullptr;
 }
-
-constexpr int PlaceListRows = 10;
 
 } // namespace
 
@@ -74,35 +65,12 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
         timePalette.setColor(group, QPalette::WindowText, timePalette.color(group, QPalette::Text));
     ui->tmeTime->setPalette(timePalette);
 
-    // The place list drops down over the window rather than in a pop-up window of its own: Qt shows pop-ups
-    // to no screen reader, and a pop-up never holds the keyboard focus, so moving through it was silent.
-    // Here Down moves the focus into the list and each row it reaches is announced; typing still goes to the
-    // field.
-    m_placeModel = new QStringListModel(this);
-    m_placeList = new QListView(this);
-    m_placeList->setObjectName(QStringLiteral("lstPlaces"));
-    m_placeList->setAccessibleName(QStringLiteral("Places found"));
-    m_placeList->setModel(m_placeModel);
-    m_placeList->setFont(ui->txtPlace->font());
-    m_placeList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_placeList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_placeList->setUniformItemSizes(true);
-    m_placeList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_placeList->setFocusPolicy(Qt::ClickFocus); // reached by Down, not by Tab
-    m_placeList->hide();
-    m_placeList->installEventFilter(this);
-    ui->txtPlace->installEventFilter(this);
-
+    m_placeList = new PlaceList(ui->txtPlace, this);
     connect(ui->txtPlace, &QLineEdit::textEdited, this, &frmExact::txtPlace_Change);
     connect(ui->txtPlace, &QLineEdit::returnPressed, this, &frmExact::txtPlace_Enter);
-    connect(m_placeList, &QAbstractItemView::clicked, this, &frmExact::placeList_Click);
-    // Like any drop-down, the list goes away when the focus goes elsewhere (or the window loses it).
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (m_placeList->isVisible() && now != ui->txtPlace && now != m_placeList)
-            closePlaceList();
-    });
+    connect(m_placeList, &PlaceList::picked, this, &frmExact::pickPlace);
 
-    connect(ui->txtName, &QLineEdit::textChanged, this, &frmExact::refresh);
+    // The name is no input of the reading: the card alone uses it, when it is made.
     connect(ui->dteDate, &QDateEdit::dateChanged, this, &frmExact::refresh);
     connect(ui->tmeTime, &QTimeEdit::timeChanged, this, &frmExact::refresh);
     connect(ui->cmbSlot, &QComboBox::currentIndexChanged, this, &frmExact::refresh);
@@ -111,7 +79,13 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     connect(ui->txtZone, &QLineEdit::textChanged, this, &frmExact::refresh);
     connect(ui->chkSlotOnly, &QCheckBox::toggled, this, &frmExact::updateModes);
     connect(ui->chkCoordinates, &QCheckBox::toggled, this, &frmExact::updateModes);
-    connect(ui->optChoice1, &QRadioButton::toggled, this, &frmExact::showResult);
+    m_choices = new QButtonGroup(this);
+    m_choices->addButton(ui->optChoice1, 0);
+    m_choices->addButton(ui->optChoice2, 1);
+    connect(m_choices, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            showResult();
+    });
 
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmExact::cmdSave_Click);
     connect(ui->cmdCopy, &QPushButton::clicked, this, &frmExact::cmdCopy_Click);
@@ -122,14 +96,14 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     CentreOnScreen(this);
 }
 
-// The application outlives the window: its focus changes are no longer this window's business once the form
-// is gone (closing it on destruction moves the focus).
-frmExact::~frmExact() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
+// The list first: it follows the application's focus changes, which taking down the fields can cause.
+frmExact::~frmExact() { delete m_placeList; }
 
 void frmExact::Form_Load()
 {
     for (std::string_view slot : quorvis::TimeSlots)
-        ui->cmbSlot->addItem(toQString(slot));
+        ui->cmbSlot->addItem(QString::fromUtf8(slot));
+    ui->dteDate->setDateRange(exact::FirstBirthDate, exact::LastBirthDate);
     ui->dteDate->setDate(QDate(1990, 1, 1));
     ui->tmeTime->setTime(QTime(12, 0));
     ui->optChoice1->setChecked(true);
@@ -162,154 +136,24 @@ void frmExact::prefillFrom(const QWidget *mainWindow)
 void frmExact::txtPlace_Change(const QString &text)
 {
     m_place = nullptr;
-    m_matches = text.trimmed().isEmpty() ? std::vector<const Place *>{}
-                                         : Gazetteer::instance().search(QStringView(text).trimmed(), 10);
-    QStringList names;
-    for (const Place *place : m_matches)
-        names << placeLabel(place);
-    m_placeModel->setStringList(names);
-    if (m_matches.empty())
-        closePlaceList();
-    else
-        openPlaceList(false);
+    m_placeList->setMatches(text.trimmed().isEmpty()
+                                ? std::vector<const Place *>{}
+                                : Gazetteer::instance().search(QStringView(text).trimmed(), 10));
     refresh();
 }
 
 // Enter in the field takes the best match, as the command-line tool does, and closes the list.
 void frmExact::txtPlace_Enter()
 {
-    closePlaceList();
-    if (!m_place && !m_matches.empty())
-        pickPlace(m_matches.front());
-}
-
-// A row stands for the place it was made from, not for its text: two towns may share a name.
-void frmExact::placeList_Click(const QModelIndex &index)
-{
-    if (!index.isValid() || index.row() >= static_cast<int>(m_matches.size()))
-        return;
-    const Place *place = m_matches[static_cast<std::size_t>(index.row())];
-    closePlaceList();
-    pickPlace(place);
-}
-
-// The place's name, and where the matches hold another place of the same name, its coordinates too.
-QString frmExact::placeLabel(const Place *place) const
-{
-    const QString name = place->displayName();
-    for (const Place *other : m_matches)
-        if (other != place && other->displayName() == name)
-            return name + QLatin1String(" (") + exact::FormatCoordinates(place->latitude, place->longitude) +
-                   QLatin1Char(')');
-    return name;
-}
-
-void frmExact::openPlaceList(bool toFirstMatch)
-{
-    if (m_matches.empty())
-        return;
-    placePlaceList();
-    m_placeList->show();
-    m_placeList->raise();
-    if (toFirstMatch) {
-        // Focus first: the row made current then is announced as the focused item.
-        m_placeList->setFocus(Qt::OtherFocusReason);
-        m_placeList->setCurrentIndex(m_placeModel->index(0, 0));
-    }
-}
-
-void frmExact::closePlaceList()
-{
-    if (m_placeList->hasFocus()) // before hiding, or Qt would hand the focus to the next control
-        ui->txtPlace->setFocus(Qt::OtherFocusReason);
-    m_placeList->hide();
-}
-
-// Under the field, as wide as the longest row needs up to the window's right edge.
-void frmExact::placePlaceList()
-{
-    const QPoint topLeft = ui->txtPlace->mapTo(this, QPoint(0, ui->txtPlace->height()));
-    const int frame = 2 * m_placeList->frameWidth();
-    const int rows = qMin(m_placeModel->rowCount(), PlaceListRows);
-    const int scrollBar = m_placeModel->rowCount() > PlaceListRows
-                              ? m_placeList->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
-                              : 0;
-    const int margin = topLeft.x() / 2;
-    const int width = qMin(qMax(ui->txtPlace->width(), m_placeList->sizeHintForColumn(0) + frame + scrollBar),
-                           this->width() - topLeft.x() - margin);
-    const int height = qMin(rows * m_placeList->sizeHintForRow(0) + frame, this->height() - topLeft.y());
-    m_placeList->setGeometry(QRect(topLeft, QSize(width, height)));
-}
-
-bool frmExact::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (watched == ui->txtPlace)
-            return placeFieldKey(key);
-        if (watched == m_placeList)
-            return placeListKey(key);
-    } else if (watched == ui->txtPlace &&
-               (event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
-               m_placeList->isVisible()) {
-        placePlaceList();
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-// In the field: Down goes into the list, to the best match; an open list takes Esc before the window.
-bool frmExact::placeFieldKey(QKeyEvent *event)
-{
-    const bool plain = !(event->modifiers() & ~(Qt::KeypadModifier | Qt::AltModifier));
-    if (plain && event->key() == Qt::Key_Down && !m_matches.empty()) {
-        openPlaceList(true);
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape && m_placeList->isVisible()) {
-        closePlaceList();
-        return true;
-    }
-    return false;
-}
-
-// In the list: the arrows, pages, Home and End move through it, Enter picks, Esc closes it, Up from the first
-// row goes back to the field; everything else is typing (or Tab), which belongs to the field.
-bool frmExact::placeListKey(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        placeList_Click(m_placeList->currentIndex());
-        return true;
-    case Qt::Key_Escape:
-        closePlaceList();
-        return true;
-    case Qt::Key_Up:
-        if (m_placeList->currentIndex().row() > 0)
-            return false;
-        m_placeList->clearSelection();
-        m_placeList->setCurrentIndex(QModelIndex());
-        ui->txtPlace->setFocus(Qt::OtherFocusReason);
-        return true;
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        return false;
-    default:
-        ui->txtPlace->setFocus(Qt::OtherFocusReason);
-        if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
-            closePlaceList();
-        QCoreApplication::sendEvent(ui->txtPlace, event);
-        return true;
-    }
+    m_placeList->dismiss();
+    if (!m_place && !m_placeList->matches().empty())
+        pickPlace(m_placeList->matches().front());
 }
 
 void frmExact::pickPlace(const Place *place)
 {
     m_place = place;
-    ui->txtPlace->setText(placeLabel(place));
+    ui->txtPlace->setText(m_placeList->label(place));
     ui->txtPlace->setCursorPosition(0); // the name's beginning, not its end, when it is longer than the field
     // The typed coordinates start from the chosen place.
     const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
@@ -338,34 +182,29 @@ std::optional<exact::Request> frmExact::readInputs(QString *problem, QWidget **f
     exact::Request in;
     in.date = ui->dteDate->date();
     if (ui->chkSlotOnly->isChecked())
-        in.slot = qMax(0, ui->cmbSlot->currentIndex());
+        in.slot = ui->cmbSlot->currentIndex();
     else
         in.time = ui->tmeTime->time();
-    if (ui->chkCoordinates->isChecked()) {
-        const QString latitude = ui->txtLatitude->text().trimmed();
-        const QString longitude = ui->txtLongitude->text().trimmed();
-        const QString zone = ui->txtZone->text().trimmed();
-        if (latitude.isEmpty() || longitude.isEmpty() || zone.isEmpty())
-            return std::nullopt;
-        const std::optional<double> north = exact::ParseDegrees(latitude, 90);
-        const std::optional<double> east = exact::ParseDegrees(longitude, 180);
-        in.clock = quorvis::places::Clock::parse(zone);
-        if (!north)
-            *problem = exact::BadLatitudeMessage(latitude), *field = ui->txtLatitude;
-        else if (!east)
-            *problem = exact::BadLongitudeMessage(longitude), *field = ui->txtLongitude;
-        else if (!in.clock)
-            *problem = exact::UnknownClockMessage(zone), *field = ui->txtZone;
-        in.latitude = north.value_or(0);
-        in.longitude = east.value_or(0);
-    } else {
+    if (!ui->chkCoordinates->isChecked()) {
         if (!m_place)
             return std::nullopt;
-        in.place = m_place;
-        in.latitude = m_place->latitude;
-        in.longitude = m_place->longitude;
-        in.clock = quorvis::places::Clock::zone(m_place->zone);
+        exact::UsePlace(in, *m_place);
+        return in;
     }
+    const QString latitude = ui->txtLatitude->text().trimmed();
+    const QString longitude = ui->txtLongitude->text().trimmed();
+    const QString zone = ui->txtZone->text().trimmed();
+    if (latitude.isEmpty() || longitude.isEmpty() || zone.isEmpty())
+        return std::nullopt;
+    // The first field that cannot be read is the one named.
+    const std::optional<double> north = exact::ReadLatitude(latitude, problem);
+    const std::optional<double> east = north ? exact::ReadLongitude(longitude, problem) : std::nullopt;
+    in.clock = north && east ? exact::ReadClock(zone, problem) : std::nullopt;
+    *field = !north ? ui->txtLatitude : !east ? ui->txtLongitude : !in.clock ? ui->txtZone : nullptr;
+    if (*field)
+        return std::nullopt;
+    in.latitude = *north;
+    in.longitude = *east;
     return in;
 }
 
@@ -380,25 +219,34 @@ void frmExact::refresh()
     // A field that cannot be read says so beneath itself, and there is no reading.
     QString problem;
     QWidget *field = nullptr;
-    const std::optional<exact::Request> request = readInputs(&problem, &field);
-    m_complete = request && problem.isEmpty();
-    m_result = m_complete ? exact::Compute(*request) : exact::Result{};
+    std::optional<exact::Request> request = readInputs(&problem, &field);
     showText(ui->lblInputProblem, problem);
     for (QWidget *input : {static_cast<QWidget *>(ui->txtLatitude), static_cast<QWidget *>(ui->txtLongitude),
                            static_cast<QWidget *>(ui->txtZone)})
         input->setAccessibleDescription(input == field ? problem : QString());
+    if (request != m_request) {
+        m_request = std::move(request);
+        m_result = m_request ? exact::Compute(*m_request) : exact::Result{};
+    }
     showResult();
+}
+
+const exact::Candidate *frmExact::shownCandidate() const
+{
+    if (!m_result.ok())
+        return nullptr;
+    const int chosen = m_result.candidates.size() > 1 ? m_choices->checkedId() : 0;
+    return &m_result.candidates[chosen >= 0 && chosen < m_result.candidates.size() ? chosen : 0];
 }
 
 void frmExact::showResult()
 {
     const exact::Result &r = m_result;
-    const bool chosen = r.candidates.size() == 2 && ui->optChoice2->isChecked();
-    const exact::Candidate *c = !r.ok() ? nullptr : &r.candidates[chosen ? 1 : 0];
+    const exact::Candidate *c = shownCandidate();
 
-    showText(ui->lblPlaceChosen, m_place ? exact::FormatCoordinates(m_place->latitude, m_place->longitude) +
-                                               QLatin1String(", ") + m_place->zone
-                                         : QString());
+    showText(ui->lblPlaceChosen,
+             m_place ? exact::PlaceText(nullptr, m_place->latitude, m_place->longitude, m_place->zone)
+                     : QString());
     showText(ui->lblIC, c ? c->ic : QString());
     showText(ui->lblAscendant, c ? c->asc : QString());
     showText(ui->lblMidheaven, c ? c->mc : QString());
@@ -409,29 +257,15 @@ void frmExact::showResult()
     QStringList explanation;
     if (!r.problem.isEmpty())
         explanation << r.problem;
-    else if (!m_complete && ui->lblInputProblem->text().isEmpty())
+    else if (!m_request && ui->lblInputProblem->text().isEmpty())
         explanation << QStringLiteral(
             "Give the date, the time and the place of birth to see the exact nadir.");
-    else {
-        if (!r.ambiguity.isEmpty())
-            explanation << r.ambiguity + (r.kind == quorvis::places::WallTimeKind::Gap
-                                              ? QStringLiteral(" The two possible readings:")
-                                              : QStringLiteral(" Which of the two offsets applied?"));
-        if (!r.meanTimeNote.isEmpty())
-            explanation << r.meanTimeNote;
-    }
+    else
+        for (const QString &sentence : {r.ambiguity, r.readingsGiven, r.meanTimeNote})
+            if (!sentence.isEmpty())
+                explanation << sentence;
     showText(ui->lblExplanation, explanation.join(QLatin1Char(' ')));
-
-    const bool choice = c && r.candidates.size() == 2;
-    ui->wdgChoice->setVisible(choice);
-    if (choice) {
-        ui->optChoice1->setText(r.candidates[0].choice);
-        ui->optChoice1->setAccessibleName(r.candidates[0].choice);
-        ui->optChoice2->setText(r.candidates[1].choice);
-        ui->optChoice2->setAccessibleName(r.candidates[1].choice);
-        showText(ui->lblChoice1, r.candidates[0].ic);
-        showText(ui->lblChoice2, r.candidates[1].ic);
-    }
+    showChoices();
     showText(ui->lblPolar, c ? r.polarNote : QString());
     showText(ui->lblTimeUsed, c ? c->timeUsed : QString());
     showText(ui->lblPlaceUsed, c ? r.placeUsed : QString());
@@ -440,7 +274,7 @@ void frmExact::showResult()
 
     ui->wheel->setAngles(c ? std::optional(c->angles) : std::nullopt);
     const QString sign = c ? exact::SignName(c->nadirSign) : QString();
-    showText(ui->lblInterpretation, toQString(quorvis::FindInterpretation(sign.toStdString())));
+    showText(ui->lblInterpretation, QString::fromUtf8(quorvis::FindInterpretation(sign.toStdString())));
     if (c && c->nadirSign != m_pictureSign) // a picture is decoded only when the sign changes
         ui->picSign->setPixmap(SignImageList::picture(c->nadirSign + 1, devicePixelRatioF()));
     m_pictureSign = c ? c->nadirSign : -1;
@@ -451,6 +285,39 @@ void frmExact::showResult()
         b->setEnabled(c != nullptr);
 }
 
+// One option per reading, each with its Imum Coeli beside it. The form holds two rows; a third or more (rare:
+// a local time that showed three times) is made like the second.
+void frmExact::showChoices()
+{
+    const QList<exact::Candidate> &candidates = m_result.candidates;
+    const int shown = m_result.ok() && candidates.size() > 1 ? int(candidates.size()) : 0;
+    auto *grid = static_cast<QGridLayout *>(ui->wdgChoice->layout());
+    for (int row = int(m_choices->buttons().size()); row < shown; ++row) {
+        auto *option = new QRadioButton(ui->wdgChoice);
+        option->setObjectName(QStringLiteral("optChoice%1").arg(row + 1));
+        option->setFont(ui->optChoice2->font());
+        option->setPalette(ui->optChoice2->palette());
+        auto *result = new QLabel(ui->wdgChoice);
+        result->setObjectName(QStringLiteral("lblChoice%1").arg(row + 1));
+        result->setFont(ui->lblChoice2->font());
+        result->setPalette(ui->lblChoice2->palette());
+        result->setTextInteractionFlags(ui->lblChoice2->textInteractionFlags());
+        grid->addWidget(option, row, 0);
+        grid->addWidget(result, row, 1);
+        m_choices->addButton(option, row);
+    }
+    ui->wdgChoice->setVisible(shown > 0);
+    for (int row = 0; row < int(m_choices->buttons().size()); ++row) {
+        QAbstractButton *option = m_choices->button(row);
+        auto *result = qobject_cast<QLabel *>(grid->itemAtPosition(row, 1)->widget());
+        option->setVisible(row < shown);
+        const QString choice = row < shown ? candidates[row].choice : QString();
+        option->setText(choice);
+        option->setAccessibleName(choice);
+        showText(result, row < shown ? candidates[row].ic : QString());
+    }
+}
+
 ReadingCard frmExact::card() const
 {
     ReadingCard card;
@@ -458,12 +325,11 @@ ReadingCard frmExact::card() const
     card.title = name.isEmpty() ? QStringLiteral("Exact nadir reading")
                                 : QStringLiteral("Exact nadir reading for ") + name;
     const exact::Result &r = m_result;
-    const bool chosen = r.candidates.size() == 2 && ui->optChoice2->isChecked();
-    if (!r.ok()) {
+    if (!shownCandidate()) {
         card.nadir = QStringLiteral("No reading yet");
         return card;
     }
-    const exact::Candidate &c = r.candidates[chosen ? 1 : 0];
+    const exact::Candidate &c = *shownCandidate();
     card.nadir = c.ic;
     card.angles = c.angles;
     card.results << c.asc << c.mc;
@@ -480,7 +346,7 @@ ReadingCard frmExact::card() const
     if (!r.polarNote.isEmpty())
         card.results << r.polarNote;
     card.results << r.quickReading;
-    card.results << toQString(
+    card.results << QString::fromUtf8(
         quorvis::FindInterpretation(quorvis::ZodiacSigns[static_cast<std::size_t>(c.nadirSign)]));
 
     const QString day = QLocale::c().toString(ui->dteDate->date(), QStringLiteral("d MMMM yyyy"));

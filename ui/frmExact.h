@@ -1,6 +1,6 @@
 // The exact-nadir window: date, time (or only the two-hour slot) and place of birth in; the Imum Coeli,
-// Ascendant and Midheaven to the arc-minute, a chart wheel and the quick reading beside them out, updated on
-// every change of the inputs. A one-page reading card can be saved or copied.
+// Ascendant and Midheaven to the arc-minute, a chart wheel and the quick reading beside them out, computed
+// again whenever the request the inputs make changes. A one-page reading card can be saved or copied.
 //
 //   inputs --readInputs--> exact::Request --exact::Compute--> exact::Result --showResult--> labels, wheel,
 //   picture
@@ -15,13 +15,10 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
+class PlaceList;
 class ProgramHost;
-class QLabel;
-class QListView;
-class QModelIndex;
-class QStringListModel;
+class QButtonGroup;
 
 namespace Ui {
 class frmExact;
@@ -45,7 +42,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -53,20 +49,16 @@ private:
     void Form_Unload();
     void txtPlace_Change(const QString &text);
     void txtPlace_Enter();
-    void placeList_Click(const QModelIndex &index);
     void cmdSave_Click();
     void cmdCopy_Click();
 
     void pickPlace(const quorvis::places::Place *place);
-    QString placeLabel(const quorvis::places::Place *place) const;
-    void openPlaceList(bool toFirstMatch);
-    void closePlaceList();
-    void placePlaceList();
-    bool placeFieldKey(QKeyEvent *event);
-    bool placeListKey(QKeyEvent *event);
     void updateModes();
     void refresh();
     void showResult();
+    void showChoices();
+    // The reading shown: the one chosen among several, else the only one; nothing without a reading.
+    const quorvis::exact::Candidate *shownCandidate() const;
     // The request the inputs make; nothing while they are incomplete, and a sentence in `problem` when one
     // cannot be read, with the field it concerns.
     std::optional<quorvis::exact::Request> readInputs(QString *problem, QWidget **field) const;
@@ -74,12 +66,11 @@ private:
 
     ProgramHost &m_host;
     std::unique_ptr<Ui::frmExact> ui;
-    QStringListModel *m_placeModel = nullptr;
-    QListView *m_placeList = nullptr; // the matches, in the window so that it can take the keyboard focus
-    std::vector<const quorvis::places::Place *> m_matches; // the list's rows, in order
+    PlaceList *m_placeList = nullptr;
+    QButtonGroup *m_choices = nullptr; // one option per reading, when there are several; ids from 0
     const quorvis::places::Place *m_place = nullptr;
+    std::optional<quorvis::exact::Request> m_request; // what the inputs ask, once enough and readable
     quorvis::exact::Result m_result;
-    bool m_complete = false; // the inputs are enough for a reading (m_result then says how it went)
-    int m_pictureSign = -1;  // the sign whose picture is shown
+    int m_pictureSign = -1; // the sign whose picture is shown
     std::function<QString()> m_chooseSavePath;
 };

@@ -13,11 +13,6 @@
 
 namespace {
 
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // What the name field takes from typing: letters A-Z (small ones as capitals) and spaces.
 // Returns the text to insert, or a null string when any character is refused.
 QString acceptedNameText(const QString &typed)
@@ -65,13 +60,13 @@ void frmMain::Form_Load()
 {
     QStringList months, days, years, slots;
     for (std::string_view month : quorvis::MonthNames)
-        months << toQString(month);
+        months << QString::fromUtf8(month);
     for (int day = 1; day <= quorvis::DaysInList; ++day)
         days << QString::number(day);
     for (int year = quorvis::FirstYear; year <= quorvis::LastYear; ++year)
         years << QString::number(year);
     for (std::string_view slot : quorvis::TimeSlots)
-        slots << toQString(slot);
+        slots << QString::fromUtf8(slot);
     ui->cmbMonth->addItems(months);
     ui->cmbDate->addItems(days);
     ui->cmbYear->addItems(years);
@@ -91,7 +86,7 @@ void frmMain::cmdProceed_Click()
         static_cast<std::int16_t>(ui->cmbMonth->currentIndex()), ui->cmbYear->currentText().toInt());
     if (!check.ok()) {
         const bool nameMissing = check.problem == quorvis::BirthDetailsProblem::MissingName;
-        ShowMessage(this, toQString(check.message),
+        ShowMessage(this, QString::fromUtf8(check.message),
                     nameMissing ? QMessageBox::NoIcon : QMessageBox::Information);
         if (nameMissing)
             ui->txtName->setFocus();
@@ -115,11 +110,11 @@ void frmMain::ShowNadirReading()
                            static_cast<std::int16_t>(ui->cmbMonth->currentIndex()),
                            ui->cmbTime->currentText().toStdString(), shown);
     if (!reading.sign.empty()) {
-        display.setNadirSign(toQString(reading.sign));
+        display.setNadirSign(QString::fromUtf8(reading.sign));
         display.setSignPicture(SignImageList::picture(reading.pictureNumber, display.devicePixelRatioF()));
     }
     if (!reading.interpretation.empty())
-        display.setNadirDescription(toQString(reading.interpretation));
+        display.setNadirDescription(QString::fromUtf8(reading.interpretation));
 }
 
 void frmMain::cmdExit_Click() { close(); }

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -15,9 +16,14 @@ struct Run
     QByteArray out, err;
 };
 
-Run RunExact(const QStringList &arguments)
+Run RunExact(const QStringList &arguments, const QString &zoneFiles = {})
 {
     QProcess process;
+    if (!zoneFiles.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TZDIR"), zoneFiles);
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(QUORVIS_EXACT_PATH), arguments);
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -48,6 +54,10 @@ double Separation(double a, double b)
     return std::min(d, 360.0 - d);
 }
 
+const QString UnknownZone =
+    QStringLiteral("Unknown time zone \u201C%1\u201D: give one such as Europe/London, or an "
+                   "offset from \u221212:00 to +14:00 such as +01:00.");
+
 const QStringList LondonBirth = {QStringLiteral("--date"), QStringLiteral("1990-08-01"),
                                  QStringLiteral("--time"), QStringLiteral("10:30"), QStringLiteral("--json")};
 
@@ -65,6 +75,10 @@ private Q_SLOTS:
     void badInputGetsOneLineAndStatusTwo_data();
     void badInputGetsOneLineAndStatusTwo();
     void placeSearchListsMatches();
+    void textSaysEveryNote_data();
+    void textSaysEveryNote();
+    void exitStatus_data();
+    void exitStatus();
 };
 
 void ExactTest::knownBirthMatchesSwetest_data()
@@ -135,15 +149,19 @@ void ExactTest::clockChangesAreReportedNotRefused_data()
                        "Europe/London", "--date", "2021-10-31", "--time", "01:30"}
         << QStringLiteral("overlap") << QStringList{"2021-10-31T00:30:00Z", "2021-10-31T01:30:00Z"}
         << QList<int>{3600, 0};
-    // A longitude typed far from Juneau keeps its own mean time, even while Alaska kept Russian dates.
+    // Every place of Juneau's zone keeps Russian Alaska's day, a longitude typed far from Juneau too; the
+    // first date of the range is still read there.
     QTest::newRow("typed longitude in Russian Alaska, 1800")
         << QStringList{"--lat",          "58",     "--lon",      "45",     "--zone",
                        "America/Juneau", "--date", "1800-01-01", "--time", "00:00"}
-        << QStringLiteral("ok") << QStringList{"1799-12-31T21:00:00Z"} << QList<int>{10800};
-    QTest::newRow("typed longitude in Russian Alaska, 1850")
-        << QStringList{"--lat",          "58",     "--lon",      "45",     "--zone",
-                       "America/Juneau", "--date", "1850-01-01", "--time", "00:00"}
-        << QStringLiteral("ok") << QStringList{"1849-12-31T21:00:00Z"} << QList<int>{10800};
+        << QStringLiteral("ok") << QStringList{"1799-12-30T21:00:00Z"} << QList<int>{97200};
+    // Iba, west of 120° E, keeps the American date of Manila's zone until 1844, and skipped its last day.
+    QTest::newRow("Iba, American date")
+        << QStringList{"--place", "Iba", "--date", "1840-06-01", "--time", "12:00"} << QStringLiteral("ok")
+        << QStringList{"1840-06-02T04:00:05Z"} << QList<int>{-57605};
+    QTest::newRow("Iba, the day Manila skipped")
+        << QStringList{"--place", "Iba", "--date", "1844-12-31", "--time", "12:00"} << QStringLiteral("gap")
+        << QStringList{"1845-01-01T04:00:05Z", "1844-12-31T04:00:05Z"} << QList<int>{-57605, 28795};
     QTest::newRow("ordinary winter evening")
         << QStringList{"--lat",  "40.71",      "--lon",  "-74.01",  "--zone", "America/New_York",
                        "--date", "2021-12-07", "--time", "19:45:30"}
@@ -184,45 +202,46 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
     QTest::newRow("unknown place") << QStringList{"--place", "Qqqxyz"} + when
                                    << "no place matches \"Qqqxyz\"; --places TEXT lists what a search finds";
     QTest::newRow("malformed date") << at + QStringList{"--date", "1990-8-1", "--time", "10:30"}
-                                    << "malformed date \"1990-8-1\": expected YYYY-MM-DD";
+                                    << "Not a date: \u201C1990-8-1\u201D. Give it as YYYY-MM-DD.";
     QTest::newRow("date before range") << at + QStringList{"--date", "1799-12-31", "--time", "10:30"}
-                                       << "date 1799-12-31 is outside 1800-01-01 to 2100-12-31";
+                                       << "The date must lie between 1800-01-01 and 2100-12-31.";
     QTest::newRow("date after range") << at + QStringList{"--date", "2101-01-01", "--time", "00:00"}
-                                      << "date 2101-01-01 is outside 1800-01-01 to 2100-12-31";
+                                      << "The date must lie between 1800-01-01 and 2100-12-31.";
     QTest::newRow("malformed time")
         << at + QStringList{"--date", "1990-08-01", "--time", "10.30"}
-        << "malformed time \"10.30\": expected HH:MM or HH:MM:SS, 00:00 to 23:59:59";
-    QTest::newRow("latitude out of range") << QStringList{"--lat", "91", "--lon", "0", "--zone", "UTC"} + when
-                                           << "latitude 91 is outside -90 to 90 degrees";
+        << "Not a time of day: \u201C10.30\u201D. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.";
+    QTest::newRow("latitude out of range")
+        << QStringList{"--lat", "91", "--lon", "0", "--zone", "UTC"} + when
+        << "Not a latitude: \u201C91\u201D. Give degrees from \u221290 to 90, "
+           "north positive.";
     QTest::newRow("latitude of a pole")
         << QStringList{"--lat", "-90", "--lon", "0", "--zone", "Antarctica/McMurdo"} + when
         << "The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.";
     QTest::newRow("longitude out of range")
         << QStringList{"--lat", "10", "--lon", "-180.5", "--zone", "UTC"} + when
-        << "longitude -180.5 is outside -180 to 180 degrees";
-    QTest::newRow("unknown zone")
-        << QStringList{"--lat", "10", "--lon", "0", "--zone", "Europe/Atlantis"} + when
-        << "unknown time zone \"Europe/Atlantis\": expected a name of the tz database such as Europe/London";
+        << "Not a longitude: \u201C-180.5\u201D. Give degrees from \u2212180 to 180, east positive.";
+    QTest::newRow("unknown zone") << QStringList{"--lat", "10", "--lon", "0", "--zone", "Europe/Atlantis"} +
+                                         when
+                                  << UnknownZone.arg("Europe/Atlantis");
     for (const char *zone :
          {"garbage", "Europe", "abc1", "CET-1CEST,M3.5.0,M10.5.0/3", "../../etc/localtime"})
         QTest::addRow("not a zone: %s", zone)
             << QStringList{"--lat", "10", "--lon", "5", "--zone", zone} + when
-            << QStringLiteral(
-                   "unknown time zone \"%1\": expected a name of the tz database such as Europe/London")
-                   .arg(QLatin1String(zone));
+            << UnknownZone.arg(QLatin1String(zone));
     // What was given is quoted with its line breaks and control characters written out, so the message
     // stays one line.
     QTest::newRow("date with a trailing newline")
         << at + QStringList{"--date", "1990-08-01\n", "--time", "10:30"}
-        << "malformed date \"1990-08-01\\n\": expected YYYY-MM-DD";
+        << "Not a date: \u201C1990-08-01\\n\u201D. Give it as YYYY-MM-DD.";
     QTest::newRow("time with a tab and a terminal escape")
         << at + QStringList{"--date", "1990-08-01", "--time", "10:30\t\x1b[2J"}
-        << "malformed time \"10:30\\t\\u001B[2J\": expected HH:MM or HH:MM:SS, 00:00 to 23:59:59";
+        << "Not a time of day: \u201C10:30\\t\\u001B[2J\u201D. Give it as HH:MM or HH:MM:SS, from 00:00 to "
+           "23:59:59.";
     QTest::newRow("unknown option with a line break")
         << QStringList{"--da\nte=1990-08-01"} << "Unknown option 'da\\nte'.";
     QTest::newRow("time with trailing text")
         << at + QStringList{"--date", "1990-08-01", "--time", "10:30x"}
-        << "malformed time \"10:30x\": expected HH:MM or HH:MM:SS, 00:00 to 23:59:59";
+        << "Not a time of day: \u201C10:30x\u201D. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.";
     QTest::newRow("repeated option") << QStringList{"--place", "London", "--place", "Paris"} + when
                                      << "--place is given more than once";
     QTest::newRow("place list with a reading's options")
@@ -230,9 +249,9 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
         << "--places takes no other options (only --json), not --date";
     QTest::newRow("bad offset")
         << QStringList{"--lat", "10", "--lon", "0", "--utc-offset", "+15:00"} + when
-        << "malformed UTC offset \"+15:00\": expected +HH:MM or -HH:MM, -12:00 to +14:00";
+        << "Not an offset from UTC: \u201C+15:00\u201D. Give one from \u221212:00 to +14:00 such as +01:00.";
     QTest::newRow("no clock") << QStringList{"--lat", "10", "--lon", "0"} + when
-                              << "give the place's clock with --zone (e.g. Europe/London) or --utc-offset";
+                              << "Give the place's time zone or its offset from UTC.";
     QTest::newRow("no place") << when
                               << "give a place: --place NAME, or --lat and --lon with --zone or --utc-offset";
 }
@@ -260,6 +279,73 @@ void ExactTest::placeSearchListsMatches()
         JsonOf(RunExact({"--places", "lond", "--json"}))[QStringLiteral("places")].toArray();
     QCOMPARE(places.size(), lines.size());
     QCOMPARE(places[0].toObject()[QStringLiteral("zone")].toString(), QStringLiteral("Europe/London"));
+}
+
+void ExactTest::textSaysEveryNote_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("beyond the polar circle")
+        << QStringList{"--lat",       "69.65",  "--lon",      "18.96",  "--zone",
+                       "Europe/Oslo", "--date", "1975-12-21", "--time", "00:00"}
+        << "Note:        Beyond the polar circle the ecliptic can stay wholly above or below the horizon for "
+           "hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.";
+    QTest::newRow("local mean time") << QStringList{"--lat",  "52.52",         "--lon",  "13.405",
+                                                    "--zone", "Europe/Berlin", "--date", "1890-06-01",
+                                                    "--time", "12:00"}
+                                     << "Note:        Clocks there did not yet keep standard time, so the "
+                                        "local mean time of the birthplace "
+                                        "(UTC+00:53:37) is used.";
+    QTest::newRow("the place found") << QStringList{"--place", "London"} + LondonBirth.mid(0, 4)
+                                     << "Place:       London, England, United Kingdom: 51°31′ N, 0°08′ W, "
+                                        "Europe/London";
+}
+
+void ExactTest::textSaysEveryNote()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, line);
+    const Run run = RunExact(arguments);
+    QCOMPARE(run.exitStatus, 0);
+    QVERIFY2(QString::fromUtf8(run.out).split(u'\n').contains(line), run.out.constData());
+}
+
+// 0 for a reading, a list or what was asked (help, version); 1 when the installed zone data cannot serve the
+// reading; 2 for input it cannot use (above).
+void ExactTest::exitStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("withoutZoneFiles");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says"); // the start of stdout, or stderr's line when the status is not 0
+    const QStringList london = {"--lat", "51.5", "--lon", "-0.13", "--zone", "Europe/London"};
+    QTest::newRow("version") << QStringList{"--version"} << false << 0
+                             << QStringLiteral("quorvis-exact %1\ntz data 20").arg(QUORVIS_VERSION);
+    QTest::newRow("help") << QStringList{"--help"} << false << 0 << "Usage: ";
+    QTest::newRow("a zone the installed data lacks")
+        << london + LondonBirth.mid(0, 4) << true << 1
+        << "quorvis-exact: The time-zone data installed here has no zone Europe/London.\n";
+    QTest::newRow("the version without zone data")
+        << QStringList{"--version"} << true << 0
+        << QStringLiteral("quorvis-exact %1\ntz data not found\n").arg(QUORVIS_VERSION);
+}
+
+void ExactTest::exitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, withoutZoneFiles);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QTemporaryDir empty;
+    const Run run = RunExact(arguments, withoutZoneFiles ? empty.path() : QString());
+    QCOMPARE(run.exitStatus, status);
+    if (status == 0) {
+        QVERIFY2(QString::fromUtf8(run.out).startsWith(says), run.out.constData());
+        QVERIFY(run.err.isEmpty());
+    } else {
+        QCOMPARE(QString::fromUtf8(run.err), says);
+        QVERIFY(run.out.isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(ExactTest)

@@ -1,6 +1,7 @@
 // The exact reading as both front ends get it: what the clocks did, in words, for a time and for a whole
 // slot; and the one reading of typed degrees.
 #include "ExactReading.h"
+#include "ExactTexts.h"
 
 #include <QTest>
 
@@ -40,8 +41,14 @@ class ExactReadingTest : public QObject
 private Q_SLOTS:
     void whatTheClocksDid_data();
     void whatTheClocksDid();
+    void overlapSentence_data();
+    void overlapSentence();
     void slotByTheClockOnTheWall();
+    void slotSignsHoldFromTheirMinute_data();
+    void slotSignsHoldFromTheirMinute();
     void aSlotThatNeverShowed();
+    void refusals_data();
+    void refusals();
     void degrees_data();
     void degrees();
 };
@@ -67,6 +74,11 @@ void ExactReadingTest::whatTheClocksDid_data()
            "on "
            "19 October 1867 showed twice there."
         << true;
+    QTest::newRow("the day Manila skipped, at Iba, west of 120° E")
+        << At("Asia/Manila", 15.3276, 119.978, {1844, 12, 31}, QTime(12, 0))
+        << "The clocks there jumped from 23:56:03 on 30 December to 23:56:03 on 31 December 1844, so 12:00 "
+           "on 31 December 1844 never showed there."
+        << true;
     QTest::newRow("an ordinary autumn overlap")
         << At("Europe/London", 51.5, -0.13, {2021, 10, 31}, QTime(1, 30))
         << "The clocks there went back from 02:00 to 01:00 on 31 October 2021, so 01:30 showed twice there."
@@ -83,6 +95,40 @@ void ExactReadingTest::whatTheClocksDid()
     QCOMPARE(r.candidates.size(), 2);
     QCOMPARE(r.ambiguity, ambiguity);
     QCOMPARE(!r.meanTimeNote.isEmpty(), meanTime);
+}
+
+// However many times a local time showed, the sentence names what the clocks did and how often it showed.
+void ExactReadingTest::overlapSentence_data()
+{
+    const auto wall = [](int hour, int minute) {
+        return places::WallSeconds({2000, 1, 1}, QTime(hour, minute));
+    };
+    const auto back = [&](int fromHour, int fromMinute, int toHour, int toMinute) {
+        return places::ClockChange{0, wall(fromHour, fromMinute), wall(toHour, toMinute)};
+    };
+    QTest::addColumn<std::vector<places::ClockChange>>("changes");
+    QTest::addColumn<qint64>("wall");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("twice")
+        << std::vector{back(2, 0, 1, 0)} << wall(1, 30) << 2
+        << "The clocks there went back from 02:00 to 01:00 on 1 January 2000, so 01:30 showed "
+           "twice there.";
+    QTest::newRow("three times")
+        << std::vector{back(3, 0, 2, 0), back(2, 30, 1, 30)} << wall(2, 15) << 3
+        << "The clocks there went back from 03:00 to 02:00 on 1 January 2000 and went "
+           "back from 02:30 to 01:30 on 1 January 2000, so 02:15 showed 3 times there.";
+    QTest::newRow("no change found") << std::vector<places::ClockChange>{} << wall(2, 15) << 2
+                                     << "02:15 on 1 January 2000 showed 2 times on the clocks there.";
+}
+
+void ExactReadingTest::overlapSentence()
+{
+    QFETCH(std::vector<places::ClockChange>, changes);
+    QFETCH(qint64, wall);
+    QFETCH(int, times);
+    QFETCH(QString, sentence);
+    QCOMPARE(exact::OverlapSentence(changes, wall, times), sentence);
 }
 
 // A slot is two hours of the clock on the wall: on a day the clocks change, only the minutes that showed are
@@ -115,6 +161,33 @@ void ExactReadingTest::slotByTheClockOnTheWall()
     QCOMPARE(plain.candidates.front().timeUsed, "03:00 CEST (UTC+02:00) = 01:00 UT, the middle of the slot");
 }
 
+// The sweep of a slot against readings of single minutes: each sign listed holds at its minute, by the
+// reading of that exact time, and the minute that showed before it had another sign.
+void ExactReadingTest::slotSignsHoldFromTheirMinute_data()
+{
+    QTest::addColumn<exact::Request>("slot");
+    QTest::newRow("London, an ordinary day") << At("Europe/London", 51.5, -0.13, {1990, 8, 1}, {}, 9);
+    QTest::newRow("Berlin, clocks forward") << At("Europe/Berlin", 52.52, 13.405, {2021, 3, 28}, {}, 1);
+    QTest::newRow("Berlin, clocks back") << At("Europe/Berlin", 52.52, 13.405, {2021, 10, 31}, {}, 1);
+}
+
+void ExactReadingTest::slotSignsHoldFromTheirMinute()
+{
+    QFETCH(exact::Request, slot);
+    const exact::Result r = exact::Compute(slot);
+    QVERIFY2(r.ok(), qPrintable(r.problem));
+    const auto signAt = [&](qint64 ut) {
+        const auto angles = ComputeAngles(ut, slot.latitude, slot.longitude);
+        return ToSignPosition(angles.angles.ic).sign;
+    };
+    for (qsizetype i = 0; i < r.slotSigns.size(); ++i) {
+        const exact::SlotSign &s = r.slotSigns[i];
+        QCOMPARE(signAt(s.reading.utSeconds), s.sign);
+        if (i > 0)
+            QVERIFY(signAt(s.reading.utSeconds - 60) != s.sign);
+    }
+}
+
 void ExactReadingTest::aSlotThatNeverShowed()
 {
     const exact::Result r =
@@ -122,6 +195,40 @@ void ExactReadingTest::aSlotThatNeverShowed()
     QVERIFY(!r.ok());
     QVERIFY2(r.problem.startsWith(QLatin1String("No minute of this slot showed on the clocks there.")),
              qPrintable(r.problem));
+}
+
+// What cannot be read is refused with a sentence, and says whose fault it is: the request's, or the build's
+// and the installed data's.
+void ExactReadingTest::refusals_data()
+{
+    static places::Place nowhere;
+    nowhere.name = QStringLiteral("Nowhere");
+    nowhere.country = QStringLiteral("Utopia");
+    nowhere.zone = QStringLiteral("Mars/Olympus_Mons");
+    exact::Request unknownZone = At("UTC", 10, 10, {2000, 1, 1}, QTime(12, 0));
+    exact::UsePlace(unknownZone, nowhere);
+
+    QTest::addColumn<exact::Request>("request");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<bool>("internal");
+    QTest::newRow("a slot before the first")
+        << At("UTC", 10, 10, {2000, 1, 1}, {}, -1) << "The two-hour slot must be one of the twelve." << false;
+    QTest::newRow("a slot after the last")
+        << At("UTC", 10, 10, {2000, 1, 1}, {}, 12) << "The two-hour slot must be one of the twelve." << false;
+    QTest::newRow("a place whose zone this build does not know")
+        << unknownZone << "This build does not know Mars/Olympus_Mons, the time zone of Nowhere, Utopia."
+        << true;
+}
+
+void ExactReadingTest::refusals()
+{
+    QFETCH(exact::Request, request);
+    QFETCH(QString, problem);
+    QFETCH(bool, internal);
+    const exact::Result r = exact::Compute(request);
+    QVERIFY(!r.ok());
+    QCOMPARE(r.problem, problem);
+    QCOMPARE(r.internal, internal);
 }
 
 // The window and the command line read degrees alike.

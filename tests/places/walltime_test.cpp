@@ -183,9 +183,9 @@ void WallTimeTest::localMeanTimeFromTheBirthplace()
     QCOMPARE(standard.readings.front().abbreviation, QStringLiteral("CET"));
 }
 
-// Every place of a zone keeps the zone's day while it keeps mean time, however far its longitude lies from the
-// zone's reference city, and the day the zone skipped or repeated when it changed sides is skipped or repeated
-// there too.
+// Every place of a zone keeps the zone's day while it keeps mean time, however far its longitude lies from
+// the zone's reference city, and the day the zone skipped or repeated when it changed sides is skipped or
+// repeated there too.
 void WallTimeTest::meanTimeOnTheZonesDay_data()
 {
     QTest::addColumn<QString>("zone");

@@ -81,8 +81,8 @@ if window.get_role() not in (Atspi.Role.FRAME, Atspi.Role.DIALOG):
 print(f"ok: the exact-nadir window is a {role(window)} named {title!r}")
 
 listed = subprocess.run([tool, "--places", TYPED], check=True, capture_output=True, text=True).stdout
-# "London, England, United Kingdom  (51.50853° N, 0.12574° W, Europe/London)": the name before the two spaces
-expected = [line.split("  (")[0].strip() for line in listed.splitlines() if line.strip()]
+# "London, England, United Kingdom: 51°31′ N, 0°08′ W, Europe/London": the name before the last colon
+expected = [line.rsplit(": ", 1)[0].strip() for line in listed.splitlines() if line.strip()]
 subprocess.run(["xdotool", "windowfocus", "--sync", window_id, "type", "--delay", "80", TYPED], check=True)
 rows = poll(lambda: next(([r.get_name() for r in children(n)] for n in walk(window)
                           if n.get_role() == Atspi.Role.LIST and n.get_name() == "Places found"

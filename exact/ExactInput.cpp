@@ -1,0 +1,130 @@
+// Typed values are read whole and exactly: a date, time or number followed by anything at all is refused, as
+// is a clock that is neither a zone of the tz database nor an offset; nothing is guessed.
+#include "ExactInput.h"
+
+#include "ExactReading.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace quorvis::exact {
+
+namespace {
+
+bool Matches(QStringView pattern, const QString &text)
+{
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
+}
+
+template <typename T> std::optional<T> Refuse(QString *problem, const QString &sentence)
+{
+    *problem = sentence;
+    return std::nullopt;
+}
+
+std::optional<double> readDegrees(const QString &text, double limit, QString *problem,
+                                  const QString &sentence)
+{
+    if (const std::optional<double> degrees = ParseDegrees(text, limit))
+        return degrees;
+    return Refuse<double>(problem, sentence.arg(text));
+}
+
+} // namespace
+
+QString DateRangeMessage()
+{
+    return QStringLiteral("The date must lie between %1 and %2.")
+        .arg(FirstBirthDate.toString(Qt::ISODate), LastBirthDate.toString(Qt::ISODate));
+}
+
+std::optional<double> ParseDegrees(QStringView text, double limit)
+{
+    static const QRegularExpression number(
+        QRegularExpression::anchoredPattern(QStringLiteral("[+\\-\u2212]?[0-9]{1,3}(?:[.,][0-9]+)?")));
+    if (!number.match(text).hasMatch())
+        return std::nullopt;
+    QString plain = text.toString();
+    plain.replace(QChar(u'\u2212'), QLatin1Char('-')).replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = QLocale::c().toDouble(plain, &ok);
+    if (!ok || !(std::abs(value) <= limit))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<QDate> ReadDate(const QString &text, QString *problem)
+{
+    if (!Matches(u"[0-9]{4}-[0-9]{2}-[0-9]{2}", text))
+        return Refuse<QDate>(problem,
+                             QStringLiteral("Not a date: \u201C%1\u201D. Give it as YYYY-MM-DD.").arg(text));
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid())
+        return Refuse<QDate>(problem, QStringLiteral("There is no such date as \u201C%1\u201D.").arg(text));
+    if (date < FirstBirthDate || date > LastBirthDate)
+        return Refuse<QDate>(problem, DateRangeMessage());
+    return date;
+}
+
+std::optional<QTime> ReadTime(const QString &text, QString *problem)
+{
+    QTime time;
+    if (Matches(u"[0-9]{2}:[0-9]{2}", text))
+        time = QTime::fromString(text, QStringLiteral("HH:mm"));
+    else if (Matches(u"[0-9]{2}:[0-9]{2}:[0-9]{2}", text))
+        time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
+    if (!time.isValid())
+        return Refuse<QTime>(problem, QStringLiteral("Not a time of day: \u201C%1\u201D. Give it as HH:MM or "
+                                                     "HH:MM:SS, from 00:00 to 23:59:59.")
+                                          .arg(text));
+    return time;
+}
+
+std::optional<double> ReadLatitude(const QString &text, QString *problem)
+{
+    return readDegrees(
+        text, 90, problem,
+        QStringLiteral("Not a latitude: \u201C%1\u201D. Give degrees from \u221290 to 90, north "
+                       "positive."));
+}
+
+std::optional<double> ReadLongitude(const QString &text, QString *problem)
+{
+    return readDegrees(text, 180, problem,
+                       QStringLiteral("Not a longitude: \u201C%1\u201D. Give degrees from \u2212180 to 180, "
+                                      "east positive."));
+}
+
+std::optional<places::Clock> ReadClock(const QString &text, QString *problem)
+{
+    if (std::optional<places::Clock> clock = places::Clock::parse(text))
+        return clock;
+    return Refuse<places::Clock>(problem,
+                                 QStringLiteral("Unknown time zone \u201C%1\u201D: give one such as "
+                                                "Europe/London, or an offset from \u221212:00 to +14:00 such "
+                                                "as +01:00.")
+                                     .arg(text));
+}
+
+std::optional<places::Clock> ReadUtcOffset(const QString &text, QString *problem)
+{
+    std::optional<places::Clock> clock = places::Clock::parse(text);
+    if (clock && clock->isFixedOffset())
+        return clock;
+    return Refuse<places::Clock>(
+        problem, QStringLiteral("Not an offset from UTC: \u201C%1\u201D. Give one from \u221212:00 to "
+                                "+14:00 such as +01:00.")
+                     .arg(text));
+}
+
+void UsePlace(Request &request, const places::Place &place)
+{
+    request.place = &place;
+    request.latitude = place.latitude;
+    request.longitude = place.longitude;
+    request.clock = places::Clock::zone(place.zone);
+}
+
+} // namespace quorvis::exact

@@ -1,0 +1,16 @@
+// The steps of Compute that its two halves share: one instant read into a candidate, and the whole of a
+// slot read when only the slot is known (SlotReading.cpp).
+#pragma once
+
+#include "ExactReading.h"
+
+namespace quorvis::exact {
+
+// The angles and sentences of one reading of the local time; nothing, with `problem` set, when the angles
+// cannot be computed there.
+std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, const Request &request,
+                                     QString *problem);
+// Only the slot: its sign changes, what the clocks did in it, and the reading at its middle, into `r`.
+void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock);
+
+} // namespace quorvis::exact
