@@ -87,10 +87,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(!result.problem.isEmpty());
         return 0;
     }
-    const qsizetype count = result.candidates.size();
-    FUZZ_CHECK(result.kind == places::WallTimeKind::Normal ? count == 1 : count >= 2);
-    FUZZ_CHECK(result.kind == places::WallTimeKind::Normal || !result.ambiguity.isEmpty());
-    for (const exact::Candidate &c : result.candidates) {
+    const QList<exact::Candidate> &all = result.candidates;
+    switch (result.kind) {
+    case places::WallTimeKind::Normal:
+        FUZZ_CHECK(all.size() == 1);
+        break;
+    case places::WallTimeKind::Gap: // the offset before the jump forward, then the one after it
+        FUZZ_CHECK(all.size() == 2 && all[0].reading.offsetSeconds < all[1].reading.offsetSeconds);
+        break;
+    case places::WallTimeKind::Overlap: // earliest instant first
+        FUZZ_CHECK(all.size() >= 2);
+        for (qsizetype i = 1; i < all.size(); ++i)
+            FUZZ_CHECK(all[i - 1].reading.utSeconds < all[i].reading.utSeconds);
+        break;
+    }
+    if (result.kind != places::WallTimeKind::Normal)
+        FUZZ_CHECK(!result.ambiguity.isEmpty() && !result.readingsGiven.isEmpty());
+    for (const exact::Candidate &c : all) {
         FUZZ_CHECK(InDegrees(c.angles.ic) && InDegrees(c.angles.asc) && InDegrees(c.angles.mc));
         // The sign of the Imum Coeli rounded to the arc-minute, as it is written.
         const int sign = int(c.angles.ic / 30);

@@ -1,6 +1,6 @@
 // Degrees as the window's fields and --lat/--lon take them: an optional sign (+, -, U+2212), one to three
 // digits, and a fraction after a point or a comma; within ±limit. The first byte also picks the limit.
-#include "ExactReading.h"
+#include "ExactInput.h"
 #include "FuzzSupport.h"
 
 #include <cmath>

@@ -1,7 +1,8 @@
 // A clock as the window's "Time zone" field, --zone and --utc-offset take it: an offset ±HH:MM (+, -, U+2212)
-// within −12:00..+14:00, or exactly a zone name of the tz database, whose installed data can then be read.
+// within −12:00..+14:00, or exactly a zone name of the tz database, whose installed data can then be read;
+// --utc-offset only the first.
+#include "ExactInput.h"
 #include "FuzzSupport.h"
-#include "WallTime.h"
 
 using namespace quorvis;
 
@@ -35,13 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QString text = fuzz::Text(data, size);
     const std::optional<places::Clock> clock = places::Clock::parse(text);
+    QString problem;
+    const std::optional<places::Clock> offset = exact::ReadUtcOffset(text, &problem);
+    FUZZ_CHECK(offset.has_value() == problem.isEmpty());
     if (WrittenAsOffset(text)) {
         const std::optional<int> expected = ExpectedOffset(text);
-        FUZZ_CHECK(clock.has_value() == expected.has_value());
+        FUZZ_CHECK(clock.has_value() == expected.has_value() && offset.has_value() == expected.has_value());
         if (clock)
-            FUZZ_CHECK(clock->isFixedOffset() && clock->offsetSeconds() == *expected);
+            FUZZ_CHECK(clock->isFixedOffset() && clock->offsetSeconds() == *expected && *offset == *clock);
         return 0;
     }
+    FUZZ_CHECK(!offset);
     FUZZ_CHECK(clock.has_value() == places::IsZoneName(text));
     if (!clock)
         return 0;
