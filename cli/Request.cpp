@@ -14,6 +14,25 @@ namespace {
 
 QString Quoted(const QString &text) { return u'"' + text + u'"'; }
 
+// A refusal quotes what was given, which may hold line breaks or terminal escapes: written out as \n, \t or
+// \u001B, they keep the message one line of plain text.
+QString OneLine(QString text)
+{
+    for (qsizetype i = text.size(); i-- > 0;) {
+        const QChar c = text[i];
+        if (c == u'\n')
+            text.replace(i, 1, QStringLiteral("\\n"));
+        else if (c == u'\t')
+            text.replace(i, 1, QStringLiteral("\\t"));
+        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+                 c == QChar::ParagraphSeparator)
+            text.replace(i, 1,
+                         QLatin1String("\\u") +
+                             QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+    }
+    return text;
+}
+
 struct Options
 {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")};
@@ -159,12 +178,12 @@ ParsedRequest ParseRequest(const QStringList &arguments)
     ParsedRequest parsed;
     Request &request = parsed.request;
     if (!parser.parse(arguments)) {
-        parsed.error = parser.errorText();
+        parsed.error = OneLine(parser.errorText());
         return parsed;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        parsed.error =
-            QStringLiteral("unexpected argument %1").arg(Quoted(parser.positionalArguments().first()));
+        parsed.error = OneLine(
+            QStringLiteral("unexpected argument %1").arg(Quoted(parser.positionalArguments().first())));
         return parsed;
     }
     request.json = parser.isSet(o.json);
@@ -188,6 +207,7 @@ ParsedRequest ParseRequest(const QStringList &arguments)
             parsed.error = ReadReading(parser, o, request);
         }
     }
+    parsed.error = OneLine(parsed.error);
     return parsed;
 }
 

@@ -219,9 +219,17 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
         QTest::addRow("not a zone: %s", zone)
             << QStringList{"--lat", "10", "--lon", "5", "--zone", zone} + when
             << UnknownZone.arg(QLatin1String(zone));
+    // What was given is quoted with its line breaks and control characters written out, so the message
+    // stays one line.
     QTest::newRow("date with a trailing newline")
         << at + QStringList{"--date", "1990-08-01\n", "--time", "10:30"}
-        << "Not a date: \u201C1990-08-01\n\u201D. Give it as YYYY-MM-DD.";
+        << "Not a date: \u201C1990-08-01\\n\u201D. Give it as YYYY-MM-DD.";
+    QTest::newRow("time with a tab and a terminal escape")
+        << at + QStringList{"--date", "1990-08-01", "--time", "10:30\t\x1b[2J"}
+        << "Not a time of day: \u201C10:30\\t\\u001B[2J\u201D. Give it as HH:MM or HH:MM:SS, from 00:00 to "
+           "23:59:59.";
+    QTest::newRow("unknown option with a line break")
+        << QStringList{"--da\nte=1990-08-01"} << "Unknown option 'da\\nte'.";
     QTest::newRow("time with trailing text")
         << at + QStringList{"--date", "1990-08-01", "--time", "10:30x"}
         << "Not a time of day: \u201C10:30x\u201D. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.";
