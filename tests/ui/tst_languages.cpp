@@ -174,6 +174,12 @@ private Q_SLOTS:
             if (control->isVisibleTo(window) && !control->isWindow())
                 if (const QString cut = clippedText(control); !cut.isEmpty())
                     problems << control->objectName() + QLatin1String(": ") + cut;
+        // Where the English layout lets a wrapping label run past its container's right edge, a longer text
+        // would wrap into the part that does not show.
+        for (const QLabel *label : window->findChildren<QLabel *>())
+            if (label->isVisibleTo(window) && label->wordWrap() && label->parentWidget() != window &&
+                label->geometry().right() >= label->parentWidget()->width())
+                problems << label->objectName() + QLatin1String(": wraps past its container's right edge");
         if (const auto *main = qobject_cast<const QMainWindow *>(window); main && main->menuWidget())
             for (const QString &menu : clippedMenus(qobject_cast<QMenuBar *>(main->menuWidget())))
                 problems << QLatin1String("menu ") + menu + QLatin1String(" is hidden");
