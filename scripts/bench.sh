@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Start-up and reading benchmark. Installs what is missing, builds a Release tree with the benchmark programs,
 # starts a virtual X display (Xvfb) and runs:
-#   - the start-up benchmark: Quorvis (a usual start, and a first start with no settings yet) against two
-#     baselines, interleaved, RUNS times each, timed from the spawn to the main window's MapNotify, with the
+#   - the start-up benchmark: Quorvis (a usual start in English, the same in German, and a first start with no
+#     settings yet; with --earlier, another build's Quorvis too) against two baselines, interleaved, RUNS times each, timed from the spawn to the main window's MapNotify, with the
 #     peak resident memory of each run. The baselines are the same look's floor (a bare window with labels in
 #     the faces and sizes Quorvis draws in) and a bare Qt window of the same size;
 #   - the instructions each of them runs up to the native show of its window, counted by callgrind (three runs
@@ -11,8 +11,10 @@
 #     result window.
 # With --valgrind it also runs one scripted session of the program under valgrind's memcheck.
 #
-#   scripts/bench.sh [RUNS] [--readings N] [--platform xcb|offscreen] [--valgrind]
+#   scripts/bench.sh [RUNS] [--readings N] [--platform xcb|offscreen] [--valgrind] [--earlier PATH]
 #
+# --earlier PATH: the quorvis program of another (Release) build, e.g. of an older commit, started beside this
+# one in English and counted the same way.
 # BENCH_BUILD_DIR chooses the build directory (default: build-bench/ in the repository).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -21,12 +23,14 @@ runs=30
 readings=1000
 platform=xcb
 valgrind=0
+earlier=""
 while (($#)); do
     case "$1" in
     --readings) readings="$2"; shift 2 ;;
     --platform) platform="$2"; shift 2 ;;
     --valgrind) valgrind=1; shift ;;
-    -h | --help) sed -n '2,12p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --earlier) earlier="$(realpath "$2")"; shift 2 ;;
+    -h | --help) sed -n '2,16p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
     [0-9]*) runs="$1"; shift ;;
     *) echo "bench.sh: unknown argument: $1" >&2; exit 2 ;;
     esac
@@ -90,32 +94,38 @@ echo
 echo "### Start-up: spawn to main window mapped, peak resident memory ($runs runs each, interleaved, 2 warm-up rounds)"
 echo
 # Each run's runtime directory (its lock) goes on a tmpfs, as a desktop session's does, where there is one.
-# The settings store is kept between runs (a usual start), except in the first-start row's runs.
+# The settings store is kept between runs (a usual start), except in the first-start row's runs. The German row
+# sets only LANGUAGE, which Qt reads first for the user-interface languages; the locale stays C.UTF-8, which
+# every system has.
 runtime_base="${TMPDIR:-/tmp}"
 [ -d /dev/shm ] && [ -w /dev/shm ] && runtime_base=/dev/shm
 startup_status=0
 "$build/bench/bench_startup" --runs "$runs" --warmup 2 --settle-ms 300 --runtime-base "$runtime_base" \
     --csv "$build/bench-startup.csv" --log "$build/bench-startup-programs.log" \
     --program quorvis "$title" "$build/app/quorvis" \
+    --env LANGUAGE=de --program "quorvis, German" "$title" "$build/app/quorvis" \
     --first-start "quorvis, first start" "$title" "$build/app/quorvis" \
+    ${earlier:+--program "quorvis, earlier build" "$title" "$earlier"} \
     --baseline floor bench_floor "$build/bench/bench_floor" \
     --baseline bare bench_bare "$build/bench/bench_bare" || startup_status=$?
 echo
-echo "Targets: Quorvis / floor at most 1.03 for each figure. Each run's figures: $build/bench-startup.csv"
+echo "Targets: Quorvis / floor at most 1.03 for each figure; German at most 2 % over English. Each run's figures: $build/bench-startup.csv"
 echo
 
 # Instructions from the start to the first native show of a window (QXcbWindow::show), where the main window
 # is handed to the X server: callgrind dumps its counts on entering that function. Prints the median of three
-# runs, in millions.
-instructions_to_window() { # program [fresh-settings]
-    local counts=() out runtime config pid dump
+# runs, in millions. Variables NAME=VALUE after the program are set for it.
+instructions_to_window() { # program [fresh] [NAME=VALUE ...]
+    local program="$1" counts=() out runtime config pid dump fresh=""
+    shift
+    [ "${1:-}" = fresh ] && { fresh=1; shift; }
     for _ in 1 2 3; do
         out="$(mktemp -d "$work/callgrind-XXXXXX")"
         runtime="$(mktemp -d "$runtime_base/bench-callgrind-XXXXXX")"
         config="$XDG_CONFIG_HOME"
-        [ "${2:-}" = fresh ] && config="$(mktemp -d "$work/config-XXXXXX")"
-        XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$config" valgrind --tool=callgrind \
-            --callgrind-out-file="$out/callgrind.%p" --dump-before='QXcbWindow::show()' "$1" >"$out/log" 2>&1 &
+        [ -n "$fresh" ] && config="$(mktemp -d "$work/config-XXXXXX")"
+        env XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$config" "$@" valgrind --tool=callgrind \
+            --callgrind-out-file="$out/callgrind.%p" --dump-before='QXcbWindow::show()' "$program" >"$out/log" 2>&1 &
         pid=$!
         dump=""
         for _ in $(seq 1200); do
@@ -126,7 +136,7 @@ instructions_to_window() { # program [fresh-settings]
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
         rm -rf "$runtime"
-        [ -n "$dump" ] || { echo "bench.sh: no callgrind dump from $1: $(cat "$out/log")" >&2; return 1; }
+        [ -n "$dump" ] || { echo "bench.sh: no callgrind dump from $program: $(cat "$out/log")" >&2; return 1; }
         counts+=("$(sed -n 's/^totals: //p' "$dump")")
     done
     printf '%s\n' "${counts[@]}" | sort -n | sed -n 2p | awk '{printf "%.1f", $1 / 1e6}'
@@ -136,16 +146,20 @@ echo
 instructions_status=0
 {
     quorvis_ir="$(instructions_to_window "$build/app/quorvis")" &&
+        german_ir="$(instructions_to_window "$build/app/quorvis" LANGUAGE=de)" &&
+        { [ -z "$earlier" ] || earlier_ir="$(instructions_to_window "$earlier")"; } &&
         first_ir="$(instructions_to_window "$build/app/quorvis" fresh)" &&
         floor_ir="$(instructions_to_window "$build/bench/bench_floor")" &&
         bare_ir="$(instructions_to_window "$build/bench/bench_bare")"
 } || instructions_status=1
 if ((instructions_status == 0)); then
-    echo "| program | instructions to window (M) | / floor | / bare |"
-    echo "|---|---:|---:|---:|"
-    row() { awk -v l="$1" -v c="$2" -v f="$floor_ir" -v b="$bare_ir" \
-        'BEGIN {printf "| %s | %.1f | %.3f | %.3f |\n", l, c, c / f, c / b}'; }
+    echo "| program | instructions to window (M) | / floor | / bare | / quorvis |"
+    echo "|---|---:|---:|---:|---:|"
+    row() { awk -v l="$1" -v c="$2" -v f="$floor_ir" -v b="$bare_ir" -v q="$quorvis_ir" \
+        'BEGIN {printf "| %s | %.1f | %.3f | %.3f | %.3f |\n", l, c, c / f, c / b, c / q}'; }
     row quorvis "$quorvis_ir"
+    row "quorvis, German" "$german_ir"
+    [ -z "$earlier" ] || row "quorvis, earlier build" "$earlier_ir"
     row "quorvis, first start" "$first_ir"
     row floor "$floor_ir"
     row bare "$bare_ir"

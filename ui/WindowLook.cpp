@@ -189,6 +189,16 @@ void fitToTexts(QWidget *window)
     auto *main = qobject_cast<QMainWindow *>(window);
     QWidget *root = main && main->centralWidget() ? main->centralWidget() : window;
     const QList<QWidget *> controls = root->findChildren<QWidget *>();
+    // A wrapping label that reaches past the right edge of its container shows only the part within it; a
+    // longer text would wrap into the part that does not show, so it wraps within what shows.
+    for (QWidget *control : controls)
+        if (auto *label = qobject_cast<QLabel *>(control); label && label->wordWrap()) {
+            const QWidget *container = label->parentWidget();
+            const int right = container == root ? root->minimumWidth()
+                                                : container->contentsRect().x() + container->contentsRect().width();
+            if (label->geometry().right() >= right && label->x() < right)
+                label->resize(right - label->x(), label->height());
+        }
     double across = 1;
     for (const QWidget *control : controls)
         across = std::max(across, widthNeeded(control));

@@ -17,8 +17,12 @@
 // within each round (a program's run over the same round's baseline run), and their median is reported, so
 // that a slow patch of the machine does not land on one program only.
 //
+// --env NAME=VALUE (repeatable) sets a variable for the program given next only, as the language of a run:
+// `--env LANGUAGE=de --program "quorvis, German" ...`.
+//
 //   bench_startup [--runs N] [--warmup K] [--settle-ms MS] [--timeout-s S] [--csv FILE] [--log FILE]
-//                 [--runtime-base DIR] {--program|--first-start|--baseline} LABEL TITLE PATH ...
+//                 [--runtime-base DIR] {[--env NAME=VALUE ...] --program|--first-start|--baseline LABEL TITLE
+//                 PATH} ...
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -57,6 +61,7 @@ struct Program
     std::string path;
     bool firstStart = false; // an empty settings folder for every run
     bool baseline = false;
+    std::vector<std::string> environment; // NAME=VALUE, over the caller's
 };
 
 struct Run
@@ -99,7 +104,7 @@ double nowMs()
 [[noreturn]] void usage()
 {
     std::fprintf(stderr, "usage: bench_startup [--runs N] [--warmup K] [--settle-ms MS] [--timeout-s S] "
-                         "[--csv FILE] [--log FILE] [--runtime-base DIR] "
+                         "[--csv FILE] [--log FILE] [--runtime-base DIR] [--env NAME=VALUE ...] "
                          "{--program|--first-start|--baseline} LABEL TITLE PATH ...\n");
     std::exit(2);
 }
@@ -112,6 +117,7 @@ Options parse(int argc, char **argv)
             usage();
         return std::atoi(argv[++i]);
     };
+    std::vector<std::string> environment;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--runs")
@@ -128,9 +134,12 @@ Options parse(int argc, char **argv)
             o.log = argv[++i];
         else if (a == "--runtime-base" && i + 1 < argc)
             o.runtimeBase = argv[++i];
+        else if (a == "--env" && i + 1 < argc && std::strchr(argv[i + 1], '=') != nullptr)
+            environment.emplace_back(argv[++i]);
         else if ((a == "--program" || a == "--first-start" || a == "--baseline") && i + 3 < argc) {
-            o.programs.push_back(
-                {argv[i + 1], argv[i + 2], argv[i + 3], a == "--first-start", a == "--baseline"});
+            o.programs.push_back({argv[i + 1], argv[i + 2], argv[i + 3], a == "--first-start",
+                                  a == "--baseline", std::move(environment)});
+            environment.clear();
             i += 3;
         } else
             usage();
@@ -239,14 +248,19 @@ public:
         const std::filesystem::path runtime = makeTempDir(runtimeBase());
         const std::filesystem::path config =
             program.firstStart ? makeTempDir(tempBase()) : std::filesystem::path();
-        std::vector<std::string> envStrings;
-        for (char **e = environ; *e; ++e)
-            if (std::strncmp(*e, "XDG_RUNTIME_DIR=", 16) != 0 &&
-                (config.empty() || std::strncmp(*e, "XDG_CONFIG_HOME=", 16) != 0))
-                envStrings.emplace_back(*e);
+        std::vector<std::string> envStrings = program.environment;
         envStrings.push_back("XDG_RUNTIME_DIR=" + runtime.string());
         if (!config.empty())
             envStrings.push_back("XDG_CONFIG_HOME=" + config.string());
+        // The caller's variables, but for those set above.
+        const auto setAbove = [&, own = envStrings.size()](const char *entry) {
+            const std::size_t name = std::strcspn(entry, "=") + 1;
+            return std::any_of(envStrings.begin(), envStrings.begin() + static_cast<std::ptrdiff_t>(own),
+                               [&](const std::string &s) { return s.compare(0, name, entry, name) == 0; });
+        };
+        for (char **e = environ; *e; ++e)
+            if (!setAbove(*e))
+                envStrings.emplace_back(*e);
         std::vector<char *> envp;
         for (std::string &s : envStrings)
             envp.push_back(s.data());

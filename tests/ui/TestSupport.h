@@ -3,8 +3,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -119,4 +123,26 @@ inline QWidgetList visibleTopLevels()
         if (w->isVisible())
             out << w;
     return out;
+}
+
+// `window` drawn as on a screen of `scale`, over black, so that anything it leaves unpainted shows.
+inline QImage renderAt(QWidget *window, qreal scale)
+{
+    QPixmap canvas(window->size() * scale);
+    canvas.setDevicePixelRatio(scale);
+    canvas.fill(Qt::black);
+    window->render(&canvas);
+    return canvas.toImage();
+}
+
+// With QUORVIS_SHOTS set to a folder, keeps `image` there as `<name>@<scale>x.png` (the README's pictures are
+// made so); true when there is nothing to keep or it was kept.
+inline bool keepShot(const QImage &image, const QString &name)
+{
+    const QString shots = qEnvironmentVariable("QUORVIS_SHOTS");
+    if (shots.isEmpty())
+        return true;
+    QDir().mkpath(shots);
+    return image.save(
+        QDir(shots).filePath(QStringLiteral("%1@%2x.png").arg(name).arg(image.devicePixelRatio())));
 }

@@ -3,7 +3,8 @@
 // - in the pseudo-language every text a person sees or hears is wrapped: one that is not escaped translation;
 // - no text is cut off, no two controls overlap that do not overlap in English (where the English layout
 //   cannot hold a longer text, the window grows), and each window's access keys stay unique.
-// Registered at scale 1 and 2.
+// Registered at scale 1 and 2. With QUORVIS_SHOTS set, also keeps pictures of the main and the result window
+// in each language there (the README's).
 #include "Language.h"
 #include "LayoutCheck.h"
 #include "Program.h"
@@ -173,12 +174,42 @@ private Q_SLOTS:
             if (control->isVisibleTo(window) && !control->isWindow())
                 if (const QString cut = clippedText(control); !cut.isEmpty())
                     problems << control->objectName() + QLatin1String(": ") + cut;
+        // Where the English layout lets a wrapping label run past its container's right edge, a longer text
+        // would wrap into the part that does not show.
+        for (const QLabel *label : window->findChildren<QLabel *>())
+            if (label->isVisibleTo(window) && label->wordWrap() && label->parentWidget() != window &&
+                label->geometry().right() >= label->parentWidget()->width())
+                problems << label->objectName() + QLatin1String(": wraps past its container's right edge");
         if (const auto *main = qobject_cast<const QMainWindow *>(window); main && main->menuWidget())
             for (const QString &menu : clippedMenus(qobject_cast<QMenuBar *>(main->menuWidget())))
                 problems << QLatin1String("menu ") + menu + QLatin1String(" is hidden");
         for (const QString &pair : overlappingControls(window) - designed)
             problems << pair + QLatin1String(": overlap, where the English do not");
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    void render_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("which");
+        for (const QString &language : QString::fromLatin1(QUORVIS_LANGUAGES).split(u','))
+            for (const char *which : {"main", "display"})
+                QTest::addRow("%s %s", qPrintable(language), which) << language << QString::fromLatin1(which);
+    }
+    void render()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, which);
+        QWidget *window = open(language, which);
+        if (!window)
+            QSKIP(qPrintable(language + QLatin1String(" is not translated yet")));
+        const qreal scale = window->devicePixelRatioF();
+        const QImage image = renderAt(window, scale);
+        // A window grown for its language is painted to its edges: its ground shows in both lower corners.
+        for (const QPoint corner :
+             {QPoint(2, window->height() - 3), QPoint(window->width() - 3, window->height() - 3)})
+            QCOMPARE(QColor(image.pixel(corner * scale)).name(), QStringLiteral("#3e1894"));
+        QVERIFY(keepShot(image, which + u'-' + language));
     }
 
     void accessKeysUnique_data() { addRows(languages()); }
@@ -194,9 +225,10 @@ private Q_SLOTS:
             groups << menu;
         for (const QMenu *menu : groups) {
             const QStringList repeated = repeatedAccessKeys(accessKeyTexts(window, menu));
-            QVERIFY2(repeated.isEmpty(), qPrintable(QStringLiteral("%1: %2 repeated")
-                                                        .arg(menu ? menu->objectName() : QStringLiteral("window"),
-                                                             repeated.join(u' '))));
+            QVERIFY2(repeated.isEmpty(),
+                     qPrintable(QStringLiteral("%1: %2 repeated")
+                                    .arg(menu ? menu->objectName() : QStringLiteral("window"),
+                                         repeated.join(u' '))));
         }
     }
 };

@@ -226,19 +226,11 @@ private Q_SLOTS:
         QFETCH(QString, which);
         QFETCH(qreal, scale);
         QMainWindow *w = window(which);
-        QPixmap canvas(w->size() * scale);
-        canvas.setDevicePixelRatio(scale);
-        canvas.fill(Qt::black);
-        w->render(&canvas);
-        const QImage image = canvas.toImage();
+        const QImage image = renderAt(w, scale);
         QCOMPARE(image.size(), w->size() * scale);
         // The violet ground is painted: sample a point of the central area that holds no control.
         QCOMPARE(QColor(image.pixel(QPoint(2, w->height() - 3) * scale)).name(), QStringLiteral("#3e1894"));
-        const QString shots = qEnvironmentVariable("QUORVIS_SHOTS");
-        if (!shots.isEmpty()) {
-            QDir().mkpath(shots);
-            QVERIFY(image.save(QDir(shots).filePath(QStringLiteral("%1@%2x.png").arg(which).arg(scale))));
-        }
+        QVERIFY(keepShot(image, which));
     }
 };
 

@@ -19,6 +19,8 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 // The promotion window's layout table.
@@ -120,7 +122,11 @@ void PromotionTest::window()
     const QRect before = promotion.frameGeometry();
     promotion.show();
     QVERIFY(QTest::qWaitForWindowExposed(&promotion));
-    QCOMPARE(promotion.frameGeometry().topLeft(), before.topLeft());
+    // At a fractional scale the window goes to whole device pixels; where it is wider than the screen (the
+    // tests' at 1.25 and 1.5) its left edge lies off it, and the way back from device pixels can land a pixel
+    // or two away.
+    const int slack = std::floor(promotion.devicePixelRatioF()) == promotion.devicePixelRatioF() ? 0 : 2;
+    QVERIFY((promotion.frameGeometry().topLeft() - before.topLeft()).manhattanLength() <= slack);
     QCOMPARE(promotion.size(), before.size());
     promotion.hide();
 }
