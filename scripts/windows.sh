@@ -64,7 +64,7 @@ qt_flags=(
 )
 absl_flags=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_STANDARD=17 -DABSL_PROPAGATE_CXX_STD=ON -DBUILD_TESTING=OFF
     -DABSL_BUILD_TESTING=OFF -DBUILD_SHARED_LIBS=OFF)
-erfa_flags=(--host=$triplet CC=$triplet-gcc-posix --disable-static LDFLAGS=-no-undefined)
+erfa_flags=(--host=$triplet CC=$triplet-gcc-posix --disable-static)
 gtest_flags=(-DCMAKE_BUILD_TYPE=Release -DBUILD_GMOCK=OFF)
 
 # The cache: Debian's source packages as fetched (sources/<package>_<version>/: the .dsc and its tarballs), and
@@ -74,7 +74,7 @@ cache_root="${QUORVIS_WINDOWS_CACHE:-$HOME/.cache/quorvis-windows}"
 toolchain_recipe="$(cat "$toolchain")
 mingw-w64 g++ $gcc_version"
 qt_recipe="qt6-base $qt_version: configure ${qt_flags[*]}"
-erfa_recipe="erfa $erfa_version: configure ${erfa_flags[*]}"
+erfa_recipe="erfa $erfa_version: configure ${erfa_flags[*]}; make LDFLAGS=-no-undefined"
 absl_recipe="abseil $absl_version: cmake ${absl_flags[*]}"
 gtest_recipe="googletest $gtest_version (/usr/src/googletest): cmake ${gtest_flags[*]}"
 library_dir() { # name, version, recipe
@@ -151,7 +151,8 @@ if [ ! -f "$erfa_dir/stamp" ]; then
     src=$(unpack_source erfa "$erfa_version" "$erfa_dir/work/src")
     (cd "$src" && { [ -f configure ] || autoreconf -fi >/dev/null 2>&1; } &&
         ./configure -q --prefix="$erfa_prefix" "${erfa_flags[@]}" &&
-        nice -n 10 make -s -j "$jobs" >/dev/null && rm -rf "$erfa_prefix" && make -s install >/dev/null)
+        nice -n 10 make -s -j "$jobs" LDFLAGS=-no-undefined >/dev/null && rm -rf "$erfa_prefix" &&
+        make -s install >/dev/null)
     printf '%s\n%s\n' "$erfa_recipe" "$toolchain_recipe" >"$erfa_dir/recipe.txt"
     rm -rf "$erfa_dir/work"
     touch "$erfa_dir/stamp"
