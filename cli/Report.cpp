@@ -2,6 +2,9 @@
 // the window and the command line say the same; here only the layout (aligned lines, or JSON) is decided.
 #include "Report.h"
 
+#include "ExactTexts.h"
+
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,8 +21,7 @@ QString UtText(qint64 utSeconds)
            places::WallTimeOfDay(utSeconds).toString(QStringLiteral("HH:mm:ss")) + u'Z';
 }
 
-QString DegreesText(double degrees) { return QString::number(degrees, 'f', 6) + u'\u00B0'; }
-
+// The sign in English, for JSON.
 QString SignText(double longitude) { return QString::fromStdString(FormatSignPosition(longitude)); }
 
 QString StatusName(places::WallTimeKind kind)
@@ -86,36 +88,69 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
     return JsonText(root);
 }
 
+// The captions of the text output, in the language spoken, each as wide as the widest and a space (13
+// characters in English).
+struct Captions
+{
+    QString place, gap, overlap, note, localTime, ut, ic, asc, mc;
+
+    Captions()
+    {
+        QString *all[] = {&place, &gap, &overlap, &note, &localTime, &ut, &ic, &asc, &mc};
+        place = QCoreApplication::translate("ExactCommandLine", "Place:");
+        gap = QCoreApplication::translate("ExactCommandLine", "Gap:");
+        overlap = QCoreApplication::translate("ExactCommandLine", "Overlap:");
+        note = QCoreApplication::translate("ExactCommandLine", "Note:");
+        localTime = QCoreApplication::translate("ExactCommandLine", "Local time:");
+        ut = QCoreApplication::translate("ExactCommandLine", "UT:");
+        ic = QCoreApplication::translate("ExactCommandLine", "IC:");
+        asc = QCoreApplication::translate("ExactCommandLine", "ASC:");
+        mc = QCoreApplication::translate("ExactCommandLine", "MC:");
+        qsizetype width = 12;
+        for (const QString *caption : all)
+            width = std::max(width, caption->size());
+        for (QString *caption : all)
+            *caption = caption->leftJustified(width + 1);
+    }
+};
+
+// Degrees as people read them in the language spoken: "123.456789°", in German "123,456789°".
+QString DegreesForReading(double degrees)
+{
+    return exact::ReadingLocale().toString(degrees, 'f', 6) + u'\u00B0';
+}
+
 QString ReadingText(const Request &request, const exact::Result &result)
 {
     const exact::Request &reading = request.reading;
-    QStringList lines{QStringLiteral("Place:       ") + result.placeUsed};
+    const Captions captions;
+    QStringList lines{captions.place + result.placeUsed};
     if (result.kind == places::WallTimeKind::Gap)
-        lines << QStringLiteral("Gap:         %1 %2").arg(result.ambiguity, result.readingsGiven);
+        lines << captions.gap + result.ambiguity + u' ' + result.readingsGiven;
     else if (result.kind == places::WallTimeKind::Overlap)
-        lines << QStringLiteral("Overlap:     %1 %2").arg(result.ambiguity, result.readingsGiven);
+        lines << captions.overlap + result.ambiguity + u' ' + result.readingsGiven;
     for (const QString &note : {result.meanTimeNote, result.polarNote})
         if (!note.isEmpty())
-            lines << QStringLiteral("Note:        ") + note;
+            lines << captions.note + note;
 
     const QString wallTime = reading.date.toString(Qt::ISODate) + u' ' + reading.time->toString(Qt::ISODate);
     for (qsizetype i = 0; i < result.candidates.size(); ++i) {
         const exact::Candidate &candidate = result.candidates[i];
         if (result.candidates.size() > 1)
             lines << QString()
-                  << QStringLiteral("Reading %1 of %2: %3")
+                  << QCoreApplication::translate("ExactCommandLine", "Reading %1 of %2: %3")
                          .arg(i + 1)
                          .arg(result.candidates.size())
                          .arg(candidate.choice);
-        lines << QStringLiteral("Local time:  ") + wallTime + u' ' + exact::LocalTimeLabel(candidate.reading);
-        lines << QStringLiteral("UT:          ") + UtText(candidate.reading.utSeconds);
+        lines << captions.localTime + wallTime + u' ' + exact::LocalTimeLabel(candidate.reading);
+        lines << captions.ut + UtText(candidate.reading.utSeconds);
         const ChartAngles &a = candidate.angles;
-        const auto angleLine = [](const char *name, double longitude) {
-            return QStringLiteral("%1%2 %3").arg(QLatin1String(name), SignText(longitude).leftJustified(18),
-                                                 DegreesText(longitude).rightJustified(12));
+        const auto angleLine = [](const QString &caption, double longitude) {
+            return caption + exact::SignPositionText(longitude).leftJustified(18) + u' ' +
+                   DegreesForReading(longitude).rightJustified(12);
         };
-        lines << angleLine("IC:          ", a.ic) << angleLine("ASC:         ", a.asc)
-              << angleLine("MC:          ", a.mc);
+        lines << angleLine(captions.ic, a.ic) << angleLine(captions.asc, a.asc)
+              << angleLine(captions.mc, a.mc);
     }
     return lines.join(u'\n') + u'\n';
 }
@@ -150,7 +185,9 @@ Report MakePlacesReport(const Request &request)
         return report;
     }
     if (hits.empty()) {
-        report.out = QStringLiteral("No place matches \"%1\".\n").arg(request.searchText);
+        report.out = QCoreApplication::translate("ExactCommandLine", "No place matches \"%1\".")
+                         .arg(request.searchText) +
+                     u'\n';
         return report;
     }
     for (const places::Place *place : hits)

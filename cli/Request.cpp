@@ -35,38 +35,50 @@ QString OneLine(QString text)
 
 struct Options
 {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Show the version, and that of the tz data in use.")};
-    QCommandLineOption place{QStringLiteral("place"),
-                             QStringLiteral("Birth place: the best match of a place search."),
-                             QStringLiteral("name")};
-    QCommandLineOption lat{QStringLiteral("lat"),
-                           QStringLiteral("Latitude, decimal degrees north (south < 0)."),
-                           QStringLiteral("degrees")};
-    QCommandLineOption lon{QStringLiteral("lon"),
-                           QStringLiteral("Longitude, decimal degrees east (west < 0)."),
-                           QStringLiteral("degrees")};
-    QCommandLineOption zone{QStringLiteral("zone"),
-                            QStringLiteral("Time zone of the place, a name of the tz database such as "
-                                           "Europe/London, or an offset such as +01:00."),
-                            QStringLiteral("zone")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QCoreApplication::translate("ExactCommandLine", "Show this help.")};
+    QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("ExactCommandLine", "Show the version, and that of the tz data in use.")};
+    QCommandLineOption place{
+        QStringLiteral("place"),
+        QCoreApplication::translate("ExactCommandLine", "Birth place: the best match of a place search."),
+        QCoreApplication::translate("ExactCommandLine", "name", "value of an option")};
+    QCommandLineOption lat{
+        QStringLiteral("lat"),
+        QCoreApplication::translate("ExactCommandLine", "Latitude, decimal degrees north (south < 0)."),
+        QCoreApplication::translate("ExactCommandLine", "degrees", "value of an option")};
+    QCommandLineOption lon{
+        QStringLiteral("lon"),
+        QCoreApplication::translate("ExactCommandLine", "Longitude, decimal degrees east (west < 0)."),
+        QCoreApplication::translate("ExactCommandLine", "degrees", "value of an option")};
+    QCommandLineOption zone{
+        QStringLiteral("zone"),
+        QCoreApplication::translate("ExactCommandLine",
+                                    "Time zone of the place, a name of the tz database such as "
+                                    "Europe/London, or an offset such as +01:00."),
+        QStringLiteral("zone")};
     QCommandLineOption offset{
         QStringLiteral("utc-offset"),
-        QStringLiteral("Fixed offset of the local clock from UT, -12:00 to +14:00, e.g. +01:00."),
+        QCoreApplication::translate(
+            "ExactCommandLine", "Fixed offset of the local clock from UT, -12:00 to +14:00, e.g. +01:00."),
         QStringLiteral("+HH:MM")};
     QCommandLineOption date{
         QStringLiteral("date"),
-        QStringLiteral("Local date, %1 to %2.")
+        QCoreApplication::translate("ExactCommandLine", "Local date, %1 to %2.")
             .arg(exact::FirstBirthDate.toString(Qt::ISODate), exact::LastBirthDate.toString(Qt::ISODate)),
         QStringLiteral("YYYY-MM-DD")};
-    QCommandLineOption time{QStringLiteral("time"), QStringLiteral("Local clock time."),
+    QCommandLineOption time{QStringLiteral("time"),
+                            QCoreApplication::translate("ExactCommandLine", "Local clock time."),
                             QStringLiteral("HH:MM[:SS]")};
     QCommandLineOption places{
         QStringLiteral("places"),
-        QStringLiteral("List the first places a search finds, and stop (only --json may go with it)."),
-        QStringLiteral("text")};
-    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("Print one JSON object.")};
+        QCoreApplication::translate(
+            "ExactCommandLine",
+            "List the first places a search finds, and stop (only --json may go with it)."),
+        QCoreApplication::translate("ExactCommandLine", "text", "value of an option")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QCoreApplication::translate("ExactCommandLine", "Print one JSON object.")};
 
     QList<QCommandLineOption> all() const
     {
@@ -76,16 +88,22 @@ struct Options
 
 QString Description()
 {
-    return QStringLiteral(
-        "The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.\n\n"
-        "  quorvis-exact --place London --date 1990-08-01 --time 10:30\n"
-        "  quorvis-exact --lat 51.5 --lon -0.13 --zone Europe/London --date 1990-08-01 --time 10:30\n"
-        "  quorvis-exact --lat 51.5 --lon -0.13 --utc-offset +01:00 --date 1990-08-01 --time 10:30 --json\n"
-        "  quorvis-exact --places lond\n\n"
-        "Exit status: 0 for a reading (also when the local time fell in a clock change's gap or overlap) or "
-        "a\n"
-        "place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;\n"
-        "2 for input it cannot use.");
+    return QCoreApplication::translate("ExactCommandLine", "The exact Imum Coeli, Ascendant and Midheaven of "
+                                                           "a birth from its local date, time and place.") +
+           QStringLiteral(
+               "\n\n"
+               "  quorvis-exact --place London --date 1990-08-01 --time 10:30\n"
+               "  quorvis-exact --lat 51.5 --lon -0.13 --zone Europe/London --date 1990-08-01 --time 10:30\n"
+               "  quorvis-exact --lat 51.5 --lon -0.13 --utc-offset +01:00 --date 1990-08-01 --time 10:30 "
+               "--json\n"
+               "  quorvis-exact --places lond\n\n") +
+           QCoreApplication::translate("ExactCommandLine",
+                                       "Exit status: 0 for a reading (also when the local time fell in a "
+                                       "clock change's gap or overlap) "
+                                       "or a\nplace list; 1 when it cannot read because of the installed "
+                                       "time-zone data or a failure of "
+                                       "its own;\n2 for input it cannot use.",
+                                       "keep the lines within 100 characters");
 }
 
 // Every option at most once; --places with nothing but --json.
@@ -95,12 +113,14 @@ QString CheckOptionsOnce(const QCommandLineParser &parser, const Options &o)
     for (const QString &name : parser.optionNames()) {
         for (const QCommandLineOption &option : o.all())
             if (option.names().contains(name) && ++seen[option.names().constLast()] == 2)
-                return QStringLiteral("--%1 is given more than once").arg(option.names().constLast());
+                return QCoreApplication::translate("ExactCommandLine", "--%1 is given more than once")
+                    .arg(option.names().constLast());
     }
     if (parser.isSet(o.places))
         for (const QString &name : parser.optionNames())
             if (name != QLatin1String("places") && name != QLatin1String("json"))
-                return QStringLiteral("--places takes no other options (only --json), not -%1%2")
+                return QCoreApplication::translate("ExactCommandLine",
+                                                   "--places takes no other options (only --json), not -%1%2")
                     .arg(name.size() > 1 ? QStringLiteral("-") : QString(), name);
     return {};
 }
@@ -109,7 +129,8 @@ QString CheckOptionsOnce(const QCommandLineParser &parser, const Options &o)
 QString ReadClock(const QCommandLineParser &parser, const Options &o, exact::Request *reading)
 {
     if (parser.isSet(o.zone) && parser.isSet(o.offset))
-        return QStringLiteral("give either --zone or --utc-offset, not both");
+        return QCoreApplication::translate("ExactCommandLine",
+                                           "give either --zone or --utc-offset, not both");
     QString problem;
     if (parser.isSet(o.offset))
         reading->clock = exact::ReadUtcOffset(parser.value(o.offset), &problem);
@@ -124,12 +145,14 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
     const bool byName = parser.isSet(o.place);
     const bool byCoordinates = parser.isSet(o.lat) || parser.isSet(o.lon);
     if (byName && byCoordinates)
-        return QStringLiteral("give either --place or --lat and --lon, not both");
+        return QCoreApplication::translate("ExactCommandLine",
+                                           "give either --place or --lat and --lon, not both");
     if (!byName && !byCoordinates)
-        return QStringLiteral("give a place: --place NAME, or --lat and --lon with --zone or --utc-offset");
+        return QCoreApplication::translate(
+            "ExactCommandLine", "give a place: --place NAME, or --lat and --lon with --zone or --utc-offset");
     if (byCoordinates) {
         if (!parser.isSet(o.lat) || !parser.isSet(o.lon))
-            return QStringLiteral("give both --lat and --lon");
+            return QCoreApplication::translate("ExactCommandLine", "give both --lat and --lon");
         QString error;
         const std::optional<double> north = exact::ReadLatitude(parser.value(o.lat), &error);
         const std::optional<double> east =
@@ -142,7 +165,8 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
     const std::vector<const places::Place *> hits =
         places::Gazetteer::instance().search(request.searchText, 1);
     if (hits.empty())
-        return QStringLiteral("no place matches %1; --places TEXT lists what a search finds")
+        return QCoreApplication::translate("ExactCommandLine",
+                                           "no place matches %1; --places TEXT lists what a search finds")
             .arg(Quoted(request.searchText));
     std::optional<places::Clock> given = reading.clock;
     exact::UsePlace(reading, *hits.front());
@@ -154,7 +178,8 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
 QString ReadReading(const QCommandLineParser &parser, const Options &o, Request &request)
 {
     if (!parser.isSet(o.date) || !parser.isSet(o.time))
-        return QStringLiteral("give the local date and time with --date YYYY-MM-DD and --time HH:MM");
+        return QCoreApplication::translate(
+            "ExactCommandLine", "give the local date and time with --date YYYY-MM-DD and --time HH:MM");
     QString error;
     request.reading.date = exact::ReadDate(parser.value(o.date), &error).value_or(QDate());
     if (error.isEmpty())
@@ -182,18 +207,20 @@ ParsedRequest ParseRequest(const QStringList &arguments)
         return parsed;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        parsed.error = OneLine(
-            QStringLiteral("unexpected argument %1").arg(Quoted(parser.positionalArguments().first())));
+        parsed.error = OneLine(QCoreApplication::translate("ExactCommandLine", "unexpected argument %1")
+                                   .arg(Quoted(parser.positionalArguments().first())));
         return parsed;
     }
     request.json = parser.isSet(o.json);
     if (parser.isSet(o.help) || parser.isSet(o.version)) {
         request.action = Request::Action::Help;
         const QString tz = places::TzDataVersion();
-        request.helpText = parser.isSet(o.help) ? parser.helpText()
-                                                : QStringLiteral("quorvis-exact %1\ntz data %2\n")
-                                                      .arg(QCoreApplication::applicationVersion(),
-                                                           tz.isEmpty() ? QStringLiteral("not found") : tz);
+        request.helpText =
+            parser.isSet(o.help)
+                ? parser.helpText()
+                : QCoreApplication::translate("ExactCommandLine", "quorvis-exact %1\ntz data %2\n")
+                      .arg(QCoreApplication::applicationVersion(),
+                           tz.isEmpty() ? QCoreApplication::translate("ExactCommandLine", "not found") : tz);
         return parsed;
     }
     if ((parsed.error = CheckOptionsOnce(parser, o)).isEmpty()) {
@@ -201,7 +228,8 @@ ParsedRequest ParseRequest(const QStringList &arguments)
             request.action = Request::Action::SearchPlaces;
             request.searchText = parser.value(o.places);
             if (request.searchText.trimmed().isEmpty())
-                parsed.error = QStringLiteral("--places needs some text to search for");
+                parsed.error =
+                    QCoreApplication::translate("ExactCommandLine", "--places needs some text to search for");
         } else {
             request.action = Request::Action::Reading;
             parsed.error = ReadReading(parser, o, request);

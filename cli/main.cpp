@@ -1,6 +1,8 @@
-// quorvis-exact: the exact reading for scripts and tests. One JSON object or a few lines of text on stdout;
-// input it cannot use gets one line on stderr and exit status 2; a reading it cannot make because of the
-// installed zone data or a failure of its own, status 1.
+// quorvis-exact: the exact reading for scripts and tests. It speaks the language of the environment, as
+// command-line programs do; with --json everything stays English, so that scripts read the same everywhere.
+// One JSON object or a few lines of text on stdout; input it cannot use gets one line on stderr and exit
+// status 2; a reading it cannot make because of the installed zone data or a failure of its own, status 1.
+#include "Language.h"
 #include "Process.h"
 #include "Report.h"
 #include "Request.h"
@@ -25,6 +27,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvis-exact"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIS_VERSION));
+    if (!QCoreApplication::arguments().contains(QLatin1String("--json")))
+        Language::Use(Language::Choose(Language::FromEnvironment()));
 
     const quorvis::cli::ParsedRequest parsed = quorvis::cli::ParseRequest(QCoreApplication::arguments());
     if (!parsed.error.isEmpty()) {

@@ -7,6 +7,8 @@
 // Pure C++ over ERFA (the IAU SOFA routines); only the two spherical-trigonometry formulas are ours.
 #pragma once
 
+#include "translatable.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -34,12 +36,15 @@ struct ChartAngles
 
 enum class AnglesProblem { None, PoleLatitude, LatitudeOutOfRange, LongitudeOutOfRange, InstantOutOfRange };
 
-inline constexpr std::string_view MsgPoleLatitude =
-    "The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.";
-inline constexpr std::string_view MsgLatitudeOutOfRange = "The latitude must lie between -90° and 90°.";
-inline constexpr std::string_view MsgLongitudeOutOfRange = "The longitude must lie between -180° and 180°.";
+// Marked for translation under the context "Angles".
+inline constexpr std::string_view MsgPoleLatitude = QT_TRANSLATE_NOOP(
+    "Angles", "The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.");
+inline constexpr std::string_view MsgLatitudeOutOfRange =
+    QT_TRANSLATE_NOOP("Angles", "The latitude must lie between -90° and 90°.");
+inline constexpr std::string_view MsgLongitudeOutOfRange =
+    QT_TRANSLATE_NOOP("Angles", "The longitude must lie between -180° and 180°.");
 inline constexpr std::string_view MsgInstantOutOfRange =
-    "The instant lies outside the years the chart angles are computed for.";
+    QT_TRANSLATE_NOOP("Angles", "The instant lies outside the years the chart angles are computed for.");
 
 struct AnglesResult
 {

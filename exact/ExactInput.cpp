@@ -4,6 +4,7 @@
 
 #include "ExactReading.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -36,7 +37,7 @@ std::optional<double> readDegrees(const QString &text, double limit, QString *pr
 
 QString DateRangeMessage()
 {
-    return QStringLiteral("The date must lie between %1 and %2.")
+    return QCoreApplication::translate("ExactReading", "The date must lie between %1 and %2.")
         .arg(FirstBirthDate.toString(Qt::ISODate), LastBirthDate.toString(Qt::ISODate));
 }
 
@@ -58,11 +59,13 @@ std::optional<double> ParseDegrees(QStringView text, double limit)
 std::optional<QDate> ReadDate(const QString &text, QString *problem)
 {
     if (!Matches(u"[0-9]{4}-[0-9]{2}-[0-9]{2}", text))
-        return Refuse<QDate>(problem,
-                             QStringLiteral("Not a date: \u201C%1\u201D. Give it as YYYY-MM-DD.").arg(text));
+        return Refuse<QDate>(
+            problem, QCoreApplication::translate("ExactReading", "Not a date: “%1”. Give it as YYYY-MM-DD.")
+                         .arg(text));
     const QDate date = QDate::fromString(text, Qt::ISODate);
     if (!date.isValid())
-        return Refuse<QDate>(problem, QStringLiteral("There is no such date as \u201C%1\u201D.").arg(text));
+        return Refuse<QDate>(
+            problem, QCoreApplication::translate("ExactReading", "There is no such date as “%1”.").arg(text));
     if (date < FirstBirthDate || date > LastBirthDate)
         return Refuse<QDate>(problem, DateRangeMessage());
     return date;
@@ -76,36 +79,39 @@ std::optional<QTime> ReadTime(const QString &text, QString *problem)
     else if (Matches(u"[0-9]{2}:[0-9]{2}:[0-9]{2}", text))
         time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
     if (!time.isValid())
-        return Refuse<QTime>(problem, QStringLiteral("Not a time of day: \u201C%1\u201D. Give it as HH:MM or "
-                                                     "HH:MM:SS, from 00:00 to 23:59:59.")
+        return Refuse<QTime>(problem, QCoreApplication::translate(
+                                          "ExactReading", "Not a time of day: “%1”. Give it as HH:MM or "
+                                                          "HH:MM:SS, from 00:00 to 23:59:59.")
                                           .arg(text));
     return time;
 }
 
 std::optional<double> ReadLatitude(const QString &text, QString *problem)
 {
-    return readDegrees(
-        text, 90, problem,
-        QStringLiteral("Not a latitude: \u201C%1\u201D. Give degrees from \u221290 to 90, north "
-                       "positive."));
+    return readDegrees(text, 90, problem,
+                       QCoreApplication::translate("ExactReading",
+                                                   "Not a latitude: “%1”. Give degrees from −90 to 90, north "
+                                                   "positive."));
 }
 
 std::optional<double> ReadLongitude(const QString &text, QString *problem)
 {
     return readDegrees(text, 180, problem,
-                       QStringLiteral("Not a longitude: \u201C%1\u201D. Give degrees from \u2212180 to 180, "
-                                      "east positive."));
+                       QCoreApplication::translate("ExactReading",
+                                                   "Not a longitude: “%1”. Give degrees from −180 to 180, "
+                                                   "east positive."));
 }
 
 std::optional<places::Clock> ReadClock(const QString &text, QString *problem)
 {
     if (std::optional<places::Clock> clock = places::Clock::parse(text))
         return clock;
-    return Refuse<places::Clock>(problem,
-                                 QStringLiteral("Unknown time zone \u201C%1\u201D: give one such as "
-                                                "Europe/London, or an offset from \u221212:00 to +14:00 such "
-                                                "as +01:00.")
-                                     .arg(text));
+    return Refuse<places::Clock>(
+        problem,
+        QCoreApplication::translate("ExactReading", "Unknown time zone “%1”: give one such as "
+                                                    "Europe/London, or an offset from −12:00 to +14:00 such "
+                                                    "as +01:00.")
+            .arg(text));
 }
 
 std::optional<places::Clock> ReadUtcOffset(const QString &text, QString *problem)
@@ -114,9 +120,10 @@ std::optional<places::Clock> ReadUtcOffset(const QString &text, QString *problem
     if (clock && clock->isFixedOffset())
         return clock;
     return Refuse<places::Clock>(
-        problem, QStringLiteral("Not an offset from UTC: \u201C%1\u201D. Give one from \u221212:00 to "
-                                "+14:00 such as +01:00.")
-                     .arg(text));
+        problem,
+        QCoreApplication::translate("ExactReading", "Not an offset from UTC: “%1”. Give one from −12:00 to "
+                                                    "+14:00 such as +01:00.")
+            .arg(text));
 }
 
 void UsePlace(Request &request, const places::Place &place)

@@ -7,14 +7,26 @@
 #include "ExactTexts.h"
 #include "reading.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
 namespace quorvis::exact {
 
+QString SignPositionText(double longitude)
+{
+    const SignPosition p = ToSignPosition(longitude);
+    return QCoreApplication::translate("ExactReading", "%1°%2′ %3",
+                                       "degrees, minutes and sign of a position in the zodiac")
+        .arg(p.degrees)
+        .arg(p.minutes, 2, 10, QLatin1Char('0'))
+        .arg(SignName(p.sign));
+}
+
 namespace {
 
-QString position(double longitude) { return QString::fromStdString(FormatSignPosition(longitude)); }
+QString position(double longitude) { return SignPositionText(longitude); }
 
 // The quick reading of the main window for the same day and slot.
 QString quickNadirSign(QDate date, int slot)
@@ -23,7 +35,8 @@ QString quickNadirSign(QDate date, int slot)
     const NadirReading reading =
         ReadNadir(values, static_cast<std::int16_t>(date.day() - 1),
                   static_cast<std::int16_t>(date.month() - 1), TimeSlots[static_cast<std::size_t>(slot)], {});
-    return QString::fromUtf8(reading.sign);
+    return QCoreApplication::translate(
+        "ZodiacSign", QByteArray(reading.sign.data(), qsizetype(reading.sign.size())).constData());
 }
 
 // The sentence for the clocks' changes that left `wall` without an instant or with several.
@@ -49,23 +62,31 @@ void nameChoices(Result &r)
         return;
     if (r.kind == places::WallTimeKind::Gap) {
         r.candidates.front().choice =
-            QStringLiteral("%1, before the jump")
+            QCoreApplication::translate("ExactReading", "%1, before the jump", "a UTC offset")
                 .arg(places::FormatUtcOffset(r.candidates.front().reading.offsetSeconds));
         r.candidates.back().choice =
-            QStringLiteral("%1, after the jump")
+            QCoreApplication::translate("ExactReading", "%1, after the jump", "a UTC offset")
                 .arg(places::FormatUtcOffset(r.candidates.back().reading.offsetSeconds));
-        r.readingsGiven = QStringLiteral(
+        r.readingsGiven = QCoreApplication::translate(
+            "ExactReading",
             "Both readings are given, with the offset before the jump and with the one after.");
         return;
     }
     for (Candidate &c : r.candidates) {
         const QString offset = places::FormatUtcOffset(c.reading.offsetSeconds);
-        c.choice = c.reading.localMeanTime ? QStringLiteral("%1, local mean time").arg(offset)
-                   : c.reading.summerTime  ? QStringLiteral("%1, summer time").arg(offset)
-                                           : QStringLiteral("%1, standard time").arg(offset);
+        c.choice =
+            c.reading.localMeanTime
+                ? QCoreApplication::translate("ExactReading", "%1, local mean time", "a UTC offset")
+                      .arg(offset)
+            : c.reading.summerTime
+                ? QCoreApplication::translate("ExactReading", "%1, summer time", "a UTC offset").arg(offset)
+                : QCoreApplication::translate("ExactReading", "%1, standard time", "a UTC offset")
+                      .arg(offset);
     }
-    r.readingsGiven = n == 2 ? QStringLiteral("Both readings are given, the earlier first.")
-                             : QStringLiteral("All %1 readings are given, the earliest first.").arg(n);
+    r.readingsGiven =
+        n == 2 ? QCoreApplication::translate("ExactReading", "Both readings are given, the earlier first.")
+               : QCoreApplication::translate("ExactReading", "All %n readings are given, the earliest first.",
+                                             nullptr, int(n));
 }
 
 void readTime(Result &r, const Request &request, const places::PlaceClock &clock)
@@ -73,7 +94,8 @@ void readTime(Result &r, const Request &request, const places::PlaceClock &clock
     const qint64 wall = places::WallSeconds(request.date, *request.time);
     const places::WallTimeResolution resolution = clock.resolve(wall);
     if (resolution.readings.isEmpty()) {
-        r.problem = QStringLiteral("The local time could not be turned into Universal Time.");
+        r.problem = QCoreApplication::translate("ExactReading",
+                                                "The local time could not be turned into Universal Time.");
         r.internal = true;
         return;
     }
@@ -96,15 +118,18 @@ QString refusal(const Request &request, bool *internal)
     if (!request.date.isValid() || request.date < FirstBirthDate || request.date > LastBirthDate)
         return DateRangeMessage();
     if (request.time ? !request.time->isValid() : request.slot < 0 || request.slot >= 12)
-        return request.time ? QStringLiteral("The time of birth is not a time of day.")
-                            : QStringLiteral("The two-hour slot must be one of the twelve.");
+        return request.time
+                   ? QCoreApplication::translate("ExactReading", "The time of birth is not a time of day.")
+                   : QCoreApplication::translate("ExactReading",
+                                                 "The two-hour slot must be one of the twelve.");
     if (request.clock)
         return {};
     *internal = request.place != nullptr;
     if (request.place)
-        return QStringLiteral("This build does not know %1, the time zone of %2.")
+        return QCoreApplication::translate("ExactReading",
+                                           "This build does not know %1, the time zone of %2.")
             .arg(request.place->zone, request.place->displayName());
-    return QStringLiteral("Give the place's time zone or its offset from UTC.");
+    return QCoreApplication::translate("ExactReading", "Give the place's time zone or its offset from UTC.");
 }
 
 } // namespace
@@ -116,15 +141,15 @@ std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, con
 {
     const AnglesResult result = ComputeAngles(reading.utSeconds, request.latitude, request.longitude);
     if (!result.ok()) {
-        *problem = QString::fromUtf8(result.message);
+        *problem = AnglesMessage(result.message);
         return std::nullopt;
     }
     Candidate c;
     c.reading = reading;
     c.angles = result.angles;
-    c.ic = QStringLiteral("Imum Coeli %1").arg(position(c.angles.ic));
-    c.asc = QStringLiteral("Ascendant %1").arg(position(c.angles.asc));
-    c.mc = QStringLiteral("Midheaven %1").arg(position(c.angles.mc));
+    c.ic = QCoreApplication::translate("ExactReading", "Imum Coeli %1").arg(position(c.angles.ic));
+    c.asc = QCoreApplication::translate("ExactReading", "Ascendant %1").arg(position(c.angles.asc));
+    c.mc = QCoreApplication::translate("ExactReading", "Midheaven %1").arg(position(c.angles.mc));
     c.timeUsed = TimeUsedText(reading);
     c.nadirSign = ToSignPosition(c.angles.ic).sign;
     return c;
@@ -140,17 +165,23 @@ Result Compute(const Request &request)
         return r;
     const places::PlaceClock clock(*request.clock, request.longitude);
     if (!clock.isValid()) {
-        r.problem = QStringLiteral("The time-zone data installed here has no zone %1.").arg(clockName);
+        r.problem =
+            QCoreApplication::translate("ExactReading", "The time-zone data installed here has no zone %1.")
+                .arg(clockName);
         r.internal = true;
         return r;
     }
 
     const int slot = request.time ? SlotOfTime(*request.time) : request.slot;
     r.quickSign = quickNadirSign(request.date, slot);
-    r.quickReading = QStringLiteral("Quick reading for the same day and slot: %1").arg(r.quickSign);
-    r.quickWhy = QStringLiteral("The quick reading looks only at the day, the month and the two-hour slot "
-                                "through fixed tables; the exact one uses the minute and the birthplace, so "
-                                "the two can name different signs.");
+    r.quickReading =
+        QCoreApplication::translate("ExactReading", "Quick reading for the same day and slot: %1")
+            .arg(r.quickSign);
+    r.quickWhy = QCoreApplication::translate(
+        "ExactReading",
+        "The quick reading looks only at the day, the month and the two-hour slot through fixed "
+        "tables; the exact one uses the minute and the birthplace, so the two can name different "
+        "signs.");
 
     if (request.time)
         readTime(r, request, clock);
@@ -162,14 +193,16 @@ Result Compute(const Request &request)
     const auto meanTime = std::find_if(r.candidates.cbegin(), r.candidates.cend(),
                                        [](const Candidate &c) { return c.reading.localMeanTime; });
     if (meanTime != r.candidates.cend())
-        r.meanTimeNote = QStringLiteral("Clocks there did not yet keep standard time, so the local mean time "
-                                        "of the birthplace (%1) is used.")
-                             .arg(places::FormatUtcOffset(meanTime->reading.offsetSeconds));
+        r.meanTimeNote =
+            QCoreApplication::translate(
+                "ExactReading", "Clocks there did not yet keep standard time, so the local mean time of the "
+                                "birthplace (%1) is used.")
+                .arg(places::FormatUtcOffset(meanTime->reading.offsetSeconds));
     if (r.candidates.front().angles.ascUnreliable)
-        r.polarNote =
-            QStringLiteral("Beyond the polar circle the ecliptic can stay wholly above or below the "
-                           "horizon for hours, so the Ascendant here is unreliable; the Imum Coeli "
-                           "and the Midheaven are exact.");
+        r.polarNote = QCoreApplication::translate(
+            "ExactReading",
+            "Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so "
+            "the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.");
     return r;
 }
 
@@ -179,7 +212,7 @@ QString SignName(int sign)
 {
     if (sign < 0 || sign >= 12)
         return {};
-    return QString::fromUtf8(ZodiacSigns[static_cast<std::size_t>(sign)]);
+    return QCoreApplication::translate("ZodiacSign", ZodiacSigns[static_cast<std::size_t>(sign)].data());
 }
 
 int SlotOfTime(QTime time)
@@ -192,15 +225,23 @@ QTime SlotStart(int slot) { return QTime((((4 - 2 * slot) % 24) + 24) % 24, 0); 
 
 QString FormatCoordinates(double latitude, double longitude)
 {
-    const auto part = [](double value, QChar positive, QChar negative) {
+    const auto part = [](double value, const char *positive, const char *negative) {
         const long long minutes = std::llround(std::fabs(value) * 60.0);
-        return QStringLiteral("%1°%2′ %3")
+        return QCoreApplication::translate("ExactReading", value < 0 ? negative : positive)
             .arg(minutes / 60)
-            .arg(minutes % 60, 2, 10, QLatin1Char('0'))
-            .arg(value < 0 ? negative : positive);
+            .arg(minutes % 60, 2, 10, QLatin1Char('0'));
     };
-    return part(latitude, QLatin1Char('N'), QLatin1Char('S')) + QLatin1String(", ") +
-           part(longitude, QLatin1Char('E'), QLatin1Char('W'));
+    return QCoreApplication::translate("ExactReading", "%1, %2", "latitude, longitude")
+        .arg(part(latitude, QT_TRANSLATE_NOOP("ExactReading", "%1°%2′ N"),
+                  QT_TRANSLATE_NOOP("ExactReading", "%1°%2′ S")),
+             part(longitude, QT_TRANSLATE_NOOP("ExactReading", "%1°%2′ E"),
+                  QT_TRANSLATE_NOOP("ExactReading", "%1°%2′ W")));
+}
+
+QString AnglesMessage(std::string_view message)
+{
+    return QCoreApplication::translate("Angles",
+                                       QByteArray(message.data(), qsizetype(message.size())).constData());
 }
 
 QString PlaceText(const places::Place *place, double latitude, double longitude, const QString &clock)
@@ -225,16 +266,17 @@ QString LocalTimeLabel(const places::WallTimeReading &reading)
 QString FormatDuration(qint64 seconds)
 {
     const qint64 minutes = (std::abs(seconds) + 30) / 60;
-    const auto count = [](qint64 n, const char *unit) {
-        return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(unit)).arg(n == 1 ? "" : "s");
-    };
+    // English has a text for one and one for more; a translation gives each its plural forms.
     QStringList parts;
-    if (minutes >= 1440)
-        parts << count(minutes / 1440, "day");
-    if (minutes % 1440 >= 60)
-        parts << count(minutes % 1440 / 60, "hour");
-    if (minutes % 60 != 0 || minutes == 0)
-        parts << count(minutes % 60, "minute");
+    if (const int days = int(minutes / 1440); days > 0)
+        parts << (days == 1 ? QCoreApplication::translate("ExactReading", "%n day", nullptr, days)
+                            : QCoreApplication::translate("ExactReading", "%n days", nullptr, days));
+    if (const int hours = int(minutes % 1440 / 60); hours > 0)
+        parts << (hours == 1 ? QCoreApplication::translate("ExactReading", "%n hour", nullptr, hours)
+                             : QCoreApplication::translate("ExactReading", "%n hours", nullptr, hours));
+    if (const int rest = int(minutes % 60); rest != 0 || minutes == 0)
+        parts << (rest == 1 ? QCoreApplication::translate("ExactReading", "%n minute", nullptr, rest)
+                            : QCoreApplication::translate("ExactReading", "%n minutes", nullptr, rest));
     return parts.join(u' ');
 }
 

@@ -22,6 +22,7 @@
 #include <QTime>
 
 #include <optional>
+#include <string_view>
 
 namespace quorvis::exact {
 
@@ -104,6 +105,11 @@ QString ClockName(const places::WallTimeReading &reading);
 // "1 hour", "1 hour 30 minutes", "45 minutes", "1 day"
 QString FormatDuration(qint64 seconds);
 
+// "14°07′ Capricorn", with the sign in the language spoken.
+QString SignPositionText(double longitude);
+// The sign's name in the language spoken.
 QString SignName(int sign);
+// A message of ComputeAngles in the language spoken.
+QString AnglesMessage(std::string_view message);
 
 } // namespace quorvis::exact

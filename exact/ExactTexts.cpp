@@ -1,10 +1,14 @@
 // What the clocks did, in words. A change within one day reads as people say it ("from 02:00 to 03:00 on
 // 28 March 2021"); one that crosses midnight or lasts a day names both days, and a day wholly skipped is
-// named as such ("so 30 December 2011 never happened there").
+// named as such ("so 30 December 2011 never happened there"). Every sentence is translated whole, under the
+// context "ExactReading"; only a change of the clocks ("jumped from … to …") is a clause of its own, for the
+// rare sentences that tell of several.
 #include "ExactTexts.h"
 
 #include "ExactReading.h"
+#include "Language.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace quorvis::exact {
@@ -12,11 +16,6 @@ namespace quorvis::exact {
 namespace {
 
 constexpr qint64 Day = 86400;
-
-QString dayText(QDate date, bool withYear = true)
-{
-    return QLocale::c().toString(date, withYear ? QStringLiteral("d MMMM yyyy") : QStringLiteral("d MMMM"));
-}
 
 // The first moment of the day of `wall`.
 qint64 dayStart(qint64 wall) { return places::WallSeconds(places::WallDate(wall), QTime(0, 0)); }
@@ -26,47 +25,86 @@ bool needsDates(qint64 a, qint64 b)
     return places::WallDate(a) != places::WallDate(b) || std::abs(b - a) >= Day;
 }
 
-// "02:00 to 03:00 on 28 March 2021", or "23:59 on 29 December to 00:00 on 31 December 2011".
-QString span(qint64 from, qint64 to)
+// One change of the clocks as it reads inside a sentence: its clock times, and its days when it needs them.
+struct Change
 {
-    const QDate fromDay = places::WallDate(from), toDay = places::WallDate(to);
-    if (!needsDates(from, to))
-        return ClockText(from) + QLatin1String(" to ") + ClockText(to) + QLatin1String(" on ") +
-               dayText(toDay);
-    return ClockText(from) + QLatin1String(" on ") + dayText(fromDay, fromDay.year() != toDay.year()) +
-           QLatin1String(" to ") + ClockText(to) + QLatin1String(" on ") + dayText(toDay);
+    QString from, to, fromDay, toDay;
+    bool back = false, withDates = false;
+};
+
+Change describe(qint64 wallBefore, qint64 wallAfter)
+{
+    Change c;
+    c.back = wallAfter < wallBefore;
+    c.withDates = needsDates(wallBefore, wallAfter);
+    // A jump from midnight is told from the last minute that showed: "from 23:59 on 29 December".
+    const qint64 from = !c.back && c.withDates && places::WallTimeOfDay(wallBefore) == QTime(0, 0)
+                            ? wallBefore - 60
+                            : wallBefore;
+    const QDate fromDay = places::WallDate(from), toDay = places::WallDate(wallAfter);
+    c.from = ClockText(from);
+    c.to = ClockText(wallAfter);
+    c.fromDay = DayText(fromDay, fromDay.year() != toDay.year());
+    c.toDay = DayText(toDay);
+    return c;
 }
 
-// A moment of the wall clock, with its day when the change needs dates.
+// "jumped from 02:00 to 03:00 on 28 March 2021", for a sentence about several changes.
+QString clause(const Change &c)
+{
+    if (c.withDates)
+        return (c.back ? QCoreApplication::translate("ExactReading", "went back from %1 on %2 to %3 on %4",
+                                                     "a change of the clocks, inside a sentence")
+                       : QCoreApplication::translate("ExactReading", "jumped from %1 on %2 to %3 on %4",
+                                                     "a change of the clocks, inside a sentence"))
+            .arg(c.from, c.fromDay, c.to, c.toDay);
+    return (c.back ? QCoreApplication::translate("ExactReading", "went back from %1 to %2 on %3",
+                                                 "a change of the clocks, inside a sentence")
+                   : QCoreApplication::translate("ExactReading", "jumped from %1 to %2 on %3",
+                                                 "a change of the clocks, inside a sentence"))
+        .arg(c.from, c.to, c.toDay);
+}
+
+// The clauses of several changes: "A and B", "A, B and C".
+QString clauses(const std::vector<places::ClockChange> &changes, bool *withDates)
+{
+    QString joined;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        const Change c = describe(changes[i].wallBefore, changes[i].wallAfter);
+        *withDates = *withDates || c.withDates;
+        joined = i == 0 ? clause(c)
+                 : i + 1 == changes.size()
+                     ? QCoreApplication::translate("ExactReading", "%1 and %2",
+                                                   "the last two changes of the clocks")
+                           .arg(joined, clause(c))
+                     : QCoreApplication::translate("ExactReading", "%1, %2",
+                                                   "changes of the clocks before the last")
+                           .arg(joined, clause(c));
+    }
+    return joined;
+}
+
+// A moment of the wall clock, with its day when the change needs dates: "02:30 on 31 October 2021".
 QString moment(qint64 wall, bool withDay)
 {
-    return withDay ? ClockText(wall) + QLatin1String(" on ") + dayText(places::WallDate(wall))
+    return withDay ? QCoreApplication::translate("ExactReading", "%1 on %2", "a clock time on a day")
+                         .arg(ClockText(wall), DayText(places::WallDate(wall)))
                    : ClockText(wall);
 }
 
-// "jumped from 02:00 to 03:00" or "went back from 03:00 to 02:00", with dates as above and the day last.
-QString changePhrase(qint64 wallBefore, qint64 wallAfter)
-{
-    if (wallAfter < wallBefore)
-        return QLatin1String("went back from ") + span(wallBefore, wallAfter);
-    // A jump from midnight is told from the last minute that showed: "from 23:59 on 29 December".
-    const bool fromMidnight =
-        needsDates(wallBefore, wallAfter) && places::WallTimeOfDay(wallBefore) == QTime(0, 0);
-    return QLatin1String("jumped from ") + span(fromMidnight ? wallBefore - 60 : wallBefore, wallAfter);
-}
-
-// The change phrases of `changes`, joined; whether any of them needs dates.
-QString changePhrases(const std::vector<places::ClockChange> &changes, bool *withDates)
-{
-    QStringList phrases;
-    for (const places::ClockChange &c : changes) {
-        phrases << changePhrase(c.wallBefore, c.wallAfter);
-        *withDates = *withDates || needsDates(c.wallBefore, c.wallAfter);
-    }
-    return phrases.join(QLatin1String(" and "));
-}
-
 } // namespace
+
+QLocale ReadingLocale() { return Language::SpeaksEnglish() ? QLocale::c() : QLocale(); }
+
+QString DayText(QDate date, bool withYear)
+{
+    return withYear
+               ? ReadingLocale().toString(date, QCoreApplication::translate("ExactReading", "d MMMM yyyy",
+                                                                            "format of a day with its year"))
+               : ReadingLocale().toString(date,
+                                          QCoreApplication::translate("ExactReading", "d MMMM",
+                                                                      "format of a day without its year"));
+}
 
 QString ClockText(qint64 wallSeconds)
 {
@@ -76,51 +114,104 @@ QString ClockText(qint64 wallSeconds)
 
 QString GapSentence(qint64 gapFrom, qint64 gapTo, qint64 wall)
 {
-    QString sentence =
-        QLatin1String("The clocks there ") + changePhrase(gapFrom, gapTo) + QLatin1String(", so ");
+    const Change c = describe(gapFrom, gapTo);
     // The days that lay wholly inside the jump.
     const qint64 firstWhole = dayStart(gapFrom) == gapFrom ? gapFrom : dayStart(gapFrom) + Day;
     const qint64 wholeEnd = dayStart(gapTo);
     if (wholeEnd - firstWhole >= Day) {
         const QDate first = places::WallDate(firstWhole), last = places::WallDate(wholeEnd - Day);
-        sentence += first == last ? dayText(first)
-                                  : QLatin1String("the days from ") + dayText(first) + QLatin1String(" to ") +
-                                        dayText(last);
-        return sentence + QLatin1String(" never happened there.");
+        if (first == last)
+            return QCoreApplication::translate(
+                       "ExactReading",
+                       "The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.")
+                .arg(c.from, c.fromDay, c.to, c.toDay, DayText(first));
+        return QCoreApplication::translate(
+                   "ExactReading",
+                   "The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never "
+                   "happened there.")
+            .arg(c.from, c.fromDay, c.to, c.toDay, DayText(first), DayText(last));
     }
-    return sentence + moment(wall, needsDates(gapFrom, gapTo)) + QLatin1String(" never showed there.");
+    if (c.withDates)
+        return QCoreApplication::translate(
+                   "ExactReading",
+                   "The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.")
+            .arg(c.from, c.fromDay, c.to, c.toDay, ClockText(wall), DayText(places::WallDate(wall)));
+    return QCoreApplication::translate(
+               "ExactReading", "The clocks there jumped from %1 to %2 on %3, so %4 never showed there.")
+        .arg(c.from, c.to, c.toDay, ClockText(wall));
 }
 
 QString OverlapSentence(const std::vector<places::ClockChange> &changes, qint64 wall, qsizetype times)
 {
+    if (changes.empty())
+        return QCoreApplication::translate("ExactReading", "%1 showed %n times on the clocks there.",
+                                           "%1: a clock time on a day", int(times))
+            .arg(moment(wall, true));
+    if (changes.size() == 1 && times == 2) {
+        const Change c = describe(changes.front().wallBefore, changes.front().wallAfter);
+        if (c.withDates)
+            return QCoreApplication::translate("ExactReading", "The clocks there went back from %1 on %2 to "
+                                                               "%3 on %4, so %5 on %6 showed twice there.")
+                .arg(c.from, c.fromDay, c.to, c.toDay, ClockText(wall), DayText(places::WallDate(wall)));
+        return QCoreApplication::translate(
+                   "ExactReading",
+                   "The clocks there went back from %1 to %2 on %3, so %4 showed twice there.")
+            .arg(c.from, c.to, c.toDay, ClockText(wall));
+    }
     bool withDates = false;
-    const QString what = changePhrases(changes, &withDates);
-    const QString when = moment(wall, withDates);
-    if (what.isEmpty())
-        return QStringLiteral("%1 showed %2 times on the clocks there.").arg(moment(wall, true)).arg(times);
+    const QString what = clauses(changes, &withDates);
     if (times == 2)
-        return QStringLiteral("The clocks there %1, so %2 showed twice there.").arg(what, when);
-    return QStringLiteral("The clocks there %1, so %2 showed %3 times there.").arg(what, when).arg(times);
+        return QCoreApplication::translate("ExactReading", "The clocks there %1, so %2 showed twice there.",
+                                           "%1: changes of the clocks")
+            .arg(what, moment(wall, withDates));
+    return QCoreApplication::translate("ExactReading", "The clocks there %1, so %2 showed %n times there.",
+                                       "%1: changes of the clocks", int(times))
+        .arg(what, moment(wall, withDates));
 }
 
 QString SlotChangesSentence(const std::vector<places::ClockChange> &changes, qint64 lastedSeconds)
 {
+    if (changes.size() == 1) {
+        const Change c = describe(changes.front().wallBefore, changes.front().wallAfter);
+        if (c.withDates)
+            return (c.back
+                        ? QCoreApplication::translate(
+                              "ExactReading",
+                              "The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it "
+                              "lasted %5.")
+                        : QCoreApplication::translate(
+                              "ExactReading",
+                              "The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it "
+                              "lasted %5."))
+                .arg(c.from, c.fromDay, c.to, c.toDay, FormatDuration(lastedSeconds));
+        return (c.back
+                    ? QCoreApplication::translate(
+                          "ExactReading",
+                          "The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.")
+                    : QCoreApplication::translate(
+                          "ExactReading",
+                          "The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4."))
+            .arg(c.from, c.to, c.toDay, FormatDuration(lastedSeconds));
+    }
     bool withDates = false;
-    return QStringLiteral("The clocks there %1 during this slot, so it lasted %2.")
-        .arg(changePhrases(changes, &withDates), FormatDuration(lastedSeconds));
+    return QCoreApplication::translate("ExactReading",
+                                       "The clocks there %1 during this slot, so it lasted %2.",
+                                       "%1: changes of the clocks")
+        .arg(clauses(changes, &withDates), FormatDuration(lastedSeconds));
 }
 
 QString TimeUsedText(const places::WallTimeReading &reading)
 {
     const qint64 local = reading.utSeconds + reading.offsetSeconds;
-    const QString text = QStringLiteral("%1 %2 = %3 UT")
-                             .arg(ClockText(local), LocalTimeLabel(reading), ClockText(reading.utSeconds));
     const qint64 days = places::WallDate(local).daysTo(places::WallDate(reading.utSeconds));
-    if (days < 0)
-        return text + QLatin1String(" the day before");
-    if (days > 0)
-        return text + QLatin1String(" the next day");
-    return text;
+    const QString text =
+        days < 0 ? QCoreApplication::translate("ExactReading", "%1 %2 = %3 UT the day before",
+                                               "local time, its clock, UT")
+        : days > 0
+            ? QCoreApplication::translate("ExactReading", "%1 %2 = %3 UT the next day",
+                                          "local time, its clock, UT")
+            : QCoreApplication::translate("ExactReading", "%1 %2 = %3 UT", "local time, its clock, UT");
+    return text.arg(ClockText(local), LocalTimeLabel(reading), ClockText(reading.utSeconds));
 }
 
 } // namespace quorvis::exact

@@ -7,6 +7,8 @@
 #include "ExactSteps.h"
 #include "ExactTexts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quorvis::exact {
@@ -48,7 +50,7 @@ std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request
         if (s.sign < 0) {
             const AnglesResult a = ComputeAngles(s.ut, request.latitude, request.longitude);
             if (!a.ok()) {
-                *problem = QString::fromUtf8(a.message);
+                *problem = AnglesMessage(a.message);
                 return 0;
             }
             s.sign = ToSignPosition(a.angles.ic).sign;
@@ -99,7 +101,9 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
     std::vector<Sample> samples = minutesThatShowed(clock, start);
     if (samples.empty()) {
         const places::WallTimeResolution resolution = clock.resolve(start);
-        r.problem = QStringLiteral("No minute of this slot showed on the clocks there. %1")
+        r.problem = QCoreApplication::translate("ExactReading",
+                                                "No minute of this slot showed on the clocks there. %1",
+                                                "%1: what the clocks did")
                         .arg(GapSentence(resolution.gapFrom, resolution.gapTo, start));
         return;
     }
@@ -118,8 +122,10 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
     QStringList listed;
     for (const SlotSign &s : std::as_const(r.slotSigns))
         listed << (changes.empty()
-                       ? QStringLiteral("%1 from %2").arg(SignName(s.sign), ClockText(s.wallSeconds))
-                       : QStringLiteral("%1 from %2 %3")
+                       ? QCoreApplication::translate("ExactReading", "%1 from %2", "a sign from a clock time")
+                             .arg(SignName(s.sign), ClockText(s.wallSeconds))
+                       : QCoreApplication::translate("ExactReading", "%1 from %2 %3",
+                                                     "a sign from a clock time and its clock")
                              .arg(SignName(s.sign), ClockText(s.wallSeconds), ClockName(s.reading)));
     r.slotChanges = listed.join(QLatin1String(", "));
 
@@ -127,7 +133,9 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
     const qint64 half = n * 30;
     const qint64 middle = samples[std::size_t(half / 60)].ut + half % 60;
     if (std::optional<Candidate> c = CandidateAt(clock.readingAt(middle), request, &r.problem)) {
-        c->timeUsed = QStringLiteral("%1, the middle of the slot").arg(c->timeUsed);
+        c->timeUsed =
+            QCoreApplication::translate("ExactReading", "%1, the middle of the slot", "the time used")
+                .arg(c->timeUsed);
         r.candidates << *c;
     }
 }

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Angles</name>
+    <message>
+        <source>The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.</source>
+        <translation>Der Breitengrad ist der eines Pols (90°), wo der Meridian und damit das Medium Coeli nicht bestimmt sind.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie between -90° and 90°.</source>
+        <translation>Der Breitengrad muss zwischen -90° und 90° liegen.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie between -180° and 180°.</source>
+        <translation>Der Längengrad muss zwischen -180° und 180° liegen.</translation>
+    </message>
+    <message>
+        <source>The instant lies outside the years the chart angles are computed for.</source>
+        <translation>Der Zeitpunkt liegt außerhalb der Jahre, für die die Achsen des Horoskops berechnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>BirthDetails</name>
     <message>
         <source>Please Enter Your Name !</source>
@@ -14,6 +33,553 @@
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>Bitte geben Sie einen gültigen Tag oder Monat ein!</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWheel</name>
+    <message>
+        <source>Chart wheel</source>
+        <translation>Horoskopkreis</translation>
+    </message>
+    <message>
+        <source>No chart yet: give the date, the time and the place of birth.</source>
+        <translation>Noch kein Horoskop: Geben Sie Datum, Uhrzeit und Ort der Geburt an.</translation>
+    </message>
+    <message>
+        <source>Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4</source>
+        <translation>Aszendent %1, Medium Coeli %2, Deszendent %3, Imum Coeli %4</translation>
+    </message>
+    <message>
+        <source>ASC</source>
+        <comment>Ascendant, on the wheel</comment>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <comment>Descendant, on the wheel</comment>
+        <translation>DC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>Midheaven, on the wheel</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>IC</source>
+        <comment>Imum Coeli, on the wheel</comment>
+        <translation>IC</translation>
+    </message>
+</context>
+<context>
+    <name>ExactCommandLine</name>
+    <message>
+        <source>Place:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>Gap:</source>
+        <translation>Lücke:</translation>
+    </message>
+    <message>
+        <source>Overlap:</source>
+        <translation>Doppelt:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Hinweis:</translation>
+    </message>
+    <message>
+        <source>Local time:</source>
+        <translation>Ortszeit:</translation>
+    </message>
+    <message>
+        <source>UT:</source>
+        <translation>UT:</translation>
+    </message>
+    <message>
+        <source>IC:</source>
+        <translation>IC:</translation>
+    </message>
+    <message>
+        <source>ASC:</source>
+        <translation>AC:</translation>
+    </message>
+    <message>
+        <source>MC:</source>
+        <translation>MC:</translation>
+    </message>
+    <message>
+        <source>Reading %1 of %2: %3</source>
+        <translation>Deutung %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>No place matches &quot;%1&quot;.</source>
+        <translation>Kein Ort passt zu „%1“.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe anzeigen.</translation>
+    </message>
+    <message>
+        <source>Show the version, and that of the tz data in use.</source>
+        <translation>Die Version anzeigen und die der verwendeten tz-Daten.</translation>
+    </message>
+    <message>
+        <source>Birth place: the best match of a place search.</source>
+        <translation>Geburtsort: der beste Treffer einer Ortssuche.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>value of an option</comment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Latitude, decimal degrees north (south &lt; 0).</source>
+        <translation>Breite, Dezimalgrad Nord (Süd &lt; 0).</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <comment>value of an option</comment>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Longitude, decimal degrees east (west &lt; 0).</source>
+        <translation>Länge, Dezimalgrad Ost (West &lt; 0).</translation>
+    </message>
+    <message>
+        <source>Time zone of the place, a name of the tz database such as Europe/London, or an offset such as +01:00.</source>
+        <translation>Zeitzone des Ortes, ein Name der tz-Datenbank wie Europe/London oder ein Versatz wie +01:00.</translation>
+    </message>
+    <message>
+        <source>Fixed offset of the local clock from UT, -12:00 to +14:00, e.g. +01:00.</source>
+        <translation>Fester Versatz der Ortsuhr gegenüber UT, -12:00 bis +14:00, z. B. +01:00.</translation>
+    </message>
+    <message>
+        <source>Local date, %1 to %2.</source>
+        <translation>Ortsdatum, %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Local clock time.</source>
+        <translation>Ortsuhrzeit.</translation>
+    </message>
+    <message>
+        <source>List the first places a search finds, and stop (only --json may go with it).</source>
+        <translation>Die ersten Orte einer Suche auflisten und beenden (nur --json darf dabei stehen).</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <comment>value of an option</comment>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Print one JSON object.</source>
+        <translation>Ein JSON-Objekt ausgeben.</translation>
+    </message>
+    <message>
+        <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
+        <translation>Imum Coeli, Aszendent und Medium Coeli einer Geburt, genau, aus Ortsdatum, Uhrzeit und Ort.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
+place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
+2 for input it cannot use.</source>
+        <comment>keep the lines within 100 characters</comment>
+        <translation>Exit-Status: 0 für eine Deutung (auch wenn die Ortszeit in die Lücke oder Überschneidung einer Zeitumstellung
+fiel) oder eine Ortsliste; 1, wenn die installierten Zeitzonendaten oder ein eigener Fehler die Deutung
+verhindern; 2 für unbrauchbare Eingaben.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ist mehrfach angegeben</translation>
+    </message>
+    <message>
+        <source>--places takes no other options (only --json), not -%1%2</source>
+        <translation>--places nimmt keine weiteren Optionen (nur --json), nicht -%1%2</translation>
+    </message>
+    <message>
+        <source>give either --zone or --utc-offset, not both</source>
+        <translation>entweder --zone oder --utc-offset angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>give either --place or --lat and --lon, not both</source>
+        <translation>entweder --place oder --lat und --lon angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>give a place: --place NAME, or --lat and --lon with --zone or --utc-offset</source>
+        <translation>einen Ort angeben: --place NAME, oder --lat und --lon mit --zone oder --utc-offset</translation>
+    </message>
+    <message>
+        <source>give both --lat and --lon</source>
+        <translation>sowohl --lat als auch --lon angeben</translation>
+    </message>
+    <message>
+        <source>no place matches %1; --places TEXT lists what a search finds</source>
+        <translation>kein Ort passt zu %1; --places TEXT listet auf, was eine Suche findet</translation>
+    </message>
+    <message>
+        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
+        <translation>Ortsdatum und Uhrzeit mit --date YYYY-MM-DD und --time HH:MM angeben</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>quorvis-exact %1
+tz data %2
+</source>
+        <translation>quorvis-exact %1
+tz-Daten %2
+</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>--places needs some text to search for</source>
+        <translation>--places braucht einen Suchtext</translation>
+    </message>
+</context>
+<context>
+    <name>ExactReading</name>
+    <message>
+        <source>The date must lie between %1 and %2.</source>
+        <translation>Das Datum muss zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as YYYY-MM-DD.</source>
+        <translation>Kein Datum: „%1“. Geben Sie es als YYYY-MM-DD an.</translation>
+    </message>
+    <message>
+        <source>There is no such date as “%1”.</source>
+        <translation>Ein Datum „%1“ gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>Keine Uhrzeit: „%1“. Geben Sie sie als HH:MM oder HH:MM:SS an, von 00:00 bis 23:59:59.</translation>
+    </message>
+    <message>
+        <source>Not a latitude: “%1”. Give degrees from −90 to 90, north positive.</source>
+        <translation>Keine Breite: „%1“. Geben Sie Grad von −90 bis 90 an, Nord positiv.</translation>
+    </message>
+    <message>
+        <source>Not a longitude: “%1”. Give degrees from −180 to 180, east positive.</source>
+        <translation>Keine Länge: „%1“. Geben Sie Grad von −180 bis 180 an, Ost positiv.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone “%1”: give one such as Europe/London, or an offset from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Unbekannte Zeitzone „%1“: Geben Sie eine wie Europe/London an oder einen Versatz von −12:00 bis +14:00 wie +01:00.</translation>
+    </message>
+    <message>
+        <source>Not an offset from UTC: “%1”. Give one from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Kein Versatz gegenüber UTC: „%1“. Geben Sie einen von −12:00 bis +14:00 an, etwa +01:00.</translation>
+    </message>
+    <message>
+        <source>%1°%2′ %3</source>
+        <comment>degrees, minutes and sign of a position in the zodiac</comment>
+        <translation>%1°%2′ %3</translation>
+    </message>
+    <message>
+        <source>%1, before the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, vor der Umstellung</translation>
+    </message>
+    <message>
+        <source>%1, after the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, nach der Umstellung</translation>
+    </message>
+    <message>
+        <source>Both readings are given, with the offset before the jump and with the one after.</source>
+        <translation>Beide Deutungen werden gezeigt, mit dem Versatz vor der Umstellung und mit dem danach.</translation>
+    </message>
+    <message>
+        <source>%1, local mean time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, Ortsmittelzeit</translation>
+    </message>
+    <message>
+        <source>%1, summer time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, Sommerzeit</translation>
+    </message>
+    <message>
+        <source>%1, standard time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, Normalzeit</translation>
+    </message>
+    <message>
+        <source>Both readings are given, the earlier first.</source>
+        <translation>Beide Deutungen werden gezeigt, die frühere zuerst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n readings are given, the earliest first.</source>
+        <translation>
+            <numerusform>Alle %n Deutungen werden gezeigt, die früheste zuerst.</numerusform>
+            <numerusform>Alle %n Deutungen werden gezeigt, die früheste zuerst.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The local time could not be turned into Universal Time.</source>
+        <translation>Die Ortszeit ließ sich nicht in Weltzeit umrechnen.</translation>
+    </message>
+    <message>
+        <source>The time of birth is not a time of day.</source>
+        <translation>Die Geburtszeit ist keine Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>The two-hour slot must be one of the twelve.</source>
+        <translation>Das Zwei-Stunden-Fenster muss eines der zwölf sein.</translation>
+    </message>
+    <message>
+        <source>This build does not know %1, the time zone of %2.</source>
+        <translation>Diese Version kennt %1 nicht, die Zeitzone von %2.</translation>
+    </message>
+    <message>
+        <source>Give the place&apos;s time zone or its offset from UTC.</source>
+        <translation>Geben Sie die Zeitzone des Ortes oder ihren Versatz gegenüber UTC an.</translation>
+    </message>
+    <message>
+        <source>Imum Coeli %1</source>
+        <translation>Imum Coeli %1</translation>
+    </message>
+    <message>
+        <source>Ascendant %1</source>
+        <translation>Aszendent %1</translation>
+    </message>
+    <message>
+        <source>Midheaven %1</source>
+        <translation>Medium Coeli %1</translation>
+    </message>
+    <message>
+        <source>The time-zone data installed here has no zone %1.</source>
+        <translation>Die hier installierten Zeitzonendaten kennen keine Zone %1.</translation>
+    </message>
+    <message>
+        <source>Quick reading for the same day and slot: %1</source>
+        <translation>Schnelle Deutung für denselben Tag und dasselbe Zeitfenster: %1</translation>
+    </message>
+    <message>
+        <source>The quick reading looks only at the day, the month and the two-hour slot through fixed tables; the exact one uses the minute and the birthplace, so the two can name different signs.</source>
+        <translation>Die schnelle Deutung berücksichtigt nur Tag, Monat und das Zwei-Stunden-Fenster anhand fester Tabellen; die genaue nutzt die Minute und den Geburtsort, daher können beide verschiedene Zeichen nennen.</translation>
+    </message>
+    <message>
+        <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
+        <translation>Die Uhren dort gingen noch nicht nach Normalzeit, daher wird die mittlere Ortszeit des Geburtsortes (%1) verwendet.</translation>
+    </message>
+    <message>
+        <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
+        <translation>Jenseits des Polarkreises kann die Ekliptik stundenlang ganz über oder unter dem Horizont bleiben, daher ist der Aszendent hier unzuverlässig; Imum Coeli und Medium Coeli sind genau.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1°%2′ N</source>
+        <translation>%1°%2′ N</translation>
+    </message>
+    <message>
+        <source>%1°%2′ S</source>
+        <translation>%1°%2′ S</translation>
+    </message>
+    <message>
+        <source>%1°%2′ E</source>
+        <translation>%1°%2′ O</translation>
+    </message>
+    <message>
+        <source>%1°%2′ W</source>
+        <translation>%1°%2′ W</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>went back from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>wurden von %1 am %2 auf %3 am %4 zurückgestellt</translation>
+    </message>
+    <message>
+        <source>jumped from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>sprangen von %1 am %2 auf %3 am %4</translation>
+    </message>
+    <message>
+        <source>went back from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>wurden am %3 von %1 auf %2 zurückgestellt</translation>
+    </message>
+    <message>
+        <source>jumped from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>sprangen am %3 von %1 auf %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two changes of the clocks</comment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>changes of the clocks before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a clock time on a day</comment>
+        <translation>%1 am %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of a day with its year</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of a day without its year</comment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
+        <translation>Die Uhren dort sprangen von %1 am %2 auf %3 am %4, daher gab es dort den %5 nie.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
+        <translation>Die Uhren dort sprangen von %1 am %2 auf %3 am %4, daher gab es dort die Tage vom %5 bis %6 nie.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
+        <translation>Die Uhren dort sprangen von %1 am %2 auf %3 am %4, daher zeigten sie dort %5 am %6 nie.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
+        <translation>Die Uhren dort sprangen am %3 von %1 auf %2, daher zeigten sie dort %4 nie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 showed %n times on the clocks there.</source>
+        <comment>%1: a clock time on a day</comment>
+        <translation>
+            <numerusform>%1 erschien dort %n-mal auf den Uhren.</numerusform>
+            <numerusform>%1 erschien dort %n-mal auf den Uhren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
+        <translation>Die Uhren dort wurden von %1 am %2 auf %3 am %4 zurückgestellt, daher zeigten sie dort %5 am %6 zweimal.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
+        <translation>Die Uhren dort wurden am %3 von %1 auf %2 zurückgestellt, daher zeigten sie dort %4 zweimal.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1, so %2 showed twice there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Die Uhren dort %1, daher erschien %2 dort zweimal.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The clocks there %1, so %2 showed %n times there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>
+            <numerusform>Die Uhren dort %1, daher erschien %2 dort %n-mal.</numerusform>
+            <numerusform>Die Uhren dort %1, daher erschien %2 dort %n-mal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Die Uhren dort wurden in diesem Zeitfenster von %1 am %2 auf %3 am %4 zurückgestellt, daher dauerte es %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Die Uhren dort sprangen in diesem Zeitfenster von %1 am %2 auf %3 am %4, daher dauerte es %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Die Uhren dort wurden in diesem Zeitfenster am %3 von %1 auf %2 zurückgestellt, daher dauerte es %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Die Uhren dort sprangen in diesem Zeitfenster am %3 von %1 auf %2, daher dauerte es %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1 during this slot, so it lasted %2.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Die Uhren dort %1 in diesem Zeitfenster, daher dauerte es %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the day before</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT am Vortag</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the next day</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT am Folgetag</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT</translation>
+    </message>
+    <message>
+        <source>No minute of this slot showed on the clocks there. %1</source>
+        <comment>%1: what the clocks did</comment>
+        <translation>Keine Minute dieses Zeitfensters erschien dort auf den Uhren. %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <comment>a sign from a clock time</comment>
+        <translation>%1 ab %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <comment>a sign from a clock time and its clock</comment>
+        <translation>%1 ab %2 %3</translation>
+    </message>
+    <message>
+        <source>%1, the middle of the slot</source>
+        <comment>the time used</comment>
+        <translation>%1, die Mitte des Zeitfensters</translation>
     </message>
 </context>
 <context>
@@ -119,6 +685,13 @@
     </message>
 </context>
 <context>
+    <name>PlaceList</name>
+    <message>
+        <source>Places found</source>
+        <translation>Gefundene Orte</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Application is already running</source>
@@ -127,6 +700,17 @@
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>Für diese Software gibt es vielleicht ein Update<byte value="xd"/>Möchten Sie nach einem Update suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingCard</name>
+    <message>
+        <source>Data used</source>
+        <translation>Verwendete Daten</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Orte: GeoNames, CC BY 4.0</translation>
     </message>
 </context>
 <context>
@@ -364,6 +948,194 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>&amp;Online Geld verdienen</translation>
+    </message>
+</context>
+<context>
+    <name>frmExact</name>
+    <message>
+        <source>Birth</source>
+        <translation>Geburt</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>&amp;Date of birth</source>
+        <translation>&amp;Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>&amp;Time of birth</source>
+        <translation>Geburts&amp;zeit</translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation>Geburtszeit</translation>
+    </message>
+    <message>
+        <source>I &amp;know only the two-hour slot</source>
+        <translation>I&amp;ch kenne nur das Zwei-Stunden-Fenster</translation>
+    </message>
+    <message>
+        <source>I know only the two-hour slot</source>
+        <translation>Ich kenne nur das Zwei-Stunden-Fenster</translation>
+    </message>
+    <message>
+        <source>Two-hour sl&amp;ot</source>
+        <translation>Zwei-Stunden-&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>Two-hour slot</source>
+        <translation>Zwei-Stunden-Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Birthplace</source>
+        <translation>Geburts&amp;ort</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Geburtsort</translation>
+    </message>
+    <message>
+        <source>Type the first letters of a town</source>
+        <translation>Tippen Sie die ersten Buchstaben eines Ortes</translation>
+    </message>
+    <message>
+        <source>Enter &amp;coordinates instead</source>
+        <translation>&amp;Koordinaten eingeben</translation>
+    </message>
+    <message>
+        <source>Enter coordinates instead</source>
+        <translation>Koordinaten eingeben</translation>
+    </message>
+    <message>
+        <source>L&amp;atitude</source>
+        <translation>&amp;Breite</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>degrees, north positive: 51.51</source>
+        <translation>Grad, Nord positiv: 51,51</translation>
+    </message>
+    <message>
+        <source>Longit&amp;ude</source>
+        <translation>&amp;Länge</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>degrees, east positive: -0.13</source>
+        <translation>Grad, Ost positiv: -0,13</translation>
+    </message>
+    <message>
+        <source>Time &amp;zone</source>
+        <translation>Zei&amp;tzone</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Europe/London or +01:00</source>
+        <translation>Europe/London oder +01:00</translation>
+    </message>
+    <message>
+        <source>Exact reading</source>
+        <translation>Genaue Deutung</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Orte: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading…</source>
+        <translation>Deutung &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Ko&amp;pieren</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>Exact Nadir - %1</source>
+        <translation>Genauer Nadir - %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1</source>
+        <translation>Im Zeitfenster: %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1. %2</source>
+        <comment>%2: what the clocks did</comment>
+        <translation>Im Zeitfenster: %1. %2</translation>
+    </message>
+    <message>
+        <source>Give the date, the time and the place of birth to see the exact nadir.</source>
+        <translation>Geben Sie Datum, Uhrzeit und Ort der Geburt an, um den genauen Nadir zu sehen.</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <translation>Genaue Nadir-Deutung</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading for %1</source>
+        <translation>Genaue Nadir-Deutung für %1</translation>
+    </message>
+    <message>
+        <source>No reading yet</source>
+        <translation>Noch keine Deutung</translation>
+    </message>
+    <message>
+        <source>Reading shown: %1</source>
+        <translation>Gezeigte Deutung: %1</translation>
+    </message>
+    <message>
+        <source>Born %1, between %2</source>
+        <translation>Geboren am %1, zwischen %2</translation>
+    </message>
+    <message>
+        <source>Born %1 at %2</source>
+        <translation>Geboren am %1 um %2</translation>
+    </message>
+    <message>
+        <source>Time used: %1</source>
+        <translation>Verwendete Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Ort: %1</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Reading</source>
+        <translation>Deutung speichern</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Angles</name>
+    <message>
+        <source>The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.</source>
+        <translation>La latitud es la de un polo (90°), donde el meridiano y, por tanto, el Medio Cielo no están definidos.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie between -90° and 90°.</source>
+        <translation>La latitud debe estar entre -90° y 90°.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie between -180° and 180°.</source>
+        <translation>La longitud debe estar entre -180° y 180°.</translation>
+    </message>
+    <message>
+        <source>The instant lies outside the years the chart angles are computed for.</source>
+        <translation>El instante queda fuera de los años para los que se calculan los ángulos de la carta.</translation>
+    </message>
+</context>
+<context>
     <name>BirthDetails</name>
     <message>
         <source>Please Enter Your Name !</source>
@@ -14,6 +33,553 @@
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>¡Introduzca un día o mes válido!</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWheel</name>
+    <message>
+        <source>Chart wheel</source>
+        <translation>Rueda de la carta</translation>
+    </message>
+    <message>
+        <source>No chart yet: give the date, the time and the place of birth.</source>
+        <translation>Aún no hay carta: indique la fecha, la hora y el lugar de nacimiento.</translation>
+    </message>
+    <message>
+        <source>Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4</source>
+        <translation>Ascendente %1, Medio Cielo %2, Descendente %3, Fondo del Cielo %4</translation>
+    </message>
+    <message>
+        <source>ASC</source>
+        <comment>Ascendant, on the wheel</comment>
+        <translation>ASC</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <comment>Descendant, on the wheel</comment>
+        <translation>DSC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>Midheaven, on the wheel</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>IC</source>
+        <comment>Imum Coeli, on the wheel</comment>
+        <translation>FC</translation>
+    </message>
+</context>
+<context>
+    <name>ExactCommandLine</name>
+    <message>
+        <source>Place:</source>
+        <translation>Lugar:</translation>
+    </message>
+    <message>
+        <source>Gap:</source>
+        <translation>Salto:</translation>
+    </message>
+    <message>
+        <source>Overlap:</source>
+        <translation>Repetición:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Local time:</source>
+        <translation>Hora local:</translation>
+    </message>
+    <message>
+        <source>UT:</source>
+        <translation>UT:</translation>
+    </message>
+    <message>
+        <source>IC:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <source>ASC:</source>
+        <translation>ASC:</translation>
+    </message>
+    <message>
+        <source>MC:</source>
+        <translation>MC:</translation>
+    </message>
+    <message>
+        <source>Reading %1 of %2: %3</source>
+        <translation>Lectura %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>No place matches &quot;%1&quot;.</source>
+        <translation>Ningún lugar coincide con «%1».</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrar esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Show the version, and that of the tz data in use.</source>
+        <translation>Mostrar la versión y la de los datos tz en uso.</translation>
+    </message>
+    <message>
+        <source>Birth place: the best match of a place search.</source>
+        <translation>Lugar de nacimiento: la mejor coincidencia de una búsqueda.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>value of an option</comment>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>Latitude, decimal degrees north (south &lt; 0).</source>
+        <translation>Latitud, en grados decimales norte (sur &lt; 0).</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <comment>value of an option</comment>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>Longitude, decimal degrees east (west &lt; 0).</source>
+        <translation>Longitud, en grados decimales este (oeste &lt; 0).</translation>
+    </message>
+    <message>
+        <source>Time zone of the place, a name of the tz database such as Europe/London, or an offset such as +01:00.</source>
+        <translation>Zona horaria del lugar, un nombre de la base tz como Europe/London, o un desfase como +01:00.</translation>
+    </message>
+    <message>
+        <source>Fixed offset of the local clock from UT, -12:00 to +14:00, e.g. +01:00.</source>
+        <translation>Desfase fijo del reloj local respecto a UT, de -12:00 a +14:00, p. ej. +01:00.</translation>
+    </message>
+    <message>
+        <source>Local date, %1 to %2.</source>
+        <translation>Fecha local, del %1 al %2.</translation>
+    </message>
+    <message>
+        <source>Local clock time.</source>
+        <translation>Hora local del reloj.</translation>
+    </message>
+    <message>
+        <source>List the first places a search finds, and stop (only --json may go with it).</source>
+        <translation>Listar los primeros lugares que encuentra una búsqueda y terminar (solo --json puede acompañarlo).</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <comment>value of an option</comment>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>Print one JSON object.</source>
+        <translation>Imprimir un objeto JSON.</translation>
+    </message>
+    <message>
+        <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
+        <translation>El Fondo del Cielo, el Ascendente y el Medio Cielo exactos de un nacimiento, a partir de su fecha, hora y lugar.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
+place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
+2 for input it cannot use.</source>
+        <comment>keep the lines within 100 characters</comment>
+        <translation>Estado de salida: 0 para una lectura (también si la hora local cayó en el salto o la repetición de un
+cambio de hora) o una lista de lugares; 1 si no puede leer por los datos de zonas instalados o por un
+fallo propio; 2 para datos que no puede usar.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 se da más de una vez</translation>
+    </message>
+    <message>
+        <source>--places takes no other options (only --json), not -%1%2</source>
+        <translation>--places no admite otras opciones (solo --json), no -%1%2</translation>
+    </message>
+    <message>
+        <source>give either --zone or --utc-offset, not both</source>
+        <translation>indique --zone o --utc-offset, no ambos</translation>
+    </message>
+    <message>
+        <source>give either --place or --lat and --lon, not both</source>
+        <translation>indique --place o bien --lat y --lon, no ambos</translation>
+    </message>
+    <message>
+        <source>give a place: --place NAME, or --lat and --lon with --zone or --utc-offset</source>
+        <translation>indique un lugar: --place NOMBRE, o --lat y --lon con --zone o --utc-offset</translation>
+    </message>
+    <message>
+        <source>give both --lat and --lon</source>
+        <translation>indique tanto --lat como --lon</translation>
+    </message>
+    <message>
+        <source>no place matches %1; --places TEXT lists what a search finds</source>
+        <translation>ningún lugar coincide con %1; --places TEXTO lista lo que encuentra una búsqueda</translation>
+    </message>
+    <message>
+        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
+        <translation>indique la fecha y la hora locales con --date YYYY-MM-DD y --time HH:MM</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>quorvis-exact %1
+tz data %2
+</source>
+        <translation>quorvis-exact %1
+datos tz %2
+</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrados</translation>
+    </message>
+    <message>
+        <source>--places needs some text to search for</source>
+        <translation>--places necesita un texto que buscar</translation>
+    </message>
+</context>
+<context>
+    <name>ExactReading</name>
+    <message>
+        <source>The date must lie between %1 and %2.</source>
+        <translation>La fecha debe estar entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as YYYY-MM-DD.</source>
+        <translation>No es una fecha: «%1». Indíquela como YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>There is no such date as “%1”.</source>
+        <translation>No existe la fecha «%1».</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>No es una hora: «%1». Indíquela como HH:MM o HH:MM:SS, de 00:00 a 23:59:59.</translation>
+    </message>
+    <message>
+        <source>Not a latitude: “%1”. Give degrees from −90 to 90, north positive.</source>
+        <translation>No es una latitud: «%1». Indique grados de −90 a 90, norte positivo.</translation>
+    </message>
+    <message>
+        <source>Not a longitude: “%1”. Give degrees from −180 to 180, east positive.</source>
+        <translation>No es una longitud: «%1». Indique grados de −180 a 180, este positivo.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone “%1”: give one such as Europe/London, or an offset from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Zona horaria desconocida «%1»: indique una como Europe/London, o un desfase de −12:00 a +14:00 como +01:00.</translation>
+    </message>
+    <message>
+        <source>Not an offset from UTC: “%1”. Give one from −12:00 to +14:00 such as +01:00.</source>
+        <translation>No es un desfase respecto a UTC: «%1». Indique uno de −12:00 a +14:00, como +01:00.</translation>
+    </message>
+    <message>
+        <source>%1°%2′ %3</source>
+        <comment>degrees, minutes and sign of a position in the zodiac</comment>
+        <translation>%1°%2′ %3</translation>
+    </message>
+    <message>
+        <source>%1, before the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, antes del salto</translation>
+    </message>
+    <message>
+        <source>%1, after the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, después del salto</translation>
+    </message>
+    <message>
+        <source>Both readings are given, with the offset before the jump and with the one after.</source>
+        <translation>Se dan las dos lecturas, con el desfase de antes del salto y con el de después.</translation>
+    </message>
+    <message>
+        <source>%1, local mean time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, hora media local</translation>
+    </message>
+    <message>
+        <source>%1, summer time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, horario de verano</translation>
+    </message>
+    <message>
+        <source>%1, standard time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, hora estándar</translation>
+    </message>
+    <message>
+        <source>Both readings are given, the earlier first.</source>
+        <translation>Se dan las dos lecturas, primero la anterior.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n readings are given, the earliest first.</source>
+        <translation>
+            <numerusform>Se dan las %n lecturas, primero la más temprana.</numerusform>
+            <numerusform>Se dan las %n lecturas, primero la más temprana.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The local time could not be turned into Universal Time.</source>
+        <translation>La hora local no se pudo convertir a tiempo universal.</translation>
+    </message>
+    <message>
+        <source>The time of birth is not a time of day.</source>
+        <translation>La hora de nacimiento no es una hora del día.</translation>
+    </message>
+    <message>
+        <source>The two-hour slot must be one of the twelve.</source>
+        <translation>La franja de dos horas debe ser una de las doce.</translation>
+    </message>
+    <message>
+        <source>This build does not know %1, the time zone of %2.</source>
+        <translation>Esta versión no conoce %1, la zona horaria de %2.</translation>
+    </message>
+    <message>
+        <source>Give the place&apos;s time zone or its offset from UTC.</source>
+        <translation>Indique la zona horaria del lugar o su desfase respecto a UTC.</translation>
+    </message>
+    <message>
+        <source>Imum Coeli %1</source>
+        <translation>Fondo del Cielo %1</translation>
+    </message>
+    <message>
+        <source>Ascendant %1</source>
+        <translation>Ascendente %1</translation>
+    </message>
+    <message>
+        <source>Midheaven %1</source>
+        <translation>Medio Cielo %1</translation>
+    </message>
+    <message>
+        <source>The time-zone data installed here has no zone %1.</source>
+        <translation>Los datos de zonas horarias instalados aquí no tienen la zona %1.</translation>
+    </message>
+    <message>
+        <source>Quick reading for the same day and slot: %1</source>
+        <translation>Lectura rápida para el mismo día y la misma franja: %1</translation>
+    </message>
+    <message>
+        <source>The quick reading looks only at the day, the month and the two-hour slot through fixed tables; the exact one uses the minute and the birthplace, so the two can name different signs.</source>
+        <translation>La lectura rápida solo tiene en cuenta el día, el mes y la franja de dos horas mediante tablas fijas; la exacta usa el minuto y el lugar de nacimiento, así que ambas pueden dar signos distintos.</translation>
+    </message>
+    <message>
+        <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
+        <translation>Allí los relojes aún no seguían la hora estándar, así que se usa la hora media local del lugar de nacimiento (%1).</translation>
+    </message>
+    <message>
+        <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
+        <translation>Más allá del círculo polar, la eclíptica puede quedar horas enteramente por encima o por debajo del horizonte, así que aquí el Ascendente no es fiable; el Fondo del Cielo y el Medio Cielo son exactos.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1°%2′ N</source>
+        <translation>%1°%2′ N</translation>
+    </message>
+    <message>
+        <source>%1°%2′ S</source>
+        <translation>%1°%2′ S</translation>
+    </message>
+    <message>
+        <source>%1°%2′ E</source>
+        <translation>%1°%2′ E</translation>
+    </message>
+    <message>
+        <source>%1°%2′ W</source>
+        <translation>%1°%2′ O</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>went back from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>se atrasaron de las %1 del %2 a las %3 del %4</translation>
+    </message>
+    <message>
+        <source>jumped from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>saltaron de las %1 del %2 a las %3 del %4</translation>
+    </message>
+    <message>
+        <source>went back from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>se atrasaron el %3 de las %1 a las %2</translation>
+    </message>
+    <message>
+        <source>jumped from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>saltaron el %3 de las %1 a las %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two changes of the clocks</comment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>changes of the clocks before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a clock time on a day</comment>
+        <translation>%1 del %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of a day with its year</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of a day without its year</comment>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
+        <translation>Allí los relojes saltaron de las %1 del %2 a las %3 del %4, así que el %5 nunca existió allí.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
+        <translation>Allí los relojes saltaron de las %1 del %2 a las %3 del %4, así que los días del %5 al %6 nunca existieron allí.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
+        <translation>Allí los relojes saltaron de las %1 del %2 a las %3 del %4, así que las %5 del %6 nunca se marcaron allí.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
+        <translation>Allí los relojes saltaron el %3 de las %1 a las %2, así que las %4 nunca se marcaron allí.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 showed %n times on the clocks there.</source>
+        <comment>%1: a clock time on a day</comment>
+        <translation>
+            <numerusform>Las %1 se marcaron %n vez en los relojes de allí.</numerusform>
+            <numerusform>Las %1 se marcaron %n veces en los relojes de allí.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
+        <translation>Allí los relojes se atrasaron de las %1 del %2 a las %3 del %4, así que las %5 del %6 se marcaron dos veces allí.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
+        <translation>Allí los relojes se atrasaron el %3 de las %1 a las %2, así que las %4 se marcaron dos veces allí.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1, so %2 showed twice there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Allí los relojes %1, así que las %2 se marcaron dos veces allí.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The clocks there %1, so %2 showed %n times there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>
+            <numerusform>Allí los relojes %1, así que las %2 se marcaron %n vez allí.</numerusform>
+            <numerusform>Allí los relojes %1, así que las %2 se marcaron %n veces allí.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Allí los relojes se atrasaron de las %1 del %2 a las %3 del %4 durante esta franja, que duró así %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Allí los relojes saltaron de las %1 del %2 a las %3 del %4 durante esta franja, que duró así %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Allí los relojes se atrasaron el %3 de las %1 a las %2 durante esta franja, que duró así %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Allí los relojes saltaron el %3 de las %1 a las %2 durante esta franja, que duró así %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1 during this slot, so it lasted %2.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Allí los relojes %1 durante esta franja, que duró así %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the day before</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT del día anterior</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the next day</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT del día siguiente</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT</translation>
+    </message>
+    <message>
+        <source>No minute of this slot showed on the clocks there. %1</source>
+        <comment>%1: what the clocks did</comment>
+        <translation>Ningún minuto de esta franja se marcó en los relojes de allí. %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <comment>a sign from a clock time</comment>
+        <translation>%1 desde las %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <comment>a sign from a clock time and its clock</comment>
+        <translation>%1 desde las %2 %3</translation>
+    </message>
+    <message>
+        <source>%1, the middle of the slot</source>
+        <comment>the time used</comment>
+        <translation>%1, la mitad de la franja</translation>
     </message>
 </context>
 <context>
@@ -119,6 +685,13 @@
     </message>
 </context>
 <context>
+    <name>PlaceList</name>
+    <message>
+        <source>Places found</source>
+        <translation>Lugares encontrados</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Application is already running</source>
@@ -127,6 +700,17 @@
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>Puede que haya una actualización disponible para este programa<byte value="xd"/>¿Desea buscar actualizaciones?</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingCard</name>
+    <message>
+        <source>Data used</source>
+        <translation>Datos usados</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Lugares: GeoNames, CC BY 4.0</translation>
     </message>
 </context>
 <context>
@@ -364,6 +948,194 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>&amp;Ganar dinero en línea</translation>
+    </message>
+</context>
+<context>
+    <name>frmExact</name>
+    <message>
+        <source>Birth</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Date of birth</source>
+        <translation>&amp;Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Time of birth</source>
+        <translation>&amp;Hora de nacimiento</translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation>Hora de nacimiento</translation>
+    </message>
+    <message>
+        <source>I &amp;know only the two-hour slot</source>
+        <translation>Solo cono&amp;zco la franja de dos horas</translation>
+    </message>
+    <message>
+        <source>I know only the two-hour slot</source>
+        <translation>Solo conozco la franja de dos horas</translation>
+    </message>
+    <message>
+        <source>Two-hour sl&amp;ot</source>
+        <translation>Franja de dos h&amp;oras</translation>
+    </message>
+    <message>
+        <source>Two-hour slot</source>
+        <translation>Franja de dos horas</translation>
+    </message>
+    <message>
+        <source>&amp;Birthplace</source>
+        <translation>&amp;Lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>Type the first letters of a town</source>
+        <translation>Escriba las primeras letras de una ciudad</translation>
+    </message>
+    <message>
+        <source>Enter &amp;coordinates instead</source>
+        <translation>Introducir &amp;coordenadas</translation>
+    </message>
+    <message>
+        <source>Enter coordinates instead</source>
+        <translation>Introducir coordenadas</translation>
+    </message>
+    <message>
+        <source>L&amp;atitude</source>
+        <translation>L&amp;atitud</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>degrees, north positive: 51.51</source>
+        <translation>grados, norte positivo: 51,51</translation>
+    </message>
+    <message>
+        <source>Longit&amp;ude</source>
+        <translation>Longit&amp;ud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>degrees, east positive: -0.13</source>
+        <translation>grados, este positivo: -0,13</translation>
+    </message>
+    <message>
+        <source>Time &amp;zone</source>
+        <translation>Zona hora&amp;ria</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zona horaria</translation>
+    </message>
+    <message>
+        <source>Europe/London or +01:00</source>
+        <translation>Europe/London o +01:00</translation>
+    </message>
+    <message>
+        <source>Exact reading</source>
+        <translation>Lectura exacta</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Lugares: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading…</source>
+        <translation>&amp;Guardar lectura…</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;piar</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Exact Nadir - %1</source>
+        <translation>Nadir exacto - %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1</source>
+        <translation>Durante la franja: %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1. %2</source>
+        <comment>%2: what the clocks did</comment>
+        <translation>Durante la franja: %1. %2</translation>
+    </message>
+    <message>
+        <source>Give the date, the time and the place of birth to see the exact nadir.</source>
+        <translation>Indique la fecha, la hora y el lugar de nacimiento para ver el nadir exacto.</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <translation>Lectura exacta del nadir</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading for %1</source>
+        <translation>Lectura exacta del nadir para %1</translation>
+    </message>
+    <message>
+        <source>No reading yet</source>
+        <translation>Aún no hay lectura</translation>
+    </message>
+    <message>
+        <source>Reading shown: %1</source>
+        <translation>Lectura mostrada: %1</translation>
+    </message>
+    <message>
+        <source>Born %1, between %2</source>
+        <translation>Nacimiento el %1, entre %2</translation>
+    </message>
+    <message>
+        <source>Born %1 at %2</source>
+        <translation>Nacimiento el %1 a las %2</translation>
+    </message>
+    <message>
+        <source>Time used: %1</source>
+        <translation>Hora usada: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Lugar: %1</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Reading</source>
+        <translation>Guardar lectura</translation>
     </message>
 </context>
 <context>

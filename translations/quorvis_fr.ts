@@ -2,18 +2,584 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Angles</name>
+    <message>
+        <source>The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.</source>
+        <translation>La latitude est celle d’un pôle (90°), où le méridien, et donc le Milieu du Ciel, ne sont pas définis.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie between -90° and 90°.</source>
+        <translation>La latitude doit être comprise entre -90° et 90°.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie between -180° and 180°.</source>
+        <translation>La longitude doit être comprise entre -180° et 180°.</translation>
+    </message>
+    <message>
+        <source>The instant lies outside the years the chart angles are computed for.</source>
+        <translation>L’instant se situe hors des années pour lesquelles les angles du thème sont calculés.</translation>
+    </message>
+</context>
+<context>
     <name>BirthDetails</name>
     <message>
         <source>Please Enter Your Name !</source>
-        <translation>Veuillez saisir votre nom !</translation>
+        <translation>Veuillez saisir votre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Veuillez saisir un jour ou un mois valide !</translation>
+        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Veuillez saisir un jour ou un mois valide !</translation>
+        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWheel</name>
+    <message>
+        <source>Chart wheel</source>
+        <translation>Roue du thème</translation>
+    </message>
+    <message>
+        <source>No chart yet: give the date, the time and the place of birth.</source>
+        <translation>Pas encore de thème : indiquez la date, l’heure et le lieu de naissance.</translation>
+    </message>
+    <message>
+        <source>Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4</source>
+        <translation>Ascendant %1, Milieu du Ciel %2, Descendant %3, Fond du Ciel %4</translation>
+    </message>
+    <message>
+        <source>ASC</source>
+        <comment>Ascendant, on the wheel</comment>
+        <translation>ASC</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <comment>Descendant, on the wheel</comment>
+        <translation>DSC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>Midheaven, on the wheel</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>IC</source>
+        <comment>Imum Coeli, on the wheel</comment>
+        <translation>FC</translation>
+    </message>
+</context>
+<context>
+    <name>ExactCommandLine</name>
+    <message>
+        <source>Place:</source>
+        <translation>Lieu :</translation>
+    </message>
+    <message>
+        <source>Gap:</source>
+        <translation>Saut :</translation>
+    </message>
+    <message>
+        <source>Overlap:</source>
+        <translation>Doublon :</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Note :</translation>
+    </message>
+    <message>
+        <source>Local time:</source>
+        <translation>Heure locale :</translation>
+    </message>
+    <message>
+        <source>UT:</source>
+        <translation>TU :</translation>
+    </message>
+    <message>
+        <source>IC:</source>
+        <translation>FC :</translation>
+    </message>
+    <message>
+        <source>ASC:</source>
+        <translation>ASC :</translation>
+    </message>
+    <message>
+        <source>MC:</source>
+        <translation>MC :</translation>
+    </message>
+    <message>
+        <source>Reading %1 of %2: %3</source>
+        <translation>Lecture %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>No place matches &quot;%1&quot;.</source>
+        <translation>Aucun lieu ne correspond à « %1 ».</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Afficher cette aide.</translation>
+    </message>
+    <message>
+        <source>Show the version, and that of the tz data in use.</source>
+        <translation>Afficher la version, et celle des données tz utilisées.</translation>
+    </message>
+    <message>
+        <source>Birth place: the best match of a place search.</source>
+        <translation>Lieu de naissance : le meilleur résultat d’une recherche de lieu.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>value of an option</comment>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>Latitude, decimal degrees north (south &lt; 0).</source>
+        <translation>Latitude, en degrés décimaux nord (sud &lt; 0).</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <comment>value of an option</comment>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>Longitude, decimal degrees east (west &lt; 0).</source>
+        <translation>Longitude, en degrés décimaux est (ouest &lt; 0).</translation>
+    </message>
+    <message>
+        <source>Time zone of the place, a name of the tz database such as Europe/London, or an offset such as +01:00.</source>
+        <translation>Fuseau horaire du lieu, un nom de la base tz comme Europe/London, ou un décalage comme +01:00.</translation>
+    </message>
+    <message>
+        <source>Fixed offset of the local clock from UT, -12:00 to +14:00, e.g. +01:00.</source>
+        <translation>Décalage fixe de l’horloge locale par rapport au TU, de -12:00 à +14:00, p. ex. +01:00.</translation>
+    </message>
+    <message>
+        <source>Local date, %1 to %2.</source>
+        <translation>Date locale, du %1 au %2.</translation>
+    </message>
+    <message>
+        <source>Local clock time.</source>
+        <translation>Heure locale.</translation>
+    </message>
+    <message>
+        <source>List the first places a search finds, and stop (only --json may go with it).</source>
+        <translation>Lister les premiers lieux trouvés par une recherche, puis s’arrêter (seul --json peut l’accompagner).</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <comment>value of an option</comment>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>Print one JSON object.</source>
+        <translation>Afficher un objet JSON.</translation>
+    </message>
+    <message>
+        <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
+        <translation>Le Fond du Ciel, l’Ascendant et le Milieu du Ciel exacts d’une naissance, d’après sa date, son heure et son lieu.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
+place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
+2 for input it cannot use.</source>
+        <comment>keep the lines within 100 characters</comment>
+        <translation>Code de sortie : 0 pour une lecture (même si l’heure locale tombait dans le saut ou le doublon d’un
+changement d’heure) ou une liste de lieux ; 1 s’il ne peut lire à cause des données de fuseaux installées
+ou d’une erreur interne ; 2 pour une saisie inutilisable.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 est donné plus d’une fois</translation>
+    </message>
+    <message>
+        <source>--places takes no other options (only --json), not -%1%2</source>
+        <translation>--places n’accepte aucune autre option (seulement --json), pas -%1%2</translation>
+    </message>
+    <message>
+        <source>give either --zone or --utc-offset, not both</source>
+        <translation>donnez --zone ou --utc-offset, pas les deux</translation>
+    </message>
+    <message>
+        <source>give either --place or --lat and --lon, not both</source>
+        <translation>donnez --place ou bien --lat et --lon, pas les deux</translation>
+    </message>
+    <message>
+        <source>give a place: --place NAME, or --lat and --lon with --zone or --utc-offset</source>
+        <translation>donnez un lieu : --place NOM, ou --lat et --lon avec --zone ou --utc-offset</translation>
+    </message>
+    <message>
+        <source>give both --lat and --lon</source>
+        <translation>donnez à la fois --lat et --lon</translation>
+    </message>
+    <message>
+        <source>no place matches %1; --places TEXT lists what a search finds</source>
+        <translation>aucun lieu ne correspond à %1 ; --places TEXTE liste ce que trouve une recherche</translation>
+    </message>
+    <message>
+        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
+        <translation>donnez la date et l’heure locales avec --date YYYY-MM-DD et --time HH:MM</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>quorvis-exact %1
+tz data %2
+</source>
+        <translation>quorvis-exact %1
+données tz %2
+</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvables</translation>
+    </message>
+    <message>
+        <source>--places needs some text to search for</source>
+        <translation>--places demande un texte à rechercher</translation>
+    </message>
+</context>
+<context>
+    <name>ExactReading</name>
+    <message>
+        <source>The date must lie between %1 and %2.</source>
+        <translation>La date doit être comprise entre le %1 et le %2.</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as YYYY-MM-DD.</source>
+        <translation>Ce n’est pas une date : « %1 ». Indiquez-la sous la forme YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>There is no such date as “%1”.</source>
+        <translation>La date « %1 » n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>Ce n’est pas une heure : « %1 ». Indiquez-la sous la forme HH:MM ou HH:MM:SS, de 00:00 à 23:59:59.</translation>
+    </message>
+    <message>
+        <source>Not a latitude: “%1”. Give degrees from −90 to 90, north positive.</source>
+        <translation>Ce n’est pas une latitude : « %1 ». Indiquez des degrés de −90 à 90, nord positif.</translation>
+    </message>
+    <message>
+        <source>Not a longitude: “%1”. Give degrees from −180 to 180, east positive.</source>
+        <translation>Ce n’est pas une longitude : « %1 ». Indiquez des degrés de −180 à 180, est positif.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone “%1”: give one such as Europe/London, or an offset from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Fuseau horaire inconnu « %1 » : indiquez-en un comme Europe/London, ou un décalage de −12:00 à +14:00 comme +01:00.</translation>
+    </message>
+    <message>
+        <source>Not an offset from UTC: “%1”. Give one from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Ce n’est pas un décalage par rapport à UTC : « %1 ». Indiquez-en un de −12:00 à +14:00, comme +01:00.</translation>
+    </message>
+    <message>
+        <source>%1°%2′ %3</source>
+        <comment>degrees, minutes and sign of a position in the zodiac</comment>
+        <translation>%1°%2′ %3</translation>
+    </message>
+    <message>
+        <source>%1, before the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, avant le saut</translation>
+    </message>
+    <message>
+        <source>%1, after the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, après le saut</translation>
+    </message>
+    <message>
+        <source>Both readings are given, with the offset before the jump and with the one after.</source>
+        <translation>Les deux lectures sont données, avec le décalage d’avant le saut et avec celui d’après.</translation>
+    </message>
+    <message>
+        <source>%1, local mean time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, heure moyenne locale</translation>
+    </message>
+    <message>
+        <source>%1, summer time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, heure d’été</translation>
+    </message>
+    <message>
+        <source>%1, standard time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, heure normale</translation>
+    </message>
+    <message>
+        <source>Both readings are given, the earlier first.</source>
+        <translation>Les deux lectures sont données, la plus tôt d’abord.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n readings are given, the earliest first.</source>
+        <translation>
+            <numerusform>Les %n lectures sont données, la plus tôt d’abord.</numerusform>
+            <numerusform>Les %n lectures sont données, la plus tôt d’abord.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The local time could not be turned into Universal Time.</source>
+        <translation>L’heure locale n’a pas pu être convertie en temps universel.</translation>
+    </message>
+    <message>
+        <source>The time of birth is not a time of day.</source>
+        <translation>L’heure de naissance n’est pas une heure de la journée.</translation>
+    </message>
+    <message>
+        <source>The two-hour slot must be one of the twelve.</source>
+        <translation>La tranche de deux heures doit être l’une des douze.</translation>
+    </message>
+    <message>
+        <source>This build does not know %1, the time zone of %2.</source>
+        <translation>Cette version ne connaît pas %1, le fuseau horaire de %2.</translation>
+    </message>
+    <message>
+        <source>Give the place&apos;s time zone or its offset from UTC.</source>
+        <translation>Indiquez le fuseau horaire du lieu ou son décalage par rapport à UTC.</translation>
+    </message>
+    <message>
+        <source>Imum Coeli %1</source>
+        <translation>Fond du Ciel %1</translation>
+    </message>
+    <message>
+        <source>Ascendant %1</source>
+        <translation>Ascendant %1</translation>
+    </message>
+    <message>
+        <source>Midheaven %1</source>
+        <translation>Milieu du Ciel %1</translation>
+    </message>
+    <message>
+        <source>The time-zone data installed here has no zone %1.</source>
+        <translation>Les données de fuseaux installées ici n’ont pas de fuseau %1.</translation>
+    </message>
+    <message>
+        <source>Quick reading for the same day and slot: %1</source>
+        <translation>Lecture rapide pour le même jour et la même tranche : %1</translation>
+    </message>
+    <message>
+        <source>The quick reading looks only at the day, the month and the two-hour slot through fixed tables; the exact one uses the minute and the birthplace, so the two can name different signs.</source>
+        <translation>La lecture rapide ne tient compte que du jour, du mois et de la tranche de deux heures, au moyen de tables fixes ; la lecture exacte utilise la minute et le lieu de naissance, si bien que les deux peuvent donner des signes différents.</translation>
+    </message>
+    <message>
+        <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
+        <translation>Les horloges n’y suivaient pas encore l’heure normale : l’heure moyenne locale du lieu de naissance (%1) est donc utilisée.</translation>
+    </message>
+    <message>
+        <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
+        <translation>Au-delà du cercle polaire, l’écliptique peut rester des heures entièrement au-dessus ou au-dessous de l’horizon : l’Ascendant n’est donc pas fiable ici ; le Fond du Ciel et le Milieu du Ciel sont exacts.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1°%2′ N</source>
+        <translation>%1°%2′ N</translation>
+    </message>
+    <message>
+        <source>%1°%2′ S</source>
+        <translation>%1°%2′ S</translation>
+    </message>
+    <message>
+        <source>%1°%2′ E</source>
+        <translation>%1°%2′ E</translation>
+    </message>
+    <message>
+        <source>%1°%2′ W</source>
+        <translation>%1°%2′ O</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>went back from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>ont reculé de %1 le %2 à %3 le %4</translation>
+    </message>
+    <message>
+        <source>jumped from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>ont sauté de %1 le %2 à %3 le %4</translation>
+    </message>
+    <message>
+        <source>went back from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>ont reculé le %3 de %1 à %2</translation>
+    </message>
+    <message>
+        <source>jumped from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>ont sauté le %3 de %1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two changes of the clocks</comment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>changes of the clocks before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a clock time on a day</comment>
+        <translation>%1 le %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of a day with its year</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of a day without its year</comment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
+        <translation>Les horloges y ont sauté de %1 le %2 à %3 le %4 : le %5 n’y a donc jamais existé.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
+        <translation>Les horloges y ont sauté de %1 le %2 à %3 le %4 : les jours du %5 au %6 n’y ont donc jamais existé.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
+        <translation>Les horloges y ont sauté de %1 le %2 à %3 le %4 : %5 le %6 ne s’y est donc jamais affiché.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
+        <translation>Les horloges y ont sauté le %3 de %1 à %2 : %4 ne s’y est donc jamais affiché.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 showed %n times on the clocks there.</source>
+        <comment>%1: a clock time on a day</comment>
+        <translation>
+            <numerusform>%1 s’est affiché %n fois sur les horloges de ce lieu.</numerusform>
+            <numerusform>%1 s’est affiché %n fois sur les horloges de ce lieu.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
+        <translation>Les horloges y ont reculé de %1 le %2 à %3 le %4 : %5 le %6 s’y est donc affiché deux fois.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
+        <translation>Les horloges y ont reculé le %3 de %1 à %2 : %4 s’y est donc affiché deux fois.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1, so %2 showed twice there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Les horloges y %1 : %2 s’y est donc affiché deux fois.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The clocks there %1, so %2 showed %n times there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>
+            <numerusform>Les horloges y %1 : %2 s’y est donc affiché %n fois.</numerusform>
+            <numerusform>Les horloges y %1 : %2 s’y est donc affiché %n fois.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Les horloges y ont reculé de %1 le %2 à %3 le %4 pendant cette tranche, qui a donc duré %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Les horloges y ont sauté de %1 le %2 à %3 le %4 pendant cette tranche, qui a donc duré %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Les horloges y ont reculé le %3 de %1 à %2 pendant cette tranche, qui a donc duré %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Les horloges y ont sauté le %3 de %1 à %2 pendant cette tranche, qui a donc duré %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1 during this slot, so it lasted %2.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Les horloges y %1 pendant cette tranche, qui a donc duré %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the day before</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 TU la veille</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the next day</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 TU le lendemain</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 TU</translation>
+    </message>
+    <message>
+        <source>No minute of this slot showed on the clocks there. %1</source>
+        <comment>%1: what the clocks did</comment>
+        <translation>Aucune minute de cette tranche ne s’est affichée sur les horloges de ce lieu. %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <comment>a sign from a clock time</comment>
+        <translation>%1 dès %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <comment>a sign from a clock time and its clock</comment>
+        <translation>%1 dès %2 %3</translation>
+    </message>
+    <message>
+        <source>%1, the middle of the slot</source>
+        <comment>the time used</comment>
+        <translation>%1, le milieu de la tranche</translation>
     </message>
 </context>
 <context>
@@ -119,6 +685,13 @@
     </message>
 </context>
 <context>
+    <name>PlaceList</name>
+    <message>
+        <source>Places found</source>
+        <translation>Lieux trouvés</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Application is already running</source>
@@ -126,7 +699,18 @@
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd"/>Voulez-vous rechercher une mise à jour ?</translation>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd"/>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingCard</name>
+    <message>
+        <source>Data used</source>
+        <translation>Données utilisées</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Lieux : GeoNames, CC BY 4.0</translation>
     </message>
 </context>
 <context>
@@ -244,7 +828,7 @@
     <name>frmAbout</name>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. This is what makes you comfortable in life. This stands for security and stability.</source>
-        <translation>Quorvis représente le début et la fin de la vie d&apos;une personne. L&apos;Imum Coeli, ou Nadir, est le point le plus bas de l&apos;horoscope. Il vous en dit plus sur ce que vous désirez dans la vie : votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d&apos;aimer. C&apos;est ce qui vous apporte le bien-être dans la vie. Il symbolise la sécurité et la stabilité.</translation>
+        <translation>Quorvis représente le début et la fin de la vie d&apos;une personne. L&apos;Imum Coeli, ou Nadir, est le point le plus bas de l&apos;horoscope. Il vous en dit plus sur ce que vous désirez dans la vie&#xa0;: votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d&apos;aimer. C&apos;est ce qui vous apporte le bien-être dans la vie. Il symbolise la sécurité et la stabilité.</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -283,7 +867,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans « Aide ».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans «&#xa0;Aide&#xa0;».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Opens the fully-branded offer page in your web browser</source>
@@ -367,6 +951,194 @@
     </message>
 </context>
 <context>
+    <name>frmExact</name>
+    <message>
+        <source>Birth</source>
+        <translation>Naissance</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Date of birth</source>
+        <translation>&amp;Date de naissance</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>&amp;Time of birth</source>
+        <translation>&amp;Heure de naissance</translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation>Heure de naissance</translation>
+    </message>
+    <message>
+        <source>I &amp;know only the two-hour slot</source>
+        <translation>Je ne connais que la &amp;tranche de deux heures</translation>
+    </message>
+    <message>
+        <source>I know only the two-hour slot</source>
+        <translation>Je ne connais que la tranche de deux heures</translation>
+    </message>
+    <message>
+        <source>Two-hour sl&amp;ot</source>
+        <translation>Tranche de deu&amp;x heures</translation>
+    </message>
+    <message>
+        <source>Two-hour slot</source>
+        <translation>Tranche de deux heures</translation>
+    </message>
+    <message>
+        <source>&amp;Birthplace</source>
+        <translation>&amp;Lieu de naissance</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Lieu de naissance</translation>
+    </message>
+    <message>
+        <source>Type the first letters of a town</source>
+        <translation>Tapez les premières lettres d’une ville</translation>
+    </message>
+    <message>
+        <source>Enter &amp;coordinates instead</source>
+        <translation>Saisir des &amp;coordonnées</translation>
+    </message>
+    <message>
+        <source>Enter coordinates instead</source>
+        <translation>Saisir des coordonnées</translation>
+    </message>
+    <message>
+        <source>L&amp;atitude</source>
+        <translation>L&amp;atitude</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>degrees, north positive: 51.51</source>
+        <translation>degrés, nord positif : 51,51</translation>
+    </message>
+    <message>
+        <source>Longit&amp;ude</source>
+        <translation>Longit&amp;ude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>degrees, east positive: -0.13</source>
+        <translation>degrés, est positif : -0,13</translation>
+    </message>
+    <message>
+        <source>Time &amp;zone</source>
+        <translation>&amp;Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Europe/London or +01:00</source>
+        <translation>Europe/London ou +01:00</translation>
+    </message>
+    <message>
+        <source>Exact reading</source>
+        <translation>Lecture exacte</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Lieux : GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading…</source>
+        <translation>&amp;Enregistrer la lecture…</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;pier</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>Fe&amp;rmer</translation>
+    </message>
+    <message>
+        <source>Exact Nadir - %1</source>
+        <translation>Nadir exact - %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1</source>
+        <translation>Pendant la tranche : %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1. %2</source>
+        <comment>%2: what the clocks did</comment>
+        <translation>Pendant la tranche : %1. %2</translation>
+    </message>
+    <message>
+        <source>Give the date, the time and the place of birth to see the exact nadir.</source>
+        <translation>Indiquez la date, l’heure et le lieu de naissance pour voir le nadir exact.</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <translation>Lecture exacte du nadir</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading for %1</source>
+        <translation>Lecture exacte du nadir pour %1</translation>
+    </message>
+    <message>
+        <source>No reading yet</source>
+        <translation>Pas encore de lecture</translation>
+    </message>
+    <message>
+        <source>Reading shown: %1</source>
+        <translation>Lecture affichée : %1</translation>
+    </message>
+    <message>
+        <source>Born %1, between %2</source>
+        <translation>Né(e) le %1, entre %2</translation>
+    </message>
+    <message>
+        <source>Born %1 at %2</source>
+        <translation>Né(e) le %1 à %2</translation>
+    </message>
+    <message>
+        <source>Time used: %1</source>
+        <translation>Heure utilisée : %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Lieu : %1</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Reading</source>
+        <translation>Enregistrer la lecture</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Opens the co-branding offer page in your web browser</source>
@@ -374,7 +1146,7 @@
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans « Aide ».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans «&#xa0;Aide&#xa0;».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Opens the fully-branded offer page in your web browser</source>
@@ -390,7 +1162,7 @@
     </message>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. Get your reading now!</source>
-        <translation>Quorvis représente le début et la fin de la vie d&apos;une personne. L&apos;Imum Coeli, ou Nadir, est le point le plus bas de l&apos;horoscope. Il vous en dit plus sur ce que vous désirez dans la vie : votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d&apos;aimer. Découvrez votre interprétation dès maintenant !</translation>
+        <translation>Quorvis représente le début et la fin de la vie d&apos;une personne. L&apos;Imum Coeli, ou Nadir, est le point le plus bas de l&apos;horoscope. Il vous en dit plus sur ce que vous désirez dans la vie&#xa0;: votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d&apos;aimer. Découvrez votre interprétation dès maintenant&#xa0;!</translation>
     </message>
     <message>
         <source>Enter the Correct Details and Know More about Yourself </source>
@@ -406,11 +1178,11 @@
     </message>
     <message>
         <source>Name:-</source>
-        <translation>Nom :-</translation>
+        <translation>Nom&#xa0;:-</translation>
     </message>
     <message>
         <source>Date Of Birth:-</source>
-        <translation>Date de naissance :-</translation>
+        <translation>Date de naissance&#xa0;:-</translation>
     </message>
     <message>
         <source>Date</source>
@@ -430,7 +1202,7 @@
     </message>
     <message>
         <source>Time Of Birth:-</source>
-        <translation>Heure de naissance :-</translation>
+        <translation>Heure de naissance&#xa0;:-</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -482,7 +1254,7 @@
     </message>
     <message>
         <source>Please Enter Only Alphabet !</source>
-        <translation>Veuillez saisir uniquement des lettres !</translation>
+        <translation>Veuillez saisir uniquement des lettres&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -533,7 +1305,7 @@
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Pellmark Softwares. From a single software, we have now grown to become the world’s largest resource of pellmark softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Pellmark Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Pellmark vous intéresseront sûrement. Partis d&apos;un seul logiciel, nous sommes devenus la plus grande source de logiciels Pellmark au monde. Astrologie, voyance, tarot, numérologie ou occultisme : nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs centres d&apos;intérêt.                                                             Tous les programmes de la suite Pellmark sont simples et faciles à utiliser. Ils sont non seulement amusants, mais aussi très instructifs. Essayez-les dès aujourd&apos;hui et partagez votre expérience avec vos amis et votre famille. </translation>
+        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Pellmark vous intéresseront sûrement. Partis d&apos;un seul logiciel, nous sommes devenus la plus grande source de logiciels Pellmark au monde. Astrologie, voyance, tarot, numérologie ou occultisme&#xa0;: nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs centres d&apos;intérêt.                                                             Tous les programmes de la suite Pellmark sont simples et faciles à utiliser. Ils sont non seulement amusants, mais aussi très instructifs. Essayez-les dès aujourd&apos;hui et partagez votre expérience avec vos amis et votre famille. </translation>
     </message>
     <message>
         <source>Opens the Pellmark Softwares page in your web browser</source>

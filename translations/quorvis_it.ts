@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Angles</name>
+    <message>
+        <source>The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.</source>
+        <translation>La latitudine è quella di un polo (90°), dove il meridiano e quindi il Medio Cielo non sono definiti.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie between -90° and 90°.</source>
+        <translation>La latitudine deve essere compresa tra -90° e 90°.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie between -180° and 180°.</source>
+        <translation>La longitudine deve essere compresa tra -180° e 180°.</translation>
+    </message>
+    <message>
+        <source>The instant lies outside the years the chart angles are computed for.</source>
+        <translation>L’istante cade fuori dagli anni per cui si calcolano gli angoli del tema.</translation>
+    </message>
+</context>
+<context>
     <name>BirthDetails</name>
     <message>
         <source>Please Enter Your Name !</source>
@@ -14,6 +33,553 @@
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>Inserisci un giorno o un mese valido!</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWheel</name>
+    <message>
+        <source>Chart wheel</source>
+        <translation>Ruota del tema</translation>
+    </message>
+    <message>
+        <source>No chart yet: give the date, the time and the place of birth.</source>
+        <translation>Ancora nessun tema: indica la data, l’ora e il luogo di nascita.</translation>
+    </message>
+    <message>
+        <source>Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4</source>
+        <translation>Ascendente %1, Medio Cielo %2, Discendente %3, Fondo Cielo %4</translation>
+    </message>
+    <message>
+        <source>ASC</source>
+        <comment>Ascendant, on the wheel</comment>
+        <translation>ASC</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <comment>Descendant, on the wheel</comment>
+        <translation>DSC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>Midheaven, on the wheel</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>IC</source>
+        <comment>Imum Coeli, on the wheel</comment>
+        <translation>FC</translation>
+    </message>
+</context>
+<context>
+    <name>ExactCommandLine</name>
+    <message>
+        <source>Place:</source>
+        <translation>Luogo:</translation>
+    </message>
+    <message>
+        <source>Gap:</source>
+        <translation>Salto:</translation>
+    </message>
+    <message>
+        <source>Overlap:</source>
+        <translation>Ripetizione:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Local time:</source>
+        <translation>Ora locale:</translation>
+    </message>
+    <message>
+        <source>UT:</source>
+        <translation>UT:</translation>
+    </message>
+    <message>
+        <source>IC:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <source>ASC:</source>
+        <translation>ASC:</translation>
+    </message>
+    <message>
+        <source>MC:</source>
+        <translation>MC:</translation>
+    </message>
+    <message>
+        <source>Reading %1 of %2: %3</source>
+        <translation>Lettura %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>No place matches &quot;%1&quot;.</source>
+        <translation>Nessun luogo corrisponde a «%1».</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <source>Show the version, and that of the tz data in use.</source>
+        <translation>Mostra la versione e quella dei dati tz in uso.</translation>
+    </message>
+    <message>
+        <source>Birth place: the best match of a place search.</source>
+        <translation>Luogo di nascita: il risultato migliore di una ricerca.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>value of an option</comment>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>Latitude, decimal degrees north (south &lt; 0).</source>
+        <translation>Latitudine, in gradi decimali nord (sud &lt; 0).</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <comment>value of an option</comment>
+        <translation>gradi</translation>
+    </message>
+    <message>
+        <source>Longitude, decimal degrees east (west &lt; 0).</source>
+        <translation>Longitudine, in gradi decimali est (ovest &lt; 0).</translation>
+    </message>
+    <message>
+        <source>Time zone of the place, a name of the tz database such as Europe/London, or an offset such as +01:00.</source>
+        <translation>Fuso orario del luogo, un nome del database tz come Europe/London, o uno scarto come +01:00.</translation>
+    </message>
+    <message>
+        <source>Fixed offset of the local clock from UT, -12:00 to +14:00, e.g. +01:00.</source>
+        <translation>Scarto fisso dell’orologio locale da UT, da -12:00 a +14:00, ad es. +01:00.</translation>
+    </message>
+    <message>
+        <source>Local date, %1 to %2.</source>
+        <translation>Data locale, dal %1 al %2.</translation>
+    </message>
+    <message>
+        <source>Local clock time.</source>
+        <translation>Ora locale dell’orologio.</translation>
+    </message>
+    <message>
+        <source>List the first places a search finds, and stop (only --json may go with it).</source>
+        <translation>Elenca i primi luoghi trovati da una ricerca e termina (solo --json può accompagnarlo).</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <comment>value of an option</comment>
+        <translation>testo</translation>
+    </message>
+    <message>
+        <source>Print one JSON object.</source>
+        <translation>Stampa un oggetto JSON.</translation>
+    </message>
+    <message>
+        <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
+        <translation>Il Fondo Cielo, l’Ascendente e il Medio Cielo esatti di una nascita, dalla data, dall’ora e dal luogo.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
+place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
+2 for input it cannot use.</source>
+        <comment>keep the lines within 100 characters</comment>
+        <translation>Stato di uscita: 0 per una lettura (anche se l’ora locale cadeva nel salto o nella ripetizione di un
+cambio d’ora) o un elenco di luoghi; 1 se non può leggere per i dati dei fusi installati o per un
+errore proprio; 2 per dati che non può usare.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 è indicato più di una volta</translation>
+    </message>
+    <message>
+        <source>--places takes no other options (only --json), not -%1%2</source>
+        <translation>--places non accetta altre opzioni (solo --json), non -%1%2</translation>
+    </message>
+    <message>
+        <source>give either --zone or --utc-offset, not both</source>
+        <translation>indica --zone o --utc-offset, non entrambi</translation>
+    </message>
+    <message>
+        <source>give either --place or --lat and --lon, not both</source>
+        <translation>indica --place oppure --lat e --lon, non entrambi</translation>
+    </message>
+    <message>
+        <source>give a place: --place NAME, or --lat and --lon with --zone or --utc-offset</source>
+        <translation>indica un luogo: --place NOME, oppure --lat e --lon con --zone o --utc-offset</translation>
+    </message>
+    <message>
+        <source>give both --lat and --lon</source>
+        <translation>indica sia --lat sia --lon</translation>
+    </message>
+    <message>
+        <source>no place matches %1; --places TEXT lists what a search finds</source>
+        <translation>nessun luogo corrisponde a %1; --places TESTO elenca ciò che trova una ricerca</translation>
+    </message>
+    <message>
+        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
+        <translation>indica data e ora locali con --date YYYY-MM-DD e --time HH:MM</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argomento inatteso %1</translation>
+    </message>
+    <message>
+        <source>quorvis-exact %1
+tz data %2
+</source>
+        <translation>quorvis-exact %1
+dati tz %2
+</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trovati</translation>
+    </message>
+    <message>
+        <source>--places needs some text to search for</source>
+        <translation>--places richiede un testo da cercare</translation>
+    </message>
+</context>
+<context>
+    <name>ExactReading</name>
+    <message>
+        <source>The date must lie between %1 and %2.</source>
+        <translation>La data deve essere compresa tra %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as YYYY-MM-DD.</source>
+        <translation>Non è una data: «%1». Indicala come YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>There is no such date as “%1”.</source>
+        <translation>La data «%1» non esiste.</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>Non è un’ora: «%1». Indicala come HH:MM o HH:MM:SS, da 00:00 a 23:59:59.</translation>
+    </message>
+    <message>
+        <source>Not a latitude: “%1”. Give degrees from −90 to 90, north positive.</source>
+        <translation>Non è una latitudine: «%1». Indica i gradi da −90 a 90, nord positivo.</translation>
+    </message>
+    <message>
+        <source>Not a longitude: “%1”. Give degrees from −180 to 180, east positive.</source>
+        <translation>Non è una longitudine: «%1». Indica i gradi da −180 a 180, est positivo.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone “%1”: give one such as Europe/London, or an offset from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Fuso orario sconosciuto «%1»: indicane uno come Europe/London, o uno scarto da −12:00 a +14:00 come +01:00.</translation>
+    </message>
+    <message>
+        <source>Not an offset from UTC: “%1”. Give one from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Non è uno scarto da UTC: «%1». Indicane uno da −12:00 a +14:00, come +01:00.</translation>
+    </message>
+    <message>
+        <source>%1°%2′ %3</source>
+        <comment>degrees, minutes and sign of a position in the zodiac</comment>
+        <translation>%1°%2′ %3</translation>
+    </message>
+    <message>
+        <source>%1, before the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, prima del salto</translation>
+    </message>
+    <message>
+        <source>%1, after the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, dopo il salto</translation>
+    </message>
+    <message>
+        <source>Both readings are given, with the offset before the jump and with the one after.</source>
+        <translation>Sono date entrambe le letture, con lo scarto di prima del salto e con quello di dopo.</translation>
+    </message>
+    <message>
+        <source>%1, local mean time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, tempo medio locale</translation>
+    </message>
+    <message>
+        <source>%1, summer time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, ora legale</translation>
+    </message>
+    <message>
+        <source>%1, standard time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, ora solare</translation>
+    </message>
+    <message>
+        <source>Both readings are given, the earlier first.</source>
+        <translation>Sono date entrambe le letture, prima la più antica.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n readings are given, the earliest first.</source>
+        <translation>
+            <numerusform>Sono date tutte le %n letture, prima la più antica.</numerusform>
+            <numerusform>Sono date tutte le %n letture, prima la più antica.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The local time could not be turned into Universal Time.</source>
+        <translation>Non è stato possibile convertire l’ora locale in tempo universale.</translation>
+    </message>
+    <message>
+        <source>The time of birth is not a time of day.</source>
+        <translation>L’ora di nascita non è un’ora del giorno.</translation>
+    </message>
+    <message>
+        <source>The two-hour slot must be one of the twelve.</source>
+        <translation>La fascia di due ore deve essere una delle dodici.</translation>
+    </message>
+    <message>
+        <source>This build does not know %1, the time zone of %2.</source>
+        <translation>Questa versione non conosce %1, il fuso orario di %2.</translation>
+    </message>
+    <message>
+        <source>Give the place&apos;s time zone or its offset from UTC.</source>
+        <translation>Indica il fuso orario del luogo o il suo scarto da UTC.</translation>
+    </message>
+    <message>
+        <source>Imum Coeli %1</source>
+        <translation>Fondo Cielo %1</translation>
+    </message>
+    <message>
+        <source>Ascendant %1</source>
+        <translation>Ascendente %1</translation>
+    </message>
+    <message>
+        <source>Midheaven %1</source>
+        <translation>Medio Cielo %1</translation>
+    </message>
+    <message>
+        <source>The time-zone data installed here has no zone %1.</source>
+        <translation>I dati dei fusi installati qui non hanno il fuso %1.</translation>
+    </message>
+    <message>
+        <source>Quick reading for the same day and slot: %1</source>
+        <translation>Lettura rapida per lo stesso giorno e la stessa fascia: %1</translation>
+    </message>
+    <message>
+        <source>The quick reading looks only at the day, the month and the two-hour slot through fixed tables; the exact one uses the minute and the birthplace, so the two can name different signs.</source>
+        <translation>La lettura rapida considera solo il giorno, il mese e la fascia di due ore tramite tabelle fisse; quella esatta usa il minuto e il luogo di nascita, quindi le due possono indicare segni diversi.</translation>
+    </message>
+    <message>
+        <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
+        <translation>Lì gli orologi non seguivano ancora l’ora solare, quindi si usa il tempo medio locale del luogo di nascita (%1).</translation>
+    </message>
+    <message>
+        <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
+        <translation>Oltre il circolo polare l’eclittica può restare per ore tutta sopra o sotto l’orizzonte, quindi qui l’Ascendente non è affidabile; il Fondo Cielo e il Medio Cielo sono esatti.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1°%2′ N</source>
+        <translation>%1°%2′ N</translation>
+    </message>
+    <message>
+        <source>%1°%2′ S</source>
+        <translation>%1°%2′ S</translation>
+    </message>
+    <message>
+        <source>%1°%2′ E</source>
+        <translation>%1°%2′ E</translation>
+    </message>
+    <message>
+        <source>%1°%2′ W</source>
+        <translation>%1°%2′ O</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n ora</numerusform>
+            <numerusform>%n ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n ora</numerusform>
+            <numerusform>%n ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>went back from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>sono tornati indietro dalle %1 del %2 alle %3 del %4</translation>
+    </message>
+    <message>
+        <source>jumped from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>sono saltati dalle %1 del %2 alle %3 del %4</translation>
+    </message>
+    <message>
+        <source>went back from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>sono tornati indietro il %3 dalle %1 alle %2</translation>
+    </message>
+    <message>
+        <source>jumped from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>sono saltati il %3 dalle %1 alle %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two changes of the clocks</comment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>changes of the clocks before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a clock time on a day</comment>
+        <translation>%1 del %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of a day with its year</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of a day without its year</comment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
+        <translation>Lì gli orologi sono saltati dalle %1 del %2 alle %3 del %4, quindi il %5 lì non è mai esistito.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
+        <translation>Lì gli orologi sono saltati dalle %1 del %2 alle %3 del %4, quindi i giorni dal %5 al %6 lì non sono mai esistiti.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
+        <translation>Lì gli orologi sono saltati dalle %1 del %2 alle %3 del %4, quindi le %5 del %6 lì non sono mai comparse.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
+        <translation>Lì gli orologi sono saltati il %3 dalle %1 alle %2, quindi le %4 lì non sono mai comparse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 showed %n times on the clocks there.</source>
+        <comment>%1: a clock time on a day</comment>
+        <translation>
+            <numerusform>Le %1 sono comparse %n volta sugli orologi di lì.</numerusform>
+            <numerusform>Le %1 sono comparse %n volte sugli orologi di lì.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
+        <translation>Lì gli orologi sono tornati indietro dalle %1 del %2 alle %3 del %4, quindi le %5 del %6 lì sono comparse due volte.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
+        <translation>Lì gli orologi sono tornati indietro il %3 dalle %1 alle %2, quindi le %4 lì sono comparse due volte.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1, so %2 showed twice there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Lì gli orologi %1, quindi le %2 lì sono comparse due volte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The clocks there %1, so %2 showed %n times there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>
+            <numerusform>Lì gli orologi %1, quindi le %2 lì sono comparse %n volta.</numerusform>
+            <numerusform>Lì gli orologi %1, quindi le %2 lì sono comparse %n volte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Lì gli orologi sono tornati indietro dalle %1 del %2 alle %3 del %4 durante questa fascia, che è quindi durata %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Lì gli orologi sono saltati dalle %1 del %2 alle %3 del %4 durante questa fascia, che è quindi durata %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Lì gli orologi sono tornati indietro il %3 dalle %1 alle %2 durante questa fascia, che è quindi durata %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Lì gli orologi sono saltati il %3 dalle %1 alle %2 durante questa fascia, che è quindi durata %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1 during this slot, so it lasted %2.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Lì gli orologi %1 durante questa fascia, che è quindi durata %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the day before</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT del giorno prima</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the next day</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT del giorno dopo</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT</translation>
+    </message>
+    <message>
+        <source>No minute of this slot showed on the clocks there. %1</source>
+        <comment>%1: what the clocks did</comment>
+        <translation>Nessun minuto di questa fascia è comparso sugli orologi di lì. %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <comment>a sign from a clock time</comment>
+        <translation>%1 dalle %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <comment>a sign from a clock time and its clock</comment>
+        <translation>%1 dalle %2 %3</translation>
+    </message>
+    <message>
+        <source>%1, the middle of the slot</source>
+        <comment>the time used</comment>
+        <translation>%1, la metà della fascia</translation>
     </message>
 </context>
 <context>
@@ -119,6 +685,13 @@
     </message>
 </context>
 <context>
+    <name>PlaceList</name>
+    <message>
+        <source>Places found</source>
+        <translation>Luoghi trovati</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Application is already running</source>
@@ -127,6 +700,17 @@
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>Potrebbe essere disponibile un aggiornamento di questo software<byte value="xd"/>Vuoi cercare un aggiornamento?</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingCard</name>
+    <message>
+        <source>Data used</source>
+        <translation>Dati usati</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Luoghi: GeoNames, CC BY 4.0</translation>
     </message>
 </context>
 <context>
@@ -364,6 +948,194 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>&amp;Guadagna online</translation>
+    </message>
+</context>
+<context>
+    <name>frmExact</name>
+    <message>
+        <source>Birth</source>
+        <translation>Nascita</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Date of birth</source>
+        <translation>&amp;Data di nascita</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Data di nascita</translation>
+    </message>
+    <message>
+        <source>&amp;Time of birth</source>
+        <translation>&amp;Ora di nascita</translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation>Ora di nascita</translation>
+    </message>
+    <message>
+        <source>I &amp;know only the two-hour slot</source>
+        <translation>Cono&amp;sco solo la fascia di due ore</translation>
+    </message>
+    <message>
+        <source>I know only the two-hour slot</source>
+        <translation>Conosco solo la fascia di due ore</translation>
+    </message>
+    <message>
+        <source>Two-hour sl&amp;ot</source>
+        <translation>&amp;Fascia di due ore</translation>
+    </message>
+    <message>
+        <source>Two-hour slot</source>
+        <translation>Fascia di due ore</translation>
+    </message>
+    <message>
+        <source>&amp;Birthplace</source>
+        <translation>&amp;Luogo di nascita</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Luogo di nascita</translation>
+    </message>
+    <message>
+        <source>Type the first letters of a town</source>
+        <translation>Digita le prime lettere di una città</translation>
+    </message>
+    <message>
+        <source>Enter &amp;coordinates instead</source>
+        <translation>Inserisci le &amp;coordinate</translation>
+    </message>
+    <message>
+        <source>Enter coordinates instead</source>
+        <translation>Inserisci le coordinate</translation>
+    </message>
+    <message>
+        <source>L&amp;atitude</source>
+        <translation>L&amp;atitudine</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitudine</translation>
+    </message>
+    <message>
+        <source>degrees, north positive: 51.51</source>
+        <translation>gradi, nord positivo: 51,51</translation>
+    </message>
+    <message>
+        <source>Longit&amp;ude</source>
+        <translation>Longit&amp;udine</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitudine</translation>
+    </message>
+    <message>
+        <source>degrees, east positive: -0.13</source>
+        <translation>gradi, est positivo: -0,13</translation>
+    </message>
+    <message>
+        <source>Time &amp;zone</source>
+        <translation>Fuso o&amp;rario</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso orario</translation>
+    </message>
+    <message>
+        <source>Europe/London or +01:00</source>
+        <translation>Europe/London o +01:00</translation>
+    </message>
+    <message>
+        <source>Exact reading</source>
+        <translation>Lettura esatta</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Luoghi: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading…</source>
+        <translation>Sal&amp;va lettura…</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;pia</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Exact Nadir - %1</source>
+        <translation>Nadir esatto - %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1</source>
+        <translation>Durante la fascia: %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1. %2</source>
+        <comment>%2: what the clocks did</comment>
+        <translation>Durante la fascia: %1. %2</translation>
+    </message>
+    <message>
+        <source>Give the date, the time and the place of birth to see the exact nadir.</source>
+        <translation>Indica la data, l’ora e il luogo di nascita per vedere il nadir esatto.</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <translation>Lettura esatta del nadir</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading for %1</source>
+        <translation>Lettura esatta del nadir per %1</translation>
+    </message>
+    <message>
+        <source>No reading yet</source>
+        <translation>Ancora nessuna lettura</translation>
+    </message>
+    <message>
+        <source>Reading shown: %1</source>
+        <translation>Lettura mostrata: %1</translation>
+    </message>
+    <message>
+        <source>Born %1, between %2</source>
+        <translation>Nascita il %1, tra %2</translation>
+    </message>
+    <message>
+        <source>Born %1 at %2</source>
+        <translation>Nascita il %1 alle %2</translation>
+    </message>
+    <message>
+        <source>Time used: %1</source>
+        <translation>Ora usata: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Luogo: %1</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Disegno SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Reading</source>
+        <translation>Salva lettura</translation>
     </message>
 </context>
 <context>

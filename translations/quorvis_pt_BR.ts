@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Angles</name>
+    <message>
+        <source>The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.</source>
+        <translation>A latitude é a de um polo (90°), onde o meridiano e, portanto, o Meio do Céu não são definidos.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie between -90° and 90°.</source>
+        <translation>A latitude deve estar entre -90° e 90°.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie between -180° and 180°.</source>
+        <translation>A longitude deve estar entre -180° e 180°.</translation>
+    </message>
+    <message>
+        <source>The instant lies outside the years the chart angles are computed for.</source>
+        <translation>O instante está fora dos anos para os quais os ângulos do mapa são calculados.</translation>
+    </message>
+</context>
+<context>
     <name>BirthDetails</name>
     <message>
         <source>Please Enter Your Name !</source>
@@ -14,6 +33,553 @@
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>Digite um dia ou mês válido!</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWheel</name>
+    <message>
+        <source>Chart wheel</source>
+        <translation>Roda do mapa</translation>
+    </message>
+    <message>
+        <source>No chart yet: give the date, the time and the place of birth.</source>
+        <translation>Ainda não há mapa: informe a data, a hora e o local de nascimento.</translation>
+    </message>
+    <message>
+        <source>Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4</source>
+        <translation>Ascendente %1, Meio do Céu %2, Descendente %3, Fundo do Céu %4</translation>
+    </message>
+    <message>
+        <source>ASC</source>
+        <comment>Ascendant, on the wheel</comment>
+        <translation>ASC</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <comment>Descendant, on the wheel</comment>
+        <translation>DSC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>Midheaven, on the wheel</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>IC</source>
+        <comment>Imum Coeli, on the wheel</comment>
+        <translation>FC</translation>
+    </message>
+</context>
+<context>
+    <name>ExactCommandLine</name>
+    <message>
+        <source>Place:</source>
+        <translation>Local:</translation>
+    </message>
+    <message>
+        <source>Gap:</source>
+        <translation>Salto:</translation>
+    </message>
+    <message>
+        <source>Overlap:</source>
+        <translation>Repetição:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>Local time:</source>
+        <translation>Hora local:</translation>
+    </message>
+    <message>
+        <source>UT:</source>
+        <translation>UT:</translation>
+    </message>
+    <message>
+        <source>IC:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <source>ASC:</source>
+        <translation>ASC:</translation>
+    </message>
+    <message>
+        <source>MC:</source>
+        <translation>MC:</translation>
+    </message>
+    <message>
+        <source>Reading %1 of %2: %3</source>
+        <translation>Leitura %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>No place matches &quot;%1&quot;.</source>
+        <translation>Nenhum local corresponde a &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Mostrar esta ajuda.</translation>
+    </message>
+    <message>
+        <source>Show the version, and that of the tz data in use.</source>
+        <translation>Mostrar a versão e a dos dados tz em uso.</translation>
+    </message>
+    <message>
+        <source>Birth place: the best match of a place search.</source>
+        <translation>Local de nascimento: o melhor resultado de uma busca.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>value of an option</comment>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>Latitude, decimal degrees north (south &lt; 0).</source>
+        <translation>Latitude, em graus decimais norte (sul &lt; 0).</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <comment>value of an option</comment>
+        <translation>graus</translation>
+    </message>
+    <message>
+        <source>Longitude, decimal degrees east (west &lt; 0).</source>
+        <translation>Longitude, em graus decimais leste (oeste &lt; 0).</translation>
+    </message>
+    <message>
+        <source>Time zone of the place, a name of the tz database such as Europe/London, or an offset such as +01:00.</source>
+        <translation>Fuso horário do local, um nome da base tz como Europe/London, ou uma diferença como +01:00.</translation>
+    </message>
+    <message>
+        <source>Fixed offset of the local clock from UT, -12:00 to +14:00, e.g. +01:00.</source>
+        <translation>Diferença fixa do relógio local em relação ao UT, de -12:00 a +14:00, p. ex. +01:00.</translation>
+    </message>
+    <message>
+        <source>Local date, %1 to %2.</source>
+        <translation>Data local, de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Local clock time.</source>
+        <translation>Hora local do relógio.</translation>
+    </message>
+    <message>
+        <source>List the first places a search finds, and stop (only --json may go with it).</source>
+        <translation>Listar os primeiros locais que uma busca encontra e parar (só --json pode acompanhá-lo).</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <comment>value of an option</comment>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>Print one JSON object.</source>
+        <translation>Imprimir um objeto JSON.</translation>
+    </message>
+    <message>
+        <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
+        <translation>O Fundo do Céu, o Ascendente e o Meio do Céu exatos de um nascimento, a partir da data, hora e local.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
+place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
+2 for input it cannot use.</source>
+        <comment>keep the lines within 100 characters</comment>
+        <translation>Status de saída: 0 para uma leitura (também quando a hora local caiu no salto ou na repetição de uma
+mudança de horário) ou uma lista de locais; 1 quando não pode ler por causa dos dados de fuso instalados
+ou de uma falha própria; 2 para dados que não pode usar.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 foi dado mais de uma vez</translation>
+    </message>
+    <message>
+        <source>--places takes no other options (only --json), not -%1%2</source>
+        <translation>--places não aceita outras opções (só --json), não -%1%2</translation>
+    </message>
+    <message>
+        <source>give either --zone or --utc-offset, not both</source>
+        <translation>informe --zone ou --utc-offset, não ambos</translation>
+    </message>
+    <message>
+        <source>give either --place or --lat and --lon, not both</source>
+        <translation>informe --place ou então --lat e --lon, não ambos</translation>
+    </message>
+    <message>
+        <source>give a place: --place NAME, or --lat and --lon with --zone or --utc-offset</source>
+        <translation>informe um local: --place NOME, ou --lat e --lon com --zone ou --utc-offset</translation>
+    </message>
+    <message>
+        <source>give both --lat and --lon</source>
+        <translation>informe tanto --lat quanto --lon</translation>
+    </message>
+    <message>
+        <source>no place matches %1; --places TEXT lists what a search finds</source>
+        <translation>nenhum local corresponde a %1; --places TEXTO lista o que uma busca encontra</translation>
+    </message>
+    <message>
+        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
+        <translation>informe a data e a hora locais com --date YYYY-MM-DD e --time HH:MM</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>quorvis-exact %1
+tz data %2
+</source>
+        <translation>quorvis-exact %1
+dados tz %2
+</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>não encontrados</translation>
+    </message>
+    <message>
+        <source>--places needs some text to search for</source>
+        <translation>--places precisa de um texto para buscar</translation>
+    </message>
+</context>
+<context>
+    <name>ExactReading</name>
+    <message>
+        <source>The date must lie between %1 and %2.</source>
+        <translation>A data deve estar entre %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as YYYY-MM-DD.</source>
+        <translation>Não é uma data: “%1”. Informe-a como YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>There is no such date as “%1”.</source>
+        <translation>Não existe a data “%1”.</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>Não é uma hora: “%1”. Informe-a como HH:MM ou HH:MM:SS, de 00:00 a 23:59:59.</translation>
+    </message>
+    <message>
+        <source>Not a latitude: “%1”. Give degrees from −90 to 90, north positive.</source>
+        <translation>Não é uma latitude: “%1”. Informe graus de −90 a 90, norte positivo.</translation>
+    </message>
+    <message>
+        <source>Not a longitude: “%1”. Give degrees from −180 to 180, east positive.</source>
+        <translation>Não é uma longitude: “%1”. Informe graus de −180 a 180, leste positivo.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone “%1”: give one such as Europe/London, or an offset from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Fuso horário desconhecido “%1”: informe um como Europe/London, ou uma diferença de −12:00 a +14:00 como +01:00.</translation>
+    </message>
+    <message>
+        <source>Not an offset from UTC: “%1”. Give one from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Não é uma diferença em relação ao UTC: “%1”. Informe uma de −12:00 a +14:00, como +01:00.</translation>
+    </message>
+    <message>
+        <source>%1°%2′ %3</source>
+        <comment>degrees, minutes and sign of a position in the zodiac</comment>
+        <translation>%1°%2′ %3</translation>
+    </message>
+    <message>
+        <source>%1, before the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, antes do salto</translation>
+    </message>
+    <message>
+        <source>%1, after the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, depois do salto</translation>
+    </message>
+    <message>
+        <source>Both readings are given, with the offset before the jump and with the one after.</source>
+        <translation>As duas leituras são dadas, com a diferença de antes do salto e com a de depois.</translation>
+    </message>
+    <message>
+        <source>%1, local mean time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, hora média local</translation>
+    </message>
+    <message>
+        <source>%1, summer time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, horário de verão</translation>
+    </message>
+    <message>
+        <source>%1, standard time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, horário padrão</translation>
+    </message>
+    <message>
+        <source>Both readings are given, the earlier first.</source>
+        <translation>As duas leituras são dadas, a mais cedo primeiro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n readings are given, the earliest first.</source>
+        <translation>
+            <numerusform>As %n leituras são dadas, a mais cedo primeiro.</numerusform>
+            <numerusform>As %n leituras são dadas, a mais cedo primeiro.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The local time could not be turned into Universal Time.</source>
+        <translation>Não foi possível converter a hora local em tempo universal.</translation>
+    </message>
+    <message>
+        <source>The time of birth is not a time of day.</source>
+        <translation>A hora de nascimento não é uma hora do dia.</translation>
+    </message>
+    <message>
+        <source>The two-hour slot must be one of the twelve.</source>
+        <translation>A faixa de duas horas deve ser uma das doze.</translation>
+    </message>
+    <message>
+        <source>This build does not know %1, the time zone of %2.</source>
+        <translation>Esta versão não conhece %1, o fuso horário de %2.</translation>
+    </message>
+    <message>
+        <source>Give the place&apos;s time zone or its offset from UTC.</source>
+        <translation>Informe o fuso horário do local ou sua diferença em relação ao UTC.</translation>
+    </message>
+    <message>
+        <source>Imum Coeli %1</source>
+        <translation>Fundo do Céu %1</translation>
+    </message>
+    <message>
+        <source>Ascendant %1</source>
+        <translation>Ascendente %1</translation>
+    </message>
+    <message>
+        <source>Midheaven %1</source>
+        <translation>Meio do Céu %1</translation>
+    </message>
+    <message>
+        <source>The time-zone data installed here has no zone %1.</source>
+        <translation>Os dados de fuso instalados aqui não têm o fuso %1.</translation>
+    </message>
+    <message>
+        <source>Quick reading for the same day and slot: %1</source>
+        <translation>Leitura rápida para o mesmo dia e a mesma faixa: %1</translation>
+    </message>
+    <message>
+        <source>The quick reading looks only at the day, the month and the two-hour slot through fixed tables; the exact one uses the minute and the birthplace, so the two can name different signs.</source>
+        <translation>A leitura rápida considera só o dia, o mês e a faixa de duas horas, por tabelas fixas; a exata usa o minuto e o local de nascimento, por isso as duas podem indicar signos diferentes.</translation>
+    </message>
+    <message>
+        <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
+        <translation>Os relógios de lá ainda não seguiam o horário padrão, por isso é usada a hora média local do local de nascimento (%1).</translation>
+    </message>
+    <message>
+        <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
+        <translation>Além do círculo polar, a eclíptica pode ficar horas inteiramente acima ou abaixo do horizonte, por isso o Ascendente aqui não é confiável; o Fundo do Céu e o Meio do Céu são exatos.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1°%2′ N</source>
+        <translation>%1°%2′ N</translation>
+    </message>
+    <message>
+        <source>%1°%2′ S</source>
+        <translation>%1°%2′ S</translation>
+    </message>
+    <message>
+        <source>%1°%2′ E</source>
+        <translation>%1°%2′ L</translation>
+    </message>
+    <message>
+        <source>%1°%2′ W</source>
+        <translation>%1°%2′ O</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>went back from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>foram atrasados das %1 de %2 para as %3 de %4</translation>
+    </message>
+    <message>
+        <source>jumped from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>saltaram das %1 de %2 para as %3 de %4</translation>
+    </message>
+    <message>
+        <source>went back from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>foram atrasados em %3 das %1 para as %2</translation>
+    </message>
+    <message>
+        <source>jumped from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>saltaram em %3 das %1 para as %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two changes of the clocks</comment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>changes of the clocks before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a clock time on a day</comment>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of a day with its year</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of a day without its year</comment>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
+        <translation>Os relógios de lá saltaram das %1 de %2 para as %3 de %4, por isso %5 nunca existiu lá.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
+        <translation>Os relógios de lá saltaram das %1 de %2 para as %3 de %4, por isso os dias de %5 a %6 nunca existiram lá.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
+        <translation>Os relógios de lá saltaram das %1 de %2 para as %3 de %4, por isso %5 de %6 nunca apareceu lá.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
+        <translation>Os relógios de lá saltaram em %3 das %1 para as %2, por isso %4 nunca apareceu lá.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 showed %n times on the clocks there.</source>
+        <comment>%1: a clock time on a day</comment>
+        <translation>
+            <numerusform>%1 apareceu %n vez nos relógios de lá.</numerusform>
+            <numerusform>%1 apareceu %n vezes nos relógios de lá.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
+        <translation>Os relógios de lá foram atrasados das %1 de %2 para as %3 de %4, por isso %5 de %6 apareceu duas vezes lá.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
+        <translation>Os relógios de lá foram atrasados em %3 das %1 para as %2, por isso %4 apareceu duas vezes lá.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1, so %2 showed twice there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Os relógios de lá %1, por isso %2 apareceu duas vezes lá.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The clocks there %1, so %2 showed %n times there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>
+            <numerusform>Os relógios de lá %1, por isso %2 apareceu %n vez lá.</numerusform>
+            <numerusform>Os relógios de lá %1, por isso %2 apareceu %n vezes lá.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Os relógios de lá foram atrasados das %1 de %2 para as %3 de %4 durante esta faixa, que durou então %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Os relógios de lá saltaram das %1 de %2 para as %3 de %4 durante esta faixa, que durou então %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Os relógios de lá foram atrasados em %3 das %1 para as %2 durante esta faixa, que durou então %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Os relógios de lá saltaram em %3 das %1 para as %2 durante esta faixa, que durou então %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1 during this slot, so it lasted %2.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Os relógios de lá %1 durante esta faixa, que durou então %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the day before</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT do dia anterior</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the next day</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT do dia seguinte</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT</translation>
+    </message>
+    <message>
+        <source>No minute of this slot showed on the clocks there. %1</source>
+        <comment>%1: what the clocks did</comment>
+        <translation>Nenhum minuto desta faixa apareceu nos relógios de lá. %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <comment>a sign from a clock time</comment>
+        <translation>%1 a partir de %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <comment>a sign from a clock time and its clock</comment>
+        <translation>%1 a partir de %2 %3</translation>
+    </message>
+    <message>
+        <source>%1, the middle of the slot</source>
+        <comment>the time used</comment>
+        <translation>%1, o meio da faixa</translation>
     </message>
 </context>
 <context>
@@ -119,6 +685,13 @@
     </message>
 </context>
 <context>
+    <name>PlaceList</name>
+    <message>
+        <source>Places found</source>
+        <translation>Locais encontrados</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Application is already running</source>
@@ -127,6 +700,17 @@
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>Talvez haja uma atualização disponível para este programa<byte value="xd"/>Deseja procurar atualizações?</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingCard</name>
+    <message>
+        <source>Data used</source>
+        <translation>Dados usados</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Locais: GeoNames, CC BY 4.0</translation>
     </message>
 </context>
 <context>
@@ -364,6 +948,194 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>&amp;Ganhar dinheiro on-line</translation>
+    </message>
+</context>
+<context>
+    <name>frmExact</name>
+    <message>
+        <source>Birth</source>
+        <translation>Nascimento</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Date of birth</source>
+        <translation>&amp;Data de nascimento</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Data de nascimento</translation>
+    </message>
+    <message>
+        <source>&amp;Time of birth</source>
+        <translation>&amp;Hora de nascimento</translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation>Hora de nascimento</translation>
+    </message>
+    <message>
+        <source>I &amp;know only the two-hour slot</source>
+        <translation>Só &amp;sei a faixa de duas horas</translation>
+    </message>
+    <message>
+        <source>I know only the two-hour slot</source>
+        <translation>Só sei a faixa de duas horas</translation>
+    </message>
+    <message>
+        <source>Two-hour sl&amp;ot</source>
+        <translation>&amp;Faixa de duas horas</translation>
+    </message>
+    <message>
+        <source>Two-hour slot</source>
+        <translation>Faixa de duas horas</translation>
+    </message>
+    <message>
+        <source>&amp;Birthplace</source>
+        <translation>&amp;Local de nascimento</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Local de nascimento</translation>
+    </message>
+    <message>
+        <source>Type the first letters of a town</source>
+        <translation>Digite as primeiras letras de uma cidade</translation>
+    </message>
+    <message>
+        <source>Enter &amp;coordinates instead</source>
+        <translation>Informar &amp;coordenadas</translation>
+    </message>
+    <message>
+        <source>Enter coordinates instead</source>
+        <translation>Informar coordenadas</translation>
+    </message>
+    <message>
+        <source>L&amp;atitude</source>
+        <translation>L&amp;atitude</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>degrees, north positive: 51.51</source>
+        <translation>graus, norte positivo: 51,51</translation>
+    </message>
+    <message>
+        <source>Longit&amp;ude</source>
+        <translation>Longit&amp;ude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>degrees, east positive: -0.13</source>
+        <translation>graus, leste positivo: -0,13</translation>
+    </message>
+    <message>
+        <source>Time &amp;zone</source>
+        <translation>Fuso horá&amp;rio</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso horário</translation>
+    </message>
+    <message>
+        <source>Europe/London or +01:00</source>
+        <translation>Europe/London ou +01:00</translation>
+    </message>
+    <message>
+        <source>Exact reading</source>
+        <translation>Leitura exata</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Locais: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading…</source>
+        <translation>Sal&amp;var leitura…</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Co&amp;piar</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>F&amp;echar</translation>
+    </message>
+    <message>
+        <source>Exact Nadir - %1</source>
+        <translation>Nadir exato - %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1</source>
+        <translation>Durante a faixa: %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1. %2</source>
+        <comment>%2: what the clocks did</comment>
+        <translation>Durante a faixa: %1. %2</translation>
+    </message>
+    <message>
+        <source>Give the date, the time and the place of birth to see the exact nadir.</source>
+        <translation>Informe a data, a hora e o local de nascimento para ver o nadir exato.</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <translation>Leitura exata do nadir</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading for %1</source>
+        <translation>Leitura exata do nadir para %1</translation>
+    </message>
+    <message>
+        <source>No reading yet</source>
+        <translation>Ainda não há leitura</translation>
+    </message>
+    <message>
+        <source>Reading shown: %1</source>
+        <translation>Leitura mostrada: %1</translation>
+    </message>
+    <message>
+        <source>Born %1, between %2</source>
+        <translation>Nascimento em %1, entre %2</translation>
+    </message>
+    <message>
+        <source>Born %1 at %2</source>
+        <translation>Nascimento em %1 às %2</translation>
+    </message>
+    <message>
+        <source>Time used: %1</source>
+        <translation>Hora usada: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Local: %1</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Desenho SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Reading</source>
+        <translation>Salvar leitura</translation>
     </message>
 </context>
 <context>

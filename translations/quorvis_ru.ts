@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Angles</name>
+    <message>
+        <source>The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.</source>
+        <translation>Широта — это широта полюса (90°), где меридиан, а значит и Середина неба, не определены.</translation>
+    </message>
+    <message>
+        <source>The latitude must lie between -90° and 90°.</source>
+        <translation>Широта должна лежать между -90° и 90°.</translation>
+    </message>
+    <message>
+        <source>The longitude must lie between -180° and 180°.</source>
+        <translation>Долгота должна лежать между -180° и 180°.</translation>
+    </message>
+    <message>
+        <source>The instant lies outside the years the chart angles are computed for.</source>
+        <translation>Момент лежит вне лет, для которых рассчитываются углы карты.</translation>
+    </message>
+</context>
+<context>
     <name>BirthDetails</name>
     <message>
         <source>Please Enter Your Name !</source>
@@ -14,6 +33,562 @@
     <message>
         <source>Please Enter Correct Date Or Month !</source>
         <translation>Пожалуйста, введите правильный день или месяц!</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWheel</name>
+    <message>
+        <source>Chart wheel</source>
+        <translation>Круг карты</translation>
+    </message>
+    <message>
+        <source>No chart yet: give the date, the time and the place of birth.</source>
+        <translation>Карты пока нет: укажите дату, время и место рождения.</translation>
+    </message>
+    <message>
+        <source>Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4</source>
+        <translation>Асцендент %1, Середина неба %2, Десцендент %3, Глубина неба %4</translation>
+    </message>
+    <message>
+        <source>ASC</source>
+        <comment>Ascendant, on the wheel</comment>
+        <translation>ASC</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <comment>Descendant, on the wheel</comment>
+        <translation>DSC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>Midheaven, on the wheel</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>IC</source>
+        <comment>Imum Coeli, on the wheel</comment>
+        <translation>IC</translation>
+    </message>
+</context>
+<context>
+    <name>ExactCommandLine</name>
+    <message>
+        <source>Place:</source>
+        <translation>Место:</translation>
+    </message>
+    <message>
+        <source>Gap:</source>
+        <translation>Пропуск:</translation>
+    </message>
+    <message>
+        <source>Overlap:</source>
+        <translation>Повтор:</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Примечание:</translation>
+    </message>
+    <message>
+        <source>Local time:</source>
+        <translation>Местное время:</translation>
+    </message>
+    <message>
+        <source>UT:</source>
+        <translation>UT:</translation>
+    </message>
+    <message>
+        <source>IC:</source>
+        <translation>IC:</translation>
+    </message>
+    <message>
+        <source>ASC:</source>
+        <translation>ASC:</translation>
+    </message>
+    <message>
+        <source>MC:</source>
+        <translation>MC:</translation>
+    </message>
+    <message>
+        <source>Reading %1 of %2: %3</source>
+        <translation>Вариант %1 из %2: %3</translation>
+    </message>
+    <message>
+        <source>No place matches &quot;%1&quot;.</source>
+        <translation>Нет мест, подходящих под «%1».</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Показать эту справку.</translation>
+    </message>
+    <message>
+        <source>Show the version, and that of the tz data in use.</source>
+        <translation>Показать версию и версию используемых данных tz.</translation>
+    </message>
+    <message>
+        <source>Birth place: the best match of a place search.</source>
+        <translation>Место рождения: лучшее совпадение поиска мест.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <comment>value of an option</comment>
+        <translation>название</translation>
+    </message>
+    <message>
+        <source>Latitude, decimal degrees north (south &lt; 0).</source>
+        <translation>Широта, десятичные градусы северной широты (южная &lt; 0).</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <comment>value of an option</comment>
+        <translation>градусы</translation>
+    </message>
+    <message>
+        <source>Longitude, decimal degrees east (west &lt; 0).</source>
+        <translation>Долгота, десятичные градусы восточной долготы (западная &lt; 0).</translation>
+    </message>
+    <message>
+        <source>Time zone of the place, a name of the tz database such as Europe/London, or an offset such as +01:00.</source>
+        <translation>Часовой пояс места: имя из базы tz, например Europe/London, или смещение, например +01:00.</translation>
+    </message>
+    <message>
+        <source>Fixed offset of the local clock from UT, -12:00 to +14:00, e.g. +01:00.</source>
+        <translation>Постоянное смещение местных часов от UT, от -12:00 до +14:00, например +01:00.</translation>
+    </message>
+    <message>
+        <source>Local date, %1 to %2.</source>
+        <translation>Местная дата, с %1 по %2.</translation>
+    </message>
+    <message>
+        <source>Local clock time.</source>
+        <translation>Местное время по часам.</translation>
+    </message>
+    <message>
+        <source>List the first places a search finds, and stop (only --json may go with it).</source>
+        <translation>Вывести первые места, найденные поиском, и завершить работу (вместе с ним допустим только --json).</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <comment>value of an option</comment>
+        <translation>текст</translation>
+    </message>
+    <message>
+        <source>Print one JSON object.</source>
+        <translation>Вывести один объект JSON.</translation>
+    </message>
+    <message>
+        <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
+        <translation>Точные Глубина неба, Асцендент и Середина неба рождения по его местной дате, времени и месту.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
+place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
+2 for input it cannot use.</source>
+        <comment>keep the lines within 100 characters</comment>
+        <translation>Код возврата: 0 — расчёт выполнен (в том числе когда местное время попало в пропуск или повтор при
+переводе часов) или выведен список мест; 1 — расчёт невозможен из-за установленных данных часовых
+поясов или собственной ошибки; 2 — входные данные непригодны.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 указан более одного раза</translation>
+    </message>
+    <message>
+        <source>--places takes no other options (only --json), not -%1%2</source>
+        <translation>--places не допускает других параметров (только --json), а не -%1%2</translation>
+    </message>
+    <message>
+        <source>give either --zone or --utc-offset, not both</source>
+        <translation>укажите либо --zone, либо --utc-offset, но не оба</translation>
+    </message>
+    <message>
+        <source>give either --place or --lat and --lon, not both</source>
+        <translation>укажите либо --place, либо --lat и --lon, но не оба</translation>
+    </message>
+    <message>
+        <source>give a place: --place NAME, or --lat and --lon with --zone or --utc-offset</source>
+        <translation>укажите место: --place НАЗВАНИЕ или --lat и --lon с --zone или --utc-offset</translation>
+    </message>
+    <message>
+        <source>give both --lat and --lon</source>
+        <translation>укажите и --lat, и --lon</translation>
+    </message>
+    <message>
+        <source>no place matches %1; --places TEXT lists what a search finds</source>
+        <translation>нет мест, подходящих под %1; --places ТЕКСТ показывает, что находит поиск</translation>
+    </message>
+    <message>
+        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
+        <translation>укажите местную дату и время: --date YYYY-MM-DD и --time HH:MM</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>неожиданный аргумент %1</translation>
+    </message>
+    <message>
+        <source>quorvis-exact %1
+tz data %2
+</source>
+        <translation>quorvis-exact %1
+данные tz %2
+</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>не найдены</translation>
+    </message>
+    <message>
+        <source>--places needs some text to search for</source>
+        <translation>--places нужен текст для поиска</translation>
+    </message>
+</context>
+<context>
+    <name>ExactReading</name>
+    <message>
+        <source>The date must lie between %1 and %2.</source>
+        <translation>Дата должна лежать между %1 и %2.</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as YYYY-MM-DD.</source>
+        <translation>Это не дата: «%1». Укажите её в виде YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>There is no such date as “%1”.</source>
+        <translation>Даты «%1» не существует.</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>Это не время суток: «%1». Укажите его в виде HH:MM или HH:MM:SS, от 00:00 до 23:59:59.</translation>
+    </message>
+    <message>
+        <source>Not a latitude: “%1”. Give degrees from −90 to 90, north positive.</source>
+        <translation>Это не широта: «%1». Укажите градусы от −90 до 90, север положительный.</translation>
+    </message>
+    <message>
+        <source>Not a longitude: “%1”. Give degrees from −180 to 180, east positive.</source>
+        <translation>Это не долгота: «%1». Укажите градусы от −180 до 180, восток положительный.</translation>
+    </message>
+    <message>
+        <source>Unknown time zone “%1”: give one such as Europe/London, or an offset from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Неизвестный часовой пояс «%1»: укажите, например, Europe/London или смещение от −12:00 до +14:00, например +01:00.</translation>
+    </message>
+    <message>
+        <source>Not an offset from UTC: “%1”. Give one from −12:00 to +14:00 such as +01:00.</source>
+        <translation>Это не смещение от UTC: «%1». Укажите смещение от −12:00 до +14:00, например +01:00.</translation>
+    </message>
+    <message>
+        <source>%1°%2′ %3</source>
+        <comment>degrees, minutes and sign of a position in the zodiac</comment>
+        <translation>%1°%2′ %3</translation>
+    </message>
+    <message>
+        <source>%1, before the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, до перевода часов</translation>
+    </message>
+    <message>
+        <source>%1, after the jump</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, после перевода часов</translation>
+    </message>
+    <message>
+        <source>Both readings are given, with the offset before the jump and with the one after.</source>
+        <translation>Даны оба варианта: со смещением до перевода часов и со смещением после него.</translation>
+    </message>
+    <message>
+        <source>%1, local mean time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, местное среднее время</translation>
+    </message>
+    <message>
+        <source>%1, summer time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, летнее время</translation>
+    </message>
+    <message>
+        <source>%1, standard time</source>
+        <comment>a UTC offset</comment>
+        <translation>%1, стандартное время</translation>
+    </message>
+    <message>
+        <source>Both readings are given, the earlier first.</source>
+        <translation>Даны оба варианта, сначала более ранний.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n readings are given, the earliest first.</source>
+        <translation>
+            <numerusform>Дан %n вариант, сначала самый ранний.</numerusform>
+            <numerusform>Даны все %n варианта, сначала самый ранний.</numerusform>
+            <numerusform>Даны все %n вариантов, сначала самый ранний.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The local time could not be turned into Universal Time.</source>
+        <translation>Местное время не удалось перевести во всемирное.</translation>
+    </message>
+    <message>
+        <source>The time of birth is not a time of day.</source>
+        <translation>Время рождения не является временем суток.</translation>
+    </message>
+    <message>
+        <source>The two-hour slot must be one of the twelve.</source>
+        <translation>Двухчасовой интервал должен быть одним из двенадцати.</translation>
+    </message>
+    <message>
+        <source>This build does not know %1, the time zone of %2.</source>
+        <translation>Эта сборка не знает %1, часовой пояс места %2.</translation>
+    </message>
+    <message>
+        <source>Give the place&apos;s time zone or its offset from UTC.</source>
+        <translation>Укажите часовой пояс места или его смещение от UTC.</translation>
+    </message>
+    <message>
+        <source>Imum Coeli %1</source>
+        <translation>Глубина неба %1</translation>
+    </message>
+    <message>
+        <source>Ascendant %1</source>
+        <translation>Асцендент %1</translation>
+    </message>
+    <message>
+        <source>Midheaven %1</source>
+        <translation>Середина неба %1</translation>
+    </message>
+    <message>
+        <source>The time-zone data installed here has no zone %1.</source>
+        <translation>В установленных здесь данных часовых поясов нет пояса %1.</translation>
+    </message>
+    <message>
+        <source>Quick reading for the same day and slot: %1</source>
+        <translation>Быстрый расчёт для того же дня и интервала: %1</translation>
+    </message>
+    <message>
+        <source>The quick reading looks only at the day, the month and the two-hour slot through fixed tables; the exact one uses the minute and the birthplace, so the two can name different signs.</source>
+        <translation>Быстрый расчёт учитывает только день, месяц и двухчасовой интервал по готовым таблицам; точный использует минуту и место рождения, поэтому они могут назвать разные знаки.</translation>
+    </message>
+    <message>
+        <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
+        <translation>Часы там ещё не шли по стандартному времени, поэтому используется местное среднее время места рождения (%1).</translation>
+    </message>
+    <message>
+        <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
+        <translation>За полярным кругом эклиптика может часами целиком оставаться над горизонтом или под ним, поэтому Асцендент здесь ненадёжен; Глубина неба и Середина неба точны.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>latitude, longitude</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1°%2′ N</source>
+        <translation>%1°%2′ с. ш.</translation>
+    </message>
+    <message>
+        <source>%1°%2′ S</source>
+        <translation>%1°%2′ ю. ш.</translation>
+    </message>
+    <message>
+        <source>%1°%2′ E</source>
+        <translation>%1°%2′ в. д.</translation>
+    </message>
+    <message>
+        <source>%1°%2′ W</source>
+        <translation>%1°%2′ з. д.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>went back from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>перевели назад с %1 %2 на %3 %4</translation>
+    </message>
+    <message>
+        <source>jumped from %1 on %2 to %3 on %4</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>перевели вперёд с %1 %2 на %3 %4</translation>
+    </message>
+    <message>
+        <source>went back from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>перевели назад %3 с %1 на %2</translation>
+    </message>
+    <message>
+        <source>jumped from %1 to %2 on %3</source>
+        <comment>a change of the clocks, inside a sentence</comment>
+        <translation>перевели вперёд %3 с %1 на %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>the last two changes of the clocks</comment>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>changes of the clocks before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <comment>a clock time on a day</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of a day with its year</comment>
+        <translation>d MMMM yyyy &apos;г.&apos;</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of a day without its year</comment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
+        <translation>Часы там перевели вперёд с %1 %2 на %3 %4, поэтому дня %5 там не было.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
+        <translation>Часы там перевели вперёд с %1 %2 на %3 %4, поэтому дней с %5 по %6 там не было.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
+        <translation>Часы там перевели вперёд с %1 %2 на %3 %4, поэтому %5 %6 на часах там не было.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
+        <translation>Часы там перевели вперёд %3 с %1 на %2, поэтому %4 на часах там не было.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 showed %n times on the clocks there.</source>
+        <comment>%1: a clock time on a day</comment>
+        <translation>
+            <numerusform>%1 было на часах там %n раз.</numerusform>
+            <numerusform>%1 было на часах там %n раза.</numerusform>
+            <numerusform>%1 было на часах там %n раз.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
+        <translation>Часы там перевели назад с %1 %2 на %3 %4, поэтому %5 %6 было на часах там дважды.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
+        <translation>Часы там перевели назад %3 с %1 на %2, поэтому %4 было на часах там дважды.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1, so %2 showed twice there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Часы там %1, поэтому %2 было на часах там дважды.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The clocks there %1, so %2 showed %n times there.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>
+            <numerusform>Часы там %1, поэтому %2 было на часах там %n раз.</numerusform>
+            <numerusform>Часы там %1, поэтому %2 было на часах там %n раза.</numerusform>
+            <numerusform>Часы там %1, поэтому %2 было на часах там %n раз.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Часы там перевели назад с %1 %2 на %3 %4 в этом интервале, поэтому он длился %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
+        <translation>Часы там перевели вперёд с %1 %2 на %3 %4 в этом интервале, поэтому он длился %5.</translation>
+    </message>
+    <message>
+        <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Часы там перевели назад %3 с %1 на %2 в этом интервале, поэтому он длился %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
+        <translation>Часы там перевели вперёд %3 с %1 на %2 в этом интервале, поэтому он длился %4.</translation>
+    </message>
+    <message>
+        <source>The clocks there %1 during this slot, so it lasted %2.</source>
+        <comment>%1: changes of the clocks</comment>
+        <translation>Часы там %1 в этом интервале, поэтому он длился %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the day before</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT накануне</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT the next day</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT на следующий день</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 UT</source>
+        <comment>local time, its clock, UT</comment>
+        <translation>%1 %2 = %3 UT</translation>
+    </message>
+    <message>
+        <source>No minute of this slot showed on the clocks there. %1</source>
+        <comment>%1: what the clocks did</comment>
+        <translation>Ни одной минуты этого интервала на часах там не было. %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <comment>a sign from a clock time</comment>
+        <translation>%1 с %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2 %3</source>
+        <comment>a sign from a clock time and its clock</comment>
+        <translation>%1 с %2 %3</translation>
+    </message>
+    <message>
+        <source>%1, the middle of the slot</source>
+        <comment>the time used</comment>
+        <translation>%1, середина интервала</translation>
     </message>
 </context>
 <context>
@@ -119,6 +694,13 @@
     </message>
 </context>
 <context>
+    <name>PlaceList</name>
+    <message>
+        <source>Places found</source>
+        <translation>Найденные места</translation>
+    </message>
+</context>
+<context>
     <name>Program</name>
     <message>
         <source>Application is already running</source>
@@ -127,6 +709,17 @@
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>Возможно, для этой программы есть обновление<byte value="xd"/>Хотите проверить наличие обновлений?</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingCard</name>
+    <message>
+        <source>Data used</source>
+        <translation>Использованные данные</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Места: GeoNames, CC BY 4.0</translation>
     </message>
 </context>
 <context>
@@ -364,6 +957,194 @@
     <message>
         <source>Make Money &amp;Online</source>
         <translation>&amp;Заработать онлайн</translation>
+    </message>
+</context>
+<context>
+    <name>frmExact</name>
+    <message>
+        <source>Birth</source>
+        <translation>Рождение</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Имя</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>&amp;Date of birth</source>
+        <translation>&amp;Дата рождения</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Дата рождения</translation>
+    </message>
+    <message>
+        <source>&amp;Time of birth</source>
+        <translation>&amp;Время рождения</translation>
+    </message>
+    <message>
+        <source>Time of birth</source>
+        <translation>Время рождения</translation>
+    </message>
+    <message>
+        <source>I &amp;know only the two-hour slot</source>
+        <translation>Я зна&amp;ю только двухчасовой интервал</translation>
+    </message>
+    <message>
+        <source>I know only the two-hour slot</source>
+        <translation>Я знаю только двухчасовой интервал</translation>
+    </message>
+    <message>
+        <source>Two-hour sl&amp;ot</source>
+        <translation>Двухчасовой инт&amp;ервал</translation>
+    </message>
+    <message>
+        <source>Two-hour slot</source>
+        <translation>Двухчасовой интервал</translation>
+    </message>
+    <message>
+        <source>&amp;Birthplace</source>
+        <translation>&amp;Место рождения</translation>
+    </message>
+    <message>
+        <source>Birthplace</source>
+        <translation>Место рождения</translation>
+    </message>
+    <message>
+        <source>Type the first letters of a town</source>
+        <translation>Введите первые буквы названия города</translation>
+    </message>
+    <message>
+        <source>Enter &amp;coordinates instead</source>
+        <translation>Ввести &amp;координаты</translation>
+    </message>
+    <message>
+        <source>Enter coordinates instead</source>
+        <translation>Ввести координаты</translation>
+    </message>
+    <message>
+        <source>L&amp;atitude</source>
+        <translation>&amp;Широта</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>degrees, north positive: 51.51</source>
+        <translation>градусы, север положительный: 51,51</translation>
+    </message>
+    <message>
+        <source>Longit&amp;ude</source>
+        <translation>Д&amp;олгота</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>degrees, east positive: -0.13</source>
+        <translation>градусы, восток положительный: -0,13</translation>
+    </message>
+    <message>
+        <source>Time &amp;zone</source>
+        <translation>Часовой &amp;пояс</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Часовой пояс</translation>
+    </message>
+    <message>
+        <source>Europe/London or +01:00</source>
+        <translation>Europe/London или +01:00</translation>
+    </message>
+    <message>
+        <source>Exact reading</source>
+        <translation>Точный расчёт</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Места: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>&amp;Save Reading…</source>
+        <translation>&amp;Сохранить расчёт…</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>Копи&amp;ровать</translation>
+    </message>
+    <message>
+        <source>Clos&amp;e</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>Exact Nadir - %1</source>
+        <translation>Точный надир - %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1</source>
+        <translation>В интервале: %1</translation>
+    </message>
+    <message>
+        <source>During the slot: %1. %2</source>
+        <comment>%2: what the clocks did</comment>
+        <translation>В интервале: %1. %2</translation>
+    </message>
+    <message>
+        <source>Give the date, the time and the place of birth to see the exact nadir.</source>
+        <translation>Укажите дату, время и место рождения, чтобы увидеть точный надир.</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <translation>Точный расчёт надира</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading for %1</source>
+        <translation>Точный расчёт надира для %1</translation>
+    </message>
+    <message>
+        <source>No reading yet</source>
+        <translation>Расчёта пока нет</translation>
+    </message>
+    <message>
+        <source>Reading shown: %1</source>
+        <translation>Показан вариант: %1</translation>
+    </message>
+    <message>
+        <source>Born %1, between %2</source>
+        <translation>Родился(-ась) %1, между %2</translation>
+    </message>
+    <message>
+        <source>Born %1 at %2</source>
+        <translation>Родился(-ась) %1 в %2</translation>
+    </message>
+    <message>
+        <source>Time used: %1</source>
+        <translation>Использованное время: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Место: %1</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Рисунок SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Документ PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Reading</source>
+        <translation>Сохранить расчёт</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ChartWheel.h"
 
+#include "ExactReading.h"
 #include "reading.h"
 
 #include <QPainter>
@@ -25,12 +26,6 @@ QString degreesText(double longitude)
 {
     const quorvis::SignPosition p = quorvis::ToSignPosition(longitude);
     return QStringLiteral("%1°%2′ ").arg(p.degrees).arg(p.minutes, 2, 10, QLatin1Char('0')) + glyph(p.sign);
-}
-
-QString named(const char *name, double longitude)
-{
-    return QLatin1String(name) + QLatin1Char(' ') +
-           QString::fromStdString(quorvis::FormatSignPosition(longitude));
 }
 
 struct Frame
@@ -77,7 +72,7 @@ ChartWheel::ChartWheel(QWidget *parent) : QWidget(parent)
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
-    setAccessibleName(QStringLiteral("Chart wheel"));
+    setAccessibleName(tr("Chart wheel"));
     setAccessibleDescription(describe(m_angles));
 }
 
@@ -91,10 +86,11 @@ void ChartWheel::setAngles(std::optional<quorvis::ChartAngles> angles)
 QString ChartWheel::describe(const std::optional<quorvis::ChartAngles> &angles)
 {
     if (!angles)
-        return QStringLiteral("No chart yet: give the date, the time and the place of birth.");
-    return named("Ascendant", angles->asc) + QLatin1String(", ") + named("Midheaven", angles->mc) +
-           QLatin1String(", ") + named("Descendant", angles->dsc) + QLatin1String(", ") +
-           named("Imum Coeli", angles->ic);
+        return tr("No chart yet: give the date, the time and the place of birth.");
+    using quorvis::exact::SignPositionText;
+    return tr("Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4")
+        .arg(SignPositionText(angles->asc), SignPositionText(angles->mc), SignPositionText(angles->dsc),
+             SignPositionText(angles->ic));
 }
 
 void ChartWheel::paintEvent(QPaintEvent *)
@@ -157,10 +153,10 @@ void ChartWheel::paint(QPainter &p, QPointF centre, qreal side,
         p.setBrush(Ink);
         p.drawEllipse(QPointF(0, 0), 1.6, 1.6);
 
-        axisLabel(p, f, angles->asc, QStringLiteral("ASC"), false);
-        axisLabel(p, f, angles->dsc, QStringLiteral("DSC"), false);
-        axisLabel(p, f, angles->mc, QStringLiteral("MC"), false);
-        axisLabel(p, f, angles->ic, QStringLiteral("IC"), true);
+        axisLabel(p, f, angles->asc, tr("ASC", "Ascendant, on the wheel"), false);
+        axisLabel(p, f, angles->dsc, tr("DSC", "Descendant, on the wheel"), false);
+        axisLabel(p, f, angles->mc, tr("MC", "Midheaven, on the wheel"), false);
+        axisLabel(p, f, angles->ic, tr("IC", "Imum Coeli, on the wheel"), true);
     }
     p.restore();
 }

@@ -20,7 +20,7 @@ PlaceList::PlaceList(QLineEdit *field, QWidget *window)
     : QListView(window), m_field(field), m_model(new QStringListModel(this))
 {
     setObjectName(QStringLiteral("lstPlaces"));
-    setAccessibleName(QStringLiteral("Places found"));
+    setAccessibleName(tr("Places found"));
     setModel(m_model);
     setFont(field->font());
     setEditTriggers(QAbstractItemView::NoEditTriggers);

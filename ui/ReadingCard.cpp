@@ -64,7 +64,7 @@ void ReadingCard::paint(QPainter &p, const QRectF &page) const
     top += 14;
     p.setPen(Ink);
     p.setFont(cardFont(17, true));
-    top = paragraph(p, top, width, QStringLiteral("Data used"));
+    top = paragraph(p, top, width, QCoreApplication::translate("ReadingCard", "Data used"));
     p.setPen(Qt::black);
     p.setFont(cardFont(16));
     for (const QString &line : dataUsed)
@@ -80,7 +80,8 @@ void ReadingCard::paint(QPainter &p, const QRectF &page) const
 QString ReadingCard::text() const
 {
     QStringList lines{title, QString(), nadir};
-    lines << results << QString() << QStringLiteral("Data used") << dataUsed << QString() << credit();
+    lines << results << QString() << QCoreApplication::translate("ReadingCard", "Data used") << dataUsed
+          << QString() << credit();
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

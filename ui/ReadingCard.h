@@ -5,6 +5,7 @@
 
 #include "angles.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -23,7 +24,10 @@ struct ReadingCard
     QStringList dataUsed; // date and time given, time used, place used
     std::optional<quorvis::ChartAngles> angles;
 
-    static QString credit() { return QStringLiteral("Places: GeoNames, CC BY 4.0"); }
+    static QString credit()
+    {
+        return QCoreApplication::translate("ReadingCard", "Places: GeoNames, CC BY 4.0");
+    }
     static constexpr QSize LogicalPage{800, 1131};
 
     // Draws the card scaled to fit `page`, centred in it.

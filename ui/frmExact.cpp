@@ -1,9 +1,11 @@
 #include "frmExact.h"
 #include "ui_frmExact.h"
 
+#include "ExactTexts.h"
 #include "PlaceList.h"
 #include "ProgramHost.h"
 #include "SignImageList.h"
+#include "Translated.h"
 #include "WindowLook.h"
 #include "reading.h"
 
@@ -14,13 +16,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMimeData>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 using quorvis::places::Gazetteer;
 using quorvis::places::Place;
@@ -45,7 +48,26 @@ QAccessibleInterface *exactWindowAccessible(const QString &className, QObject *o
     return nullptr;
 }
 
+// The folder a card was last saved to in this session.
+QString &lastSaveFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 } // namespace
+
+QString frmExact::saveFolder()
+{
+    if (!lastSaveFolder().isEmpty() && QDir(lastSaveFolder()).exists())
+        return lastSaveFolder();
+    for (const auto location : {QStandardPaths::PicturesLocation, QStandardPaths::DocumentsLocation}) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        if (!folder.isEmpty() && QDir(folder).exists())
+            return folder;
+    }
+    return QDir::homePath();
+}
 
 frmExact::frmExact(ProgramHost &host, QWidget *parent)
     : QWidget(parent), m_host(host), ui(std::make_unique<Ui::frmExact>())
@@ -54,7 +76,7 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     Q_UNUSED(accessibleAsWindow);
     ui->setupUi(this);
     setWindowFlags(Qt::Window);
-    setWindowTitle(QStringLiteral("Exact Nadir - ") + ProgramTitleText());
+    setWindowTitle(tr("Exact Nadir - %1").arg(ProgramTitleText()));
     QMetaObject::invokeMethod(
         this, [this] { setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
 
@@ -102,7 +124,7 @@ frmExact::~frmExact() { delete m_placeList; }
 void frmExact::Form_Load()
 {
     for (std::string_view slot : quorvis::TimeSlots)
-        ui->cmbSlot->addItem(QString::fromUtf8(slot));
+        ui->cmbSlot->addItem(Translated("TimeSlot", slot));
     ui->dteDate->setDateRange(exact::FirstBirthDate, exact::LastBirthDate);
     ui->dteDate->setDate(QDate(1990, 1, 1));
     ui->tmeTime->setTime(QTime(12, 0));
@@ -158,8 +180,8 @@ void frmExact::pickPlace(const Place *place)
     // The typed coordinates start from the chosen place.
     const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
         blockZone(ui->txtZone);
-    ui->txtLatitude->setText(QString::number(place->latitude, 'f', 4));
-    ui->txtLongitude->setText(QString::number(place->longitude, 'f', 4));
+    ui->txtLatitude->setText(exact::ReadingLocale().toString(place->latitude, 'f', 4));
+    ui->txtLongitude->setText(exact::ReadingLocale().toString(place->longitude, 'f', 4));
     ui->txtZone->setText(place->zone);
     refresh();
 }
@@ -250,16 +272,17 @@ void frmExact::showResult()
     showText(ui->lblIC, c ? c->ic : QString());
     showText(ui->lblAscendant, c ? c->asc : QString());
     showText(ui->lblMidheaven, c ? c->mc : QString());
-    QString slot = r.slotChanges.isEmpty() ? QString() : QLatin1String("During the slot: ") + r.slotChanges;
-    if (!r.slotJumps.isEmpty())
-        slot += QLatin1String(". ") + r.slotJumps;
+    const QString slot =
+        r.slotChanges.isEmpty() ? QString()
+        : r.slotJumps.isEmpty()
+            ? tr("During the slot: %1").arg(r.slotChanges)
+            : tr("During the slot: %1. %2", "%2: what the clocks did").arg(r.slotChanges, r.slotJumps);
     showText(ui->lblSlotChanges, c ? slot : QString());
     QStringList explanation;
     if (!r.problem.isEmpty())
         explanation << r.problem;
     else if (!m_request && ui->lblInputProblem->text().isEmpty())
-        explanation << QStringLiteral(
-            "Give the date, the time and the place of birth to see the exact nadir.");
+        explanation << tr("Give the date, the time and the place of birth to see the exact nadir.");
     else
         for (const QString &sentence : {r.ambiguity, r.readingsGiven, r.meanTimeNote})
             if (!sentence.isEmpty())
@@ -274,7 +297,9 @@ void frmExact::showResult()
 
     ui->wheel->setAngles(c ? std::optional(c->angles) : std::nullopt);
     const QString sign = c ? exact::SignName(c->nadirSign) : QString();
-    showText(ui->lblInterpretation, QString::fromUtf8(quorvis::FindInterpretation(sign.toStdString())));
+    showText(ui->lblInterpretation,
+             c ? Translated("Interpretation", quorvis::Interpretations[std::size_t(c->nadirSign)])
+               : QString());
     if (c && c->nadirSign != m_pictureSign) // a picture is decoded only when the sign changes
         ui->picSign->setPixmap(SignImageList::picture(c->nadirSign + 1, devicePixelRatioF()));
     m_pictureSign = c ? c->nadirSign : -1;
@@ -322,11 +347,10 @@ ReadingCard frmExact::card() const
 {
     ReadingCard card;
     const QString name = ui->txtName->text().trimmed();
-    card.title = name.isEmpty() ? QStringLiteral("Exact nadir reading")
-                                : QStringLiteral("Exact nadir reading for ") + name;
+    card.title = name.isEmpty() ? tr("Exact nadir reading") : tr("Exact nadir reading for %1").arg(name);
     const exact::Result &r = m_result;
     if (!shownCandidate()) {
-        card.nadir = QStringLiteral("No reading yet");
+        card.nadir = tr("No reading yet");
         return card;
     }
     const exact::Candidate &c = *shownCandidate();
@@ -334,7 +358,7 @@ ReadingCard frmExact::card() const
     card.angles = c.angles;
     card.results << c.asc << c.mc;
     if (!r.slotChanges.isEmpty())
-        card.results << QLatin1String("During the slot: ") + r.slotChanges;
+        card.results << tr("During the slot: %1").arg(r.slotChanges);
     if (!r.slotJumps.isEmpty())
         card.results << r.slotJumps;
     if (!r.ambiguity.isEmpty())
@@ -342,18 +366,18 @@ ReadingCard frmExact::card() const
     if (!r.meanTimeNote.isEmpty())
         card.results << r.meanTimeNote;
     if (!c.choice.isEmpty())
-        card.results << QLatin1String("Reading shown: ") + c.choice;
+        card.results << tr("Reading shown: %1").arg(c.choice);
     if (!r.polarNote.isEmpty())
         card.results << r.polarNote;
     card.results << r.quickReading;
-    card.results << QString::fromUtf8(
-        quorvis::FindInterpretation(quorvis::ZodiacSigns[static_cast<std::size_t>(c.nadirSign)]));
+    card.results << Translated("Interpretation",
+                               quorvis::Interpretations[static_cast<std::size_t>(c.nadirSign)]);
 
-    const QString day = QLocale::c().toString(ui->dteDate->date(), QStringLiteral("d MMMM yyyy"));
+    const QString day = exact::DayText(ui->dteDate->date());
     card.dataUsed << (ui->chkSlotOnly->isChecked()
-                          ? QStringLiteral("Born %1, between %2").arg(day, ui->cmbSlot->currentText())
-                          : QStringLiteral("Born %1 at %2").arg(day, ui->tmeTime->time().toString(u"HH:mm")));
-    card.dataUsed << QLatin1String("Time used: ") + c.timeUsed << QLatin1String("Place: ") + r.placeUsed;
+                          ? tr("Born %1, between %2").arg(day, ui->cmbSlot->currentText())
+                          : tr("Born %1 at %2").arg(day, ui->tmeTime->time().toString(u"HH:mm")));
+    card.dataUsed << tr("Time used: %1").arg(c.timeUsed) << tr("Place: %1").arg(r.placeUsed);
     return card;
 }
 
@@ -361,17 +385,17 @@ QString frmExact::chooseSavePath()
 {
     if (m_chooseSavePath)
         return m_chooseSavePath();
-    const QString png = QStringLiteral("PNG image (*.png)"), svg = QStringLiteral("SVG drawing (*.svg)"),
-                  pdf = QStringLiteral("PDF document (*.pdf)");
+    const QString png = tr("PNG image (*.png)"), svg = tr("SVG drawing (*.svg)"),
+                  pdf = tr("PDF document (*.pdf)");
 #ifdef QUORVIS_SVG_CARD
     const QStringList filters{png, svg, pdf};
 #else
     const QStringList filters{png, pdf};
 #endif
     QString filter = png;
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save Reading"), QStringLiteral("exact-nadir.png"),
-                                     filters.join(QLatin1String(";;")), &filter);
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Save Reading"), QDir(saveFolder()).filePath(QStringLiteral("exact-nadir.png")),
+        filters.join(QLatin1String(";;")), &filter);
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += filter == svg   ? QLatin1String(".svg")
                 : filter == pdf ? QLatin1String(".pdf")
@@ -382,8 +406,8 @@ QString frmExact::chooseSavePath()
 void frmExact::cmdSave_Click()
 {
     const QString path = chooseSavePath();
-    if (!path.isEmpty())
-        card().save(path);
+    if (!path.isEmpty() && card().save(path))
+        lastSaveFolder() = QFileInfo(path).absolutePath();
 }
 
 void frmExact::cmdCopy_Click()

@@ -39,6 +39,9 @@ public:
     // Where "Save Reading…" writes: by default a file dialog; tests give a path instead. An empty path
     // cancels.
     void setSavePathChooser(std::function<QString()> chooser) { m_chooseSavePath = std::move(chooser); }
+    // The folder the file dialog of "Save Reading…" starts in: the one a card was last saved to in this
+    // session, else the person's Pictures folder, else Documents, else home.
+    static QString saveFolder();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
