@@ -224,7 +224,7 @@ $card"
 want="$("$linux/cli/quorvis-exact" --place London --date "$(date -d "${born%|*}" +%F)" --time "${born#*|}")"
 ic="$(sed -n 's/^IC: *\([^ ]* [A-Za-z]*\) .*/\1/p' <<<"$want")"
 used="$(sed -n 's/^Local time: *[0-9-]* \([0-9:]*\) \([A-Z]*\).*/\1 \2/p' <<<"$want")"
-grep -qx "Place: London, England, United Kingdom" <<<"$card" || fail "the copied reading's place is not London:
+grep -q "^Place: London, England, United Kingdom" <<<"$card" || fail "the copied reading's place is not London:
 $card"
 grep -q "^Time used: .*${used%:00 *}.*${used#* }" <<<"$card" || fail "the copied reading's time is not ${used}:
 $card"
