@@ -97,13 +97,20 @@ toolchain (cmake/mingw-w64.cmake, with Debian's g++-mingw-w64-x86-64-posix $gcc_
 $toolchain_recipe"
 printf 'Windows libraries:\n  %s\n  %s\n  %s\n  %s\n' "$qt_dir" "$erfa_dir" "$absl_dir" "$gtest_dir"
 
-# Downloads Debian's source package $1 at version $2 once, as fetched, and prints its folder.
+# Downloads Debian's source package $1 at version $2 once, as fetched, and prints its folder. With a third
+# argument "dsc-if-needed", a package whose tarballs the archive cannot give (some are unreachable from here)
+# is kept as its .dsc alone, which names and checksums them.
 fetch_source() {
     local pkg=$1 version=$2 dir="$cache_root/sources/${1}_${2}"
     if [ ! -f "$dir/stamp" ]; then
         say "fetching Debian's source package $pkg $version" >&2
         rm -rf "$dir" && mkdir -p "$dir"
-        (cd "$dir" && apt-get source -q --download-only "$pkg=$version" >&2)
+        if ! (cd "$dir" && apt-get source -q --download-only "$pkg=$version" >&2); then
+            [ "${3:-}" = dsc-if-needed ] || return 1
+            rm -rf "$dir" && mkdir -p "$dir"
+            (cd "$dir" && apt-get source -q --download-only --dsc-only "$pkg=$version" >&2)
+            echo "only the .dsc: its tarballs could not be fetched" >"$dir/dsc-only"
+        fi
         touch "$dir/stamp"
     fi
     echo "$dir"
@@ -204,7 +211,7 @@ cp "$qt_tree"/LICENSES/LGPL-3.0-only.txt "$qt_tree"/LICENSES/GPL-3.0-only.txt "$
 cp "$out/sources/debian/copyright" "$notices/qt/debian-copyright.txt"
 # Qt's own translations (translations\qtbase_*.qm) are Debian's qt6-translations-l10n, from qt6-translations.
 qt_l10n_version=$(dpkg-query -W -f='${source:Version}' qt6-translations-l10n)
-fetch_source qt6-translations "$qt_l10n_version" >/dev/null
+fetch_source qt6-translations "$qt_l10n_version" dsc-if-needed >/dev/null
 cp /usr/share/doc/qt6-translations-l10n/copyright "$notices/qt/translations-debian-copyright.txt"
 python3 "$root/packaging/windows/qt_notices.py" "$qt_src"/*.orig.tar.* "$notices/qt/third-party.txt"
 erfa_tree=$(unpack_source erfa "$erfa_version" "$out/sources/erfa")
@@ -218,7 +225,7 @@ sources_archive="$out/Quorvis-${version%.*}-windows-sources.tar.xz"
     mkdir -p "$bundle/recipe"
     for pkg in "qt6-base_$qt_version" "qt6-translations_$qt_l10n_version" "erfa_$erfa_version" "abseil_$absl_version"; do
         mkdir -p "$bundle/$pkg"
-        find "$cache_root/sources/$pkg" -maxdepth 1 -type f ! -name stamp -exec cp {} "$bundle/$pkg/" \;
+        find "$cache_root/sources/$pkg" -maxdepth 1 -type f ! -name stamp ! -name dsc-only -exec cp {} "$bundle/$pkg/" \;
     done
     cp "$root/scripts/windows.sh" "$root/scripts/deps.sh" "$root/cmake/mingw-w64.cmake" "$bundle/recipe/"
     printf '%s\n' "$recipe" >"$bundle/recipe/libraries.txt"
