@@ -94,6 +94,11 @@ QStringList textsOf(const QWidget *control, const QString &own)
     return texts;
 }
 
+bool isNumber(const QString &text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
 int widestText(const QFontMetrics &metrics, const QStringList &texts)
 {
     int widest = 0;
@@ -112,9 +117,12 @@ double widthNeeded(const QWidget *control)
     if (const auto *label = qobject_cast<const QLabel *>(control)) {
         if (label->wordWrap() || !label->pixmap().isNull())
             return 0;
+        // Its own text through the label's size hint, which the label keeps and the sizing to text that
+        // follows asks for again; the texts it is given later measured here.
         const QMargins margins = label->contentsMargins();
-        needed = widestText(metrics, textsOf(label, label->text())) + margins.left() + margins.right() +
-                 2 * std::max(0, label->margin());
+        needed = std::max(label->sizeHint().width(), widestText(metrics, textsOf(label, QString())) +
+                                                         margins.left() + margins.right() +
+                                                         2 * std::max(0, label->margin()));
     } else if (const auto *box = qobject_cast<const QCheckBox *>(control)) {
         needed = box->sizeHint().width();
     } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
@@ -123,9 +131,12 @@ double widthNeeded(const QWidget *control)
     } else if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
         needed = widestText(metrics, {frame->title()}) + 2 * metrics.height();
     } else if (const auto *list = qobject_cast<const QComboBox *>(control)) {
+        // Numbers (the days, the years) are written alike in every language and the English layout holds them;
+        // only the words are measured, which keeps a list of two hundred years from being shaped at start-up.
         QStringList items;
         for (int i = 0; i < list->count(); ++i)
-            items << list->itemText(i);
+            if (const QString item = list->itemText(i); !isNumber(item))
+                items << item;
         QStyleOptionComboBox option;
         option.initFrom(list);
         const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,

@@ -16,14 +16,20 @@ struct Run
     QByteArray out, err;
 };
 
-Run RunExact(const QStringList &arguments, const QString &zoneFiles = {})
+// Runs quorvis-exact, with the zone files of `zoneFiles` and in the locale `language` (LANG, as a session sets
+// it) when given.
+Run RunExact(const QStringList &arguments, const QString &zoneFiles = {}, const QString &language = {})
 {
     QProcess process;
-    if (!zoneFiles.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!zoneFiles.isEmpty())
         environment.insert(QStringLiteral("TZDIR"), zoneFiles);
-        process.setProcessEnvironment(environment);
+    if (!language.isEmpty()) {
+        for (const char *wins : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QLatin1String(wins));
+        environment.insert(QStringLiteral("LANG"), language);
     }
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUORVIS_EXACT_PATH), arguments);
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -273,10 +279,12 @@ void ExactTest::placeSearchListsMatches()
 }
 
 // The text says every note; the exit status is 0 for a reading or what was asked (help, version), 1 when the
-// installed zone data cannot serve the reading, 2 for input it cannot use (above).
+// installed zone data cannot serve the reading, 2 for input it cannot use (above). The text speaks the
+// environment's language; the JSON stays English, the same to the byte.
 void ExactTest::textAndExitStatus_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("language"); // LANG; none: the tests' C locale
     QTest::addColumn<bool>("withoutZoneFiles");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("says"); // in stdout, or in stderr when the status is not 0
@@ -284,33 +292,44 @@ void ExactTest::textAndExitStatus_data()
     QTest::newRow("beyond the polar circle")
         << QStringList{"--lat",       "69.65",  "--lon",      "18.96",  "--zone",
                        "Europe/Oslo", "--date", "1975-12-21", "--time", "00:00"}
-        << false << 0
+        << QString() << false << 0
         << "\nNote:        Beyond the polar circle the ecliptic can stay wholly above or below the horizon "
            "for "
            "hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.\n";
     QTest::newRow("the place found")
-        << QStringList{"--place", "London"} + LondonBirth.mid(0, 4) << false << 0
+        << QStringList{"--place", "London"} + LondonBirth.mid(0, 4) << QString() << false << 0
         << "Place:       London, England, United Kingdom: 51°31′ N, 0°08′ W, Europe/London\n";
-    QTest::newRow("version") << QStringList{"--version"} << false << 0
+    QTest::newRow("version") << QStringList{"--version"} << QString() << false << 0
                              << QStringLiteral("quorvis-exact %1\ntz data 20").arg(QUORVIS_VERSION);
-    QTest::newRow("help") << QStringList{"--help"} << false << 0 << "Exit status: 0";
+    QTest::newRow("help") << QStringList{"--help"} << QString() << false << 0 << "Exit status: 0";
     QTest::newRow("a zone the installed data lacks")
-        << london + LondonBirth.mid(0, 4) << true << 1
+        << london + LondonBirth.mid(0, 4) << QString() << true << 1
         << "quorvis-exact: The time-zone data installed here has no zone Europe/London.\n";
+    QTest::newRow("a reading in German")
+        << london + LondonBirth.mid(0, 4) << QStringLiteral("de_DE.UTF-8") << false << 0
+        << "\nOrtszeit:    1990-08-01 10:30:00 BST (UTC+01:00)\nUT:          1990-08-01T09:30:00Z\n"
+           "IC:          1°56′ Steinbock     271,931150°\n";
 }
 
 void ExactTest::textAndExitStatus()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, language);
     QFETCH(bool, withoutZoneFiles);
     QFETCH(int, status);
     QFETCH(QString, says);
     QTemporaryDir empty;
-    const Run run = RunExact(arguments, withoutZoneFiles ? empty.path() : QString());
+    const Run run = RunExact(arguments, withoutZoneFiles ? empty.path() : QString(), language);
     QCOMPARE(run.exitStatus, status);
     const QByteArray &said = status ? run.err : run.out, &silent = status ? run.out : run.err;
     QVERIFY2(QString::fromUtf8(said).contains(says), said.constData());
     QVERIFY2(silent.isEmpty(), silent.constData());
+    if (!language.isEmpty()) {
+        const QStringList json = arguments + QStringList{QStringLiteral("--json")};
+        const Run english = RunExact(json), spoken = RunExact(json, {}, language);
+        QVERIFY(english.out.startsWith('{'));
+        QCOMPARE(spoken.out, english.out);
+    }
 }
 
 QTEST_GUILESS_MAIN(ExactTest)

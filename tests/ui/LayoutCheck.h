@@ -258,8 +258,10 @@ inline QString clippedText(const QWidget *control)
         if (box->sizeHint().width() > box->width())
             lines << QStringLiteral("needs %1 px of width, has %2").arg(box->sizeHint().width()).arg(box->width());
     } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+        // A button as wide as the style asks for its text (one a layout sizes) shows it whole; one of a fixed
+        // width keeps the style's margin on both sides.
         const int room = button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
-        if (advance(button->text()) > room)
+        if (advance(button->text()) > room && button->width() < button->sizeHint().width())
             lines << QStringLiteral("needs %1 px of width, has %2").arg(advance(button->text())).arg(room);
     } else if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
         if (advance(frame->title()) + 2 * metrics.height() > frame->width())

@@ -443,6 +443,30 @@ private Q_SLOTS:
         }
     }
 
+    // Save Reading's file dialog starts in Pictures, else Documents, else home, and once a card is saved, in
+    // its folder.
+    void saveStartsInPicturesThenTheLastFolder()
+    {
+#ifdef Q_OS_WIN
+        QSKIP("the person's folders on Windows are the system's, not found from HOME");
+#endif
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        const auto restore = qScopeGuard([&realHome] { qputenv("HOME", realHome); });
+        const QDir at(home.path());
+        QCOMPARE(frmExact::saveFolder(), at.path());
+        QVERIFY(at.mkdir(QStringLiteral("Documents")));
+        QCOMPARE(frmExact::saveFolder(), at.filePath(QStringLiteral("Documents")));
+        QVERIFY(at.mkdir(QStringLiteral("Pictures")));
+        QCOMPARE(frmExact::saveFolder(), at.filePath(QStringLiteral("Pictures")));
+        QVERIFY(at.mkdir(QStringLiteral("cards")));
+        frmExact *w = londonReading();
+        w->setSavePathChooser([&at] { return at.filePath(QStringLiteral("cards/mine.png")); });
+        childOf<QPushButton>(w, "cmdSave")->click();
+        QCOMPARE(frmExact::saveFolder(), at.filePath(QStringLiteral("cards")));
+    }
+
     // Inputs are named by their captions and reached by Tab in order; results are named by their text.
     void accessibleNamesAndTabOrder()
     {
