@@ -308,12 +308,12 @@ void frmExact::showResult()
 
     for (QPushButton *b : {ui->cmdSave, ui->cmdCopy})
         b->setEnabled(c != nullptr);
-    growToFitTexts();
+    fitWrappedTexts();
 }
 
 // A wrapped text longer than its place in the form (a longer language, other fonts) takes the lines it needs
 // from the chart wheel, which can draw smaller, rather than having them cut off.
-void frmExact::growToFitTexts()
+void frmExact::fitWrappedTexts()
 {
     for (QLabel *label : {ui->lblQuick, ui->lblQuickWhy, ui->lblInterpretation})
         label->setMinimumHeight(label->text().isEmpty() ? 0 : label->heightForWidth(label->width()));

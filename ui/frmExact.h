@@ -59,7 +59,7 @@ private:
     void updateModes();
     void refresh();
     void showResult();
-    void growToFitTexts();
+    void fitWrappedTexts();
     void showChoices();
     // The reading shown: the one chosen among several, else the only one; nothing without a reading.
     const quorvis::exact::Candidate *shownCandidate() const;
