@@ -4,7 +4,6 @@
 #include "ProgramFacts.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QStyleFactory>
 
 int main(int argc, char *argv[])
@@ -17,7 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setQuitOnLastWindowClosed(false);
     // The first of the person's languages that Quorvis speaks; English loads nothing.
-    Language::Use(Language::Choose(QLocale::system().uiLanguages()));
+    Language::Use(Language::OfSystem());
 
     Program program;
     if (!program.StartProgram())

@@ -1,5 +1,6 @@
 // The exact reading as quorvis-exact prints it: every sentence comes from the exact reading itself, so that
 // the window and the command line say the same; here only the layout (aligned lines, or JSON) is decided.
+#include "Language.h"
 #include "Report.h"
 
 #include "ExactTexts.h"
@@ -114,10 +115,11 @@ struct Captions
     }
 };
 
-// Degrees as people read them in the language spoken: "123.456789°", in German "123,456789°".
+// Degrees as the region writes them, whatever the language: "123.456789°", in Germany "123,456789°", in
+// Switzerland "123.456789°".
 QString DegreesForReading(double degrees)
 {
-    return exact::ReadingLocale().toString(degrees, 'f', 6) + u'\u00B0';
+    return Language::NumberLocale().toString(degrees, 'f', 6) + u'\u00B0';
 }
 
 QString ReadingText(const Request &request, const exact::Result &result)

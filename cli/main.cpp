@@ -1,5 +1,6 @@
-// quorvis-exact: the exact reading for scripts and tests. It speaks the language of the environment, as
-// command-line programs do; with --json everything stays English, so that scripts read the same everywhere.
+// quorvis-exact: the exact reading for scripts and tests. It speaks the language the window speaks in the same
+// environment (the words), and writes numbers as the region does; with --json everything stays English with a
+// decimal point, so that scripts read the same everywhere.
 // One JSON object or a few lines of text on stdout; input it cannot use gets one line on stderr and exit
 // status 2; a reading it cannot make because of the installed zone data or a failure of its own, status 1.
 #include "Language.h"
@@ -28,7 +29,7 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("quorvis-exact"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIS_VERSION));
     if (!QCoreApplication::arguments().contains(QLatin1String("--json")))
-        Language::Use(Language::Choose(Language::FromEnvironment()));
+        Language::Use(Language::OfSystem());
 
     const quorvis::cli::ParsedRequest parsed = quorvis::cli::ParseRequest(QCoreApplication::arguments());
     if (!parsed.error.isEmpty()) {

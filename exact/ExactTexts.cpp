@@ -94,14 +94,18 @@ QString moment(qint64 wall, bool withDay)
 
 } // namespace
 
-QLocale ReadingLocale() { return Language::SpeaksEnglish() ? QLocale::c() : QLocale(); }
+namespace {
+// The month names of the language spoken (the default locale, in the region's variant); in English the C
+// locale's, whatever the region's language.
+QLocale dayLocale() { return Language::SpeaksEnglish() ? QLocale::c() : QLocale(); }
+} // namespace
 
 QString DayText(QDate date, bool withYear)
 {
     return withYear
-               ? ReadingLocale().toString(date, QCoreApplication::translate("ExactReading", "d MMMM yyyy",
+               ? dayLocale().toString(date, QCoreApplication::translate("ExactReading", "d MMMM yyyy",
                                                                             "format of a day with its year"))
-               : ReadingLocale().toString(date,
+               : dayLocale().toString(date,
                                           QCoreApplication::translate("ExactReading", "d MMMM",
                                                                       "format of a day without its year"));
 }

@@ -22,9 +22,6 @@ QString OverlapSentence(const std::vector<places::ClockChange> &changes, qint64 
 QString SlotChangesSentence(const std::vector<places::ClockChange> &changes, qint64 lastedSeconds);
 // "10:30 BST (UTC+01:00) = 09:30 UT", with the day when UT falls on another one.
 QString TimeUsedText(const places::WallTimeReading &reading);
-// The locale of the language spoken for what a reading formats for people (days, decimals); the C locale in
-// English, so that English reads the same on every system.
-QLocale ReadingLocale();
 // "28 March 2021", or "28 March" without the year; in German "28. März 2021".
 QString DayText(QDate date, bool withYear = true);
 // "10:30", or "10:30:15" when there are seconds.

@@ -59,12 +59,37 @@ bool isEnglish(const QString &name)
            name.section(u'_', 0, 0) == QLatin1String(Language::English);
 }
 
+// The translations compiled in: "de", "pt_BR", ...
+QStringList translations()
+{
+    QStringList names;
+    for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("quorvis_*.qm")}))
+        names << file.mid(8, file.size() - 8 - 3);
+    return names;
+}
+
+// The translation for the user's language `name` ("pt_PT", "de_Latn_AT", "ru"): its own region's, else the
+// one Qt's likely region for the language names ("pt" is Brazilian), else any of the language.
+QString translationFor(const QString &name, const QStringList &have)
+{
+    const QString language = name.section(u'_', 0, 0);
+    for (const QString &candidate :
+         {name, QLocale(name).name(), language, QLocale(language).name()})
+        if (have.contains(candidate))
+            return candidate;
+    for (const QString &candidate : have)
+        if (candidate.section(u'_', 0, 0) == language)
+            return candidate;
+    return {};
+}
+
 } // namespace
 
 namespace Language {
 
 QString Choose(const QStringList &preferred)
 {
+    const QStringList have = translations();
     for (const QString &entry : preferred) {
         // "de-DE", "de_DE.UTF-8", "sr_RS@latin": the name without encoding or modifier, in Qt's spelling.
         QString name = entry.section(u'.', 0, 0).section(u'@', 0, 0);
@@ -73,34 +98,24 @@ QString Choose(const QStringList &preferred)
             continue;
         if (isEnglish(name))
             return QString::fromLatin1(English);
-        // The name as given, then as Qt completes it ("pt" is Brazilian), then the language alone ("de_AT").
-        const QStringList candidates = {name, QLocale(name).name(), name.section(u'_', 0, 0)};
-        for (const QString &candidate : candidates)
-            if (QFile::exists(ownFile(QStringLiteral(":/i18n"), candidate)))
-                return candidate;
+        if (const QString translation = translationFor(name, have); !translation.isEmpty())
+            return translation;
     }
     return QString::fromLatin1(English);
 }
 
-QStringList FromEnvironment()
+QString OfSystem() { return Choose(QLocale::system().uiLanguages()); }
+
+QLocale NumberLocale()
 {
-    QString locale;
-    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        locale = qEnvironmentVariable(variable);
-        if (!locale.isEmpty())
-            break;
-    }
-    QStringList languages;
-    const QString name = locale.section(u'.', 0, 0);
-    if (name != QLatin1String("C") && name != QLatin1String("POSIX"))
-        languages = qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts);
-    if (!locale.isEmpty())
-        languages << locale;
-#ifdef Q_OS_WIN
-    if (languages.isEmpty())
-        languages = QLocale::system().uiLanguages();
-#endif
-    return languages;
+    QLocale region = QLocale::system();
+    // Digits other than 0-9 and separators other than these could not be read back where a number is typed.
+    if (region.zeroDigit() != QLatin1String("0") ||
+        !QStringList{QStringLiteral("."), QStringLiteral(",")}.contains(region.decimalPoint()) ||
+        !QStringList{QStringLiteral("-"), QStringLiteral("\u2212")}.contains(region.negativeSign()))
+        region = QLocale::c();
+    region.setNumberOptions(region.numberOptions() | QLocale::OmitGroupSeparator);
+    return region;
 }
 
 QString Use(const QString &language, const QString &folder)
@@ -121,7 +136,11 @@ QString Use(const QString &language, const QString &folder)
         state.qt = std::move(qt);
     }
     state.language = language;
-    QLocale::setDefault(QLocale(language));
+    // Dates in sentences: the language's month names, in the region's variant when the region speaks it
+    // ("Jänner" in Austria).
+    const QLocale spoken(language), region = QLocale::system();
+    QLocale::setDefault(region.language() == spoken.language() ? QLocale(spoken.language(), region.territory())
+                                                                : spoken);
     return language;
 }
 

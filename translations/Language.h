@@ -3,6 +3,7 @@
 // beside it. Chosen once at start from the system's languages; English installs nothing.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -12,22 +13,28 @@ namespace Language {
 inline constexpr char English[] = "en";
 
 // The first of `preferred` (as QLocale::uiLanguages() lists them: "de-DE", "pt-BR", "en") that Quorvis speaks,
-// English among them; English when it speaks none of them.
+// English among them; English when it speaks none of them. A region without a translation of its own reads the
+// language's ("pt-PT" and "pt-AO" read Brazilian Portuguese, "de-CH" German); a language without any passes to
+// the next in the list.
 QString Choose(const QStringList &preferred);
 
-// The languages of the environment, as command-line programs read it: LANGUAGE (a list, unless the locale is
-// C or POSIX), then the first of LC_ALL, LC_MESSAGES and LANG that is set. On Windows, when none is set, the
-// system's user-interface languages.
-QStringList FromEnvironment();
+// The language both programs speak: Choose on the system's list of the user's languages
+// (QLocale::system().uiLanguages(): on Linux LANGUAGE, a priority list, else LC_ALL, LC_MESSAGES and LANG; on
+// Windows the display languages).
+QString OfSystem();
 
-// Speaks `language` from now on: installs its translation and Qt's own, and makes it the default locale for
-// numbers and dates. English (or a language without a translation) removes any installed before. `folder`
-// holds quorvis_<language>.qm; the tests give the folder of the pseudo-language. Returns the language now
-// spoken.
+// Speaks `language` from now on: installs its translation and Qt's own, and makes the default locale the
+// language's, in the region's variant where it has one (month names, for dates in sentences). English (or a
+// language without a translation) removes any installed before. `folder` holds quorvis_<language>.qm; the
+// tests give the folder of the pseudo-language. Returns the language now spoken.
 QString Use(const QString &language, const QString &folder = QStringLiteral(":/i18n"));
 
 // The language spoken now; English until Use says otherwise.
 QString Current();
 inline bool SpeaksEnglish() { return Current() == QLatin1String(English); }
+
+// Numbers as the region writes them, whatever the language: the system's locale (on Linux LC_ALL, LC_NUMERIC,
+// LANG; on Windows the regional format), without group separators. "C" writes a decimal point.
+QLocale NumberLocale();
 
 } // namespace Language

@@ -1,3 +1,4 @@
+#include "Language.h"
 #include "frmExact.h"
 #include "ui_frmExact.h"
 
@@ -180,8 +181,8 @@ void frmExact::pickPlace(const Place *place)
     // The typed coordinates start from the chosen place.
     const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
         blockZone(ui->txtZone);
-    ui->txtLatitude->setText(exact::ReadingLocale().toString(place->latitude, 'f', 4));
-    ui->txtLongitude->setText(exact::ReadingLocale().toString(place->longitude, 'f', 4));
+    ui->txtLatitude->setText(Language::NumberLocale().toString(place->latitude, 'f', 4));
+    ui->txtLongitude->setText(Language::NumberLocale().toString(place->longitude, 'f', 4));
     ui->txtZone->setText(place->zone);
     refresh();
 }

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 #include "ui_frmMain.h"
 
+#include "Language.h"
 #include "Messages.h"
 #include "ProgramHost.h"
 #include "SignImageList.h"
@@ -11,25 +12,35 @@
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLocale>
 
 namespace {
 
-// What the name field takes from typing: letters A-Z (small ones as capitals) and spaces.
+// What the name field takes from typing: in English letters A-Z (small ones as capitals) and spaces; in a
+// translated window the letters of every script with their accents (combining marks) and spaces, turned into
+// capitals by the rules of the window's language ("müller" to "MÜLLER", "анна" to "АННА"). Digits,
+// punctuation, symbols and control characters are refused in every language.
 // Returns the text to insert, or a null string when any character is refused.
 QString acceptedNameText(const QString &typed)
 {
-    QString out;
-    out.reserve(typed.size());
-    for (const QChar c : typed) {
-        const char16_t u = c.unicode();
-        if ((u >= u'A' && u <= u'Z') || u == u' ')
-            out += c;
-        else if (u >= u'a' && u <= u'z')
-            out += QChar(u - 32);
-        else
-            return {};
+    if (Language::SpeaksEnglish()) {
+        QString out;
+        out.reserve(typed.size());
+        for (const QChar c : typed) {
+            const char16_t u = c.unicode();
+            if ((u >= u'A' && u <= u'Z') || u == u' ')
+                out += c;
+            else if (u >= u'a' && u <= u'z')
+                out += QChar(u - 32);
+            else
+                return {};
+        }
+        return out;
     }
-    return out;
+    for (const char32_t c : typed.toUcs4())
+        if (c != U' ' && !QChar::isLetter(c) && !QChar::isMark(c))
+            return {};
+    return QLocale(Language::Current()).toUpper(typed);
 }
 
 } // namespace
@@ -227,5 +238,6 @@ bool frmMain::txtName_InputMethod(QInputMethodEvent *event)
 
 void frmMain::refuseNameCharacter()
 {
+    //: In a translated window the name takes the letters of every script, and spaces: say that.
     ShowMessage(this, tr("Please Enter Only Alphabet !"), QMessageBox::Information);
 }

@@ -16,18 +16,19 @@ struct Run
     QByteArray out, err;
 };
 
-// Runs quorvis-exact, with the zone files of `zoneFiles` and in the locale `language` (LANG, as a session sets
-// it) when given.
-Run RunExact(const QStringList &arguments, const QString &zoneFiles = {}, const QString &language = {})
+// Runs quorvis-exact, with the zone files of `zoneFiles` and, when `locale` is given ("LANG=de_DE.UTF-8
+// LANGUAGE=nl"), with these locale variables alone.
+Run RunExact(const QStringList &arguments, const QString &zoneFiles = {}, const QString &locale = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!zoneFiles.isEmpty())
         environment.insert(QStringLiteral("TZDIR"), zoneFiles);
-    if (!language.isEmpty()) {
-        for (const char *wins : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
-            environment.remove(QLatin1String(wins));
-        environment.insert(QStringLiteral("LANG"), language);
+    if (!locale.isEmpty()) {
+        for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LC_TIME", "LANG"})
+            environment.remove(QLatin1String(variable));
+        for (const QString &setting : locale.split(u' '))
+            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     }
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUORVIS_EXACT_PATH), arguments);
@@ -279,12 +280,13 @@ void ExactTest::placeSearchListsMatches()
 }
 
 // The text says every note; the exit status is 0 for a reading or what was asked (help, version), 1 when the
-// installed zone data cannot serve the reading, 2 for input it cannot use (above). The text speaks the
-// environment's language; the JSON stays English, the same to the byte.
+// installed zone data cannot serve the reading, 2 for input it cannot use (above). The text speaks the language
+// the window speaks in the same environment and writes numbers as the region does; the JSON stays English, the
+// same to the byte.
 void ExactTest::textAndExitStatus_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("language"); // LANG; none: the tests' C locale
+    QTest::addColumn<QString>("locale"); // the locale variables; none: the tests' C locale
     QTest::addColumn<bool>("withoutZoneFiles");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("says"); // in stdout, or in stderr when the status is not 0
@@ -305,28 +307,37 @@ void ExactTest::textAndExitStatus_data()
     QTest::newRow("a zone the installed data lacks")
         << london + LondonBirth.mid(0, 4) << QString() << true << 1
         << "quorvis-exact: The time-zone data installed here has no zone Europe/London.\n";
-    QTest::newRow("a reading in German")
-        << london + LondonBirth.mid(0, 4) << QStringLiteral("de_DE.UTF-8") << false << 0
-        << "\nOrtszeit:    1990-08-01 10:30:00 BST (UTC+01:00)\nUT:          1990-08-01T09:30:00Z\n"
-           "IC:          1°56′ Steinbock     271,931150°\n";
+    // Words (the sign) from the first language of LANGUAGE, else of LANG, that Quorvis has; numbers from LANG.
+    const auto reading = [&](const char *locale, const char *ic) {
+        QTest::newRow(locale) << london + LondonBirth.mid(0, 4) << QString::fromLatin1(locale) << false << 0
+                              << QString::fromUtf8(ic);
+    };
+    reading("LANG=de_DE.UTF-8", "\nIC:          1°56′ Steinbock     271,931150°\n");
+    reading("LANG=de_CH.UTF-8", "\nIC:          1°56′ Steinbock     271.931150°\n");
+    reading("LANG=de_AT.UTF-8", "\nIC:          1°56′ Steinbock     271,931150°\n");
+    reading("LANG=C.UTF-8 LANGUAGE=de", "\nIC:          1°56′ Steinbock     271.931150°\n");
+    reading("LANG=de_DE.UTF-8 LANGUAGE=nl", "\nIC:          1°56′ Capricorn     271,931150°\n");
+    reading("LANGUAGE=nl:ru", "\nIC:            1°56′ Козерог       271.931150°\n");
+    reading("LANG=pt_PT.UTF-8", "\nFC:          1°56′ Capricórnio   271,931150°\n");
+    reading("LANG=es_MX.UTF-8", "\nFC:          1°56′ Capricornio   271.931150°\n");
 }
 
 void ExactTest::textAndExitStatus()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(QString, language);
+    QFETCH(QString, locale);
     QFETCH(bool, withoutZoneFiles);
     QFETCH(int, status);
     QFETCH(QString, says);
     QTemporaryDir empty;
-    const Run run = RunExact(arguments, withoutZoneFiles ? empty.path() : QString(), language);
+    const Run run = RunExact(arguments, withoutZoneFiles ? empty.path() : QString(), locale);
     QCOMPARE(run.exitStatus, status);
     const QByteArray &said = status ? run.err : run.out, &silent = status ? run.out : run.err;
     QVERIFY2(QString::fromUtf8(said).contains(says), said.constData());
     QVERIFY2(silent.isEmpty(), silent.constData());
-    if (!language.isEmpty()) {
+    if (!locale.isEmpty()) {
         const QStringList json = arguments + QStringList{QStringLiteral("--json")};
-        const Run english = RunExact(json), spoken = RunExact(json, {}, language);
+        const Run english = RunExact(json), spoken = RunExact(json, {}, locale);
         QVERIFY(english.out.startsWith('{'));
         QCOMPARE(spoken.out, english.out);
     }

@@ -3,6 +3,7 @@
 // - in the pseudo-language every text a person sees or hears is wrapped: one that is not escaped translation;
 // - no text is cut off, no two controls overlap that do not overlap in English (where the English layout
 //   cannot hold a longer text, the window grows), and each window's access keys stay unique.
+// The choice of language from the user's list of languages, and the name field in each language's letters.
 // Registered at scale 1 and 2. With QUORVIS_SHOTS set, also keeps pictures of the main and the result window
 // in each language there (the README's).
 #include "Language.h"
@@ -211,6 +212,83 @@ private Q_SLOTS:
         for (const QString &pair : overlappingControls(window) - designed)
             problems << pair + QLatin1String(": overlap, where the English do not");
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // The lists are those Qt makes of these environments on Linux (LANGUAGE first, else LC_ALL, LC_MESSAGES,
+    // LANG); the programs themselves are held to the same choice in tst_exact and the smoke test.
+    void chooser_data()
+    {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("chosen");
+        const auto row = [](const char *name, const char *list, const char *chosen) {
+            QTest::newRow(name) << QString::fromLatin1(list).split(u',') << QString::fromLatin1(chosen);
+        };
+        row("LANG=C.UTF-8 LANGUAGE=de", "de,de-Latn-DE,de-DE", "de");
+        row("LANG=de_DE.UTF-8 LANGUAGE=nl", "nl,nl-Latn-NL,nl-NL", "en");
+        row("LANGUAGE=nl:ru", "nl,nl-Latn-NL,nl-NL,ru,ru-Cyrl-RU,ru-RU", "ru");
+        row("LANGUAGE=nl:en:de", "nl,en,de", "en");
+        row("LANG=C.UTF-8", "C", "en");
+        row("LANG=pt_PT.UTF-8", "pt-PT,pt-Latn-PT", "pt_BR");
+        row("pt_AO", "pt-AO", "pt_BR");
+        row("pt_BR", "pt-BR,pt-Latn-BR", "pt_BR");
+        row("LANG=de_AT.UTF-8", "de-AT,de-Latn-AT", "de");
+        row("de_CH", "de-CH", "de");
+        row("es_MX", "es-MX", "es");
+        row("es_AR", "es-AR", "es");
+        row("fr_CA", "fr-CA", "fr");
+        row("fr_BE", "fr-BE", "fr");
+        row("it_CH", "it-CH", "it");
+        row("ru_UA", "ru-UA", "ru");
+        row("a name as the environment spells it", "ru_RU.UTF-8", "ru");
+        row("no list", "", "en");
+    }
+    void chooser()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QString, chosen);
+        QCOMPARE(Language::Choose(uiLanguages), chosen);
+    }
+
+    // English keeps its letters A-Z; a translated window takes every script's letters as the language writes
+    // them in capitals, and still refuses the rest with its own message.
+    void nameField_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("refusals");
+        const QString en = QString::fromLatin1(Language::English);
+        QTest::newRow("en letters") << en << "anna lee" << "ANNA LEE" << 0;
+        QTest::newRow("en accented") << en << "\u00e9" << "" << 1;
+        QTest::newRow("ru Cyrillic") << "ru" << "\u0430\u043d\u043d\u0430" << "\u0410\u041d\u041d\u0410" << 0;
+        QTest::newRow("de umlaut") << "de" << "m\u00fcller" << "M\u00dcLLER" << 0;
+        QTest::newRow("de sharp s") << "de" << "stra\u00dfe" << "STRASSE" << 0;
+        QTest::newRow("fr accent and space") << "fr" << "\u00e9lo\u00efse b" << "\u00c9LO\u00cfSE B" << 0;
+        QTest::newRow("fr combining accent") << "fr" << "e\u0301" << "E\u0301" << 0;
+        QTest::newRow("it Greek") << "it" << "\u03b1\u03b2" << "\u0391\u0392" << 0;
+        QTest::newRow("es digits refused") << "es" << "jos\u00e9 2" << "JOS\u00c9 " << 1;
+        QTest::newRow("pt_BR punctuation refused") << "pt_BR" << "d'ana." << "DANA" << 2;
+        QTest::newRow("ru control refused") << "ru" << "\u044f\t" << "\u042f" << 1;
+    }
+    void nameField()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, refusals);
+        QWidget *window = open(language, QStringLiteral("main"));
+        QVERIFY(window);
+        auto *name = childOf<QLineEdit>(window, "txtName");
+        MessageAnswerer answerer;
+        for (const QChar c : typed) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(name, &key);
+        }
+        QCOMPARE(name->text(), shown);
+        QCOMPARE(answerer.seen.size(), refusals);
+        const QString english = QStringLiteral("Please Enter Only Alphabet !");
+        for (const QString &message : answerer.texts())
+            QCOMPARE(message == english, language == QString::fromLatin1(Language::English));
     }
 
     void render_data()
