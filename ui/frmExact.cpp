@@ -25,12 +25,29 @@
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+#include <QStyleOption>
 
 using quorvis::places::Gazetteer;
 using quorvis::places::Place;
 namespace exact = quorvis::exact;
 
 namespace {
+
+// The width at which `field` shows its placeholder whole: the text, the frame and the field's own 2 px on each
+// side, its text margins and, when it has one, the clear button's room.
+int widthForPlaceholder(const QLineEdit *field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const int frame =
+        option.rect.width() - field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field).width();
+    const QMargins margins = field->textMargins();
+    const int clear =
+        field->isClearButtonEnabled() ? field->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, field) + 4 : 0;
+    return field->fontMetrics().horizontalAdvance(field->placeholderText()) + frame + 4 + margins.left() +
+           margins.right() + clear + 1;
+}
 
 // A result label shows its text, names itself by it for screen readers, and steps aside when empty.
 void showText(QLabel *label, const QString &text)
@@ -115,6 +132,13 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     Form_Load();
+    // The example a field's placeholder gives is readable whole, in every language. A wrapping text asks for no
+    // width of its own (it takes lines instead), so that a long result never squeezes the fields.
+    for (QLineEdit *field : {ui->txtPlace, ui->txtLatitude, ui->txtLongitude, ui->txtZone})
+        field->setMinimumWidth(std::max(field->minimumWidth(), widthForPlaceholder(field)));
+    for (QLabel *label : findChildren<QLabel *>())
+        if (label->wordWrap() && label->minimumWidth() == 0)
+            label->setMinimumWidth(1);
     resize(minimumSizeHint().expandedTo(minimumSize()));
     CentreOnScreen(this);
 }

@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QSet>
 #include <QStringList>
+#include <QStyleOption>
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <QWidget>
@@ -266,6 +267,24 @@ inline QString clippedText(const QWidget *control)
     } else if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
         if (advance(frame->title()) + 2 * metrics.height() > frame->width())
             lines << QStringLiteral("its caption is wider than the frame");
+    } else if (const auto *line = qobject_cast<const QLineEdit *>(control)) {
+        // The example a placeholder gives must be readable whole: the room between the frame's margins and,
+        // when the field has one, its clear button.
+        if (!line->placeholderText().isEmpty()) {
+            QStyleOptionFrame option;
+            option.initFrom(line);
+            option.lineWidth = line->hasFrame() ? line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+            const QMargins margins = line->textMargins();
+            int room = line->style()->subElementRect(QStyle::SE_LineEditContents, &option, line).width() -
+                       margins.left() - margins.right() - 4; // the field's own 2 px on each side
+            if (line->isClearButtonEnabled())
+                room -= line->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, line) + 4;
+            if (advance(line->placeholderText()) > room)
+                lines << QStringLiteral("placeholder \"%1\" needs %2 px, has %3")
+                             .arg(line->placeholderText())
+                             .arg(advance(line->placeholderText()))
+                             .arg(room);
+        }
     } else if (const auto *list = qobject_cast<const QComboBox *>(control)) {
         QStyleOptionComboBox option;
         option.initFrom(list);
