@@ -57,7 +57,7 @@ struct Options
         QCoreApplication::translate("ExactCommandLine",
                                     "Time zone of the place, a name of the tz database such as "
                                     "Europe/London, or an offset such as +01:00."),
-        QStringLiteral("zone")};
+        QCoreApplication::translate("ExactCommandLine", "zone", "value of an option")};
     QCommandLineOption offset{
         QStringLiteral("utc-offset"),
         QCoreApplication::translate(
@@ -66,7 +66,7 @@ struct Options
     QCommandLineOption date{
         QStringLiteral("date"),
         QCoreApplication::translate("ExactCommandLine", "Local date, %1 to %2.")
-            .arg(exact::FirstBirthDate.toString(Qt::ISODate), exact::LastBirthDate.toString(Qt::ISODate)),
+            .arg(exact::DateInMessage(exact::FirstBirthDate), exact::DateInMessage(exact::LastBirthDate)),
         QStringLiteral("YYYY-MM-DD")};
     QCommandLineOption time{QStringLiteral("time"),
                             QCoreApplication::translate("ExactCommandLine", "Local clock time."),

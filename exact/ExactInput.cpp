@@ -3,6 +3,8 @@
 #include "ExactInput.h"
 
 #include "ExactReading.h"
+#include "ExactTexts.h"
+#include "Language.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -35,10 +37,16 @@ std::optional<double> readDegrees(const QString &text, double limit, QString *pr
 
 } // namespace
 
+// English writes the dates as they are typed (1800-01-01); a translation as its language writes a day.
+QString DateInMessage(QDate date)
+{
+    return Language::SpeaksEnglish() ? date.toString(Qt::ISODate) : DayText(date);
+}
+
 QString DateRangeMessage()
 {
     return QCoreApplication::translate("ExactReading", "The date must lie between %1 and %2.")
-        .arg(FirstBirthDate.toString(Qt::ISODate), LastBirthDate.toString(Qt::ISODate));
+        .arg(DateInMessage(FirstBirthDate), DateInMessage(LastBirthDate));
 }
 
 std::optional<double> ParseDegrees(QStringView text, double limit)

@@ -21,6 +21,8 @@ struct Request;
 inline const QDate FirstBirthDate(1800, 1, 1);
 inline const QDate LastBirthDate(2100, 12, 31);
 
+// A day inside a message: "1800-01-01" in English, as it is typed; "1. Januar 1800" in German.
+QString DateInMessage(QDate date);
 // "The date must lie between 1800-01-01 and 2100-12-31."
 QString DateRangeMessage();
 

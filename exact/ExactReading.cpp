@@ -247,7 +247,9 @@ QString AnglesMessage(std::string_view message)
 QString PlaceText(const places::Place *place, double latitude, double longitude, const QString &clock)
 {
     const QString where = QStringLiteral("%1, %2").arg(FormatCoordinates(latitude, longitude), clock);
-    return place ? QStringLiteral("%1: %2").arg(place->displayName(), where) : where;
+    return place ? QCoreApplication::translate("ExactReading", "%1: %2", "a place's name and where it lies")
+                       .arg(place->displayName(), where)
+                 : where;
 }
 
 QString ClockName(const places::WallTimeReading &reading)
@@ -277,7 +279,17 @@ QString FormatDuration(qint64 seconds)
     if (const int rest = int(minutes % 60); rest != 0 || minutes == 0)
         parts << (rest == 1 ? QCoreApplication::translate("ExactReading", "%n minute", nullptr, rest)
                             : QCoreApplication::translate("ExactReading", "%n minutes", nullptr, rest));
-    return parts.join(u' ');
+    // "1 day 2 hours 30 minutes" in English; a translation may join the last two with its "and".
+    QString joined;
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        joined = i == 0 ? parts[i]
+                 : i + 1 == parts.size()
+                     ? QCoreApplication::translate("ExactReading", "%1 %2", "the last two parts of a length of time")
+                           .arg(joined, parts[i])
+                     : QCoreApplication::translate("ExactReading", "%1 %2",
+                                                   "parts of a length of time before the last")
+                           .arg(joined, parts[i]);
+    return joined;
 }
 
 } // namespace quorvis::exact

@@ -102,12 +102,16 @@ QLocale dayLocale() { return Language::SpeaksEnglish() ? QLocale::c() : QLocale(
 
 QString DayText(QDate date, bool withYear)
 {
-    return withYear
-               ? dayLocale().toString(date, QCoreApplication::translate("ExactReading", "d MMMM yyyy",
-                                                                            "format of a day with its year"))
-               : dayLocale().toString(date,
-                                          QCoreApplication::translate("ExactReading", "d MMMM",
-                                                                      "format of a day without its year"));
+    // The first of a month has formats of its own, for the languages that write it apart ("1er mars 2021").
+    const bool first = date.day() == 1;
+    const QString format =
+        withYear ? (first ? QCoreApplication::translate("ExactReading", "d MMMM yyyy",
+                                                         "format of the first day of a month, with its year")
+                          : QCoreApplication::translate("ExactReading", "d MMMM yyyy", "format of a day with its year"))
+                 : (first ? QCoreApplication::translate("ExactReading", "d MMMM",
+                                                         "format of the first day of a month, without its year")
+                          : QCoreApplication::translate("ExactReading", "d MMMM", "format of a day without its year"));
+    return dayLocale().toString(date, format);
 }
 
 QString ClockText(qint64 wallSeconds)

@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Reading %1 of %2: %3</source>
-        <translation>Deutung %1 von %2: %3</translation>
+        <translation>Ergebnis %1 von %2: %3</translation>
     </message>
     <message>
         <source>No place matches &quot;%1&quot;.</source>
@@ -184,9 +184,9 @@
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
         <comment>keep the lines within 100 characters</comment>
-        <translation>Exit-Status: 0 für eine Deutung (auch wenn die Ortszeit in die Lücke oder Überschneidung einer Zeitumstellung
-fiel) oder eine Ortsliste; 1, wenn die installierten Zeitzonendaten oder ein eigener Fehler die Deutung
-verhindern; 2 für unbrauchbare Eingaben.</translation>
+        <translation>Exit-Status: 0 für ein Ergebnis (auch wenn die Ortszeit in die Lücke oder Überschneidung einer
+Zeitumstellung fiel) oder eine Ortsliste; 1, wenn die installierten Zeitzonendaten oder ein eigener
+Fehler die Deutung verhindern; 2 für unbrauchbare Eingaben.</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
@@ -240,6 +240,11 @@ tz-Daten %2
         <source>--places needs some text to search for</source>
         <translation>--places braucht einen Suchtext</translation>
     </message>
+    <message>
+        <source>zone</source>
+        <comment>value of an option</comment>
+        <translation>Zone</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -292,7 +297,7 @@ tz-Daten %2
     </message>
     <message>
         <source>Both readings are given, with the offset before the jump and with the one after.</source>
-        <translation>Beide Deutungen werden gezeigt, mit dem Versatz vor der Umstellung und mit dem danach.</translation>
+        <translation>Beide Ergebnisse werden gezeigt, mit dem Versatz vor der Umstellung und mit dem danach.</translation>
     </message>
     <message>
         <source>%1, local mean time</source>
@@ -311,13 +316,13 @@ tz-Daten %2
     </message>
     <message>
         <source>Both readings are given, the earlier first.</source>
-        <translation>Beide Deutungen werden gezeigt, die frühere zuerst.</translation>
+        <translation>Beide Ergebnisse werden gezeigt, das frühere zuerst.</translation>
     </message>
     <message numerus="yes">
         <source>All %n readings are given, the earliest first.</source>
         <translation>
-            <numerusform>Alle %n Deutungen werden gezeigt, die früheste zuerst.</numerusform>
-            <numerusform>Alle %n Deutungen werden gezeigt, die früheste zuerst.</numerusform>
+            <numerusform>Alle %n Ergebnisse werden gezeigt, das früheste zuerst.</numerusform>
+            <numerusform>Alle %n Ergebnisse werden gezeigt, das früheste zuerst.</numerusform>
         </translation>
     </message>
     <message>
@@ -443,7 +448,7 @@ tz-Daten %2
     <message>
         <source>jumped from %1 on %2 to %3 on %4</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>sprangen von %1 am %2 auf %3 am %4</translation>
+        <translation>wurden von %1 am %2 auf %3 am %4 vorgestellt</translation>
     </message>
     <message>
         <source>went back from %1 to %2 on %3</source>
@@ -453,7 +458,7 @@ tz-Daten %2
     <message>
         <source>jumped from %1 to %2 on %3</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>sprangen am %3 von %1 auf %2</translation>
+        <translation>wurden am %3 von %1 auf %2 vorgestellt</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -482,19 +487,19 @@ tz-Daten %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
-        <translation>Die Uhren dort sprangen von %1 am %2 auf %3 am %4, daher gab es dort den %5 nie.</translation>
+        <translation>Die Uhren wurden dort von %1 am %2 auf %3 am %4 vorgestellt, daher gab es dort den %5 nie.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
-        <translation>Die Uhren dort sprangen von %1 am %2 auf %3 am %4, daher gab es dort die Tage vom %5 bis %6 nie.</translation>
+        <translation>Die Uhren wurden dort von %1 am %2 auf %3 am %4 vorgestellt, daher gab es dort die Tage vom %5 bis %6 nie.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
-        <translation>Die Uhren dort sprangen von %1 am %2 auf %3 am %4, daher zeigten sie dort %5 am %6 nie.</translation>
+        <translation>Die Uhren wurden dort von %1 am %2 auf %3 am %4 vorgestellt, daher zeigten sie dort %5 am %6 nie.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
-        <translation>Die Uhren dort sprangen am %3 von %1 auf %2, daher zeigten sie dort %4 nie.</translation>
+        <translation>Die Uhren wurden dort am %3 von %1 auf %2 vorgestellt, daher zeigten sie dort %4 nie.</translation>
     </message>
     <message numerus="yes">
         <source>%1 showed %n times on the clocks there.</source>
@@ -531,7 +536,7 @@ tz-Daten %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>Die Uhren dort sprangen in diesem Zeitfenster von %1 am %2 auf %3 am %4, daher dauerte es %5.</translation>
+        <translation>Die Uhren wurden dort in diesem Zeitfenster von %1 am %2 auf %3 am %4 vorgestellt, daher dauerte es %5.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
@@ -539,7 +544,7 @@ tz-Daten %2
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
-        <translation>Die Uhren dort sprangen in diesem Zeitfenster am %3 von %1 auf %2, daher dauerte es %4.</translation>
+        <translation>Die Uhren wurden dort in diesem Zeitfenster am %3 von %1 auf %2 vorgestellt, daher dauerte es %4.</translation>
     </message>
     <message>
         <source>The clocks there %1 during this slot, so it lasted %2.</source>
@@ -580,6 +585,31 @@ tz-Daten %2
         <source>%1, the middle of the slot</source>
         <comment>the time used</comment>
         <translation>%1, die Mitte des Zeitfensters</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a place&apos;s name and where it lies</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the last two parts of a length of time</comment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>parts of a length of time before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of the first day of a month, with its year</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of the first day of a month, without its year</comment>
+        <translation>d. MMMM</translation>
     </message>
 </context>
 <context>
@@ -718,51 +748,51 @@ tz-Daten %2
     <message>
         <source>4am-6am</source>
         <extracomment>A two-hour slot of the day of birth, in the style of the language&apos;s clocks; the list is narrow.</extracomment>
-        <translation>4-6 Uhr</translation>
+        <translation>4–6 Uhr</translation>
     </message>
     <message>
         <source>2am-4am</source>
-        <translation>2-4 Uhr</translation>
+        <translation>2–4 Uhr</translation>
     </message>
     <message>
         <source>midnight-2am</source>
-        <translation>0-2 Uhr</translation>
+        <translation>0–2 Uhr</translation>
     </message>
     <message>
         <source>10pm-midnight</source>
-        <translation>22-24 Uhr</translation>
+        <translation>22–24 Uhr</translation>
     </message>
     <message>
         <source>8pm-10pm</source>
-        <translation>20-22 Uhr</translation>
+        <translation>20–22 Uhr</translation>
     </message>
     <message>
         <source>6pm-8pm</source>
-        <translation>18-20 Uhr</translation>
+        <translation>18–20 Uhr</translation>
     </message>
     <message>
         <source>4pm-6pm</source>
-        <translation>16-18 Uhr</translation>
+        <translation>16–18 Uhr</translation>
     </message>
     <message>
         <source>2pm-4pm</source>
-        <translation>14-16 Uhr</translation>
+        <translation>14–16 Uhr</translation>
     </message>
     <message>
         <source>noon-2pm</source>
-        <translation>12-14 Uhr</translation>
+        <translation>12–14 Uhr</translation>
     </message>
     <message>
         <source>10am-noon</source>
-        <translation>10-12 Uhr</translation>
+        <translation>10–12 Uhr</translation>
     </message>
     <message>
         <source>8am-10am</source>
-        <translation>8-10 Uhr</translation>
+        <translation>8–10 Uhr</translation>
     </message>
     <message>
         <source>6am-8am</source>
-        <translation>6-8 Uhr</translation>
+        <translation>6–8 Uhr</translation>
     </message>
 </context>
 <context>
@@ -828,7 +858,7 @@ tz-Daten %2
     <name>frmAbout</name>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. This is what makes you comfortable in life. This stands for security and stability.</source>
-        <translation>Quorvis steht für Anfang und Ende eines Menschenlebens. Das Imum Coeli oder der Nadir ist der tiefste Punkt des Horoskops. Er verrät Ihnen mehr darüber, was Sie sich im Leben wünschen: im Privatleben, in Familie und Kindern, im Umsorgen und Lieben. Er zeigt, was Ihnen im Leben Geborgenheit gibt. Er steht für Sicherheit und Beständigkeit.</translation>
+        <translation>Quorvis steht für Anfang und Ende eines Menschenlebens. Das Imum Coeli (die Himmelstiefe) oder der Nadir ist der tiefste Punkt des Horoskops. Er verrät Ihnen mehr darüber, was Sie sich im Leben wünschen: im Privatleben, in Familie und Kindern, im Umsorgen und Lieben. Er zeigt, was Ihnen im Leben Geborgenheit gibt. Er steht für Sicherheit und Beständigkeit.</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -931,7 +961,7 @@ tz-Daten %2
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Besuchen Sie uns online</translation>
+        <translation>&amp;Website besuchen</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -1054,7 +1084,7 @@ tz-Daten %2
     </message>
     <message>
         <source>Exact reading</source>
-        <translation>Genaue Deutung</translation>
+        <translation>Genaues Ergebnis</translation>
     </message>
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
@@ -1062,7 +1092,7 @@ tz-Daten %2
     </message>
     <message>
         <source>&amp;Save Reading…</source>
-        <translation>Deutung &amp;speichern…</translation>
+        <translation>Ergebnis &amp;speichern…</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
@@ -1091,23 +1121,19 @@ tz-Daten %2
     </message>
     <message>
         <source>Exact nadir reading</source>
-        <translation>Genaue Nadir-Deutung</translation>
+        <translation>Genaues Nadir-Ergebnis</translation>
     </message>
     <message>
         <source>Exact nadir reading for %1</source>
-        <translation>Genaue Nadir-Deutung für %1</translation>
+        <translation>Genaues Nadir-Ergebnis für %1</translation>
     </message>
     <message>
         <source>No reading yet</source>
-        <translation>Noch keine Deutung</translation>
+        <translation>Noch kein Ergebnis</translation>
     </message>
     <message>
         <source>Reading shown: %1</source>
-        <translation>Gezeigte Deutung: %1</translation>
-    </message>
-    <message>
-        <source>Born %1, between %2</source>
-        <translation>Geboren am %1, zwischen %2</translation>
+        <translation>Gezeigtes Ergebnis: %1</translation>
     </message>
     <message>
         <source>Born %1 at %2</source>
@@ -1135,7 +1161,11 @@ tz-Daten %2
     </message>
     <message>
         <source>Save Reading</source>
-        <translation>Deutung speichern</translation>
+        <translation>Ergebnis speichern</translation>
+    </message>
+    <message>
+        <source>Born %1, %2</source>
+        <translation>Geboren am %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1162,7 +1192,7 @@ tz-Daten %2
     </message>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. Get your reading now!</source>
-        <translation>Quorvis steht für Anfang und Ende eines Menschenlebens. Das Imum Coeli oder der Nadir ist der tiefste Punkt des Horoskops. Er verrät Ihnen mehr darüber, was Sie sich im Leben wünschen: im Privatleben, in Familie und Kindern, im Umsorgen und Lieben. Holen Sie sich jetzt Ihre Deutung!</translation>
+        <translation>Quorvis steht für Anfang und Ende eines Menschenlebens. Das Imum Coeli (die Himmelstiefe) oder der Nadir ist der tiefste Punkt des Horoskops. Er verrät Ihnen mehr darüber, was Sie sich im Leben wünschen: im Privatleben, in Familie und Kindern, im Umsorgen und Lieben. Holen Sie sich jetzt Ihre Deutung!</translation>
     </message>
     <message>
         <source>Enter the Correct Details and Know More about Yourself </source>
@@ -1178,11 +1208,11 @@ tz-Daten %2
     </message>
     <message>
         <source>Name:-</source>
-        <translation>Name:-</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Date Of Birth:-</source>
-        <translation>Geburtsdatum:-</translation>
+        <translation>Geburtsdatum:</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1202,7 +1232,7 @@ tz-Daten %2
     </message>
     <message>
         <source>Time Of Birth:-</source>
-        <translation>Geburtszeit:-</translation>
+        <translation>Geburtszeit:</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -1234,7 +1264,7 @@ tz-Daten %2
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Besuchen Sie uns online</translation>
+        <translation>&amp;Website besuchen</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -1254,7 +1284,8 @@ tz-Daten %2
     </message>
     <message>
         <source>Please Enter Only Alphabet !</source>
-        <translation>Bitte geben Sie nur Buchstaben ein!</translation>
+        <extracomment>In a translated window the name takes the letters of every script, and spaces: say that.</extracomment>
+        <translation>Bitte geben Sie nur Buchstaben und Leerzeichen ein.</translation>
     </message>
 </context>
 <context>

@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Reading %1 of %2: %3</source>
-        <translation>Lectura %1 de %2: %3</translation>
+        <translation>Resultado %1 de %2: %3</translation>
     </message>
     <message>
         <source>No place matches &quot;%1&quot;.</source>
@@ -177,16 +177,17 @@
     </message>
     <message>
         <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
-        <translation>El Fondo del Cielo, el Ascendente y el Medio Cielo exactos de un nacimiento, a partir de su fecha, hora y lugar.</translation>
+        <translation>El Fondo del Cielo, el Ascendente y el Medio Cielo exactos de un nacimiento, a partir de su fecha,
+hora y lugar.</translation>
     </message>
     <message>
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
         <comment>keep the lines within 100 characters</comment>
-        <translation>Estado de salida: 0 para una lectura (también si la hora local cayó en el salto o la repetición de un
-cambio de hora) o una lista de lugares; 1 si no puede leer por los datos de zonas instalados o por un
-fallo propio; 2 para datos que no puede usar.</translation>
+        <translation>Estado de salida: 0 para un resultado (también si la hora local cayó en el salto o la repetición de
+un cambio de hora) o una lista de lugares; 1 si no puede leer por los datos de zonas instalados o
+por un fallo propio; 2 para datos que no puede usar.</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
@@ -240,6 +241,11 @@ datos tz %2
         <source>--places needs some text to search for</source>
         <translation>--places necesita un texto que buscar</translation>
     </message>
+    <message>
+        <source>zone</source>
+        <comment>value of an option</comment>
+        <translation>zona</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -292,7 +298,7 @@ datos tz %2
     </message>
     <message>
         <source>Both readings are given, with the offset before the jump and with the one after.</source>
-        <translation>Se dan las dos lecturas, con el desfase de antes del salto y con el de después.</translation>
+        <translation>Se dan los dos resultados, con el desfase de antes del cambio de hora y con el de después.</translation>
     </message>
     <message>
         <source>%1, local mean time</source>
@@ -311,13 +317,13 @@ datos tz %2
     </message>
     <message>
         <source>Both readings are given, the earlier first.</source>
-        <translation>Se dan las dos lecturas, primero la anterior.</translation>
+        <translation>Se dan los dos resultados, primero el anterior.</translation>
     </message>
     <message numerus="yes">
         <source>All %n readings are given, the earliest first.</source>
         <translation>
-            <numerusform>Se dan las %n lecturas, primero la más temprana.</numerusform>
-            <numerusform>Se dan las %n lecturas, primero la más temprana.</numerusform>
+            <numerusform>Se dan los %n resultados, primero el más temprano.</numerusform>
+            <numerusform>Se dan los %n resultados, primero el más temprano.</numerusform>
         </translation>
     </message>
     <message>
@@ -443,7 +449,7 @@ datos tz %2
     <message>
         <source>jumped from %1 on %2 to %3 on %4</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>saltaron de las %1 del %2 a las %3 del %4</translation>
+        <translation>se adelantaron de las %1 del %2 a las %3 del %4</translation>
     </message>
     <message>
         <source>went back from %1 to %2 on %3</source>
@@ -453,7 +459,7 @@ datos tz %2
     <message>
         <source>jumped from %1 to %2 on %3</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>saltaron el %3 de las %1 a las %2</translation>
+        <translation>se adelantaron el %3 de las %1 a las %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -482,19 +488,19 @@ datos tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
-        <translation>Allí los relojes saltaron de las %1 del %2 a las %3 del %4, así que el %5 nunca existió allí.</translation>
+        <translation>Allí los relojes se adelantaron de las %1 del %2 a las %3 del %4, así que el %5 nunca existió allí.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
-        <translation>Allí los relojes saltaron de las %1 del %2 a las %3 del %4, así que los días del %5 al %6 nunca existieron allí.</translation>
+        <translation>Allí los relojes se adelantaron de las %1 del %2 a las %3 del %4, así que los días del %5 al %6 nunca existieron allí.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
-        <translation>Allí los relojes saltaron de las %1 del %2 a las %3 del %4, así que las %5 del %6 nunca se marcaron allí.</translation>
+        <translation>Allí los relojes se adelantaron de las %1 del %2 a las %3 del %4, así que las %5 del %6 nunca se marcaron allí.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
-        <translation>Allí los relojes saltaron el %3 de las %1 a las %2, así que las %4 nunca se marcaron allí.</translation>
+        <translation>Allí los relojes se adelantaron el %3 de las %1 a las %2, así que las %4 nunca se marcaron allí.</translation>
     </message>
     <message numerus="yes">
         <source>%1 showed %n times on the clocks there.</source>
@@ -531,7 +537,7 @@ datos tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>Allí los relojes saltaron de las %1 del %2 a las %3 del %4 durante esta franja, que duró así %5.</translation>
+        <translation>Allí los relojes se adelantaron de las %1 del %2 a las %3 del %4 durante esta franja, que duró así %5.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
@@ -539,7 +545,7 @@ datos tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
-        <translation>Allí los relojes saltaron el %3 de las %1 a las %2 durante esta franja, que duró así %4.</translation>
+        <translation>Allí los relojes se adelantaron el %3 de las %1 a las %2 durante esta franja, que duró así %4.</translation>
     </message>
     <message>
         <source>The clocks there %1 during this slot, so it lasted %2.</source>
@@ -580,6 +586,31 @@ datos tz %2
         <source>%1, the middle of the slot</source>
         <comment>the time used</comment>
         <translation>%1, la mitad de la franja</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a place&apos;s name and where it lies</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the last two parts of a length of time</comment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>parts of a length of time before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of the first day of a month, with its year</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of the first day of a month, without its year</comment>
+        <translation>d &apos;de&apos; MMMM</translation>
     </message>
 </context>
 <context>
@@ -718,51 +749,51 @@ datos tz %2
     <message>
         <source>4am-6am</source>
         <extracomment>A two-hour slot of the day of birth, in the style of the language&apos;s clocks; the list is narrow.</extracomment>
-        <translation>4-6 h</translation>
+        <translation>4–6 h</translation>
     </message>
     <message>
         <source>2am-4am</source>
-        <translation>2-4 h</translation>
+        <translation>2–4 h</translation>
     </message>
     <message>
         <source>midnight-2am</source>
-        <translation>0-2 h</translation>
+        <translation>0–2 h</translation>
     </message>
     <message>
         <source>10pm-midnight</source>
-        <translation>22-24 h</translation>
+        <translation>22–24 h</translation>
     </message>
     <message>
         <source>8pm-10pm</source>
-        <translation>20-22 h</translation>
+        <translation>20–22 h</translation>
     </message>
     <message>
         <source>6pm-8pm</source>
-        <translation>18-20 h</translation>
+        <translation>18–20 h</translation>
     </message>
     <message>
         <source>4pm-6pm</source>
-        <translation>16-18 h</translation>
+        <translation>16–18 h</translation>
     </message>
     <message>
         <source>2pm-4pm</source>
-        <translation>14-16 h</translation>
+        <translation>14–16 h</translation>
     </message>
     <message>
         <source>noon-2pm</source>
-        <translation>12-14 h</translation>
+        <translation>12–14 h</translation>
     </message>
     <message>
         <source>10am-noon</source>
-        <translation>10-12 h</translation>
+        <translation>10–12 h</translation>
     </message>
     <message>
         <source>8am-10am</source>
-        <translation>8-10 h</translation>
+        <translation>8–10 h</translation>
     </message>
     <message>
         <source>6am-8am</source>
-        <translation>6-8 h</translation>
+        <translation>6–8 h</translation>
     </message>
 </context>
 <context>
@@ -828,7 +859,7 @@ datos tz %2
     <name>frmAbout</name>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. This is what makes you comfortable in life. This stands for security and stability.</source>
-        <translation>Quorvis simboliza el principio y el fin de la vida de una persona. El Imum Coeli o Nadir es el punto más bajo del horóscopo. Le revela más sobre lo que desea en la vida en relación con su vida personal, su familia, sus hijos, el cuidado y el amor. Es lo que le hace sentirse a gusto en la vida. Representa la seguridad y la estabilidad.</translation>
+        <translation>Quorvis simboliza el principio y el fin de la vida de una persona. El Fondo del Cielo (Imum Coeli) o Nadir es el punto más bajo del horóscopo. Le revela más sobre lo que desea en la vida en relación con su vida personal, su familia, sus hijos, el cuidado y el amor. Es lo que le hace sentirse a gusto en la vida. Representa la seguridad y la estabilidad.</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -931,7 +962,7 @@ datos tz %2
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítenos en línea</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -1054,7 +1085,7 @@ datos tz %2
     </message>
     <message>
         <source>Exact reading</source>
-        <translation>Lectura exacta</translation>
+        <translation>Resultado exacto</translation>
     </message>
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
@@ -1062,7 +1093,7 @@ datos tz %2
     </message>
     <message>
         <source>&amp;Save Reading…</source>
-        <translation>&amp;Guardar lectura…</translation>
+        <translation>&amp;Guardar resultado…</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
@@ -1091,23 +1122,19 @@ datos tz %2
     </message>
     <message>
         <source>Exact nadir reading</source>
-        <translation>Lectura exacta del nadir</translation>
+        <translation>Resultado exacto del nadir</translation>
     </message>
     <message>
         <source>Exact nadir reading for %1</source>
-        <translation>Lectura exacta del nadir para %1</translation>
+        <translation>Resultado exacto del nadir para %1</translation>
     </message>
     <message>
         <source>No reading yet</source>
-        <translation>Aún no hay lectura</translation>
+        <translation>Aún no hay resultado</translation>
     </message>
     <message>
         <source>Reading shown: %1</source>
-        <translation>Lectura mostrada: %1</translation>
-    </message>
-    <message>
-        <source>Born %1, between %2</source>
-        <translation>Nacimiento el %1, entre %2</translation>
+        <translation>Resultado mostrado: %1</translation>
     </message>
     <message>
         <source>Born %1 at %2</source>
@@ -1135,7 +1162,11 @@ datos tz %2
     </message>
     <message>
         <source>Save Reading</source>
-        <translation>Guardar lectura</translation>
+        <translation>Guardar resultado</translation>
+    </message>
+    <message>
+        <source>Born %1, %2</source>
+        <translation>Nacimiento el %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1162,7 +1193,7 @@ datos tz %2
     </message>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. Get your reading now!</source>
-        <translation>Quorvis simboliza el principio y el fin de la vida de una persona. El Imum Coeli o Nadir es el punto más bajo del horóscopo. Le revela más sobre lo que desea en la vida en relación con su vida personal, su familia, sus hijos, el cuidado y el amor. ¡Obtenga ahora su interpretación!</translation>
+        <translation>Quorvis simboliza el principio y el fin de la vida de una persona. El Fondo del Cielo (Imum Coeli) o Nadir es el punto más bajo del horóscopo. Le revela más sobre lo que desea en la vida en relación con su vida personal, su familia, sus hijos, el cuidado y el amor. ¡Obtenga ahora su interpretación!</translation>
     </message>
     <message>
         <source>Enter the Correct Details and Know More about Yourself </source>
@@ -1178,11 +1209,11 @@ datos tz %2
     </message>
     <message>
         <source>Name:-</source>
-        <translation>Nombre:-</translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Date Of Birth:-</source>
-        <translation>Fecha de nacimiento:-</translation>
+        <translation>Fecha de nacimiento:</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1202,7 +1233,7 @@ datos tz %2
     </message>
     <message>
         <source>Time Of Birth:-</source>
-        <translation>Hora de nacimiento:-</translation>
+        <translation>Hora de nacimiento:</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -1234,7 +1265,7 @@ datos tz %2
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítenos en línea</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -1254,7 +1285,8 @@ datos tz %2
     </message>
     <message>
         <source>Please Enter Only Alphabet !</source>
-        <translation>¡Introduzca solo letras!</translation>
+        <extracomment>In a translated window the name takes the letters of every script, and spaces: say that.</extracomment>
+        <translation>Escriba solo letras y espacios.</translation>
     </message>
 </context>
 <context>

@@ -24,15 +24,15 @@
     <name>BirthDetails</name>
     <message>
         <source>Please Enter Your Name !</source>
-        <translation>Veuillez saisir votre nom&#xa0;!</translation>
+        <translation>Veuillez saisir votre nom !</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
+        <translation>Veuillez saisir un jour ou un mois valide !</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
+        <translation>Veuillez saisir un jour ou un mois valide !</translation>
     </message>
 </context>
 <context>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>No chart yet: give the date, the time and the place of birth.</source>
-        <translation>Pas encore de thème : indiquez la date, l’heure et le lieu de naissance.</translation>
+        <translation>Pas encore de thème : indiquez la date, l’heure et le lieu de naissance.</translation>
     </message>
     <message>
         <source>Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4</source>
@@ -52,12 +52,12 @@
     <message>
         <source>ASC</source>
         <comment>Ascendant, on the wheel</comment>
-        <translation>ASC</translation>
+        <translation>AS</translation>
     </message>
     <message>
         <source>DSC</source>
         <comment>Descendant, on the wheel</comment>
-        <translation>DSC</translation>
+        <translation>DS</translation>
     </message>
     <message>
         <source>MC</source>
@@ -74,47 +74,47 @@
     <name>ExactCommandLine</name>
     <message>
         <source>Place:</source>
-        <translation>Lieu :</translation>
+        <translation>Lieu :</translation>
     </message>
     <message>
         <source>Gap:</source>
-        <translation>Saut :</translation>
+        <translation>Heure inexistante :</translation>
     </message>
     <message>
         <source>Overlap:</source>
-        <translation>Doublon :</translation>
+        <translation>Heure en double :</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation>Note :</translation>
+        <translation>Note :</translation>
     </message>
     <message>
         <source>Local time:</source>
-        <translation>Heure locale :</translation>
+        <translation>Heure locale :</translation>
     </message>
     <message>
         <source>UT:</source>
-        <translation>TU :</translation>
+        <translation>TU :</translation>
     </message>
     <message>
         <source>IC:</source>
-        <translation>FC :</translation>
+        <translation>FC :</translation>
     </message>
     <message>
         <source>ASC:</source>
-        <translation>ASC :</translation>
+        <translation>AS :</translation>
     </message>
     <message>
         <source>MC:</source>
-        <translation>MC :</translation>
+        <translation>MC :</translation>
     </message>
     <message>
         <source>Reading %1 of %2: %3</source>
-        <translation>Lecture %1 sur %2 : %3</translation>
+        <translation>Résultat %1 sur %2 : %3</translation>
     </message>
     <message>
         <source>No place matches &quot;%1&quot;.</source>
-        <translation>Aucun lieu ne correspond à « %1 ».</translation>
+        <translation>Aucun lieu ne correspond à « %1 ».</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Birth place: the best match of a place search.</source>
-        <translation>Lieu de naissance : le meilleur résultat d’une recherche de lieu.</translation>
+        <translation>Lieu de naissance : le meilleur résultat d’une recherche de lieu.</translation>
     </message>
     <message>
         <source>name</source>
@@ -177,16 +177,17 @@
     </message>
     <message>
         <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
-        <translation>Le Fond du Ciel, l’Ascendant et le Milieu du Ciel exacts d’une naissance, d’après sa date, son heure et son lieu.</translation>
+        <translation>Le Fond du Ciel, l’Ascendant et le Milieu du Ciel exacts d’une naissance, d’après sa date, son heure
+et son lieu.</translation>
     </message>
     <message>
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
         <comment>keep the lines within 100 characters</comment>
-        <translation>Code de sortie : 0 pour une lecture (même si l’heure locale tombait dans le saut ou le doublon d’un
-changement d’heure) ou une liste de lieux ; 1 s’il ne peut lire à cause des données de fuseaux installées
-ou d’une erreur interne ; 2 pour une saisie inutilisable.</translation>
+        <translation>Code de sortie : 0 pour un résultat (même si l’heure locale tombait dans le saut ou le doublon d’un
+changement d’heure) ou une liste de lieux ; 1 s’il ne peut lire à cause des données de fuseaux
+installées ou d’une erreur interne ; 2 pour une saisie inutilisable.</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
@@ -206,7 +207,7 @@ ou d’une erreur interne ; 2 pour une saisie inutilisable.</translation>
     </message>
     <message>
         <source>give a place: --place NAME, or --lat and --lon with --zone or --utc-offset</source>
-        <translation>donnez un lieu : --place NOM, ou --lat et --lon avec --zone ou --utc-offset</translation>
+        <translation>donnez un lieu : --place NOM, ou --lat et --lon avec --zone ou --utc-offset</translation>
     </message>
     <message>
         <source>give both --lat and --lon</source>
@@ -214,7 +215,7 @@ ou d’une erreur interne ; 2 pour une saisie inutilisable.</translation>
     </message>
     <message>
         <source>no place matches %1; --places TEXT lists what a search finds</source>
-        <translation>aucun lieu ne correspond à %1 ; --places TEXTE liste ce que trouve une recherche</translation>
+        <translation>aucun lieu ne correspond à %1 ; --places TEXTE liste ce que trouve une recherche</translation>
     </message>
     <message>
         <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
@@ -240,6 +241,11 @@ données tz %2
         <source>--places needs some text to search for</source>
         <translation>--places demande un texte à rechercher</translation>
     </message>
+    <message>
+        <source>zone</source>
+        <comment>value of an option</comment>
+        <translation>fuseau</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -249,31 +255,31 @@ données tz %2
     </message>
     <message>
         <source>Not a date: “%1”. Give it as YYYY-MM-DD.</source>
-        <translation>Ce n’est pas une date : « %1 ». Indiquez-la sous la forme YYYY-MM-DD.</translation>
+        <translation>Ce n’est pas une date : « %1 ». Indiquez-la sous la forme YYYY-MM-DD.</translation>
     </message>
     <message>
         <source>There is no such date as “%1”.</source>
-        <translation>La date « %1 » n’existe pas.</translation>
+        <translation>La date « %1 » n’existe pas.</translation>
     </message>
     <message>
         <source>Not a time of day: “%1”. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
-        <translation>Ce n’est pas une heure : « %1 ». Indiquez-la sous la forme HH:MM ou HH:MM:SS, de 00:00 à 23:59:59.</translation>
+        <translation>Ce n’est pas une heure : « %1 ». Indiquez-la sous la forme HH:MM ou HH:MM:SS, de 00:00 à 23:59:59.</translation>
     </message>
     <message>
         <source>Not a latitude: “%1”. Give degrees from −90 to 90, north positive.</source>
-        <translation>Ce n’est pas une latitude : « %1 ». Indiquez des degrés de −90 à 90, nord positif.</translation>
+        <translation>Ce n’est pas une latitude : « %1 ». Indiquez des degrés de −90 à 90, nord positif.</translation>
     </message>
     <message>
         <source>Not a longitude: “%1”. Give degrees from −180 to 180, east positive.</source>
-        <translation>Ce n’est pas une longitude : « %1 ». Indiquez des degrés de −180 à 180, est positif.</translation>
+        <translation>Ce n’est pas une longitude : « %1 ». Indiquez des degrés de −180 à 180, est positif.</translation>
     </message>
     <message>
         <source>Unknown time zone “%1”: give one such as Europe/London, or an offset from −12:00 to +14:00 such as +01:00.</source>
-        <translation>Fuseau horaire inconnu « %1 » : indiquez-en un comme Europe/London, ou un décalage de −12:00 à +14:00 comme +01:00.</translation>
+        <translation>Fuseau horaire inconnu « %1 » : indiquez-en un comme Europe/London, ou un décalage de −12:00 à +14:00 comme +01:00.</translation>
     </message>
     <message>
         <source>Not an offset from UTC: “%1”. Give one from −12:00 to +14:00 such as +01:00.</source>
-        <translation>Ce n’est pas un décalage par rapport à UTC : « %1 ». Indiquez-en un de −12:00 à +14:00, comme +01:00.</translation>
+        <translation>Ce n’est pas un décalage par rapport à UTC : « %1 ». Indiquez-en un de −12:00 à +14:00, comme +01:00.</translation>
     </message>
     <message>
         <source>%1°%2′ %3</source>
@@ -292,7 +298,7 @@ données tz %2
     </message>
     <message>
         <source>Both readings are given, with the offset before the jump and with the one after.</source>
-        <translation>Les deux lectures sont données, avec le décalage d’avant le saut et avec celui d’après.</translation>
+        <translation>Les deux résultats sont donnés, avec le décalage d’avant le changement d’heure et avec celui d’après.</translation>
     </message>
     <message>
         <source>%1, local mean time</source>
@@ -311,13 +317,13 @@ données tz %2
     </message>
     <message>
         <source>Both readings are given, the earlier first.</source>
-        <translation>Les deux lectures sont données, la plus tôt d’abord.</translation>
+        <translation>Les deux résultats sont donnés, le plus tôt d’abord.</translation>
     </message>
     <message numerus="yes">
         <source>All %n readings are given, the earliest first.</source>
         <translation>
-            <numerusform>Les %n lectures sont données, la plus tôt d’abord.</numerusform>
-            <numerusform>Les %n lectures sont données, la plus tôt d’abord.</numerusform>
+            <numerusform>Les %n résultats sont donnés, le plus tôt d’abord.</numerusform>
+            <numerusform>Les %n résultats sont donnés, le plus tôt d’abord.</numerusform>
         </translation>
     </message>
     <message>
@@ -358,19 +364,19 @@ données tz %2
     </message>
     <message>
         <source>Quick reading for the same day and slot: %1</source>
-        <translation>Lecture rapide pour le même jour et la même tranche : %1</translation>
+        <translation>Lecture rapide pour le même jour et la même tranche : %1</translation>
     </message>
     <message>
         <source>The quick reading looks only at the day, the month and the two-hour slot through fixed tables; the exact one uses the minute and the birthplace, so the two can name different signs.</source>
-        <translation>La lecture rapide ne tient compte que du jour, du mois et de la tranche de deux heures, au moyen de tables fixes ; la lecture exacte utilise la minute et le lieu de naissance, si bien que les deux peuvent donner des signes différents.</translation>
+        <translation>La lecture rapide ne tient compte que du jour, du mois et de la tranche de deux heures, au moyen de tables fixes ; la lecture exacte utilise la minute et le lieu de naissance, si bien que les deux peuvent donner des signes différents.</translation>
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
-        <translation>Les horloges n’y suivaient pas encore l’heure normale : l’heure moyenne locale du lieu de naissance (%1) est donc utilisée.</translation>
+        <translation>Les horloges n’y suivaient pas encore l’heure normale : l’heure moyenne locale du lieu de naissance (%1) est donc utilisée.</translation>
     </message>
     <message>
         <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
-        <translation>Au-delà du cercle polaire, l’écliptique peut rester des heures entièrement au-dessus ou au-dessous de l’horizon : l’Ascendant n’est donc pas fiable ici ; le Fond du Ciel et le Milieu du Ciel sont exacts.</translation>
+        <translation>Au-delà du cercle polaire, l’écliptique peut rester des heures entièrement au-dessus ou au-dessous de l’horizon : l’Ascendant n’est donc pas fiable ici ; le Fond du Ciel et le Milieu du Ciel sont exacts.</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -443,7 +449,7 @@ données tz %2
     <message>
         <source>jumped from %1 on %2 to %3 on %4</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>ont sauté de %1 le %2 à %3 le %4</translation>
+        <translation>ont été avancées de %1 le %2 à %3 le %4</translation>
     </message>
     <message>
         <source>went back from %1 to %2 on %3</source>
@@ -453,7 +459,7 @@ données tz %2
     <message>
         <source>jumped from %1 to %2 on %3</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>ont sauté le %3 de %1 à %2</translation>
+        <translation>ont été avancées le %3 de %1 à %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -482,19 +488,19 @@ données tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
-        <translation>Les horloges y ont sauté de %1 le %2 à %3 le %4 : le %5 n’y a donc jamais existé.</translation>
+        <translation>Les horloges y ont été avancées de %1 le %2 à %3 le %4 : le %5 n’y a donc jamais existé.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
-        <translation>Les horloges y ont sauté de %1 le %2 à %3 le %4 : les jours du %5 au %6 n’y ont donc jamais existé.</translation>
+        <translation>Les horloges y ont été avancées de %1 le %2 à %3 le %4 : les jours du %5 au %6 n’y ont donc jamais existé.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
-        <translation>Les horloges y ont sauté de %1 le %2 à %3 le %4 : %5 le %6 ne s’y est donc jamais affiché.</translation>
+        <translation>Les horloges y ont été avancées de %1 le %2 à %3 le %4 : %5 le %6 ne s’y est donc jamais affiché.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
-        <translation>Les horloges y ont sauté le %3 de %1 à %2 : %4 ne s’y est donc jamais affiché.</translation>
+        <translation>Les horloges y ont été avancées le %3 de %1 à %2 : %4 ne s’y est donc jamais affiché.</translation>
     </message>
     <message numerus="yes">
         <source>%1 showed %n times on the clocks there.</source>
@@ -506,23 +512,23 @@ données tz %2
     </message>
     <message>
         <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
-        <translation>Les horloges y ont reculé de %1 le %2 à %3 le %4 : %5 le %6 s’y est donc affiché deux fois.</translation>
+        <translation>Les horloges y ont reculé de %1 le %2 à %3 le %4 : %5 le %6 s’y est donc affiché deux fois.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
-        <translation>Les horloges y ont reculé le %3 de %1 à %2 : %4 s’y est donc affiché deux fois.</translation>
+        <translation>Les horloges y ont reculé le %3 de %1 à %2 : %4 s’y est donc affiché deux fois.</translation>
     </message>
     <message>
         <source>The clocks there %1, so %2 showed twice there.</source>
         <comment>%1: changes of the clocks</comment>
-        <translation>Les horloges y %1 : %2 s’y est donc affiché deux fois.</translation>
+        <translation>Les horloges y %1 : %2 s’y est donc affiché deux fois.</translation>
     </message>
     <message numerus="yes">
         <source>The clocks there %1, so %2 showed %n times there.</source>
         <comment>%1: changes of the clocks</comment>
         <translation>
-            <numerusform>Les horloges y %1 : %2 s’y est donc affiché %n fois.</numerusform>
-            <numerusform>Les horloges y %1 : %2 s’y est donc affiché %n fois.</numerusform>
+            <numerusform>Les horloges y %1 : %2 s’y est donc affiché %n fois.</numerusform>
+            <numerusform>Les horloges y %1 : %2 s’y est donc affiché %n fois.</numerusform>
         </translation>
     </message>
     <message>
@@ -531,7 +537,7 @@ données tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>Les horloges y ont sauté de %1 le %2 à %3 le %4 pendant cette tranche, qui a donc duré %5.</translation>
+        <translation>Les horloges y ont été avancées de %1 le %2 à %3 le %4 pendant cette tranche, qui a donc duré %5.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
@@ -539,7 +545,7 @@ données tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
-        <translation>Les horloges y ont sauté le %3 de %1 à %2 pendant cette tranche, qui a donc duré %4.</translation>
+        <translation>Les horloges y ont été avancées le %3 de %1 à %2 pendant cette tranche, qui a donc duré %4.</translation>
     </message>
     <message>
         <source>The clocks there %1 during this slot, so it lasted %2.</source>
@@ -581,20 +587,45 @@ données tz %2
         <comment>the time used</comment>
         <translation>%1, le milieu de la tranche</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a place&apos;s name and where it lies</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the last two parts of a length of time</comment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>parts of a length of time before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of the first day of a month, with its year</comment>
+        <translation>d&apos;er&apos; MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of the first day of a month, without its year</comment>
+        <translation>d&apos;er&apos; MMMM</translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>
     <message>
         <source>You will love being young all your life. But with age you will also respect the experience that you have gained through your life.</source>
-        <translation>Toute votre vie, vous aimerez être jeune. Mais avec l&apos;âge, vous respecterez aussi l&apos;expérience que la vie vous aura apportée.</translation>
+        <translation>Toute votre vie, vous aimerez être jeune. Mais avec l’âge, vous respecterez aussi l’expérience que la vie vous aura apportée.</translation>
     </message>
     <message>
         <source>You will believe in nourishing and caring the old fashioned way. To know that your family is eating and sleeping well will matter a lot to you. You will also make it a point to be financially stable.</source>
-        <translation>Vous croirez en une façon traditionnelle de nourrir et de prendre soin des autres. Savoir que votre famille mange et dort bien comptera beaucoup pour vous. Vous mettrez aussi un point d&apos;honneur à être financièrement stable.</translation>
+        <translation>Vous croirez en une façon traditionnelle de nourrir et de prendre soin des autres. Savoir que votre famille mange et dort bien comptera beaucoup pour vous. Vous mettrez aussi un point d’honneur à être financièrement stable.</translation>
     </message>
     <message>
         <source>You will lead a very unstable life. You may move or relocate a lot and thus find yourself at a new place every few days, months or years. You will be comfortable with technology.</source>
-        <translation>Vous mènerez une vie très instable. Vous déménagerez peut-être souvent, et vous vous retrouverez ainsi dans un nouvel endroit au bout de quelques jours, de quelques mois ou de quelques années. Vous serez à l&apos;aise avec la technologie.</translation>
+        <translation>Vous mènerez une vie très instable. Vous déménagerez peut-être souvent, et vous vous retrouverez ainsi dans un nouvel endroit au bout de quelques jours, de quelques mois ou de quelques années. Vous serez à l’aise avec la technologie.</translation>
     </message>
     <message>
         <source>You will not be able to stick to a single place. You will wander through many places before you find a place that you can call your home.</source>
@@ -606,15 +637,15 @@ données tz %2
     </message>
     <message>
         <source>You care a lot about other people&apos;s feelings. You are more expressive in written communication than oral.</source>
-        <translation>Les sentiments des autres comptent beaucoup pour vous. Vous vous exprimez mieux à l&apos;écrit qu&apos;à l&apos;oral.</translation>
+        <translation>Les sentiments des autres comptent beaucoup pour vous. Vous vous exprimez mieux à l’écrit qu’à l’oral.</translation>
     </message>
     <message>
         <source>You will believe in yourself and always trust people. You set yourself very high ideals and strive to stand by them. You can fight people but at the same time need a peaceful and happy atmosphere.</source>
-        <translation>Vous croirez en vous et ferez toujours confiance aux autres. Vous vous fixez des idéaux très élevés et vous efforcez d&apos;y rester fidèle. Vous savez vous battre, mais vous avez en même temps besoin d&apos;une atmosphère paisible et joyeuse.</translation>
+        <translation>Vous croirez en vous et ferez toujours confiance aux autres. Vous vous fixez des idéaux très élevés et vous efforcez d’y rester fidèle. Vous savez vous battre, mais vous avez en même temps besoin d’une atmosphère paisible et joyeuse.</translation>
     </message>
     <message>
         <source>Your home is your secret hiding place where you will hide from the world. You will crave for privacy.</source>
-        <translation>Votre foyer est votre cachette secrète, où vous vous abritez du monde. Vous aurez soif d&apos;intimité.</translation>
+        <translation>Votre foyer est votre cachette secrète, où vous vous abritez du monde. Vous aurez soif d’intimité.</translation>
     </message>
     <message>
         <source>You will not live at one place. You will be religious.</source>
@@ -622,15 +653,15 @@ données tz %2
     </message>
     <message>
         <source>You will never be happy with your life if you keep looking at the bits and pieces. Learn to enjoy yourself and have a happy time with your family. You may have seen separation from one parent. You will be highly responsible.</source>
-        <translation>Votre vie ne vous comblera jamais si vous vous arrêtez aux moindres détails. Apprenez à profiter de la vie et à passer de bons moments en famille. Vous avez peut-être connu la séparation d&apos;avec l&apos;un de vos parents. Vous aurez un grand sens des responsabilités.</translation>
+        <translation>Votre vie ne vous comblera jamais si vous vous arrêtez aux moindres détails. Apprenez à profiter de la vie et à passer de bons moments en famille. Vous avez peut-être connu la séparation d’avec l’un de vos parents. Vous aurez un grand sens des responsabilités.</translation>
     </message>
     <message>
         <source>You will overdo things for your family. Even if you are not in a physical or mental position to help people, you will never give up. Family will not mean a normal life but something different.</source>
-        <translation>Vous en ferez trop pour votre famille. Même quand vous ne serez pas en état, physiquement ou moralement, d&apos;aider les autres, vous n&apos;abandonnerez jamais. Pour vous, la famille ne signifiera pas une vie ordinaire, mais quelque chose de différent.</translation>
+        <translation>Vous en ferez trop pour votre famille. Même quand vous ne serez pas en état, physiquement ou moralement, d’aider les autres, vous n’abandonnerez jamais. Pour vous, la famille ne signifiera pas une vie ordinaire, mais quelque chose de différent.</translation>
     </message>
     <message>
         <source>You will be comfortable with people who are gentle and loving. You will also plan for the future so that others can enjoy the fruits of your labor.</source>
-        <translation>Vous serez à l&apos;aise avec les personnes douces et aimantes. Vous préparerez aussi l&apos;avenir pour que d&apos;autres puissent profiter des fruits de votre travail.</translation>
+        <translation>Vous serez à l’aise avec les personnes douces et aimantes. Vous préparerez aussi l’avenir pour que d’autres puissent profiter des fruits de votre travail.</translation>
     </message>
 </context>
 <context>
@@ -695,7 +726,7 @@ données tz %2
     <name>Program</name>
     <message>
         <source>Application is already running</source>
-        <translation>L&apos;application est déjà lancée</translation>
+        <translation>L’application est déjà lancée</translation>
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
@@ -710,7 +741,7 @@ données tz %2
     </message>
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
-        <translation>Lieux : GeoNames, CC BY 4.0</translation>
+        <translation>Lieux : GeoNames, CC BY 4.0</translation>
     </message>
 </context>
 <context>
@@ -718,58 +749,58 @@ données tz %2
     <message>
         <source>4am-6am</source>
         <extracomment>A two-hour slot of the day of birth, in the style of the language&apos;s clocks; the list is narrow.</extracomment>
-        <translation>4 h-6 h</translation>
+        <translation>4 h–6 h</translation>
     </message>
     <message>
         <source>2am-4am</source>
-        <translation>2 h-4 h</translation>
+        <translation>2 h–4 h</translation>
     </message>
     <message>
         <source>midnight-2am</source>
-        <translation>0 h-2 h</translation>
+        <translation>0 h–2 h</translation>
     </message>
     <message>
         <source>10pm-midnight</source>
-        <translation>22 h-24 h</translation>
+        <translation>22 h–24 h</translation>
     </message>
     <message>
         <source>8pm-10pm</source>
-        <translation>20 h-22 h</translation>
+        <translation>20 h–22 h</translation>
     </message>
     <message>
         <source>6pm-8pm</source>
-        <translation>18 h-20 h</translation>
+        <translation>18 h–20 h</translation>
     </message>
     <message>
         <source>4pm-6pm</source>
-        <translation>16 h-18 h</translation>
+        <translation>16 h–18 h</translation>
     </message>
     <message>
         <source>2pm-4pm</source>
-        <translation>14 h-16 h</translation>
+        <translation>14 h–16 h</translation>
     </message>
     <message>
         <source>noon-2pm</source>
-        <translation>12 h-14 h</translation>
+        <translation>12 h–14 h</translation>
     </message>
     <message>
         <source>10am-noon</source>
-        <translation>10 h-12 h</translation>
+        <translation>10 h–12 h</translation>
     </message>
     <message>
         <source>8am-10am</source>
-        <translation>8 h-10 h</translation>
+        <translation>8 h–10 h</translation>
     </message>
     <message>
         <source>6am-8am</source>
-        <translation>6 h-8 h</translation>
+        <translation>6 h–8 h</translation>
     </message>
 </context>
 <context>
     <name>WindowLook</name>
     <message>
         <source>The most popular online discussion board and the best resource for astrology and the occult on the Internet. Visit %1 Now</source>
-        <translation>Le forum de discussion le plus populaire et la meilleure ressource d&apos;Internet sur l&apos;astrologie et l&apos;occultisme. Visitez %1 dès maintenant</translation>
+        <translation>Le forum de discussion le plus populaire et la meilleure ressource d’Internet sur l’astrologie et l’occultisme. Visitez %1 dès maintenant</translation>
     </message>
 </context>
 <context>
@@ -828,15 +859,15 @@ données tz %2
     <name>frmAbout</name>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. This is what makes you comfortable in life. This stands for security and stability.</source>
-        <translation>Quorvis représente le début et la fin de la vie d&apos;une personne. L&apos;Imum Coeli, ou Nadir, est le point le plus bas de l&apos;horoscope. Il vous en dit plus sur ce que vous désirez dans la vie&#xa0;: votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d&apos;aimer. C&apos;est ce qui vous apporte le bien-être dans la vie. Il symbolise la sécurité et la stabilité.</translation>
+        <translation>Quorvis représente le début et la fin de la vie d’une personne. Le Fond du Ciel (Imum Coeli), ou Nadir, est le point le plus bas de l’horoscope. Il vous en dit plus sur ce que vous désirez dans la vie : votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d’aimer. C’est ce qui vous apporte le bien-être dans la vie. Il symbolise la sécurité et la stabilité.</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
-        <translation>Ouvre la page d&apos;accueil de l&apos;éditeur dans votre navigateur web</translation>
+        <translation>Ouvre la page d’accueil de l’éditeur dans votre navigateur web</translation>
     </message>
     <message>
         <source>Opens the fully-branded offer page in your web browser</source>
-        <translation>Ouvre la page de l&apos;offre à votre marque dans votre navigateur web</translation>
+        <translation>Ouvre la page de l’offre à votre marque dans votre navigateur web</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -844,7 +875,7 @@ données tz %2
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Activité à domicile. Créez votre propre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement à la marque de votre site web.</translation>
+        <translation>Activité à domicile. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à la marque de votre site web.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -863,19 +894,19 @@ données tz %2
     <name>frmDisplay</name>
     <message>
         <source>Opens the co-branding offer page in your web browser</source>
-        <translation>Ouvre la page de l&apos;offre de co-marquage dans votre navigateur web</translation>
+        <translation>Ouvre la page de l’offre de co-marquage dans votre navigateur web</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans «&#xa0;Aide&#xa0;».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans « Aide ».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Opens the fully-branded offer page in your web browser</source>
-        <translation>Ouvre la page de l&apos;offre à votre marque dans votre navigateur web</translation>
+        <translation>Ouvre la page de l’offre à votre marque dans votre navigateur web</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Activité à domicile. Créez votre propre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement à la marque de votre site web. Cliquez ici pour en savoir plus.</translation>
+        <translation>Activité à domicile. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à la marque de votre site web. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -907,7 +938,7 @@ données tz %2
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
-        <translation>Ouvre la page d&apos;accueil de l&apos;éditeur dans votre navigateur web</translation>
+        <translation>Ouvre la page d’accueil de l’éditeur dans votre navigateur web</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -931,7 +962,7 @@ données tz %2
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visitez notre site</translation>
+        <translation>&amp;Visiter notre site</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -1026,7 +1057,7 @@ données tz %2
     </message>
     <message>
         <source>degrees, north positive: 51.51</source>
-        <translation>degrés, nord positif : 51,51</translation>
+        <translation>degrés, nord positif : 51,51</translation>
     </message>
     <message>
         <source>Longit&amp;ude</source>
@@ -1038,7 +1069,7 @@ données tz %2
     </message>
     <message>
         <source>degrees, east positive: -0.13</source>
-        <translation>degrés, est positif : -0,13</translation>
+        <translation>degrés, est positif : -0,13</translation>
     </message>
     <message>
         <source>Time &amp;zone</source>
@@ -1054,15 +1085,15 @@ données tz %2
     </message>
     <message>
         <source>Exact reading</source>
-        <translation>Lecture exacte</translation>
+        <translation>Résultat exact</translation>
     </message>
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
-        <translation>Lieux : GeoNames, CC BY 4.0</translation>
+        <translation>Lieux : GeoNames, CC BY 4.0</translation>
     </message>
     <message>
         <source>&amp;Save Reading…</source>
-        <translation>&amp;Enregistrer la lecture…</translation>
+        <translation>&amp;Enregistrer le résultat…</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
@@ -1078,12 +1109,12 @@ données tz %2
     </message>
     <message>
         <source>During the slot: %1</source>
-        <translation>Pendant la tranche : %1</translation>
+        <translation>Pendant la tranche : %1</translation>
     </message>
     <message>
         <source>During the slot: %1. %2</source>
         <comment>%2: what the clocks did</comment>
-        <translation>Pendant la tranche : %1. %2</translation>
+        <translation>Pendant la tranche : %1. %2</translation>
     </message>
     <message>
         <source>Give the date, the time and the place of birth to see the exact nadir.</source>
@@ -1091,23 +1122,19 @@ données tz %2
     </message>
     <message>
         <source>Exact nadir reading</source>
-        <translation>Lecture exacte du nadir</translation>
+        <translation>Résultat exact du nadir</translation>
     </message>
     <message>
         <source>Exact nadir reading for %1</source>
-        <translation>Lecture exacte du nadir pour %1</translation>
+        <translation>Résultat exact du nadir pour %1</translation>
     </message>
     <message>
         <source>No reading yet</source>
-        <translation>Pas encore de lecture</translation>
+        <translation>Pas encore de résultat</translation>
     </message>
     <message>
         <source>Reading shown: %1</source>
-        <translation>Lecture affichée : %1</translation>
-    </message>
-    <message>
-        <source>Born %1, between %2</source>
-        <translation>Né(e) le %1, entre %2</translation>
+        <translation>Résultat affiché : %1</translation>
     </message>
     <message>
         <source>Born %1 at %2</source>
@@ -1115,11 +1142,11 @@ données tz %2
     </message>
     <message>
         <source>Time used: %1</source>
-        <translation>Heure utilisée : %1</translation>
+        <translation>Heure utilisée : %1</translation>
     </message>
     <message>
         <source>Place: %1</source>
-        <translation>Lieu : %1</translation>
+        <translation>Lieu : %1</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
@@ -1135,26 +1162,30 @@ données tz %2
     </message>
     <message>
         <source>Save Reading</source>
-        <translation>Enregistrer la lecture</translation>
+        <translation>Enregistrer le résultat</translation>
+    </message>
+    <message>
+        <source>Born %1, %2</source>
+        <translation>Né(e) le %1, %2</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Opens the co-branding offer page in your web browser</source>
-        <translation>Ouvre la page de l&apos;offre de co-marquage dans votre navigateur web</translation>
+        <translation>Ouvre la page de l’offre de co-marquage dans votre navigateur web</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans «&#xa0;Aide&#xa0;».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans « Aide ».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Opens the fully-branded offer page in your web browser</source>
-        <translation>Ouvre la page de l&apos;offre à votre marque dans votre navigateur web</translation>
+        <translation>Ouvre la page de l’offre à votre marque dans votre navigateur web</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Activité à domicile. Créez votre propre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel entièrement à la marque de votre site web. Cliquez ici pour en savoir plus.</translation>
+        <translation>Activité à domicile. Créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement à la marque de votre site web. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -1162,7 +1193,7 @@ données tz %2
     </message>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. Get your reading now!</source>
-        <translation>Quorvis représente le début et la fin de la vie d&apos;une personne. L&apos;Imum Coeli, ou Nadir, est le point le plus bas de l&apos;horoscope. Il vous en dit plus sur ce que vous désirez dans la vie&#xa0;: votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d&apos;aimer. Découvrez votre interprétation dès maintenant&#xa0;!</translation>
+        <translation>Quorvis représente le début et la fin de la vie d’une personne. Le Fond du Ciel (Imum Coeli), ou Nadir, est le point le plus bas de l’horoscope. Il vous en dit plus sur ce que vous désirez dans la vie : votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d’aimer. Découvrez votre interprétation dès maintenant !</translation>
     </message>
     <message>
         <source>Enter the Correct Details and Know More about Yourself </source>
@@ -1178,11 +1209,11 @@ données tz %2
     </message>
     <message>
         <source>Name:-</source>
-        <translation>Nom&#xa0;:-</translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Date Of Birth:-</source>
-        <translation>Date de naissance&#xa0;:-</translation>
+        <translation>Date de naissance :</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1202,11 +1233,11 @@ données tz %2
     </message>
     <message>
         <source>Time Of Birth:-</source>
-        <translation>Heure de naissance&#xa0;:-</translation>
+        <translation>Heure de naissance :</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
-        <translation>Ouvre la page d&apos;accueil de l&apos;éditeur dans votre navigateur web</translation>
+        <translation>Ouvre la page d’accueil de l’éditeur dans votre navigateur web</translation>
     </message>
     <message>
         <source>Find My &amp;Quorvis Sign</source>
@@ -1234,7 +1265,7 @@ données tz %2
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visitez notre site</translation>
+        <translation>&amp;Visiter notre site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -1254,7 +1285,8 @@ données tz %2
     </message>
     <message>
         <source>Please Enter Only Alphabet !</source>
-        <translation>Veuillez saisir uniquement des lettres&#xa0;!</translation>
+        <extracomment>In a translated window the name takes the letters of every script, and spaces: say that.</extracomment>
+        <translation>Veuillez ne saisir que des lettres et des espaces.</translation>
     </message>
 </context>
 <context>
@@ -1265,7 +1297,7 @@ données tz %2
     </message>
     <message>
         <source>Opens the Pellmark home page in your web browser</source>
-        <translation>Ouvre la page d&apos;accueil de Pellmark dans votre navigateur web</translation>
+        <translation>Ouvre la page d’accueil de Pellmark dans votre navigateur web</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1289,11 +1321,11 @@ données tz %2
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Adresse e-mail de l&apos;ami</translation>
+        <translation>Adresse e-mail de l’ami</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Nom de l&apos;ami</translation>
+        <translation>Nom de l’ami</translation>
     </message>
     <message>
         <source>Your Message</source>
@@ -1305,7 +1337,7 @@ données tz %2
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Pellmark Softwares. From a single software, we have now grown to become the world’s largest resource of pellmark softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Pellmark Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Pellmark vous intéresseront sûrement. Partis d&apos;un seul logiciel, nous sommes devenus la plus grande source de logiciels Pellmark au monde. Astrologie, voyance, tarot, numérologie ou occultisme&#xa0;: nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs centres d&apos;intérêt.                                                             Tous les programmes de la suite Pellmark sont simples et faciles à utiliser. Ils sont non seulement amusants, mais aussi très instructifs. Essayez-les dès aujourd&apos;hui et partagez votre expérience avec vos amis et votre famille. </translation>
+        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Pellmark vous intéresseront sûrement. Partis d’un seul logiciel, nous sommes devenus la plus grande source de logiciels Pellmark au monde. Astrologie, voyance, tarot, numérologie ou occultisme : nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs centres d’intérêt.                                                             Tous les programmes de la suite Pellmark sont simples et faciles à utiliser. Ils sont non seulement amusants, mais aussi très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
     </message>
     <message>
         <source>Opens the Pellmark Softwares page in your web browser</source>
@@ -1317,7 +1349,7 @@ données tz %2
     </message>
     <message>
         <source>Pellmark Softwares, such as this can be created and maintained only with your support. The best way to support Pellmark is to visit Pellmark regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Les logiciels Pellmark comme celui-ci ne peuvent être créés et maintenus qu&apos;avec votre soutien. La meilleure façon de soutenir Pellmark est de visiter Pellmark régulièrement et de participer aux discussions et aux autres activités du forum.</translation>
+        <translation>Les logiciels Pellmark comme celui-ci ne peuvent être créés et maintenus qu’avec votre soutien. La meilleure façon de soutenir Pellmark est de visiter Pellmark régulièrement et de participer aux discussions et aux autres activités du forum.</translation>
     </message>
     <message>
         <source>Visit Pellmark regularly. Support Pellmark by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Pellmark</source>
@@ -1325,11 +1357,11 @@ données tz %2
     </message>
     <message>
         <source>Pellmark is a FREE online discussion forum on astrology, psychic, tarot, numerology and the occult. Visit Pellmark regularly to help us develop and maintain this software.</source>
-        <translation>Pellmark est un forum de discussion en ligne GRATUIT sur l&apos;astrologie, la voyance, le tarot, la numérologie et l&apos;occultisme. Visitez Pellmark régulièrement pour nous aider à développer et à maintenir ce logiciel.</translation>
+        <translation>Pellmark est un forum de discussion en ligne GRATUIT sur l’astrologie, la voyance, le tarot, la numérologie et l’occultisme. Visitez Pellmark régulièrement pour nous aider à développer et à maintenir ce logiciel.</translation>
     </message>
     <message>
         <source>Pellmark needs your help. All you need to do is visit Pellmark regularly and take part in the various discussions and activites to help us maintain and develop more Pellmark Softwares.</source>
-        <translation>Pellmark a besoin de votre aide. Il vous suffit de visiter Pellmark régulièrement et de participer aux diverses discussions et activités pour nous aider à maintenir et à développer d&apos;autres logiciels Pellmark.</translation>
+        <translation>Pellmark a besoin de votre aide. Il vous suffit de visiter Pellmark régulièrement et de participer aux diverses discussions et activités pour nous aider à maintenir et à développer d’autres logiciels Pellmark.</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
@@ -1337,7 +1369,7 @@ données tz %2
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>L&apos;adresse e-mail ne peut pas contenir d&apos;espace</translation>
+        <translation>L’adresse e-mail ne peut pas contenir d’espace</translation>
     </message>
 </context>
 <context>
@@ -1368,7 +1400,7 @@ données tz %2
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Veuillez saisir l&apos;e-mail de votre ami</translation>
+        <translation>Veuillez saisir l’e-mail de votre ami</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -1384,11 +1416,11 @@ données tz %2
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Nom de l&apos;ami</translation>
+        <translation>Nom de l’ami</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Adresse e-mail de l&apos;ami</translation>
+        <translation>Adresse e-mail de l’ami</translation>
     </message>
 </context>
 </TS>

@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Reading %1 of %2: %3</source>
-        <translation>Lettura %1 di %2: %3</translation>
+        <translation>Risultato %1 di %2: %3</translation>
     </message>
     <message>
         <source>No place matches &quot;%1&quot;.</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Local date, %1 to %2.</source>
-        <translation>Data locale, dal %1 al %2.</translation>
+        <translation>Data locale, tra %1 e %2.</translation>
     </message>
     <message>
         <source>Local clock time.</source>
@@ -177,15 +177,16 @@
     </message>
     <message>
         <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
-        <translation>Il Fondo Cielo, l’Ascendente e il Medio Cielo esatti di una nascita, dalla data, dall’ora e dal luogo.</translation>
+        <translation>Il Fondo Cielo, l’Ascendente e il Medio Cielo esatti di una nascita, dalla data, dall’ora e dal
+luogo.</translation>
     </message>
     <message>
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
         <comment>keep the lines within 100 characters</comment>
-        <translation>Stato di uscita: 0 per una lettura (anche se l’ora locale cadeva nel salto o nella ripetizione di un
-cambio d’ora) o un elenco di luoghi; 1 se non può leggere per i dati dei fusi installati o per un
+        <translation>Stato di uscita: 0 per un risultato (anche se l’ora locale cadeva nel salto o nella ripetizione di
+un cambio d’ora) o un elenco di luoghi; 1 se non può leggere per i dati dei fusi installati o per un
 errore proprio; 2 per dati che non può usare.</translation>
     </message>
     <message>
@@ -240,6 +241,11 @@ dati tz %2
         <source>--places needs some text to search for</source>
         <translation>--places richiede un testo da cercare</translation>
     </message>
+    <message>
+        <source>zone</source>
+        <comment>value of an option</comment>
+        <translation>fuso</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -292,7 +298,7 @@ dati tz %2
     </message>
     <message>
         <source>Both readings are given, with the offset before the jump and with the one after.</source>
-        <translation>Sono date entrambe le letture, con lo scarto di prima del salto e con quello di dopo.</translation>
+        <translation>Sono dati entrambi i risultati, con lo scarto di prima del cambio d’ora e con quello di dopo.</translation>
     </message>
     <message>
         <source>%1, local mean time</source>
@@ -311,13 +317,13 @@ dati tz %2
     </message>
     <message>
         <source>Both readings are given, the earlier first.</source>
-        <translation>Sono date entrambe le letture, prima la più antica.</translation>
+        <translation>Sono dati entrambi i risultati, prima il più antico.</translation>
     </message>
     <message numerus="yes">
         <source>All %n readings are given, the earliest first.</source>
         <translation>
-            <numerusform>Sono date tutte le %n letture, prima la più antica.</numerusform>
-            <numerusform>Sono date tutte le %n letture, prima la più antica.</numerusform>
+            <numerusform>Sono dati tutti i %n risultati, prima il più antico.</numerusform>
+            <numerusform>Sono dati tutti i %n risultati, prima il più antico.</numerusform>
         </translation>
     </message>
     <message>
@@ -366,7 +372,7 @@ dati tz %2
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
-        <translation>Lì gli orologi non seguivano ancora l’ora solare, quindi si usa il tempo medio locale del luogo di nascita (%1).</translation>
+        <translation>In quel luogo gli orologi non seguivano ancora l’ora solare, quindi si usa il tempo medio locale del luogo di nascita (%1).</translation>
     </message>
     <message>
         <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
@@ -438,22 +444,22 @@ dati tz %2
     <message>
         <source>went back from %1 on %2 to %3 on %4</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>sono tornati indietro dalle %1 del %2 alle %3 del %4</translation>
+        <translation>sono stati portati indietro dalle %1 del giorno %2 alle %3 del giorno %4</translation>
     </message>
     <message>
         <source>jumped from %1 on %2 to %3 on %4</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>sono saltati dalle %1 del %2 alle %3 del %4</translation>
+        <translation>sono stati portati avanti dalle %1 del giorno %2 alle %3 del giorno %4</translation>
     </message>
     <message>
         <source>went back from %1 to %2 on %3</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>sono tornati indietro il %3 dalle %1 alle %2</translation>
+        <translation>sono stati portati indietro il giorno %3 dalle %1 alle %2</translation>
     </message>
     <message>
         <source>jumped from %1 to %2 on %3</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>sono saltati il %3 dalle %1 alle %2</translation>
+        <translation>sono stati portati avanti il giorno %3 dalle %1 alle %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -468,7 +474,7 @@ dati tz %2
     <message>
         <source>%1 on %2</source>
         <comment>a clock time on a day</comment>
-        <translation>%1 del %2</translation>
+        <translation>%1 del giorno %2</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
@@ -482,69 +488,69 @@ dati tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
-        <translation>Lì gli orologi sono saltati dalle %1 del %2 alle %3 del %4, quindi il %5 lì non è mai esistito.</translation>
+        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del giorno %2 alle %3 del giorno %4, quindi il giorno %5 non è mai esistito.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
-        <translation>Lì gli orologi sono saltati dalle %1 del %2 alle %3 del %4, quindi i giorni dal %5 al %6 lì non sono mai esistiti.</translation>
+        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del giorno %2 alle %3 del giorno %4, quindi i giorni tra il giorno %5 e il giorno %6 non sono mai esistiti.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
-        <translation>Lì gli orologi sono saltati dalle %1 del %2 alle %3 del %4, quindi le %5 del %6 lì non sono mai comparse.</translation>
+        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del giorno %2 alle %3 del giorno %4, quindi le %5 del giorno %6 non sono mai comparse.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
-        <translation>Lì gli orologi sono saltati il %3 dalle %1 alle %2, quindi le %4 lì non sono mai comparse.</translation>
+        <translation>In quel luogo gli orologi sono stati portati avanti il giorno %3 dalle %1 alle %2, quindi le %4 non sono mai comparse.</translation>
     </message>
     <message numerus="yes">
         <source>%1 showed %n times on the clocks there.</source>
         <comment>%1: a clock time on a day</comment>
         <translation>
-            <numerusform>Le %1 sono comparse %n volta sugli orologi di lì.</numerusform>
-            <numerusform>Le %1 sono comparse %n volte sugli orologi di lì.</numerusform>
+            <numerusform>Le %1 sono comparse %n volta sugli orologi del luogo.</numerusform>
+            <numerusform>Le %1 sono comparse %n volte sugli orologi del luogo.</numerusform>
         </translation>
     </message>
     <message>
         <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
-        <translation>Lì gli orologi sono tornati indietro dalle %1 del %2 alle %3 del %4, quindi le %5 del %6 lì sono comparse due volte.</translation>
+        <translation>In quel luogo gli orologi sono stati portati indietro dalle %1 del giorno %2 alle %3 del giorno %4, quindi le %5 del giorno %6 sono comparse due volte.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
-        <translation>Lì gli orologi sono tornati indietro il %3 dalle %1 alle %2, quindi le %4 lì sono comparse due volte.</translation>
+        <translation>In quel luogo gli orologi sono stati portati indietro il giorno %3 dalle %1 alle %2, quindi le %4 sono comparse due volte.</translation>
     </message>
     <message>
         <source>The clocks there %1, so %2 showed twice there.</source>
         <comment>%1: changes of the clocks</comment>
-        <translation>Lì gli orologi %1, quindi le %2 lì sono comparse due volte.</translation>
+        <translation>In quel luogo gli orologi %1, quindi le %2 sono comparse due volte.</translation>
     </message>
     <message numerus="yes">
         <source>The clocks there %1, so %2 showed %n times there.</source>
         <comment>%1: changes of the clocks</comment>
         <translation>
-            <numerusform>Lì gli orologi %1, quindi le %2 lì sono comparse %n volta.</numerusform>
-            <numerusform>Lì gli orologi %1, quindi le %2 lì sono comparse %n volte.</numerusform>
+            <numerusform>In quel luogo gli orologi %1, quindi le %2 sono comparse %n volta.</numerusform>
+            <numerusform>In quel luogo gli orologi %1, quindi le %2 sono comparse %n volte.</numerusform>
         </translation>
     </message>
     <message>
         <source>The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>Lì gli orologi sono tornati indietro dalle %1 del %2 alle %3 del %4 durante questa fascia, che è quindi durata %5.</translation>
+        <translation>In quel luogo gli orologi sono stati portati indietro dalle %1 del giorno %2 alle %3 del giorno %4 durante questa fascia, che è quindi durata %5.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>Lì gli orologi sono saltati dalle %1 del %2 alle %3 del %4 durante questa fascia, che è quindi durata %5.</translation>
+        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del giorno %2 alle %3 del giorno %4 durante questa fascia, che è quindi durata %5.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
-        <translation>Lì gli orologi sono tornati indietro il %3 dalle %1 alle %2 durante questa fascia, che è quindi durata %4.</translation>
+        <translation>In quel luogo gli orologi sono stati portati indietro il giorno %3 dalle %1 alle %2 durante questa fascia, che è quindi durata %4.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
-        <translation>Lì gli orologi sono saltati il %3 dalle %1 alle %2 durante questa fascia, che è quindi durata %4.</translation>
+        <translation>In quel luogo gli orologi sono stati portati avanti il giorno %3 dalle %1 alle %2 durante questa fascia, che è quindi durata %4.</translation>
     </message>
     <message>
         <source>The clocks there %1 during this slot, so it lasted %2.</source>
         <comment>%1: changes of the clocks</comment>
-        <translation>Lì gli orologi %1 durante questa fascia, che è quindi durata %2.</translation>
+        <translation>In quel luogo gli orologi %1 durante questa fascia, che è quindi durata %2.</translation>
     </message>
     <message>
         <source>%1 %2 = %3 UT the day before</source>
@@ -564,7 +570,7 @@ dati tz %2
     <message>
         <source>No minute of this slot showed on the clocks there. %1</source>
         <comment>%1: what the clocks did</comment>
-        <translation>Nessun minuto di questa fascia è comparso sugli orologi di lì. %1</translation>
+        <translation>Nessun minuto di questa fascia è comparso sugli orologi del luogo. %1</translation>
     </message>
     <message>
         <source>%1 from %2</source>
@@ -581,12 +587,37 @@ dati tz %2
         <comment>the time used</comment>
         <translation>%1, la metà della fascia</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a place&apos;s name and where it lies</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the last two parts of a length of time</comment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>parts of a length of time before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of the first day of a month, with its year</comment>
+        <translation>d&apos;º&apos; MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of the first day of a month, without its year</comment>
+        <translation>d&apos;º&apos; MMMM</translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>
     <message>
         <source>You will love being young all your life. But with age you will also respect the experience that you have gained through your life.</source>
-        <translation>Amerai essere giovane per tutta la vita. Ma con gli anni rispetterai anche l&apos;esperienza che la vita ti avrà donato.</translation>
+        <translation>Amerai essere giovane per tutta la vita. Ma con gli anni rispetterai anche l’esperienza che la vita ti avrà donato.</translation>
     </message>
     <message>
         <source>You will believe in nourishing and caring the old fashioned way. To know that your family is eating and sleeping well will matter a lot to you. You will also make it a point to be financially stable.</source>
@@ -610,7 +641,7 @@ dati tz %2
     </message>
     <message>
         <source>You will believe in yourself and always trust people. You set yourself very high ideals and strive to stand by them. You can fight people but at the same time need a peaceful and happy atmosphere.</source>
-        <translation>Crederai in te e ti fiderai sempre delle persone. Ti poni ideali molto alti e ti sforzi di restarvi fedele. Sai scontrarti con gli altri, ma allo stesso tempo hai bisogno di un&apos;atmosfera serena e felice.</translation>
+        <translation>Crederai in te e ti fiderai sempre delle persone. Ti poni ideali molto alti e ti sforzi di restarvi fedele. Sai scontrarti con gli altri, ma allo stesso tempo hai bisogno di un’atmosfera serena e felice.</translation>
     </message>
     <message>
         <source>Your home is your secret hiding place where you will hide from the world. You will crave for privacy.</source>
@@ -695,7 +726,7 @@ dati tz %2
     <name>Program</name>
     <message>
         <source>Application is already running</source>
-        <translation>L&apos;applicazione è già in esecuzione</translation>
+        <translation>L’applicazione è già in esecuzione</translation>
     </message>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
@@ -718,51 +749,51 @@ dati tz %2
     <message>
         <source>4am-6am</source>
         <extracomment>A two-hour slot of the day of birth, in the style of the language&apos;s clocks; the list is narrow.</extracomment>
-        <translation>ore 4-6</translation>
+        <translation>ore 4–6</translation>
     </message>
     <message>
         <source>2am-4am</source>
-        <translation>ore 2-4</translation>
+        <translation>ore 2–4</translation>
     </message>
     <message>
         <source>midnight-2am</source>
-        <translation>ore 0-2</translation>
+        <translation>ore 0–2</translation>
     </message>
     <message>
         <source>10pm-midnight</source>
-        <translation>ore 22-24</translation>
+        <translation>ore 22–24</translation>
     </message>
     <message>
         <source>8pm-10pm</source>
-        <translation>ore 20-22</translation>
+        <translation>ore 20–22</translation>
     </message>
     <message>
         <source>6pm-8pm</source>
-        <translation>ore 18-20</translation>
+        <translation>ore 18–20</translation>
     </message>
     <message>
         <source>4pm-6pm</source>
-        <translation>ore 16-18</translation>
+        <translation>ore 16–18</translation>
     </message>
     <message>
         <source>2pm-4pm</source>
-        <translation>ore 14-16</translation>
+        <translation>ore 14–16</translation>
     </message>
     <message>
         <source>noon-2pm</source>
-        <translation>ore 12-14</translation>
+        <translation>ore 12–14</translation>
     </message>
     <message>
         <source>10am-noon</source>
-        <translation>ore 10-12</translation>
+        <translation>ore 10–12</translation>
     </message>
     <message>
         <source>8am-10am</source>
-        <translation>ore 8-10</translation>
+        <translation>ore 8–10</translation>
     </message>
     <message>
         <source>6am-8am</source>
-        <translation>ore 6-8</translation>
+        <translation>ore 6–8</translation>
     </message>
 </context>
 <context>
@@ -828,7 +859,7 @@ dati tz %2
     <name>frmAbout</name>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. This is what makes you comfortable in life. This stands for security and stability.</source>
-        <translation>Quorvis rappresenta l&apos;inizio e la fine della vita di una persona. L&apos;Imum Coeli, o Nadir, è il punto più basso dell&apos;oroscopo. Ti rivela di più su ciò che desideri nella vita privata, nella famiglia, nei figli, nel prenderti cura degli altri e nell&apos;amare. È ciò che ti fa sentire a tuo agio nella vita. Rappresenta sicurezza e stabilità.</translation>
+        <translation>Quorvis rappresenta l’inizio e la fine della vita di una persona. Il Fondo Cielo (Imum Coeli), o Nadir, è il punto più basso dell’oroscopo. Ti rivela di più su ciò che desideri nella vita privata, nella famiglia, nei figli, nel prenderti cura degli altri e nell’amare. È ciò che ti fa sentire a tuo agio nella vita. Rappresenta sicurezza e stabilità.</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -836,7 +867,7 @@ dati tz %2
     </message>
     <message>
         <source>Opens the fully-branded offer page in your web browser</source>
-        <translation>Apre la pagina dell&apos;offerta con il tuo marchio nel browser web</translation>
+        <translation>Apre la pagina dell’offerta con il tuo marchio nel browser web</translation>
     </message>
     <message>
         <source>Click here for more details</source>
@@ -863,7 +894,7 @@ dati tz %2
     <name>frmDisplay</name>
     <message>
         <source>Opens the co-branding offer page in your web browser</source>
-        <translation>Apre la pagina dell&apos;offerta di co-branding nel browser web</translation>
+        <translation>Apre la pagina dell’offerta di co-branding nel browser web</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -871,7 +902,7 @@ dati tz %2
     </message>
     <message>
         <source>Opens the fully-branded offer page in your web browser</source>
-        <translation>Apre la pagina dell&apos;offerta con il tuo marchio nel browser web</translation>
+        <translation>Apre la pagina dell’offerta con il tuo marchio nel browser web</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -1054,7 +1085,7 @@ dati tz %2
     </message>
     <message>
         <source>Exact reading</source>
-        <translation>Lettura esatta</translation>
+        <translation>Risultato esatto</translation>
     </message>
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
@@ -1062,7 +1093,7 @@ dati tz %2
     </message>
     <message>
         <source>&amp;Save Reading…</source>
-        <translation>Sal&amp;va lettura…</translation>
+        <translation>Sal&amp;va risultato…</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
@@ -1091,27 +1122,23 @@ dati tz %2
     </message>
     <message>
         <source>Exact nadir reading</source>
-        <translation>Lettura esatta del nadir</translation>
+        <translation>Risultato esatto del nadir</translation>
     </message>
     <message>
         <source>Exact nadir reading for %1</source>
-        <translation>Lettura esatta del nadir per %1</translation>
+        <translation>Risultato esatto del nadir per %1</translation>
     </message>
     <message>
         <source>No reading yet</source>
-        <translation>Ancora nessuna lettura</translation>
+        <translation>Ancora nessun risultato</translation>
     </message>
     <message>
         <source>Reading shown: %1</source>
-        <translation>Lettura mostrata: %1</translation>
-    </message>
-    <message>
-        <source>Born %1, between %2</source>
-        <translation>Nascita il %1, tra %2</translation>
+        <translation>Risultato mostrato: %1</translation>
     </message>
     <message>
         <source>Born %1 at %2</source>
-        <translation>Nascita il %1 alle %2</translation>
+        <translation>Data di nascita: %1, ore %2</translation>
     </message>
     <message>
         <source>Time used: %1</source>
@@ -1135,14 +1162,18 @@ dati tz %2
     </message>
     <message>
         <source>Save Reading</source>
-        <translation>Salva lettura</translation>
+        <translation>Salva risultato</translation>
+    </message>
+    <message>
+        <source>Born %1, %2</source>
+        <translation>Data di nascita: %1, %2</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Opens the co-branding offer page in your web browser</source>
-        <translation>Apre la pagina dell&apos;offerta di co-branding nel browser web</translation>
+        <translation>Apre la pagina dell’offerta di co-branding nel browser web</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -1150,7 +1181,7 @@ dati tz %2
     </message>
     <message>
         <source>Opens the fully-branded offer page in your web browser</source>
-        <translation>Apre la pagina dell&apos;offerta con il tuo marchio nel browser web</translation>
+        <translation>Apre la pagina dell’offerta con il tuo marchio nel browser web</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -1162,7 +1193,7 @@ dati tz %2
     </message>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. Get your reading now!</source>
-        <translation>Quorvis rappresenta l&apos;inizio e la fine della vita di una persona. L&apos;Imum Coeli, o Nadir, è il punto più basso dell&apos;oroscopo. Ti rivela di più su ciò che desideri nella vita privata, nella famiglia, nei figli, nel prenderti cura degli altri e nell&apos;amare. Scopri subito la tua interpretazione!</translation>
+        <translation>Quorvis rappresenta l’inizio e la fine della vita di una persona. Il Fondo Cielo (Imum Coeli), o Nadir, è il punto più basso dell’oroscopo. Ti rivela di più su ciò che desideri nella vita privata, nella famiglia, nei figli, nel prenderti cura degli altri e nell’amare. Scopri subito la tua interpretazione!</translation>
     </message>
     <message>
         <source>Enter the Correct Details and Know More about Yourself </source>
@@ -1178,11 +1209,11 @@ dati tz %2
     </message>
     <message>
         <source>Name:-</source>
-        <translation>Nome:-</translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Date Of Birth:-</source>
-        <translation>Data di nascita:-</translation>
+        <translation>Data di nascita:</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1202,7 +1233,7 @@ dati tz %2
     </message>
     <message>
         <source>Time Of Birth:-</source>
-        <translation>Ora di nascita:-</translation>
+        <translation>Ora di nascita:</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -1254,7 +1285,8 @@ dati tz %2
     </message>
     <message>
         <source>Please Enter Only Alphabet !</source>
-        <translation>Inserisci solo lettere!</translation>
+        <extracomment>In a translated window the name takes the letters of every script, and spaces: say that.</extracomment>
+        <translation>Inserisci solo lettere e spazi.</translation>
     </message>
 </context>
 <context>
@@ -1289,11 +1321,11 @@ dati tz %2
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Email dell&apos;amico</translation>
+        <translation>Email dell’amico</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Nome dell&apos;amico</translation>
+        <translation>Nome dell’amico</translation>
     </message>
     <message>
         <source>Your Message</source>
@@ -1305,7 +1337,7 @@ dati tz %2
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Pellmark Softwares. From a single software, we have now grown to become the world’s largest resource of pellmark softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Pellmark Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Se questo software ti è piaciuto, gli altri software Pellmark ti interesseranno di sicuro. Da un solo software siamo diventati la più grande raccolta di software Pellmark al mondo. Astrologia, chiaroveggenza, tarocchi, numerologia o occulto: abbiamo programmi in ogni campo, per offrire ai nostri utenti un&apos;ampia scelta in base ai loro interessi.                                                             Tutti i programmi della suite Pellmark sono semplici e facili da usare. Non solo sono divertenti, ma anche molto istruttivi. Provali oggi stesso e condividi la tua esperienza con amici e familiari. </translation>
+        <translation>Se questo software ti è piaciuto, gli altri software Pellmark ti interesseranno di sicuro. Da un solo software siamo diventati la più grande raccolta di software Pellmark al mondo. Astrologia, chiaroveggenza, tarocchi, numerologia o occulto: abbiamo programmi in ogni campo, per offrire ai nostri utenti un’ampia scelta in base ai loro interessi.                                                             Tutti i programmi della suite Pellmark sono semplici e facili da usare. Non solo sono divertenti, ma anche molto istruttivi. Provali oggi stesso e condividi la tua esperienza con amici e familiari. </translation>
     </message>
     <message>
         <source>Opens the Pellmark Softwares page in your web browser</source>
@@ -1337,7 +1369,7 @@ dati tz %2
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>L&apos;indirizzo email non può contenere spazi</translation>
+        <translation>L’indirizzo email non può contenere spazi</translation>
     </message>
 </context>
 <context>
@@ -1368,7 +1400,7 @@ dati tz %2
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
-        <translation>Inserisci l&apos;email del tuo amico</translation>
+        <translation>Inserisci l’email del tuo amico</translation>
     </message>
     <message>
         <source>Your Name</source>
@@ -1384,11 +1416,11 @@ dati tz %2
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation>Nome dell&apos;amico</translation>
+        <translation>Nome dell’amico</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation>Email dell&apos;amico</translation>
+        <translation>Email dell’amico</translation>
     </message>
 </context>
 </TS>

@@ -110,11 +110,11 @@
     </message>
     <message>
         <source>Reading %1 of %2: %3</source>
-        <translation>Leitura %1 de %2: %3</translation>
+        <translation>Resultado %1 de %2: %3</translation>
     </message>
     <message>
         <source>No place matches &quot;%1&quot;.</source>
-        <translation>Nenhum local corresponde a &quot;%1&quot;.</translation>
+        <translation>Nenhum local corresponde a “%1”.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -177,16 +177,17 @@
     </message>
     <message>
         <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
-        <translation>O Fundo do Céu, o Ascendente e o Meio do Céu exatos de um nascimento, a partir da data, hora e local.</translation>
+        <translation>O Fundo do Céu, o Ascendente e o Meio do Céu exatos de um nascimento, a partir da data, hora e
+local.</translation>
     </message>
     <message>
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
         <comment>keep the lines within 100 characters</comment>
-        <translation>Status de saída: 0 para uma leitura (também quando a hora local caiu no salto ou na repetição de uma
-mudança de horário) ou uma lista de locais; 1 quando não pode ler por causa dos dados de fuso instalados
-ou de uma falha própria; 2 para dados que não pode usar.</translation>
+        <translation>Status de saída: 0 para um resultado (também quando a hora local caiu no salto ou na repetição de
+uma mudança de horário) ou uma lista de locais; 1 quando não pode ler por causa dos dados de fuso
+instalados ou de uma falha própria; 2 para dados que não pode usar.</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
@@ -240,6 +241,11 @@ dados tz %2
         <source>--places needs some text to search for</source>
         <translation>--places precisa de um texto para buscar</translation>
     </message>
+    <message>
+        <source>zone</source>
+        <comment>value of an option</comment>
+        <translation>fuso</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -292,7 +298,7 @@ dados tz %2
     </message>
     <message>
         <source>Both readings are given, with the offset before the jump and with the one after.</source>
-        <translation>As duas leituras são dadas, com a diferença de antes do salto e com a de depois.</translation>
+        <translation>Os dois resultados são dados, com a diferença de antes da mudança de horário e com a de depois.</translation>
     </message>
     <message>
         <source>%1, local mean time</source>
@@ -311,13 +317,13 @@ dados tz %2
     </message>
     <message>
         <source>Both readings are given, the earlier first.</source>
-        <translation>As duas leituras são dadas, a mais cedo primeiro.</translation>
+        <translation>Os dois resultados são dados, o mais cedo primeiro.</translation>
     </message>
     <message numerus="yes">
         <source>All %n readings are given, the earliest first.</source>
         <translation>
-            <numerusform>As %n leituras são dadas, a mais cedo primeiro.</numerusform>
-            <numerusform>As %n leituras são dadas, a mais cedo primeiro.</numerusform>
+            <numerusform>Os %n resultados são dados, o mais cedo primeiro.</numerusform>
+            <numerusform>Os %n resultados são dados, o mais cedo primeiro.</numerusform>
         </translation>
     </message>
     <message>
@@ -443,7 +449,7 @@ dados tz %2
     <message>
         <source>jumped from %1 on %2 to %3 on %4</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>saltaram das %1 de %2 para as %3 de %4</translation>
+        <translation>foram adiantados das %1 de %2 para as %3 de %4</translation>
     </message>
     <message>
         <source>went back from %1 to %2 on %3</source>
@@ -453,7 +459,7 @@ dados tz %2
     <message>
         <source>jumped from %1 to %2 on %3</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>saltaram em %3 das %1 para as %2</translation>
+        <translation>foram adiantados em %3 das %1 para as %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -482,19 +488,19 @@ dados tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
-        <translation>Os relógios de lá saltaram das %1 de %2 para as %3 de %4, por isso %5 nunca existiu lá.</translation>
+        <translation>Os relógios de lá foram adiantados das %1 de %2 para as %3 de %4, por isso %5 nunca existiu lá.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
-        <translation>Os relógios de lá saltaram das %1 de %2 para as %3 de %4, por isso os dias de %5 a %6 nunca existiram lá.</translation>
+        <translation>Os relógios de lá foram adiantados das %1 de %2 para as %3 de %4, por isso os dias de %5 a %6 nunca existiram lá.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
-        <translation>Os relógios de lá saltaram das %1 de %2 para as %3 de %4, por isso %5 de %6 nunca apareceu lá.</translation>
+        <translation>Os relógios de lá foram adiantados das %1 de %2 para as %3 de %4, por isso %5 de %6 nunca apareceu lá.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
-        <translation>Os relógios de lá saltaram em %3 das %1 para as %2, por isso %4 nunca apareceu lá.</translation>
+        <translation>Os relógios de lá foram adiantados em %3 das %1 para as %2, por isso %4 nunca apareceu lá.</translation>
     </message>
     <message numerus="yes">
         <source>%1 showed %n times on the clocks there.</source>
@@ -531,7 +537,7 @@ dados tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>Os relógios de lá saltaram das %1 de %2 para as %3 de %4 durante esta faixa, que durou então %5.</translation>
+        <translation>Os relógios de lá foram adiantados das %1 de %2 para as %3 de %4 durante esta faixa, que durou então %5.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
@@ -539,7 +545,7 @@ dados tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
-        <translation>Os relógios de lá saltaram em %3 das %1 para as %2 durante esta faixa, que durou então %4.</translation>
+        <translation>Os relógios de lá foram adiantados em %3 das %1 para as %2 durante esta faixa, que durou então %4.</translation>
     </message>
     <message>
         <source>The clocks there %1 during this slot, so it lasted %2.</source>
@@ -580,6 +586,31 @@ dados tz %2
         <source>%1, the middle of the slot</source>
         <comment>the time used</comment>
         <translation>%1, o meio da faixa</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a place&apos;s name and where it lies</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the last two parts of a length of time</comment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>parts of a length of time before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of the first day of a month, with its year</comment>
+        <translation>d&apos;º de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of the first day of a month, without its year</comment>
+        <translation>d&apos;º de&apos; MMMM</translation>
     </message>
 </context>
 <context>
@@ -718,51 +749,51 @@ dados tz %2
     <message>
         <source>4am-6am</source>
         <extracomment>A two-hour slot of the day of birth, in the style of the language&apos;s clocks; the list is narrow.</extracomment>
-        <translation>4h-6h</translation>
+        <translation>4h–6h</translation>
     </message>
     <message>
         <source>2am-4am</source>
-        <translation>2h-4h</translation>
+        <translation>2h–4h</translation>
     </message>
     <message>
         <source>midnight-2am</source>
-        <translation>0h-2h</translation>
+        <translation>0h–2h</translation>
     </message>
     <message>
         <source>10pm-midnight</source>
-        <translation>22h-24h</translation>
+        <translation>22h–24h</translation>
     </message>
     <message>
         <source>8pm-10pm</source>
-        <translation>20h-22h</translation>
+        <translation>20h–22h</translation>
     </message>
     <message>
         <source>6pm-8pm</source>
-        <translation>18h-20h</translation>
+        <translation>18h–20h</translation>
     </message>
     <message>
         <source>4pm-6pm</source>
-        <translation>16h-18h</translation>
+        <translation>16h–18h</translation>
     </message>
     <message>
         <source>2pm-4pm</source>
-        <translation>14h-16h</translation>
+        <translation>14h–16h</translation>
     </message>
     <message>
         <source>noon-2pm</source>
-        <translation>12h-14h</translation>
+        <translation>12h–14h</translation>
     </message>
     <message>
         <source>10am-noon</source>
-        <translation>10h-12h</translation>
+        <translation>10h–12h</translation>
     </message>
     <message>
         <source>8am-10am</source>
-        <translation>8h-10h</translation>
+        <translation>8h–10h</translation>
     </message>
     <message>
         <source>6am-8am</source>
-        <translation>6h-8h</translation>
+        <translation>6h–8h</translation>
     </message>
 </context>
 <context>
@@ -828,7 +859,7 @@ dados tz %2
     <name>frmAbout</name>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. This is what makes you comfortable in life. This stands for security and stability.</source>
-        <translation>Quorvis significa o começo e o fim da vida de uma pessoa. O Imum Coeli ou Nadir é o ponto mais baixo do horóscopo. Ele revela mais sobre o que você deseja na vida pessoal, na família, nos filhos, no cuidar e no amar. É o que traz conforto à sua vida. Representa segurança e estabilidade.</translation>
+        <translation>Quorvis significa o começo e o fim da vida de uma pessoa. O Fundo do Céu (Imum Coeli) ou Nadir é o ponto mais baixo do horóscopo. Ele revela mais sobre o que você deseja na vida pessoal, na família, nos filhos, no cuidar e no amar. É o que traz conforto à sua vida. Representa segurança e estabilidade.</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -931,7 +962,7 @@ dados tz %2
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite-nos on-line</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
@@ -1054,7 +1085,7 @@ dados tz %2
     </message>
     <message>
         <source>Exact reading</source>
-        <translation>Leitura exata</translation>
+        <translation>Resultado exato</translation>
     </message>
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
@@ -1062,7 +1093,7 @@ dados tz %2
     </message>
     <message>
         <source>&amp;Save Reading…</source>
-        <translation>Sal&amp;var leitura…</translation>
+        <translation>Sal&amp;var resultado…</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
@@ -1091,23 +1122,19 @@ dados tz %2
     </message>
     <message>
         <source>Exact nadir reading</source>
-        <translation>Leitura exata do nadir</translation>
+        <translation>Resultado exato do nadir</translation>
     </message>
     <message>
         <source>Exact nadir reading for %1</source>
-        <translation>Leitura exata do nadir para %1</translation>
+        <translation>Resultado exato do nadir para %1</translation>
     </message>
     <message>
         <source>No reading yet</source>
-        <translation>Ainda não há leitura</translation>
+        <translation>Ainda não há resultado</translation>
     </message>
     <message>
         <source>Reading shown: %1</source>
-        <translation>Leitura mostrada: %1</translation>
-    </message>
-    <message>
-        <source>Born %1, between %2</source>
-        <translation>Nascimento em %1, entre %2</translation>
+        <translation>Resultado mostrado: %1</translation>
     </message>
     <message>
         <source>Born %1 at %2</source>
@@ -1135,7 +1162,11 @@ dados tz %2
     </message>
     <message>
         <source>Save Reading</source>
-        <translation>Salvar leitura</translation>
+        <translation>Salvar resultado</translation>
+    </message>
+    <message>
+        <source>Born %1, %2</source>
+        <translation>Nascimento em %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1162,7 +1193,7 @@ dados tz %2
     </message>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. Get your reading now!</source>
-        <translation>Quorvis significa o começo e o fim da vida de uma pessoa. O Imum Coeli ou Nadir é o ponto mais baixo do horóscopo. Ele revela mais sobre o que você deseja na vida pessoal, na família, nos filhos, no cuidar e no amar. Receba agora sua interpretação!</translation>
+        <translation>Quorvis significa o começo e o fim da vida de uma pessoa. O Fundo do Céu (Imum Coeli) ou Nadir é o ponto mais baixo do horóscopo. Ele revela mais sobre o que você deseja na vida pessoal, na família, nos filhos, no cuidar e no amar. Receba agora sua interpretação!</translation>
     </message>
     <message>
         <source>Enter the Correct Details and Know More about Yourself </source>
@@ -1178,11 +1209,11 @@ dados tz %2
     </message>
     <message>
         <source>Name:-</source>
-        <translation>Nome:-</translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Date Of Birth:-</source>
-        <translation>Data de nascimento:-</translation>
+        <translation>Data de nascimento:</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1202,7 +1233,7 @@ dados tz %2
     </message>
     <message>
         <source>Time Of Birth:-</source>
-        <translation>Hora de nascimento:-</translation>
+        <translation>Hora de nascimento:</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -1234,7 +1265,7 @@ dados tz %2
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite-nos on-line</translation>
+        <translation>&amp;Visitar nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -1254,7 +1285,8 @@ dados tz %2
     </message>
     <message>
         <source>Please Enter Only Alphabet !</source>
-        <translation>Digite apenas letras!</translation>
+        <extracomment>In a translated window the name takes the letters of every script, and spaces: say that.</extracomment>
+        <translation>Digite apenas letras e espaços.</translation>
     </message>
 </context>
 <context>

@@ -5,19 +5,19 @@
     <name>Angles</name>
     <message>
         <source>The latitude is that of a pole (90°), where the meridian and so the Midheaven are undefined.</source>
-        <translation>Широта — это широта полюса (90°), где меридиан, а значит и Середина неба, не определены.</translation>
+        <translation>Это широта полюса (90°), где меридиан, а значит и Середина неба, не определены.</translation>
     </message>
     <message>
         <source>The latitude must lie between -90° and 90°.</source>
-        <translation>Широта должна лежать между -90° и 90°.</translation>
+        <translation>Широта должна быть в пределах от -90° до 90°.</translation>
     </message>
     <message>
         <source>The longitude must lie between -180° and 180°.</source>
-        <translation>Долгота должна лежать между -180° и 180°.</translation>
+        <translation>Долгота должна быть в пределах от -180° до 180°.</translation>
     </message>
     <message>
         <source>The instant lies outside the years the chart angles are computed for.</source>
-        <translation>Момент лежит вне лет, для которых рассчитываются углы карты.</translation>
+        <translation>Момент выходит за пределы диапазона лет, для которых рассчитываются углы карты.</translation>
     </message>
 </context>
 <context>
@@ -240,12 +240,17 @@ tz data %2
         <source>--places needs some text to search for</source>
         <translation>--places нужен текст для поиска</translation>
     </message>
+    <message>
+        <source>zone</source>
+        <comment>value of an option</comment>
+        <translation>зона</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
     <message>
         <source>The date must lie between %1 and %2.</source>
-        <translation>Дата должна лежать между %1 и %2.</translation>
+        <translation>Дата должна быть в пределах от %1 до %2.</translation>
     </message>
     <message>
         <source>Not a date: “%1”. Give it as YYYY-MM-DD.</source>
@@ -590,6 +595,31 @@ tz data %2
         <comment>the time used</comment>
         <translation>%1, середина интервала</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a place&apos;s name and where it lies</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>the last two parts of a length of time</comment>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>parts of a length of time before the last</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>format of the first day of a month, with its year</comment>
+        <translation>d MMMM yyyy &apos;г.&apos;</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>format of the first day of a month, without its year</comment>
+        <translation>d MMMM</translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>
@@ -837,7 +867,7 @@ tz data %2
     <name>frmAbout</name>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. This is what makes you comfortable in life. This stands for security and stability.</source>
-        <translation>Quorvis означает начало и конец жизни человека. Imum Coeli, или надир, — самая нижняя точка гороскопа. Он больше расскажет вам о том, чего вы желаете в личной жизни, в семье и детях, в заботе и любви. Он показывает, что дарит вам в жизни покой и уют. Он символизирует защищённость и стабильность.</translation>
+        <translation>Quorvis означает начало и конец жизни человека. Глубина неба (Imum Coeli), или надир, — самая нижняя точка гороскопа. Он больше расскажет вам о том, чего вы желаете в личной жизни, в семье и детях, в заботе и любви. Он показывает, что дарит вам в жизни покой и уют. Он символизирует защищённость и стабильность.</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -1104,7 +1134,7 @@ tz data %2
     </message>
     <message>
         <source>Exact nadir reading for %1</source>
-        <translation>Точный расчёт надира для %1</translation>
+        <translation>Точный расчёт надира: %1</translation>
     </message>
     <message>
         <source>No reading yet</source>
@@ -1115,12 +1145,8 @@ tz data %2
         <translation>Показан вариант: %1</translation>
     </message>
     <message>
-        <source>Born %1, between %2</source>
-        <translation>Родился(-ась) %1, между %2</translation>
-    </message>
-    <message>
         <source>Born %1 at %2</source>
-        <translation>Родился(-ась) %1 в %2</translation>
+        <translation>Дата рождения: %1, время: %2</translation>
     </message>
     <message>
         <source>Time used: %1</source>
@@ -1145,6 +1171,10 @@ tz data %2
     <message>
         <source>Save Reading</source>
         <translation>Сохранить расчёт</translation>
+    </message>
+    <message>
+        <source>Born %1, %2</source>
+        <translation>Дата рождения: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1171,7 +1201,7 @@ tz data %2
     </message>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. Get your reading now!</source>
-        <translation>Quorvis означает начало и конец жизни человека. Imum Coeli, или надир, — самая нижняя точка гороскопа. Он больше расскажет вам о том, чего вы желаете в личной жизни, в семье и детях, в заботе и любви. Получите своё толкование прямо сейчас!</translation>
+        <translation>Quorvis означает начало и конец жизни человека. Глубина неба (Imum Coeli), или надир, — самая нижняя точка гороскопа. Он больше расскажет вам о том, чего вы желаете в личной жизни, в семье и детях, в заботе и любви. Получите своё толкование прямо сейчас!</translation>
     </message>
     <message>
         <source>Enter the Correct Details and Know More about Yourself </source>
@@ -1187,11 +1217,11 @@ tz data %2
     </message>
     <message>
         <source>Name:-</source>
-        <translation>Имя:-</translation>
+        <translation>Имя:</translation>
     </message>
     <message>
         <source>Date Of Birth:-</source>
-        <translation>Дата рождения:-</translation>
+        <translation>Дата рождения:</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1211,7 +1241,7 @@ tz data %2
     </message>
     <message>
         <source>Time Of Birth:-</source>
-        <translation>Время рождения:-</translation>
+        <translation>Время рождения:</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -1263,7 +1293,8 @@ tz data %2
     </message>
     <message>
         <source>Please Enter Only Alphabet !</source>
-        <translation>Пожалуйста, вводите только буквы!</translation>
+        <extracomment>In a translated window the name takes the letters of every script, and spaces: say that.</extracomment>
+        <translation>Вводите только буквы и пробелы.</translation>
     </message>
 </context>
 <context>

@@ -409,7 +409,8 @@ ReadingCard frmExact::card() const
 
     const QString day = exact::DayText(ui->dteDate->date());
     card.dataUsed << (ui->chkSlotOnly->isChecked()
-                          ? tr("Born %1, between %2").arg(day, ui->cmbSlot->currentText())
+                          //: %2 is a two-hour slot, already a range ("4am-6am")
+                          ? tr("Born %1, %2").arg(day, ui->cmbSlot->currentText())
                           : tr("Born %1 at %2").arg(day, ui->tmeTime->time().toString(u"HH:mm")));
     card.dataUsed << tr("Time used: %1").arg(c.timeUsed) << tr("Place: %1").arg(r.placeUsed);
     return card;

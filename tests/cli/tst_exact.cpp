@@ -84,6 +84,8 @@ private Q_SLOTS:
     void placeSearchListsMatches();
     void textAndExitStatus_data();
     void textAndExitStatus();
+    void helpInEveryLanguage_data();
+    void helpInEveryLanguage();
 };
 
 void ExactTest::knownBirthMatchesSwetest_data()
@@ -341,6 +343,30 @@ void ExactTest::textAndExitStatus()
         QVERIFY(english.out.startsWith('{'));
         QCOMPARE(spoken.out, english.out);
     }
+}
+
+// --help in each language: its own words for the values ("--zone <Zone>") and no line over 100 characters.
+void ExactTest::helpInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("zoneOption");
+    for (const auto &[language, zone] : {std::pair{"en", "--zone <zone>"}, {"de", "--zone <Zone>"},
+                                         {"fr", "--zone <fuseau>"}, {"es", "--zone <zona>"},
+                                         {"pt_BR", "--zone <fuso>"}, {"it", "--zone <fuso>"},
+                                         {"ru", "--zone <зона>"}})
+        QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(zone);
+}
+
+void ExactTest::helpInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, zoneOption);
+    const Run run = RunExact({QStringLiteral("--help")}, {}, QStringLiteral("LANG=C.UTF-8 LANGUAGE=") + language);
+    QCOMPARE(run.exitStatus, 0);
+    const QString help = QString::fromUtf8(run.out);
+    QVERIFY2(help.contains(zoneOption), qPrintable(help));
+    for (const QString &line : help.split(u'\n'))
+        QVERIFY2(line.size() <= 100, qPrintable(line));
 }
 
 QTEST_GUILESS_MAIN(ExactTest)
