@@ -2,7 +2,7 @@
 ; installed version, ${VERSION} this one's, $OldFolder the earlier install's folder.
 
 LangString RunningCopy ${LANG_ENGLISH} "Quorvis is running. Close it, then choose Retry to go on, or Cancel to leave everything as it is."
-LangString RunningCopy ${LANG_GERMAN} "Quorvis ist geöffnet. Schließen Sie das Programm und wählen Sie dann „Wiederholen“, oder „Abbrechen“, um nichts zu ändern."
+LangString RunningCopy ${LANG_GERMAN} "Quorvis ist geöffnet. Schließen Sie das Programm und wählen Sie dann „Wiederholen“, um fortzufahren, oder „Abbrechen“, um nichts zu ändern."
 LangString RunningCopy ${LANG_FRENCH} "Quorvis est ouvert. Fermez-le, puis choisissez Réessayer pour continuer, ou Annuler pour ne rien changer."
 LangString RunningCopy ${LANG_SPANISH} "Quorvis está abierto. Ciérrelo y elija Reintentar para continuar, o Cancelar para no cambiar nada."
 LangString RunningCopy ${LANG_PORTUGUESEBR} "O Quorvis está aberto. Feche-o e escolha Repetir para continuar, ou Cancelar para não alterar nada."
