@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # The exact-nadir window as a screen reader finds it: the real program on Xvfb with an accessibility bus of
 # its own, read over AT-SPI by atspi_exact.py (the window's role, the place list's rows, the focused row).
-# Usage: atspi.sh PROGRAM TOOL TITLE (TOOL: quorvis-exact; TITLE: the windows' title, from the build)
+# Then, with atspi_language.py, the language the window and quorvis-exact choose in the same environments.
+# Usage: atspi.sh PROGRAM TOOL TITLE TRANSLATIONS (TOOL: quorvis-exact; TITLE: the windows' title, from the
+# build; TRANSLATIONS: the folder of the .ts files)
 # Exits 77 (skipped) only when the session or the accessibility bus cannot be started.
 set -euo pipefail
 bin="$1"
 tool="$2"
 title="$3"
+translations="$4"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 work="$(mktemp -d)"
 pids=()
@@ -63,4 +66,7 @@ xdotool windowfocus --sync "$(windows "$title")" key --delay 50 alt+f e
 wait_for "Exact Nadir - $title" 1 30 || fail "File, Find My Exact Nadir opened no window"
 /usr/bin/python3 "$here/atspi_exact.py" "$pid" "$(windows "Exact Nadir - $title")" "Exact Nadir - $title" "$tool" ||
     fail "what a screen reader finds (program's output: $(cat "$work/program.log"))"
-echo "1 passed, 0 failed"
+kill -9 "$pid" 2>/dev/null || true
+# The window and quorvis-exact in the same environments speak the same language.
+/usr/bin/python3 "$here/atspi_language.py" "$bin" "$tool" "$translations" || fail "the two programs chose differently"
+echo "2 passed, 0 failed"
