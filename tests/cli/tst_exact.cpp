@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
 struct Run
@@ -18,9 +22,13 @@ struct Run
 
 // Runs quorvis-exact, with the zone files of `zoneFiles` and in the locale `language` (LANG, as a session sets
 // it) when given.
-Run RunExact(const QStringList &arguments, const QString &zoneFiles = {}, const QString &language = {})
+// `prepare` sets the process up further before it starts (its output elsewhere).
+Run RunExact(const QStringList &arguments, const QString &zoneFiles = {}, const QString &language = {},
+             const std::function<void(QProcess &)> &prepare = {})
 {
     QProcess process;
+    if (prepare)
+        prepare(process);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!zoneFiles.isEmpty())
         environment.insert(QStringLiteral("TZDIR"), zoneFiles);
@@ -83,6 +91,8 @@ private Q_SLOTS:
     void placeSearchListsMatches();
     void textAndExitStatus_data();
     void textAndExitStatus();
+    void outputThatCannotBeWrittenFails_data();
+    void outputThatCannotBeWrittenFails();
 };
 
 void ExactTest::knownBirthMatchesSwetest_data()
@@ -330,6 +340,46 @@ void ExactTest::textAndExitStatus()
         QVERIFY(english.out.startsWith('{'));
         QCOMPARE(spoken.out, english.out);
     }
+}
+
+// Output that cannot be written whole is a failure with one line on stderr, never a cut-off success: to a
+// full disk, and to a pipe whose reader has gone.
+void ExactTest::outputThatCannotBeWrittenFails_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("closedPipe");
+    QTest::addColumn<QString>("why");
+    const QStringList london = QStringList{"--place", "London"} + LondonBirth.mid(0, 4);
+    QTest::newRow("text to a full disk") << london << false << "No space left on device";
+    QTest::newRow("JSON to a full disk") << london + QStringList{"--json"} << false << "No space left on device";
+    QTest::newRow("places to a full disk") << QStringList{"--places", "lond"} << false << "No space left on device";
+    QTest::newRow("text to a closed pipe") << london << true << "Broken pipe";
+}
+
+void ExactTest::outputThatCannotBeWrittenFails()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("/dev/full and the child process modifier are Linux's");
+#else
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, closedPipe);
+    QFETCH(QString, why);
+    int ends[2] = {-1, -1};
+    if (closedPipe) {
+        QCOMPARE(::pipe(ends), 0);
+        ::close(ends[0]);
+    }
+    const Run run = RunExact(arguments, {}, {}, [&](QProcess &process) {
+        if (closedPipe)
+            process.setChildProcessModifier([&] { ::dup2(ends[1], STDOUT_FILENO); });
+        else
+            process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    });
+    if (closedPipe)
+        ::close(ends[1]);
+    QCOMPARE(run.exitStatus, 1);
+    QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("quorvis-exact: cannot write the reading: %1\n").arg(why));
+#endif
 }
 
 QTEST_GUILESS_MAIN(ExactTest)
