@@ -14,24 +14,9 @@ namespace {
 
 QString Quoted(const QString &text) { return u'"' + text + u'"'; }
 
-// A refusal quotes what was given, which may hold line breaks or terminal escapes: written out as \n, \t or
-// \u001B, they keep the message one line of plain text.
-QString OneLine(QString text)
-{
-    for (qsizetype i = text.size(); i-- > 0;) {
-        const QChar c = text[i];
-        if (c == u'\n')
-            text.replace(i, 1, QStringLiteral("\\n"));
-        else if (c == u'\t')
-            text.replace(i, 1, QStringLiteral("\\t"));
-        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-                 c == QChar::ParagraphSeparator)
-            text.replace(i, 1,
-                         QLatin1String("\\u") +
-                             QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
-    }
-    return text;
-}
+// A refusal quotes what was given, which may hold line breaks, terminal escapes or characters that turn the
+// text around: written out, they keep the message one line of plain text that reads as typed.
+QString OneLine(const QString &text) { return exact::ShownSafely(text); }
 
 struct Options
 {

@@ -30,10 +30,40 @@ std::optional<double> readDegrees(const QString &text, double limit, QString *pr
 {
     if (const std::optional<double> degrees = ParseDegrees(text, limit))
         return degrees;
-    return Refuse<double>(problem, sentence.arg(text));
+    return Refuse<double>(problem, sentence.arg(ShownSafely(text)));
 }
 
+bool IsNonCharacter(char32_t c) { return (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE; }
+
 } // namespace
+
+QString ShownSafely(QStringView text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        qsizetype units = 1;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            units = 2;
+        }
+        const QChar::Category category = QChar::category(c);
+        if (c == u'\n')
+            shown += QLatin1String("\\n");
+        else if (c == u'\t')
+            shown += QLatin1String("\\t");
+        else if (category == QChar::Other_Control || category == QChar::Other_Format ||
+                 category == QChar::Other_Surrogate || category == QChar::Separator_Line ||
+                 category == QChar::Separator_Paragraph || IsNonCharacter(c))
+            shown += c > 0xFFFF ? QLatin1String("\\U") + QString::number(c, 16).toUpper().rightJustified(8, u'0')
+                                : QLatin1String("\\u") + QString::number(c, 16).toUpper().rightJustified(4, u'0');
+        else
+            shown += text.mid(i, units);
+        i += units - 1;
+    }
+    return shown;
+}
 
 QString DateRangeMessage()
 {
@@ -61,11 +91,11 @@ std::optional<QDate> ReadDate(const QString &text, QString *problem)
     if (!Matches(u"[0-9]{4}-[0-9]{2}-[0-9]{2}", text))
         return Refuse<QDate>(
             problem, QCoreApplication::translate("ExactReading", "Not a date: “%1”. Give it as YYYY-MM-DD.")
-                         .arg(text));
+                         .arg(ShownSafely(text)));
     const QDate date = QDate::fromString(text, Qt::ISODate);
     if (!date.isValid())
         return Refuse<QDate>(
-            problem, QCoreApplication::translate("ExactReading", "There is no such date as “%1”.").arg(text));
+            problem, QCoreApplication::translate("ExactReading", "There is no such date as “%1”.").arg(ShownSafely(text)));
     if (date < FirstBirthDate || date > LastBirthDate)
         return Refuse<QDate>(problem, DateRangeMessage());
     return date;
@@ -82,7 +112,7 @@ std::optional<QTime> ReadTime(const QString &text, QString *problem)
         return Refuse<QTime>(problem, QCoreApplication::translate(
                                           "ExactReading", "Not a time of day: “%1”. Give it as HH:MM or "
                                                           "HH:MM:SS, from 00:00 to 23:59:59.")
-                                          .arg(text));
+                                          .arg(ShownSafely(text)));
     return time;
 }
 
@@ -111,7 +141,7 @@ std::optional<places::Clock> ReadClock(const QString &text, QString *problem)
         QCoreApplication::translate("ExactReading", "Unknown time zone “%1”: give one such as "
                                                     "Europe/London, or an offset from −12:00 to +14:00 such "
                                                     "as +01:00.")
-            .arg(text));
+            .arg(ShownSafely(text)));
 }
 
 std::optional<places::Clock> ReadUtcOffset(const QString &text, QString *problem)
@@ -123,7 +153,7 @@ std::optional<places::Clock> ReadUtcOffset(const QString &text, QString *problem
         problem,
         QCoreApplication::translate("ExactReading", "Not an offset from UTC: “%1”. Give one from −12:00 to "
                                                     "+14:00 such as +01:00.")
-            .arg(text));
+            .arg(ShownSafely(text)));
 }
 
 void UsePlace(Request &request, const places::Place &place)

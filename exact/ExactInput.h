@@ -21,6 +21,12 @@ struct Request;
 inline const QDate FirstBirthDate(1800, 1, 1);
 inline const QDate LastBirthDate(2100, 12, 31);
 
+// The text as a refusal quotes it: line breaks, tabs, control and format characters (a right-to-left
+// override, zero-width ones: all of categories Cc and Cf), line and paragraph separators, lone surrogates and
+// non-characters written out as \n, \t, \u202E or \U000E0001, so that the quote stays one line that reads as
+// it was typed.
+QString ShownSafely(QStringView text);
+
 // "The date must lie between 1800-01-01 and 2100-12-31."
 QString DateRangeMessage();
 

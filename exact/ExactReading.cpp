@@ -190,14 +190,25 @@ Result Compute(const Request &request)
     if (!r.problem.isEmpty())
         return r;
 
-    const auto meanTime = std::find_if(r.candidates.cbegin(), r.candidates.cend(),
-                                       [](const Candidate &c) { return c.reading.localMeanTime; });
-    if (meanTime != r.candidates.cend())
+    // Every mean-time offset the readings use: two, a day apart, where the zone's day crossed the date line.
+    QStringList meanTimes;
+    for (const Candidate &c : std::as_const(r.candidates))
+        if (const QString offset = places::FormatUtcOffset(c.reading.offsetSeconds);
+            c.reading.localMeanTime && !meanTimes.contains(offset))
+            meanTimes << offset;
+    if (meanTimes.size() == 1)
         r.meanTimeNote =
             QCoreApplication::translate(
                 "ExactReading", "Clocks there did not yet keep standard time, so the local mean time of the "
                                 "birthplace (%1) is used.")
-                .arg(places::FormatUtcOffset(meanTime->reading.offsetSeconds));
+                .arg(meanTimes.front());
+    else if (meanTimes.size() > 1)
+        r.meanTimeNote =
+            QCoreApplication::translate("ExactReading",
+                                        "Clocks there did not yet keep standard time, so the local mean time "
+                                        "of the birthplace is used, counted from either side of the date "
+                                        "line: %1 and %2.")
+                .arg(meanTimes.mid(0, meanTimes.size() - 1).join(QLatin1String(", ")), meanTimes.back());
     if (r.candidates.front().angles.ascUnreliable)
         r.polarNote = QCoreApplication::translate(
             "ExactReading",

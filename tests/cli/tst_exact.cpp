@@ -244,6 +244,12 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
         << at + QStringList{"--date", "1990-08-01", "--time", "10:30\t\x1b[2J"}
         << "Not a time of day: \u201C10:30\\t\\u001B[2J\u201D. Give it as HH:MM or HH:MM:SS, from 00:00 to "
            "23:59:59.";
+    // Format characters would turn the line around or hide in it: a right-to-left override, a zero-width
+    // space, a tag character beyond the first plane; and a non-character.
+    QTest::newRow("time with format characters")
+        << at + QStringList{"--date", "1990-08-01", "--time", QString::fromUtf8("10:30\u202E\u200B\U000E0001\uFFFE")}
+        << "Not a time of day: \u201C10:30\\u202E\\u200B\\U000E0001\\uFFFE\u201D. Give it as HH:MM or HH:MM:SS, "
+           "from 00:00 to 23:59:59.";
     QTest::newRow("unknown option with a line break")
         << QStringList{"--da\nte=1990-08-01"} << "Unknown option 'da\\nte'.";
     QTest::newRow("time with trailing text")
