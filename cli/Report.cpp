@@ -172,8 +172,7 @@ Report MakeReadingReport(const Request &request)
 
 Report MakePlacesReport(const Request &request)
 {
-    const std::vector<const places::Place *> hits =
-        places::Gazetteer::instance().search(request.searchText, 10);
+    const std::vector<const places::Place *> hits = exact::FindPlaces(request.searchText);
     Report report;
     if (request.json) {
         QJsonArray list;

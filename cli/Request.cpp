@@ -27,7 +27,8 @@ struct Options
         QCoreApplication::translate("ExactCommandLine", "Show the version, and that of the tz data in use.")};
     QCommandLineOption place{
         QStringLiteral("place"),
-        QCoreApplication::translate("ExactCommandLine", "Birth place: the best match of a place search."),
+        QCoreApplication::translate("ExactCommandLine",
+                                    "Birth place: a name as --places lists it, or the best match of a search."),
         QCoreApplication::translate("ExactCommandLine", "name", "value of an option")};
     QCommandLineOption lat{
         QStringLiteral("lat"),
@@ -147,14 +148,20 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
         return error; // without --zone or --utc-offset, the reading says what is missing
     }
     request.searchText = parser.value(o.place);
-    const std::vector<const places::Place *> hits =
-        places::Gazetteer::instance().search(request.searchText, 1);
-    if (hits.empty())
+    const exact::NamedPlace named = exact::FindNamedPlace(request.searchText);
+    if (!named.place)
         return QCoreApplication::translate("ExactCommandLine",
                                            "no place matches %1; --places TEXT lists what a search finds")
             .arg(Quoted(request.searchText));
+    if (!named.alike.empty())
+        request.notice = OneLine(
+            QCoreApplication::translate("ExactCommandLine",
+                                        "took %1 for %2; to name another, write it as --places lists it, "
+                                        "such as --place %3")
+                .arg(named.place->displayName(), Quoted(request.searchText),
+                     Quoted(named.alike.front()->displayName())));
     std::optional<places::Clock> given = reading.clock;
-    exact::UsePlace(reading, *hits.front());
+    exact::UsePlace(reading, *named.place);
     if (given)
         reading.clock = given;
     return {};

@@ -45,6 +45,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const quorvis::cli::Request &request = parsed.request;
+    if (!request.notice.isEmpty())
+        Write(stderr, QStringLiteral("quorvis-exact: %1\n").arg(request.notice));
     quorvis::cli::Report report;
     switch (request.action) {
     case quorvis::cli::Request::Action::Help:

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorvis::exact {
@@ -154,6 +155,79 @@ std::optional<places::Clock> ReadUtcOffset(const QString &text, QString *problem
         QCoreApplication::translate("ExactReading", "Not an offset from UTC: “%1”. Give one from −12:00 to "
                                                     "+14:00 such as +01:00.")
             .arg(ShownSafely(text)));
+}
+
+std::vector<const places::Place *> FindPlaces(QStringView text)
+{
+    const places::Gazetteer &gazetteer = places::Gazetteer::instance();
+    std::vector<const places::Place *> found = gazetteer.searchAsWritten(text, ShownPlaceMatches);
+    for (const places::Place *place : gazetteer.search(text, ShownPlaceMatches)) {
+        if (found.size() == std::size_t(ShownPlaceMatches))
+            break;
+        if (std::find(found.begin(), found.end(), place) == found.end())
+            found.push_back(place);
+    }
+    return found;
+}
+
+namespace {
+
+// Whether `place` is what the comma-separated `parts` name: its name, then its division and its country in
+// that order, either of them left out.
+bool Names(const places::Place &place, const QStringList &parts)
+{
+    if (places::SearchKey(place.name) != parts.front())
+        return false;
+    QStringList qualifiers;
+    if (!place.admin1.isEmpty() && place.admin1 != place.name)
+        qualifiers << places::SearchKey(place.admin1);
+    qualifiers << places::SearchKey(place.country);
+    qsizetype at = 0;
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        while (at < qualifiers.size() && qualifiers[at] != parts[i])
+            ++at;
+        if (at++ == qualifiers.size())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+NamedPlace FindNamedPlace(QStringView text)
+{
+    // Enough to hold every place of one name (there are a few dozen Springfields at most).
+    constexpr int EveryBearer = 500;
+    const places::Gazetteer &gazetteer = places::Gazetteer::instance();
+    NamedPlace named;
+    const qsizetype colon = text.indexOf(u':');
+    const QStringView written = colon < 0 ? text : text.first(colon);
+    QStringList parts;
+    for (const QStringView part : written.split(u','))
+        parts << places::SearchKey(part);
+    if (parts.size() > 1 || colon >= 0) {
+        for (const places::Place *place : gazetteer.search(written.split(u',').front(), EveryBearer)) {
+            const bool whole = colon < 0 || places::SearchKey(PlaceText(place, place->latitude, place->longitude,
+                                                                        place->zone)) == places::SearchKey(text);
+            if (whole && Names(*place, parts)) {
+                named.place = place;
+                return named;
+            }
+        }
+        return named;
+    }
+    const std::vector<const places::Place *> best = FindPlaces(text);
+    if (best.empty())
+        return named;
+    named.place = best.front();
+    const QString key = places::SearchKey(text);
+    if (places::SearchKey(named.place->name) != key)
+        return named;
+    for (const places::Place *place : gazetteer.search(text, EveryBearer))
+        if (place != named.place && places::SearchKey(place->name) == key &&
+            2 * place->population >= named.place->population)
+            named.alike.push_back(place);
+    return named;
 }
 
 void UsePlace(Request &request, const places::Place &place)

@@ -26,7 +26,6 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
-using quorvis::places::Gazetteer;
 using quorvis::places::Place;
 namespace exact = quorvis::exact;
 
@@ -155,13 +154,13 @@ void frmExact::prefillFrom(const QWidget *mainWindow)
     }
 }
 
-// Each keystroke asks the gazetteer (loaded on the first one) for the best ten places; the list drops down.
+// Each keystroke asks for the places the text finds (the gazetteer loads on the first one); the list drops down.
 void frmExact::txtPlace_Change(const QString &text)
 {
     m_place = nullptr;
     m_placeList->setMatches(text.trimmed().isEmpty()
                                 ? std::vector<const Place *>{}
-                                : Gazetteer::instance().search(QStringView(text).trimmed(), 10));
+                                : exact::FindPlaces(QStringView(text).trimmed()));
     refresh();
 }
 

@@ -91,6 +91,8 @@ private Q_SLOTS:
     void placeSearchListsMatches();
     void textAndExitStatus_data();
     void textAndExitStatus();
+    void placeAsAPlaceListWritesIt_data();
+    void placeAsAPlaceListWritesIt();
     void outputThatCannotBeWrittenFails_data();
     void outputThatCannotBeWrittenFails();
 };
@@ -346,6 +348,31 @@ void ExactTest::textAndExitStatus()
         QVERIFY(english.out.startsWith('{'));
         QCOMPARE(spoken.out, english.out);
     }
+}
+
+// --place takes a place as --places writes it; a bare name that several places of a size bear takes the
+// first and says so in one line on stderr.
+void ExactTest::placeAsAPlaceListWritesIt_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("taken");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("name and division") << "Springfield, Illinois" << "Illinois" << "";
+    QTest::newRow("a bare name") << "Springfield" << "Missouri"
+                                 << "quorvis-exact: took Springfield, Missouri, United States for \"Springfield\"; "
+                                    "to name another, write it as --places lists it, such as --place "
+                                    "\"Springfield, Massachusetts, United States\"\n";
+}
+
+void ExactTest::placeAsAPlaceListWritesIt()
+{
+    QFETCH(QString, place);
+    QFETCH(QString, taken);
+    QFETCH(QString, said);
+    const Run run = RunExact(QStringList{"--place", place} + LondonBirth);
+    QCOMPARE(run.exitStatus, 0);
+    QCOMPARE(JsonOf(run)[QStringLiteral("place")].toObject()[QStringLiteral("admin1")].toString(), taken);
+    QCOMPARE(QString::fromUtf8(run.err), said);
 }
 
 // Output that cannot be written whole is a failure with one line on stderr, never a cut-off success: to a

@@ -51,6 +51,8 @@ private Q_SLOTS:
     void refusals();
     void degrees_data();
     void degrees();
+    void placesFound_data();
+    void placesFound();
 };
 
 void ExactReadingTest::whatTheClocksDid_data()
@@ -257,6 +259,52 @@ void ExactReadingTest::degrees()
     QCOMPARE(parsed.has_value(), valid);
     if (valid)
         QCOMPARE(*parsed, value);
+}
+
+// Both front ends find places through FindPlaces and FindNamedPlace: a name beginning with the letters as typed
+// first, and every form a place list writes names its place.
+void ExactReadingTest::placesFound_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("named"); // through FindNamedPlace, as --place reads it
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QStringList>("alike");
+    const QString munich = QStringLiteral("Munich, Bavaria, Germany"),
+                  illinois = QStringLiteral("Springfield, Illinois, United States");
+    QTest::newRow("Mün: München before Muntivideu") << "Mün" << false << munich << QStringList();
+    QTest::newRow("Mun: the larger first") << "Mun" << false << "Montevideo, Uruguay" << QStringList();
+    QTest::newRow("Mün, named") << "Mün" << true << munich << QStringList();
+    QTest::newRow("name and division") << "Springfield, Illinois" << true << illinois << QStringList();
+    QTest::newRow("as a place list writes it")
+        << "Springfield, Illinois, United States: 39°48′ N, 89°39′ W, America/Chicago" << true << illinois
+        << QStringList();
+    QTest::newRow("name and country") << "London, Canada" << true << "London, Ontario, Canada" << QStringList();
+    QTest::newRow("a division that is not the place's") << "Springfield, Narnia" << true << "" << QStringList();
+    QTest::newRow("a bare name of places of a size")
+        << "Springfield" << true << "Springfield, Missouri, United States"
+        << QStringList{"Springfield, Massachusetts, United States", illinois};
+    QTest::newRow("a bare name, one place far larger") << "London" << true
+                                                       << "London, England, United Kingdom" << QStringList();
+}
+
+void ExactReadingTest::placesFound()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, named);
+    QFETCH(QString, place);
+    QFETCH(QStringList, alike);
+    QStringList found;
+    if (named) {
+        const exact::NamedPlace n = exact::FindNamedPlace(typed);
+        found << (n.place ? n.place->displayName() : QString());
+        for (const places::Place *other : n.alike)
+            found << other->displayName();
+    } else {
+        const std::vector<const places::Place *> list = exact::FindPlaces(typed);
+        QCOMPARE(int(list.size()), exact::ShownPlaceMatches);
+        found << list.front()->displayName();
+    }
+    QCOMPARE(found, QStringList{place} + alike);
 }
 
 QTEST_GUILESS_MAIN(ExactReadingTest)

@@ -221,7 +221,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, click);
         const QString typed = QStringLiteral("Jinzhou");
-        const auto matches = quorvis::places::Gazetteer::instance().search(typed, 10);
+        const auto matches = quorvis::exact::FindPlaces(typed);
         std::size_t later = 0; // the second of the first two matches that share a name
         for (std::size_t i = 1; i < matches.size() && !later; ++i)
             for (std::size_t j = 0; j < i && !later; ++j)
@@ -257,7 +257,7 @@ private Q_SLOTS:
         QVERIFY2(role == QAccessible::Window || role == QAccessible::Dialog,
                  qPrintable(QString::number(role)));
         const QString typed = QStringLiteral("lond");
-        const auto matches = quorvis::places::Gazetteer::instance().search(typed, 10);
+        const auto matches = quorvis::exact::FindPlaces(typed);
         QVERIFY(matches.size() >= 2);
         QTest::keyClicks(childOf<QLineEdit>(w, "txtPlace"), typed);
         for (std::size_t row = 0; row < 2; ++row) {
