@@ -44,7 +44,7 @@ QString ambiguityText(const places::PlaceClock &clock, const places::WallTimeRes
                       qint64 wall)
 {
     if (resolution.kind == places::WallTimeKind::Gap)
-        return GapSentence(resolution.gapFrom, resolution.gapTo, wall);
+        return GapSentence(ToCivil(resolution.gapFrom), ToCivil(resolution.gapTo), ToCivil(wall));
     if (resolution.kind != places::WallTimeKind::Overlap)
         return {};
     std::vector<places::ClockChange> repeated;
@@ -52,7 +52,7 @@ QString ambiguityText(const places::PlaceClock &clock, const places::WallTimeRes
          clock.changesBetween(resolution.readings.front().utSeconds, resolution.readings.back().utSeconds))
         if (change.wallAfter <= wall && wall < change.wallBefore)
             repeated.push_back(change);
-    return OverlapSentence(repeated, wall, resolution.readings.size());
+    return OverlapSentence(ToCivil(repeated), ToCivil(wall), resolution.readings.size());
 }
 
 void nameChoices(Result &r)
@@ -136,6 +136,20 @@ QString refusal(const Request &request, bool *internal)
 
 // ---- the reading --------------------------------------------------------------------------------------
 
+CivilTime ToCivil(qint64 wallSeconds, int offsetSeconds)
+{
+    return {places::WallDate(wallSeconds), places::WallTimeOfDay(wallSeconds), offsetSeconds};
+}
+
+std::vector<CivilChange> ToCivil(const std::vector<places::ClockChange> &changes)
+{
+    std::vector<CivilChange> civil;
+    civil.reserve(changes.size());
+    for (const places::ClockChange &change : changes)
+        civil.push_back({ToCivil(change.wallBefore), ToCivil(change.wallAfter)});
+    return civil;
+}
+
 std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, const Request &request,
                                      QString *problem)
 {
@@ -150,7 +164,8 @@ std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, con
     c.ic = QCoreApplication::translate("ExactReading", "Imum Coeli %1").arg(position(c.angles.ic));
     c.asc = QCoreApplication::translate("ExactReading", "Ascendant %1").arg(position(c.angles.asc));
     c.mc = QCoreApplication::translate("ExactReading", "Midheaven %1").arg(position(c.angles.mc));
-    c.timeUsed = TimeUsedText(reading);
+    c.local = ToCivil(reading.utSeconds + reading.offsetSeconds, reading.offsetSeconds);
+    c.timeUsed = TimeUsedText(c.local, LocalTimeLabel(reading));
     c.nadirSign = ToSignPosition(c.angles.ic).sign;
     return c;
 }
@@ -272,23 +287,6 @@ QString LocalTimeLabel(const places::WallTimeReading &reading)
     const QString offset = places::FormatUtcOffset(reading.offsetSeconds);
     return reading.abbreviation.isEmpty() ? offset
                                           : QStringLiteral("%1 (%2)").arg(reading.abbreviation, offset);
-}
-
-QString FormatDuration(qint64 seconds)
-{
-    const qint64 minutes = (std::abs(seconds) + 30) / 60;
-    // English has a text for one and one for more; a translation gives each its plural forms.
-    QStringList parts;
-    if (const int days = int(minutes / 1440); days > 0)
-        parts << (days == 1 ? QCoreApplication::translate("ExactReading", "%n day", nullptr, days)
-                            : QCoreApplication::translate("ExactReading", "%n days", nullptr, days));
-    if (const int hours = int(minutes % 1440 / 60); hours > 0)
-        parts << (hours == 1 ? QCoreApplication::translate("ExactReading", "%n hour", nullptr, hours)
-                             : QCoreApplication::translate("ExactReading", "%n hours", nullptr, hours));
-    if (const int rest = int(minutes % 60); rest != 0 || minutes == 0)
-        parts << (rest == 1 ? QCoreApplication::translate("ExactReading", "%n minute", nullptr, rest)
-                            : QCoreApplication::translate("ExactReading", "%n minutes", nullptr, rest));
-    return parts.join(u' ');
 }
 
 } // namespace quorvis::exact

@@ -26,7 +26,7 @@ QStringList Listed(const exact::Result &r)
 {
     QStringList listed;
     for (const exact::SlotSign &s : r.slotSigns)
-        listed << exact::SignName(s.sign) + u' ' + places::WallTimeOfDay(s.wallSeconds).toString(u"HH:mm") +
+        listed << exact::SignName(s.sign) + u' ' + s.wall.time.toString(u"HH:mm") +
                       u' ' + s.reading.abbreviation;
     return listed;
 }
@@ -106,28 +106,26 @@ void ExactReadingTest::whatTheClocksDid()
 // However many times a local time showed, the sentence names what the clocks did and how often it showed.
 void ExactReadingTest::overlapSentence_data()
 {
-    const auto wall = [](int hour, int minute) {
-        return places::WallSeconds({2000, 1, 1}, QTime(hour, minute));
-    };
+    const auto wall = [](int hour, int minute) { return exact::CivilTime{{2000, 1, 1}, QTime(hour, minute)}; };
     const auto back = [&](int fromHour, int fromMinute, int toHour, int toMinute) {
-        return places::ClockChange{0, wall(fromHour, fromMinute), wall(toHour, toMinute)};
+        return exact::CivilChange{wall(fromHour, fromMinute), wall(toHour, toMinute)};
     };
-    QTest::addColumn<std::vector<places::ClockChange>>("changes");
-    QTest::addColumn<qint64>("wall");
+    QTest::addColumn<std::vector<exact::CivilChange>>("changes");
+    QTest::addColumn<exact::CivilTime>("wall");
     QTest::addColumn<int>("times");
     QTest::addColumn<QString>("sentence");
     QTest::newRow("three times")
         << std::vector{back(3, 0, 2, 0), back(2, 30, 1, 30)} << wall(2, 15) << 3
         << "The clocks there went back from 03:00 to 02:00 on 1 January 2000 and went "
            "back from 02:30 to 01:30 on 1 January 2000, so 02:15 showed 3 times there.";
-    QTest::newRow("no change found") << std::vector<places::ClockChange>{} << wall(2, 15) << 2
+    QTest::newRow("no change found") << std::vector<exact::CivilChange>{} << wall(2, 15) << 2
                                      << "02:15 on 1 January 2000 showed 2 times on the clocks there.";
 }
 
 void ExactReadingTest::overlapSentence()
 {
-    QFETCH(std::vector<places::ClockChange>, changes);
-    QFETCH(qint64, wall);
+    QFETCH(std::vector<exact::CivilChange>, changes);
+    QFETCH(exact::CivilTime, wall);
     QFETCH(int, times);
     QFETCH(QString, sentence);
     QCOMPARE(exact::OverlapSentence(changes, wall, times), sentence);
