@@ -125,10 +125,6 @@
         <translation>Mostra la versione e quella dei dati tz in uso.</translation>
     </message>
     <message>
-        <source>Birth place: the best match of a place search.</source>
-        <translation>Luogo di nascita: il risultato migliore di una ricerca.</translation>
-    </message>
-    <message>
         <source>name</source>
         <comment>value of an option</comment>
         <translation>nome</translation>
@@ -239,6 +235,18 @@ dati tz %2
     <message>
         <source>--places needs some text to search for</source>
         <translation>--places richiede un testo da cercare</translation>
+    </message>
+    <message>
+        <source>Birth place: a name as --places lists it, or the best match of a search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the reading: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -581,6 +589,10 @@ dati tz %2
         <comment>the time used</comment>
         <translation>%1, la metà della fascia</translation>
     </message>
+    <message>
+        <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>
@@ -711,6 +723,14 @@ dati tz %2
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
         <translation>Luoghi: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>A reading can be saved as %1, not as “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card could not be drawn.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1136,6 +1156,12 @@ dati tz %2
     <message>
         <source>Save Reading</source>
         <translation>Salva lettura</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved to %1.
+
+%2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

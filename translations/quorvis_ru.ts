@@ -125,10 +125,6 @@
         <translation>Показать версию и версию используемых данных tz.</translation>
     </message>
     <message>
-        <source>Birth place: the best match of a place search.</source>
-        <translation>Место рождения: лучшее совпадение поиска мест.</translation>
-    </message>
-    <message>
         <source>name</source>
         <comment>value of an option</comment>
         <translation>название</translation>
@@ -239,6 +235,18 @@ tz data %2
     <message>
         <source>--places needs some text to search for</source>
         <translation>--places нужен текст для поиска</translation>
+    </message>
+    <message>
+        <source>Birth place: a name as --places lists it, or the best match of a search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the reading: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -590,6 +598,10 @@ tz data %2
         <comment>the time used</comment>
         <translation>%1, середина интервала</translation>
     </message>
+    <message>
+        <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>
@@ -720,6 +732,14 @@ tz data %2
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
         <translation>Места: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>A reading can be saved as %1, not as “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card could not be drawn.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1165,12 @@ tz data %2
     <message>
         <source>Save Reading</source>
         <translation>Сохранить расчёт</translation>
+    </message>
+    <message>
+        <source>The reading could not be saved to %1.
+
+%2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
