@@ -15,12 +15,8 @@ namespace quorvis::cli {
 
 namespace {
 
-// An instant counts like the wall clock at UTC.
-QString UtText(qint64 utSeconds)
-{
-    return places::WallDate(utSeconds).toString(Qt::ISODate) + u'T' +
-           places::WallTimeOfDay(utSeconds).toString(QStringLiteral("HH:mm:ss")) + u'Z';
-}
+// "1990-08-01T09:30:00Z"
+QString UtText(const exact::CivilTime &local) { return local.ut().toString(Qt::ISODate); }
 
 // The sign in English, for JSON.
 QString SignText(double longitude) { return QString::fromStdString(FormatSignPosition(longitude)); }
@@ -63,7 +59,7 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
     for (const exact::Candidate &candidate : result.candidates) {
         const ChartAngles &a = candidate.angles;
         QJsonObject object;
-        object[QStringLiteral("ut")] = UtText(candidate.reading.utSeconds);
+        object[QStringLiteral("ut")] = UtText(candidate.local);
         object[QStringLiteral("offset_seconds")] = candidate.reading.offsetSeconds;
         object[QStringLiteral("abbreviation")] = TextOrNull(candidate.reading.abbreviation);
         object[QStringLiteral("local_mean_time")] = candidate.reading.localMeanTime;
@@ -122,9 +118,8 @@ QString DegreesForReading(double degrees)
     return Language::NumberLocale().toString(degrees, 'f', 6) + u'\u00B0';
 }
 
-QString ReadingText(const Request &request, const exact::Result &result)
+QString ReadingText(const exact::Result &result)
 {
-    const exact::Request &reading = request.reading;
     const Captions captions;
     QStringList lines{captions.place + result.placeUsed};
     if (result.kind == places::WallTimeKind::Gap)
@@ -135,7 +130,6 @@ QString ReadingText(const Request &request, const exact::Result &result)
         if (!note.isEmpty())
             lines << captions.note + note;
 
-    const QString wallTime = reading.date.toString(Qt::ISODate) + u' ' + reading.time->toString(Qt::ISODate);
     for (qsizetype i = 0; i < result.candidates.size(); ++i) {
         const exact::Candidate &candidate = result.candidates[i];
         if (result.candidates.size() > 1)
@@ -144,8 +138,10 @@ QString ReadingText(const Request &request, const exact::Result &result)
                          .arg(i + 1)
                          .arg(result.candidates.size())
                          .arg(candidate.choice);
-        lines << captions.localTime + wallTime + u' ' + exact::LocalTimeLabel(candidate.reading);
-        lines << captions.ut + UtText(candidate.reading.utSeconds);
+        const exact::CivilTime &local = candidate.local;
+        lines << captions.localTime + local.date.toString(Qt::ISODate) + u' ' +
+                     local.time.toString(Qt::ISODate) + u' ' + exact::LocalTimeLabel(candidate.reading);
+        lines << captions.ut + UtText(local);
         const ChartAngles &a = candidate.angles;
         const auto angleLine = [](const QString &caption, double longitude) {
             return caption + exact::SignPositionText(longitude).leftJustified(18) + u' ' +
@@ -168,14 +164,13 @@ Report MakeReadingReport(const Request &request)
         report.error = result.problem;
         return report;
     }
-    report.out = request.json ? ReadingJson(request.reading, result) : ReadingText(request, result);
+    report.out = request.json ? ReadingJson(request.reading, result) : ReadingText(result);
     return report;
 }
 
 Report MakePlacesReport(const Request &request)
 {
-    const std::vector<const places::Place *> hits =
-        places::Gazetteer::instance().search(request.searchText, 10);
+    const std::vector<const places::Place *> hits = exact::FindPlaces(request.searchText);
     Report report;
     if (request.json) {
         QJsonArray list;

@@ -14,24 +14,9 @@ namespace {
 
 QString Quoted(const QString &text) { return u'"' + text + u'"'; }
 
-// A refusal quotes what was given, which may hold line breaks or terminal escapes: written out as \n, \t or
-// \u001B, they keep the message one line of plain text.
-QString OneLine(QString text)
-{
-    for (qsizetype i = text.size(); i-- > 0;) {
-        const QChar c = text[i];
-        if (c == u'\n')
-            text.replace(i, 1, QStringLiteral("\\n"));
-        else if (c == u'\t')
-            text.replace(i, 1, QStringLiteral("\\t"));
-        else if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
-                 c == QChar::ParagraphSeparator)
-            text.replace(i, 1,
-                         QLatin1String("\\u") +
-                             QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
-    }
-    return text;
-}
+// A refusal quotes what was given, which may hold line breaks, terminal escapes or characters that turn the
+// text around: written out, they keep the message one line of plain text that reads as typed.
+QString OneLine(const QString &text) { return exact::ShownSafely(text); }
 
 struct Options
 {
@@ -42,7 +27,8 @@ struct Options
         QCoreApplication::translate("ExactCommandLine", "Show the version, and that of the tz data in use.")};
     QCommandLineOption place{
         QStringLiteral("place"),
-        QCoreApplication::translate("ExactCommandLine", "Birth place: the best match of a place search."),
+        QCoreApplication::translate("ExactCommandLine",
+                                    "Birth place: a name as --places lists it, or the best match of a search."),
         QCoreApplication::translate("ExactCommandLine", "name", "value of an option")};
     QCommandLineOption lat{
         QStringLiteral("lat"),
@@ -162,14 +148,20 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
         return error; // without --zone or --utc-offset, the reading says what is missing
     }
     request.searchText = parser.value(o.place);
-    const std::vector<const places::Place *> hits =
-        places::Gazetteer::instance().search(request.searchText, 1);
-    if (hits.empty())
+    const exact::NamedPlace named = exact::FindNamedPlace(request.searchText);
+    if (!named.place)
         return QCoreApplication::translate("ExactCommandLine",
                                            "no place matches %1; --places TEXT lists what a search finds")
             .arg(Quoted(request.searchText));
+    if (!named.alike.empty())
+        request.notice = OneLine(
+            QCoreApplication::translate("ExactCommandLine",
+                                        "took %1 for %2; to name another, write it as --places lists it, "
+                                        "such as --place %3")
+                .arg(named.place->displayName(), Quoted(request.searchText),
+                     Quoted(named.alike.front()->displayName())));
     std::optional<places::Clock> given = reading.clock;
-    exact::UsePlace(reading, *hits.front());
+    exact::UsePlace(reading, *named.place);
     if (given)
         reading.clock = given;
     return {};

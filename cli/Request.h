@@ -16,6 +16,7 @@ struct Request
     bool json = false;
     QString helpText;
     QString searchText; // SearchPlaces, and --place for a Reading
+    QString notice;     // one line for stderr beside the answer: which of several places a bare name took
     exact::Request reading;
 };
 

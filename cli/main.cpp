@@ -3,6 +3,8 @@
 // decimal point, so that scripts read the same everywhere.
 // One JSON object or a few lines of text on stdout; input it cannot use gets one line on stderr and exit
 // status 2; a reading it cannot make because of the installed zone data or a failure of its own, status 1.
+// Output that cannot be written whole (a full disk, a reader that went away) is such a failure too: one line
+// on stderr and status 1, never a cut-off answer with status 0.
 #include "Language.h"
 #include "Process.h"
 #include "Report.h"
@@ -10,14 +12,17 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
 
-void Write(std::FILE *stream, const QString &text)
+// Empty when the text was written whole; else why not.
+QString Write(std::FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    quorvis::platform::WriteText(stream, std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return QString::fromStdString(
+        quorvis::platform::WriteText(stream, std::string_view(bytes.constData(), std::size_t(bytes.size()))));
 }
 
 } // namespace
@@ -25,6 +30,10 @@ void Write(std::FILE *stream, const QString &text)
 int main(int argc, char **argv)
 {
     quorvis::platform::PrepareProcess();
+#ifdef SIGPIPE
+    // A reader that went away is a failed write, told as one (the default would end the program unseen).
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvis-exact"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVIS_VERSION));
@@ -37,6 +46,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const quorvis::cli::Request &request = parsed.request;
+    if (!request.notice.isEmpty())
+        Write(stderr, QStringLiteral("quorvis-exact: %1\n").arg(request.notice));
     quorvis::cli::Report report;
     switch (request.action) {
     case quorvis::cli::Request::Action::Help:
@@ -49,7 +60,12 @@ int main(int argc, char **argv)
         report = quorvis::cli::MakeReadingReport(request);
         break;
     }
-    Write(stdout, report.out);
+    if (const QString failed = Write(stdout, report.out); !failed.isEmpty()) {
+        Write(stderr, QStringLiteral("quorvis-exact: %1\n")
+                          .arg(QCoreApplication::translate("ExactCommandLine", "cannot write the reading: %1")
+                                   .arg(failed)));
+        return 1;
+    }
     if (report.exitStatus != 0)
         Write(stderr, QStringLiteral("quorvis-exact: %1\n").arg(report.error));
     return report.exitStatus;

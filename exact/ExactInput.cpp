@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorvis::exact {
@@ -32,8 +33,10 @@ std::optional<double> readDegrees(const QString &text, double limit, QString *pr
 {
     if (const std::optional<double> degrees = ParseDegrees(text, limit))
         return degrees;
-    return Refuse<double>(problem, sentence.arg(text));
+    return Refuse<double>(problem, sentence.arg(ShownSafely(text)));
 }
+
+bool IsNonCharacter(char32_t c) { return (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE; }
 
 } // namespace
 
@@ -41,6 +44,34 @@ std::optional<double> readDegrees(const QString &text, double limit, QString *pr
 QString DateInMessage(QDate date)
 {
     return Language::SpeaksEnglish() ? date.toString(Qt::ISODate) : DayText(date);
+}
+
+QString ShownSafely(QStringView text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        qsizetype units = 1;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            units = 2;
+        }
+        const QChar::Category category = QChar::category(c);
+        if (c == u'\n')
+            shown += QLatin1String("\\n");
+        else if (c == u'\t')
+            shown += QLatin1String("\\t");
+        else if (category == QChar::Other_Control || category == QChar::Other_Format ||
+                 category == QChar::Other_Surrogate || category == QChar::Separator_Line ||
+                 category == QChar::Separator_Paragraph || IsNonCharacter(c))
+            shown += c > 0xFFFF ? QLatin1String("\\U") + QString::number(c, 16).toUpper().rightJustified(8, u'0')
+                                : QLatin1String("\\u") + QString::number(c, 16).toUpper().rightJustified(4, u'0');
+        else
+            shown += text.mid(i, units);
+        i += units - 1;
+    }
+    return shown;
 }
 
 QString DateRangeMessage()
@@ -69,11 +100,11 @@ std::optional<QDate> ReadDate(const QString &text, QString *problem)
     if (!Matches(u"[0-9]{4}-[0-9]{2}-[0-9]{2}", text))
         return Refuse<QDate>(
             problem, QCoreApplication::translate("ExactReading", "Not a date: “%1”. Give it as YYYY-MM-DD.")
-                         .arg(text));
+                         .arg(ShownSafely(text)));
     const QDate date = QDate::fromString(text, Qt::ISODate);
     if (!date.isValid())
         return Refuse<QDate>(
-            problem, QCoreApplication::translate("ExactReading", "There is no such date as “%1”.").arg(text));
+            problem, QCoreApplication::translate("ExactReading", "There is no such date as “%1”.").arg(ShownSafely(text)));
     if (date < FirstBirthDate || date > LastBirthDate)
         return Refuse<QDate>(problem, DateRangeMessage());
     return date;
@@ -90,7 +121,7 @@ std::optional<QTime> ReadTime(const QString &text, QString *problem)
         return Refuse<QTime>(problem, QCoreApplication::translate(
                                           "ExactReading", "Not a time of day: “%1”. Give it as HH:MM or "
                                                           "HH:MM:SS, from 00:00 to 23:59:59.")
-                                          .arg(text));
+                                          .arg(ShownSafely(text)));
     return time;
 }
 
@@ -119,7 +150,7 @@ std::optional<places::Clock> ReadClock(const QString &text, QString *problem)
         QCoreApplication::translate("ExactReading", "Unknown time zone “%1”: give one such as "
                                                     "Europe/London, or an offset from −12:00 to +14:00 such "
                                                     "as +01:00.")
-            .arg(text));
+            .arg(ShownSafely(text)));
 }
 
 std::optional<places::Clock> ReadUtcOffset(const QString &text, QString *problem)
@@ -131,7 +162,80 @@ std::optional<places::Clock> ReadUtcOffset(const QString &text, QString *problem
         problem,
         QCoreApplication::translate("ExactReading", "Not an offset from UTC: “%1”. Give one from −12:00 to "
                                                     "+14:00 such as +01:00.")
-            .arg(text));
+            .arg(ShownSafely(text)));
+}
+
+std::vector<const places::Place *> FindPlaces(QStringView text)
+{
+    const places::Gazetteer &gazetteer = places::Gazetteer::instance();
+    std::vector<const places::Place *> found = gazetteer.searchAsWritten(text, ShownPlaceMatches);
+    for (const places::Place *place : gazetteer.search(text, ShownPlaceMatches)) {
+        if (found.size() == std::size_t(ShownPlaceMatches))
+            break;
+        if (std::find(found.begin(), found.end(), place) == found.end())
+            found.push_back(place);
+    }
+    return found;
+}
+
+namespace {
+
+// Whether `place` is what the comma-separated `parts` name: its name, then its division and its country in
+// that order, either of them left out.
+bool Names(const places::Place &place, const QStringList &parts)
+{
+    if (places::SearchKey(place.name) != parts.front())
+        return false;
+    QStringList qualifiers;
+    if (!place.admin1.isEmpty() && place.admin1 != place.name)
+        qualifiers << places::SearchKey(place.admin1);
+    qualifiers << places::SearchKey(place.country);
+    qsizetype at = 0;
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        while (at < qualifiers.size() && qualifiers[at] != parts[i])
+            ++at;
+        if (at++ == qualifiers.size())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+NamedPlace FindNamedPlace(QStringView text)
+{
+    // Enough to hold every place of one name (there are a few dozen Springfields at most).
+    constexpr int EveryBearer = 500;
+    const places::Gazetteer &gazetteer = places::Gazetteer::instance();
+    NamedPlace named;
+    const qsizetype colon = text.indexOf(u':');
+    const QStringView written = colon < 0 ? text : text.first(colon);
+    QStringList parts;
+    for (const QStringView part : written.split(u','))
+        parts << places::SearchKey(part);
+    if (parts.size() > 1 || colon >= 0) {
+        for (const places::Place *place : gazetteer.search(written.split(u',').front(), EveryBearer)) {
+            const bool whole = colon < 0 || places::SearchKey(PlaceText(place, place->latitude, place->longitude,
+                                                                        place->zone)) == places::SearchKey(text);
+            if (whole && Names(*place, parts)) {
+                named.place = place;
+                return named;
+            }
+        }
+        return named;
+    }
+    const std::vector<const places::Place *> best = FindPlaces(text);
+    if (best.empty())
+        return named;
+    named.place = best.front();
+    const QString key = places::SearchKey(text);
+    if (places::SearchKey(named.place->name) != key)
+        return named;
+    for (const places::Place *place : gazetteer.search(text, EveryBearer))
+        if (place != named.place && places::SearchKey(place->name) == key &&
+            2 * place->population >= named.place->population)
+            named.alike.push_back(place);
+    return named;
 }
 
 void UsePlace(Request &request, const places::Place &place)

@@ -12,6 +12,7 @@
 #include <QTime>
 
 #include <optional>
+#include <vector>
 
 namespace quorvis::exact {
 
@@ -23,6 +24,13 @@ inline const QDate LastBirthDate(2100, 12, 31);
 
 // A day inside a message: "1800-01-01" in English, as it is typed; "1. Januar 1800" in German.
 QString DateInMessage(QDate date);
+
+// The text as a refusal quotes it: line breaks, tabs, control and format characters (a right-to-left
+// override, zero-width ones: all of categories Cc and Cf), line and paragraph separators, lone surrogates and
+// non-characters written out as \n, \t, \u202E or \U000E0001, so that the quote stays one line that reads as
+// it was typed.
+QString ShownSafely(QStringView text);
+
 // "The date must lie between 1800-01-01 and 2100-12-31."
 QString DateRangeMessage();
 
@@ -42,6 +50,25 @@ std::optional<double> ReadLongitude(const QString &text, QString *problem);
 std::optional<places::Clock> ReadClock(const QString &text, QString *problem);
 // An offset ±HH:MM only.
 std::optional<places::Clock> ReadUtcOffset(const QString &text, QString *problem);
+
+// How many places a search shows, in the window's list and from --places alike.
+inline constexpr int ShownPlaceMatches = 10;
+
+// The places a typed text finds, best first, at most ShownPlaceMatches: those with a name that begins with
+// the text in the person's own letters (accents as typed: "Mün" is how "München" begins, not "Muntivideu")
+// before those the fold alone makes match; within each, a name equal to the text first, then the larger place.
+std::vector<const places::Place *> FindPlaces(QStringView text);
+
+// A place named as a place list writes it, "Springfield, Illinois, United States", with or without its
+// division or country, or with what follows it (": 39°48′ N, 89°39′ W, America/Chicago"); or, given a bare
+// name, the best match. `alike`: other places that bear the bare name and are of a similar size (half the
+// people or more), which the name alone may have meant.
+struct NamedPlace
+{
+    const places::Place *place = nullptr;
+    std::vector<const places::Place *> alike;
+};
+NamedPlace FindNamedPlace(QStringView text);
 
 // The request's place becomes `place`: its coordinates, and its zone as the clock (none when this build does
 // not know the zone, which Compute then reports).

@@ -44,7 +44,7 @@ QString ambiguityText(const places::PlaceClock &clock, const places::WallTimeRes
                       qint64 wall)
 {
     if (resolution.kind == places::WallTimeKind::Gap)
-        return GapSentence(resolution.gapFrom, resolution.gapTo, wall);
+        return GapSentence(ToCivil(resolution.gapFrom), ToCivil(resolution.gapTo), ToCivil(wall));
     if (resolution.kind != places::WallTimeKind::Overlap)
         return {};
     std::vector<places::ClockChange> repeated;
@@ -52,7 +52,7 @@ QString ambiguityText(const places::PlaceClock &clock, const places::WallTimeRes
          clock.changesBetween(resolution.readings.front().utSeconds, resolution.readings.back().utSeconds))
         if (change.wallAfter <= wall && wall < change.wallBefore)
             repeated.push_back(change);
-    return OverlapSentence(repeated, wall, resolution.readings.size());
+    return OverlapSentence(ToCivil(repeated), ToCivil(wall), resolution.readings.size());
 }
 
 void nameChoices(Result &r)
@@ -136,6 +136,20 @@ QString refusal(const Request &request, bool *internal)
 
 // ---- the reading --------------------------------------------------------------------------------------
 
+CivilTime ToCivil(qint64 wallSeconds, int offsetSeconds)
+{
+    return {places::WallDate(wallSeconds), places::WallTimeOfDay(wallSeconds), offsetSeconds};
+}
+
+std::vector<CivilChange> ToCivil(const std::vector<places::ClockChange> &changes)
+{
+    std::vector<CivilChange> civil;
+    civil.reserve(changes.size());
+    for (const places::ClockChange &change : changes)
+        civil.push_back({ToCivil(change.wallBefore), ToCivil(change.wallAfter)});
+    return civil;
+}
+
 std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, const Request &request,
                                      QString *problem)
 {
@@ -150,7 +164,8 @@ std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, con
     c.ic = QCoreApplication::translate("ExactReading", "Imum Coeli %1").arg(position(c.angles.ic));
     c.asc = QCoreApplication::translate("ExactReading", "Ascendant %1").arg(position(c.angles.asc));
     c.mc = QCoreApplication::translate("ExactReading", "Midheaven %1").arg(position(c.angles.mc));
-    c.timeUsed = TimeUsedText(reading);
+    c.local = ToCivil(reading.utSeconds + reading.offsetSeconds, reading.offsetSeconds);
+    c.timeUsed = TimeUsedText(c.local, LocalTimeLabel(reading));
     c.nadirSign = ToSignPosition(c.angles.ic).sign;
     return c;
 }
@@ -190,14 +205,25 @@ Result Compute(const Request &request)
     if (!r.problem.isEmpty())
         return r;
 
-    const auto meanTime = std::find_if(r.candidates.cbegin(), r.candidates.cend(),
-                                       [](const Candidate &c) { return c.reading.localMeanTime; });
-    if (meanTime != r.candidates.cend())
+    // Every mean-time offset the readings use: two, a day apart, where the zone's day crossed the date line.
+    QStringList meanTimes;
+    for (const Candidate &c : std::as_const(r.candidates))
+        if (const QString offset = places::FormatUtcOffset(c.reading.offsetSeconds);
+            c.reading.localMeanTime && !meanTimes.contains(offset))
+            meanTimes << offset;
+    if (meanTimes.size() == 1)
         r.meanTimeNote =
             QCoreApplication::translate(
                 "ExactReading", "Clocks there did not yet keep standard time, so the local mean time of the "
                                 "birthplace (%1) is used.")
-                .arg(places::FormatUtcOffset(meanTime->reading.offsetSeconds));
+                .arg(meanTimes.front());
+    else if (meanTimes.size() > 1)
+        r.meanTimeNote =
+            QCoreApplication::translate("ExactReading",
+                                        "Clocks there did not yet keep standard time, so the local mean time "
+                                        "of the birthplace is used, counted from either side of the date "
+                                        "line: %1 and %2.")
+                .arg(meanTimes.mid(0, meanTimes.size() - 1).join(QLatin1String(", ")), meanTimes.back());
     if (r.candidates.front().angles.ascUnreliable)
         r.polarNote = QCoreApplication::translate(
             "ExactReading",
@@ -263,33 +289,6 @@ QString LocalTimeLabel(const places::WallTimeReading &reading)
     const QString offset = places::FormatUtcOffset(reading.offsetSeconds);
     return reading.abbreviation.isEmpty() ? offset
                                           : QStringLiteral("%1 (%2)").arg(reading.abbreviation, offset);
-}
-
-QString FormatDuration(qint64 seconds)
-{
-    const qint64 minutes = (std::abs(seconds) + 30) / 60;
-    // English has a text for one and one for more; a translation gives each its plural forms.
-    QStringList parts;
-    if (const int days = int(minutes / 1440); days > 0)
-        parts << (days == 1 ? QCoreApplication::translate("ExactReading", "%n day", nullptr, days)
-                            : QCoreApplication::translate("ExactReading", "%n days", nullptr, days));
-    if (const int hours = int(minutes % 1440 / 60); hours > 0)
-        parts << (hours == 1 ? QCoreApplication::translate("ExactReading", "%n hour", nullptr, hours)
-                             : QCoreApplication::translate("ExactReading", "%n hours", nullptr, hours));
-    if (const int rest = int(minutes % 60); rest != 0 || minutes == 0)
-        parts << (rest == 1 ? QCoreApplication::translate("ExactReading", "%n minute", nullptr, rest)
-                            : QCoreApplication::translate("ExactReading", "%n minutes", nullptr, rest));
-    // "1 day 2 hours 30 minutes" in English; a translation may join the last two with its "and".
-    QString joined;
-    for (qsizetype i = 0; i < parts.size(); ++i)
-        joined = i == 0 ? parts[i]
-                 : i + 1 == parts.size()
-                     ? QCoreApplication::translate("ExactReading", "%1 %2", "the last two parts of a length of time")
-                           .arg(joined, parts[i])
-                     : QCoreApplication::translate("ExactReading", "%1 %2",
-                                                   "parts of a length of time before the last")
-                           .arg(joined, parts[i]);
-    return joined;
 }
 
 } // namespace quorvis::exact

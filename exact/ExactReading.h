@@ -11,6 +11,7 @@
 // Qt Core only. Nothing here is guessed: input that cannot be read is refused with a sentence saying why.
 #pragma once
 
+#include "CivilTime.h"
 #include "ExactInput.h"
 #include "Places.h"
 #include "WallTime.h"
@@ -47,6 +48,7 @@ struct Request
 struct Candidate
 {
     places::WallTimeReading reading;
+    CivilTime local; // the local date and time of the reading, with its offset: made once, then formatted
     ChartAngles angles;
     int nadirSign = 0;   // index into ZodiacSigns of the IC's sign
     QString ic, asc, mc; // "Imum Coeli 14°07′ Capricorn", "Ascendant …", "Midheaven …"
@@ -58,7 +60,7 @@ struct Candidate
 struct SlotSign
 {
     int sign = 0;
-    qint64 wallSeconds = 0;
+    CivilTime wall;
     places::WallTimeReading reading;
 };
 
@@ -102,8 +104,6 @@ QString PlaceText(const places::Place *place, double latitude, double longitude,
 QString LocalTimeLabel(const places::WallTimeReading &reading);
 // "BST", or "UTC+05:45" where the clock has no name for its time.
 QString ClockName(const places::WallTimeReading &reading);
-// "1 hour", "1 hour 30 minutes", "45 minutes", "1 day"
-QString FormatDuration(qint64 seconds);
 
 // "14°07′ Capricorn", with the sign in the language spoken.
 QString SignPositionText(double longitude);

@@ -6,6 +6,11 @@
 
 namespace quorvis::exact {
 
+// The clock's reading `wallSeconds` (places::WallSeconds) as a civil date and time with its offset: the one
+// place where a reading's wall time becomes a date.
+CivilTime ToCivil(qint64 wallSeconds, int offsetSeconds = 0);
+std::vector<CivilChange> ToCivil(const std::vector<places::ClockChange> &changes);
+
 // The angles and sentences of one reading of the local time; nothing, with `problem` set, when the angles
 // cannot be computed there.
 std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, const Request &request,

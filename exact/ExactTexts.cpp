@@ -5,11 +5,13 @@
 // rare sentences that tell of several.
 #include "ExactTexts.h"
 
-#include "ExactReading.h"
 #include "Language.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QStringList>
+
+#include <cstdlib>
 
 namespace quorvis::exact {
 
@@ -17,12 +19,9 @@ namespace {
 
 constexpr qint64 Day = 86400;
 
-// The first moment of the day of `wall`.
-qint64 dayStart(qint64 wall) { return places::WallSeconds(places::WallDate(wall), QTime(0, 0)); }
-
-bool needsDates(qint64 a, qint64 b)
+bool needsDates(const CivilTime &a, const CivilTime &b)
 {
-    return places::WallDate(a) != places::WallDate(b) || std::abs(b - a) >= Day;
+    return a.date != b.date || std::abs(a.secsTo(b)) >= Day;
 }
 
 // One change of the clocks as it reads inside a sentence: its clock times, and its days when it needs them.
@@ -32,20 +31,18 @@ struct Change
     bool back = false, withDates = false;
 };
 
-Change describe(qint64 wallBefore, qint64 wallAfter)
+Change describe(const CivilTime &before, const CivilTime &after)
 {
     Change c;
-    c.back = wallAfter < wallBefore;
-    c.withDates = needsDates(wallBefore, wallAfter);
+    c.back = before.secsTo(after) < 0;
+    c.withDates = needsDates(before, after);
     // A jump from midnight is told from the last minute that showed: "from 23:59 on 29 December".
-    const qint64 from = !c.back && c.withDates && places::WallTimeOfDay(wallBefore) == QTime(0, 0)
-                            ? wallBefore - 60
-                            : wallBefore;
-    const QDate fromDay = places::WallDate(from), toDay = places::WallDate(wallAfter);
+    const CivilTime from =
+        !c.back && c.withDates && before.time == QTime(0, 0) ? before.addSecs(-60) : before;
     c.from = ClockText(from);
-    c.to = ClockText(wallAfter);
-    c.fromDay = DayText(fromDay, fromDay.year() != toDay.year());
-    c.toDay = DayText(toDay);
+    c.to = ClockText(after);
+    c.fromDay = DayText(from.date, from.date.year() != after.date.year());
+    c.toDay = DayText(after.date);
     return c;
 }
 
@@ -66,11 +63,11 @@ QString clause(const Change &c)
 }
 
 // The clauses of several changes: "A and B", "A, B and C".
-QString clauses(const std::vector<places::ClockChange> &changes, bool *withDates)
+QString clauses(const std::vector<CivilChange> &changes, bool *withDates)
 {
     QString joined;
     for (std::size_t i = 0; i < changes.size(); ++i) {
-        const Change c = describe(changes[i].wallBefore, changes[i].wallAfter);
+        const Change c = describe(changes[i].before, changes[i].after);
         *withDates = *withDates || c.withDates;
         joined = i == 0 ? clause(c)
                  : i + 1 == changes.size()
@@ -85,10 +82,10 @@ QString clauses(const std::vector<places::ClockChange> &changes, bool *withDates
 }
 
 // A moment of the wall clock, with its day when the change needs dates: "02:30 on 31 October 2021".
-QString moment(qint64 wall, bool withDay)
+QString moment(const CivilTime &wall, bool withDay)
 {
     return withDay ? QCoreApplication::translate("ExactReading", "%1 on %2", "a clock time on a day")
-                         .arg(ClockText(wall), DayText(places::WallDate(wall)))
+                         .arg(ClockText(wall), DayText(wall.date))
                    : ClockText(wall);
 }
 
@@ -114,20 +111,18 @@ QString DayText(QDate date, bool withYear)
     return dayLocale().toString(date, format);
 }
 
-QString ClockText(qint64 wallSeconds)
+QString ClockText(QTime time)
 {
-    const QTime time = places::WallTimeOfDay(wallSeconds);
     return time.toString(time.second() ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
 }
 
-QString GapSentence(qint64 gapFrom, qint64 gapTo, qint64 wall)
+QString GapSentence(const CivilTime &gapFrom, const CivilTime &gapTo, const CivilTime &wall)
 {
     const Change c = describe(gapFrom, gapTo);
-    // The days that lay wholly inside the jump.
-    const qint64 firstWhole = dayStart(gapFrom) == gapFrom ? gapFrom : dayStart(gapFrom) + Day;
-    const qint64 wholeEnd = dayStart(gapTo);
-    if (wholeEnd - firstWhole >= Day) {
-        const QDate first = places::WallDate(firstWhole), last = places::WallDate(wholeEnd - Day);
+    // The days that lay wholly inside the jump: from the first that began in it to the one before it ended.
+    const QDate first = gapFrom.time == QTime(0, 0) ? gapFrom.date : gapFrom.date.addDays(1);
+    const QDate last = gapTo.date.addDays(-1);
+    if (first <= last) {
         if (first == last)
             return QCoreApplication::translate(
                        "ExactReading",
@@ -143,24 +138,24 @@ QString GapSentence(qint64 gapFrom, qint64 gapTo, qint64 wall)
         return QCoreApplication::translate(
                    "ExactReading",
                    "The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.")
-            .arg(c.from, c.fromDay, c.to, c.toDay, ClockText(wall), DayText(places::WallDate(wall)));
+            .arg(c.from, c.fromDay, c.to, c.toDay, ClockText(wall), DayText(wall.date));
     return QCoreApplication::translate(
                "ExactReading", "The clocks there jumped from %1 to %2 on %3, so %4 never showed there.")
         .arg(c.from, c.to, c.toDay, ClockText(wall));
 }
 
-QString OverlapSentence(const std::vector<places::ClockChange> &changes, qint64 wall, qsizetype times)
+QString OverlapSentence(const std::vector<CivilChange> &changes, const CivilTime &wall, qsizetype times)
 {
     if (changes.empty())
         return QCoreApplication::translate("ExactReading", "%1 showed %n times on the clocks there.",
                                            "%1: a clock time on a day", int(times))
             .arg(moment(wall, true));
     if (changes.size() == 1 && times == 2) {
-        const Change c = describe(changes.front().wallBefore, changes.front().wallAfter);
+        const Change c = describe(changes.front().before, changes.front().after);
         if (c.withDates)
             return QCoreApplication::translate("ExactReading", "The clocks there went back from %1 on %2 to "
                                                                "%3 on %4, so %5 on %6 showed twice there.")
-                .arg(c.from, c.fromDay, c.to, c.toDay, ClockText(wall), DayText(places::WallDate(wall)));
+                .arg(c.from, c.fromDay, c.to, c.toDay, ClockText(wall), DayText(wall.date));
         return QCoreApplication::translate(
                    "ExactReading",
                    "The clocks there went back from %1 to %2 on %3, so %4 showed twice there.")
@@ -177,10 +172,10 @@ QString OverlapSentence(const std::vector<places::ClockChange> &changes, qint64 
         .arg(what, moment(wall, withDates));
 }
 
-QString SlotChangesSentence(const std::vector<places::ClockChange> &changes, qint64 lastedSeconds)
+QString SlotChangesSentence(const std::vector<CivilChange> &changes, qint64 lastedSeconds)
 {
     if (changes.size() == 1) {
-        const Change c = describe(changes.front().wallBefore, changes.front().wallAfter);
+        const Change c = describe(changes.front().before, changes.front().after);
         if (c.withDates)
             return (c.back
                         ? QCoreApplication::translate(
@@ -208,10 +203,10 @@ QString SlotChangesSentence(const std::vector<places::ClockChange> &changes, qin
         .arg(clauses(changes, &withDates), FormatDuration(lastedSeconds));
 }
 
-QString TimeUsedText(const places::WallTimeReading &reading)
+QString TimeUsedText(const CivilTime &local, const QString &clock)
 {
-    const qint64 local = reading.utSeconds + reading.offsetSeconds;
-    const qint64 days = places::WallDate(local).daysTo(places::WallDate(reading.utSeconds));
+    const QDateTime ut = local.ut();
+    const qint64 days = local.date.daysTo(ut.date());
     const QString text =
         days < 0 ? QCoreApplication::translate("ExactReading", "%1 %2 = %3 UT the day before",
                                                "local time, its clock, UT")
@@ -219,7 +214,34 @@ QString TimeUsedText(const places::WallTimeReading &reading)
             ? QCoreApplication::translate("ExactReading", "%1 %2 = %3 UT the next day",
                                           "local time, its clock, UT")
             : QCoreApplication::translate("ExactReading", "%1 %2 = %3 UT", "local time, its clock, UT");
-    return text.arg(ClockText(local), LocalTimeLabel(reading), ClockText(reading.utSeconds));
+    return text.arg(ClockText(local), clock, ClockText(ut.time()));
+}
+
+QString FormatDuration(qint64 seconds)
+{
+    const qint64 minutes = (std::abs(seconds) + 30) / 60;
+    // English has a text for one and one for more; a translation gives each its plural forms.
+    QStringList parts;
+    if (const int days = int(minutes / 1440); days > 0)
+        parts << (days == 1 ? QCoreApplication::translate("ExactReading", "%n day", nullptr, days)
+                            : QCoreApplication::translate("ExactReading", "%n days", nullptr, days));
+    if (const int hours = int(minutes % 1440 / 60); hours > 0)
+        parts << (hours == 1 ? QCoreApplication::translate("ExactReading", "%n hour", nullptr, hours)
+                             : QCoreApplication::translate("ExactReading", "%n hours", nullptr, hours));
+    if (const int rest = int(minutes % 60); rest != 0 || minutes == 0)
+        parts << (rest == 1 ? QCoreApplication::translate("ExactReading", "%n minute", nullptr, rest)
+                            : QCoreApplication::translate("ExactReading", "%n minutes", nullptr, rest));
+    // "1 day 2 hours 30 minutes" in English; a translation may join the last two with its "and".
+    QString joined;
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        joined = i == 0 ? parts[i]
+                 : i + 1 == parts.size()
+                     ? QCoreApplication::translate("ExactReading", "%1 %2", "the last two parts of a length of time")
+                           .arg(joined, parts[i])
+                     : QCoreApplication::translate("ExactReading", "%1 %2",
+                                                   "parts of a length of time before the last")
+                           .arg(joined, parts[i]);
+    return joined;
 }
 
 } // namespace quorvis::exact

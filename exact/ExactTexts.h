@@ -2,7 +2,7 @@
 // (a time of birth, only a slot); the front ends get them through Result.
 #pragma once
 
-#include "WallTime.h"
+#include "CivilTime.h"
 
 #include <QDate>
 #include <QLocale>
@@ -14,17 +14,21 @@ namespace quorvis::exact {
 
 // "The clocks there jumped from 02:00 to 03:00 on 28 March 2021, so 02:30 never showed there." With dates
 // on both sides when the jump crosses midnight or lasts a day, and the days that never happened named.
-QString GapSentence(qint64 gapFrom, qint64 gapTo, qint64 wall);
+QString GapSentence(const CivilTime &gapFrom, const CivilTime &gapTo, const CivilTime &wall);
 // "The clocks there went back from 03:00 to 02:00 on 31 October 2021, so 02:30 showed twice there.", for
 // the changes that repeated `wall`, which showed `times` times.
-QString OverlapSentence(const std::vector<places::ClockChange> &changes, qint64 wall, qsizetype times);
+QString OverlapSentence(const std::vector<CivilChange> &changes, const CivilTime &wall, qsizetype times);
 // "The clocks there jumped from 02:00 to 03:00 on 28 March 2021 during this slot, so it lasted 1 hour."
-QString SlotChangesSentence(const std::vector<places::ClockChange> &changes, qint64 lastedSeconds);
-// "10:30 BST (UTC+01:00) = 09:30 UT", with the day when UT falls on another one.
-QString TimeUsedText(const places::WallTimeReading &reading);
+QString SlotChangesSentence(const std::vector<CivilChange> &changes, qint64 lastedSeconds);
+// "10:30 BST (UTC+01:00) = 09:30 UT", with the day when UT falls on another one; `clock` is the local
+// time's label ("BST (UTC+01:00)").
+QString TimeUsedText(const CivilTime &local, const QString &clock);
 // "28 March 2021", or "28 March" without the year; in German "28. März 2021".
 QString DayText(QDate date, bool withYear = true);
 // "10:30", or "10:30:15" when there are seconds.
-QString ClockText(qint64 wallSeconds);
+QString ClockText(QTime time);
+inline QString ClockText(const CivilTime &moment) { return ClockText(moment.time); }
+// "1 hour", "1 hour 30 minutes", "45 minutes", "1 day"
+QString FormatDuration(qint64 seconds);
 
 } // namespace quorvis::exact

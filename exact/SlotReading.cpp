@@ -104,12 +104,15 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
         r.problem = QCoreApplication::translate("ExactReading",
                                                 "No minute of this slot showed on the clocks there. %1",
                                                 "%1: what the clocks did")
-                        .arg(GapSentence(resolution.gapFrom, resolution.gapTo, start));
+                        .arg(GapSentence(ToCivil(resolution.gapFrom), ToCivil(resolution.gapTo),
+                                         ToCivil(start)));
         return;
     }
 
-    for (const std::size_t i : signChanges(samples, request, &r.problem))
-        r.slotSigns << SlotSign{samples[i].sign, samples[i].wall, clock.readingAt(samples[i].ut)};
+    for (const std::size_t i : signChanges(samples, request, &r.problem)) {
+        const places::WallTimeReading reading = clock.readingAt(samples[i].ut);
+        r.slotSigns << SlotSign{samples[i].sign, ToCivil(samples[i].wall, reading.offsetSeconds), reading};
+    }
     if (!r.problem.isEmpty())
         return;
 
@@ -118,15 +121,15 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
     const qint64 n = qint64(samples.size());
     const std::vector<places::ClockChange> changes = changesInSlot(clock, samples, start);
     if (!changes.empty())
-        r.slotJumps = SlotChangesSentence(changes, n * 60);
+        r.slotJumps = SlotChangesSentence(ToCivil(changes), n * 60);
     QStringList listed;
     for (const SlotSign &s : std::as_const(r.slotSigns))
         listed << (changes.empty()
                        ? QCoreApplication::translate("ExactReading", "%1 from %2", "a sign from a clock time")
-                             .arg(SignName(s.sign), ClockText(s.wallSeconds))
+                             .arg(SignName(s.sign), ClockText(s.wall))
                        : QCoreApplication::translate("ExactReading", "%1 from %2 %3",
                                                      "a sign from a clock time and its clock")
-                             .arg(SignName(s.sign), ClockText(s.wallSeconds), ClockName(s.reading)));
+                             .arg(SignName(s.sign), ClockText(s.wall), ClockName(s.reading)));
     r.slotChanges = listed.join(QLatin1String(", "));
 
     // The middle of the time that passed: each sample stands for the minute that follows it.

@@ -159,8 +159,20 @@ const Gazetteer &Gazetteer::instance()
 
 std::vector<const Place *> Gazetteer::search(QStringView text, int limit) const
 {
+    return find(SearchKey(text).toUtf8(), limit);
+}
+
+std::vector<const Place *> Gazetteer::searchAsWritten(QStringView text, int limit) const
+{
+    const QString written = WrittenKey(text);
+    if (written.isEmpty() || written == SearchKey(text))
+        return {};
+    return find(format::kWrittenMark + written.toUtf8(), limit);
+}
+
+std::vector<const Place *> Gazetteer::find(const QByteArray &folded, int limit) const
+{
     std::vector<const Place *> found;
-    const QByteArray folded = SearchKey(text).toUtf8();
     if (folded.isEmpty() || limit <= 0)
         return found;
     const std::string_view query(folded.constData(), size_t(folded.size()));

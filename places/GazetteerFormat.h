@@ -11,7 +11,9 @@
 //   keyStarts  u32 per search key + 1: where each key starts in `keyBytes`; keys in byte order, each once
 //   postings   u32 per search key + 1: where each key's places start in `keyPlaces`
 //   keyPlaces  u32 place numbers, ascending within each key: the places that bear a name with that key
-//   keyBytes   UTF-8 of the search keys (SearchKey), end to end
+//   keyBytes   UTF-8 of the search keys (SearchKey), end to end; then, each behind kWrittenMark (so that they
+//              sort first and no typed text's SearchKey reaches them), the names as written (WrittenKey) where
+//              that differs from their SearchKey
 #pragma once
 
 #include <QtGlobal>
@@ -19,7 +21,9 @@
 namespace quorvis::places::format {
 
 constexpr quint32 kMagic = 0x315A4751; // "QGZ1" read as little-endian bytes
-constexpr quint32 kVersion = 1;
+constexpr quint32 kVersion = 2;
+// The first byte of a key that holds a name as written.
+constexpr char kWrittenMark = '\x01';
 
 enum HeaderField : quint32 {
     Magic,

@@ -42,6 +42,10 @@ public:
     // with a name equal to the text (their own or an alternate one, alike) by population, then those with a
     // name that starts with it, by population. At most `limit` places, each once.
     std::vector<const Place *> search(QStringView text, int limit = 10) const;
+    // The same search over names as written (WrittenKey): the places with a name that begins with the text in
+    // its own letters, accents included. Nothing when the text holds no letter the fold changes, since then
+    // search() finds the same.
+    std::vector<const Place *> searchAsWritten(QStringView text, int limit = 10) const;
 
     const std::vector<Place> &places() const { return m_places; }
 
@@ -51,6 +55,7 @@ public:
 
 private:
     Gazetteer();
+    std::vector<const Place *> find(const QByteArray &key, int limit) const;
     std::vector<Place> m_places;
     // search index: implementation's own
     struct Index;
@@ -62,5 +67,8 @@ private:
 // spelled out ("ß" -> "ss", "ł" -> "l"), anything neither letter nor digit a break between words, breaks
 // as one space ("Saint-Étienne" -> "saint etienne", "İstanbul" -> "istanbul").
 QString SearchKey(QStringView text);
+// The same fold with the letters kept as written: accents and letters such as "ß" stay ("München" ->
+// "münchen"), so that what a person typed with them can be told from what only the fold makes equal.
+QString WrittenKey(QStringView text);
 
 } // namespace quorvis::places

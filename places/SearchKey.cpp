@@ -43,9 +43,8 @@ const char16_t *Spelled(char32_t c)
     }
 }
 
-} // namespace
-
-QString SearchKey(QStringView text)
+// SearchKey, or with `keepLetters` the letters as written: accents kept and nothing spelled out.
+QString Fold(QStringView text, bool keepLetters)
 {
     // Apostrophes go first: a compatibility decomposition turns "´" into a space and an accent.
     QString plain;
@@ -63,8 +62,11 @@ QString SearchKey(QStringView text)
     for (const char32_t c : folded.toUcs4()) {
         const QChar::Category category = QChar::category(c);
         if (category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
-            category == QChar::Mark_Enclosing || IsApostrophe(c))
+            category == QChar::Mark_Enclosing || IsApostrophe(c)) {
+            if (keepLetters && !key.isEmpty() && !space && !IsApostrophe(c))
+                key.append(QStringView(QChar::fromUcs4(c)));
             continue;
+        }
         const bool letter = QChar::isLetterOrNumber(c);
         if (!letter) {
             space = !key.isEmpty();
@@ -73,12 +75,18 @@ QString SearchKey(QStringView text)
         if (space)
             key.append(u' ');
         space = false;
-        if (const char16_t *spelled = Spelled(c))
+        if (const char16_t *spelled = keepLetters ? nullptr : Spelled(c))
             key.append(QStringView(spelled));
         else
             key.append(QStringView(QChar::fromUcs4(c)));
     }
-    return key;
+    return keepLetters ? key.normalized(QString::NormalizationForm_C) : key;
 }
+
+} // namespace
+
+QString SearchKey(QStringView text) { return Fold(text, false); }
+
+QString WrittenKey(QStringView text) { return Fold(text, true); }
 
 } // namespace quorvis::places

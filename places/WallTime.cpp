@@ -232,8 +232,10 @@ WallTimeReading PlaceClock::reading(qint64 wall, qint64 period) const
 WallTimeReading PlaceClock::readingAt(qint64 utSeconds) const
 {
     Offset offset = offsetAt(utSeconds);
-    return {utSeconds, offset.seconds, std::move(offset.abbreviation), offset.meanTime,
-            isSummerTime(utSeconds, offset.seconds)};
+    // Mean time is the sun's own: never summer time, though it may lie above the offsets on either side
+    // (Manila's +8:04 between its −15:56 and standard time's +8:00).
+    const bool summer = !offset.meanTime && isSummerTime(utSeconds, offset.seconds);
+    return {utSeconds, offset.seconds, std::move(offset.abbreviation), offset.meanTime, summer};
 }
 
 WallTimeResolution PlaceClock::resolve(QDate date, QTime time) const

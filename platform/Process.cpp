@@ -1,5 +1,8 @@
 #include "Process.h"
 
+#include <cerrno>
+#include <cstring>
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -76,7 +79,32 @@ void PrepareProcess()
     CreateMutexW(nullptr, FALSE, RunningMarkerName);
 }
 
-void WriteText(std::FILE *stream, std::string_view utf8)
+namespace {
+
+// The system's sentence for an error of the Windows API, as UTF-8 without its line break.
+std::string SystemMessage(DWORD error)
+{
+    wchar_t *text = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    std::wstring wide(text ? text : L"", n);
+    LocalFree(text);
+    while (!wide.empty() && (wide.back() == L'\n' || wide.back() == L'\r' || wide.back() == L' '))
+        wide.pop_back();
+    if (wide.empty())
+        return "error " + std::to_string(error);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size, nullptr,
+                        nullptr);
+    return utf8;
+}
+
+} // namespace
+
+std::string WriteText(std::FILE *stream, std::string_view utf8)
 {
     const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
     DWORD mode = 0;
@@ -85,7 +113,8 @@ void WriteText(std::FILE *stream, std::string_view utf8)
         const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
         std::wstring wide(static_cast<std::size_t>(size), L'\0');
         MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), size);
-        std::fflush(stream);
+        if (std::fflush(stream) != 0)
+            return std::strerror(errno);
         // In pieces, as older consoles take at most 64 KiB a call; never between the halves of a pair.
         constexpr std::size_t Piece = 8192;
         for (std::size_t at = 0; at < wide.size();) {
@@ -94,21 +123,27 @@ void WriteText(std::FILE *stream, std::string_view utf8)
                 --n;
             DWORD written = 0;
             if (!WriteConsoleW(handle, wide.data() + at, static_cast<DWORD>(n), &written, nullptr))
-                break;
-            at += n;
+                return SystemMessage(GetLastError());
+            if (written == 0)
+                return SystemMessage(ERROR_WRITE_FAULT);
+            at += written;
         }
-        return;
+        return {};
     }
-    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+    if (std::fwrite(utf8.data(), 1, utf8.size(), stream) != utf8.size() || std::fflush(stream) != 0)
+        return std::strerror(errno);
+    return {};
 }
 
 #else
 
 void PrepareProcess() {}
 
-void WriteText(std::FILE *stream, std::string_view utf8)
+std::string WriteText(std::FILE *stream, std::string_view utf8)
 {
-    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+    if (std::fwrite(utf8.data(), 1, utf8.size(), stream) != utf8.size() || std::fflush(stream) != 0)
+        return std::strerror(errno);
+    return {};
 }
 
 #endif

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 namespace quorvis::platform {
@@ -15,8 +16,10 @@ void PrepareProcess();
 // The running-copy marker's name; packaging/windows/quorvis.nsi asks for the same one.
 inline constexpr wchar_t RunningMarkerName[] = L"Local\\Pellmark.Quorvis.Running";
 
-// Writes UTF-8 text to stdout or stderr: to a Windows console as UTF-16 (WriteConsoleW), so that it shows the
-// same characters whatever the console's code page; to a pipe or a file, and everywhere else, as the bytes.
-void WriteText(std::FILE *stream, std::string_view utf8);
+// Writes UTF-8 text to stdout or stderr and flushes it: to a Windows console as UTF-16 (WriteConsoleW), so that
+// it shows the same characters whatever the console's code page; to a pipe or a file, and everywhere else, as
+// the bytes. Empty when every character was written; else why not, in the system's words ("No space left on
+// device").
+std::string WriteText(std::FILE *stream, std::string_view utf8);
 
 } // namespace quorvis::platform

@@ -3,6 +3,7 @@
 #include "ChartWheel.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -94,39 +95,83 @@ QImage ReadingCard::image(QSize size) const
     return out;
 }
 
-bool ReadingCard::save(const QString &path, QSize pngSize) const
+// Into a QSaveFile, so that a card that cannot be written whole (a full disk) leaves no cut-off file behind and
+// the system's reason is kept.
+bool ReadingCard::save(const QString &path, QSize pngSize, QString *why) const
 {
     const QString ending = QFileInfo(path).suffix().toLower();
+    const auto fail = [why](const QString &reason) {
+        if (why)
+            *why = reason;
+        return false;
+    };
+    enum class Kind { Png, Svg, Pdf } kind;
     if (ending == QLatin1String("png"))
-        return image(pngSize).save(path, "PNG");
+        kind = Kind::Png;
 #ifdef QUORVIS_SVG_CARD
-    if (ending == QLatin1String("svg")) {
+    else if (ending == QLatin1String("svg"))
+        kind = Kind::Svg;
+#endif
+    else if (ending == QLatin1String("pdf"))
+        kind = Kind::Pdf;
+    else
+        return fail(QCoreApplication::translate("ReadingCard", "A reading can be saved as %1, not as “%2”.")
+                        .arg(formats(), ending.isEmpty() ? path : QLatin1Char('.') + ending));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    bool painted = true;
+    switch (kind) {
+    case Kind::Png:
+        painted = image(pngSize).save(&file, "PNG");
+        break;
+    case Kind::Svg: {
+#ifdef QUORVIS_SVG_CARD
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&file);
         svg.setSize(LogicalPage);
         svg.setViewBox(QRect(QPoint(0, 0), LogicalPage));
         svg.setTitle(title);
         svg.setDescription(text());
         QPainter p;
-        if (!p.begin(&svg))
-            return false;
-        p.fillRect(QRect(QPoint(0, 0), LogicalPage), Qt::white);
-        paint(p, QRectF(QPoint(0, 0), LogicalPage));
-        return p.end();
-    }
+        painted = p.begin(&svg);
+        if (painted) {
+            p.fillRect(QRect(QPoint(0, 0), LogicalPage), Qt::white);
+            paint(p, QRectF(QPoint(0, 0), LogicalPage));
+            painted = p.end();
+        }
 #endif
-    if (ending == QLatin1String("pdf")) {
-        QPdfWriter pdf(path);
+        break;
+    }
+    case Kind::Pdf: {
+        QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Quorvis v1.0"));
         QPainter p;
-        if (!p.begin(&pdf))
-            return false;
-        paint(p, QRectF(pdf.pageLayout().paintRectPixels(pdf.resolution()))
-                     .translated(-pdf.pageLayout().paintRectPixels(pdf.resolution()).topLeft()));
-        return p.end();
+        painted = p.begin(&pdf);
+        if (painted) {
+            paint(p, QRectF(pdf.pageLayout().paintRectPixels(pdf.resolution()))
+                         .translated(-pdf.pageLayout().paintRectPixels(pdf.resolution()).topLeft()));
+            painted = p.end();
+        }
+        break;
     }
-    return false;
+    }
+    if (!painted && file.error() == QFileDevice::NoError)
+        return fail(QCoreApplication::translate("ReadingCard", "The card could not be drawn."));
+    if (!painted || !file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+QString ReadingCard::formats()
+{
+#ifdef QUORVIS_SVG_CARD
+    return QStringLiteral(".png, .svg or .pdf");
+#else
+    return QStringLiteral(".png or .pdf");
+#endif
 }

@@ -35,7 +35,9 @@ struct ReadingCard
     // The card as plain text, line by line.
     QString text() const;
     QImage image(QSize size) const;
-    // Writes the card as PNG (at `pngSize`), SVG or PDF, chosen by the file name's ending. False when the
-    // ending is none of these or the file cannot be written.
-    bool save(const QString &path, QSize pngSize = {1240, 1754}) const;
+    // Writes the card as PNG (at `pngSize`), SVG or PDF, chosen by the file name's ending. False, with the
+    // reason in `why`, when the ending is none of these or the file cannot be written whole.
+    bool save(const QString &path, QSize pngSize = {1240, 1754}, QString *why = nullptr) const;
+    // The endings save() knows: ".png, .svg or .pdf" (no SVG where it is not built).
+    static QString formats();
 };

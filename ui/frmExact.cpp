@@ -3,6 +3,7 @@
 #include "ui_frmExact.h"
 
 #include "ExactTexts.h"
+#include "Messages.h"
 #include "PlaceList.h"
 #include "ProgramHost.h"
 #include "SignImageList.h"
@@ -27,7 +28,6 @@
 #include <QStandardPaths>
 #include <QStyleOption>
 
-using quorvis::places::Gazetteer;
 using quorvis::places::Place;
 namespace exact = quorvis::exact;
 
@@ -179,13 +179,13 @@ void frmExact::prefillFrom(const QWidget *mainWindow)
     }
 }
 
-// Each keystroke asks the gazetteer (loaded on the first one) for the best ten places; the list drops down.
+// Each keystroke asks for the places the text finds (the gazetteer loads on the first one); the list drops down.
 void frmExact::txtPlace_Change(const QString &text)
 {
     m_place = nullptr;
     m_placeList->setMatches(text.trimmed().isEmpty()
                                 ? std::vector<const Place *>{}
-                                : Gazetteer::instance().search(QStringView(text).trimmed(), 10));
+                                : exact::FindPlaces(QStringView(text).trimmed()));
     refresh();
 }
 
@@ -416,7 +416,14 @@ ReadingCard frmExact::card() const
     return card;
 }
 
-QString frmExact::chooseSavePath()
+QString frmExact::WithFormatEnding(const QString &path, const QString &ending)
+{
+    if (path.isEmpty() || QFileInfo(path).suffix().compare(ending, Qt::CaseInsensitive) == 0)
+        return path;
+    return path + QLatin1Char('.') + ending;
+}
+
+QString frmExact::chooseSavePath(const QString &suggested)
 {
     if (m_chooseSavePath)
         return m_chooseSavePath();
@@ -428,21 +435,38 @@ QString frmExact::chooseSavePath()
     const QStringList filters{png, pdf};
 #endif
     QString filter = png;
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Save Reading"), QDir(saveFolder()).filePath(QStringLiteral("exact-nadir.png")),
-        filters.join(QLatin1String(";;")), &filter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-        path += filter == svg   ? QLatin1String(".svg")
-                : filter == pdf ? QLatin1String(".pdf")
-                                : QLatin1String(".png");
-    return path;
+    if (QFileInfo(suggested).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+        filter = pdf;
+    else if (filters.contains(svg) &&
+             QFileInfo(suggested).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
+        filter = svg;
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Reading"), suggested,
+                                                      filters.join(QLatin1String(";;")), &filter);
+    // An ending typed that is not the chosen format's gets the format's, as desktop programs do.
+    return WithFormatEnding(path, filter == svg   ? QStringLiteral("svg")
+                                  : filter == pdf ? QStringLiteral("pdf")
+                                                  : QStringLiteral("png"));
 }
 
+// A card that cannot be saved says so, naming the file and why, and the dialog comes back for another try.
 void frmExact::cmdSave_Click()
 {
-    const QString path = chooseSavePath();
-    if (!path.isEmpty() && card().save(path))
-        lastSaveFolder() = QFileInfo(path).absolutePath();
+    QString suggested = QDir(saveFolder()).filePath(QStringLiteral("exact-nadir.png"));
+    const ReadingCard reading = card();
+    for (;;) {
+        const QString path = chooseSavePath(suggested);
+        if (path.isEmpty())
+            return;
+        QString why;
+        if (reading.save(path, {1240, 1754}, &why)) {
+            lastSaveFolder() = QFileInfo(path).absolutePath();
+            return;
+        }
+        ShowMessage(this,
+                    tr("The reading could not be saved to %1.\n\n%2").arg(QDir::toNativeSeparators(path), why),
+                    QMessageBox::Warning);
+        suggested = path;
+    }
 }
 
 void frmExact::cmdCopy_Click()

@@ -37,11 +37,13 @@ public:
     // The card of the reading shown now.
     ReadingCard card() const;
     // Where "Save Reading…" writes: by default a file dialog; tests give a path instead. An empty path
-    // cancels.
+    // cancels; after a failed save the chooser is asked again.
     void setSavePathChooser(std::function<QString()> chooser) { m_chooseSavePath = std::move(chooser); }
     // The folder the file dialog of "Save Reading…" starts in: the one a card was last saved to in this
     // session, else the person's Pictures folder, else Documents, else home.
     static QString saveFolder();
+    // `path` with `ending` added, unless it already ends so (in any case): "card.txt" -> "card.txt.png".
+    static QString WithFormatEnding(const QString &path, const QString &ending);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -66,7 +68,7 @@ private:
     // The request the inputs make; nothing while they are incomplete, and a sentence in `problem` when one
     // cannot be read, with the field it concerns.
     std::optional<quorvis::exact::Request> readInputs(QString *problem, QWidget **field) const;
-    QString chooseSavePath();
+    QString chooseSavePath(const QString &suggested);
 
     ProgramHost &m_host;
     std::unique_ptr<Ui::frmExact> ui;

@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
 struct Run
@@ -17,10 +21,14 @@ struct Run
 };
 
 // Runs quorvis-exact, with the zone files of `zoneFiles` and, when `locale` is given ("LANG=de_DE.UTF-8
-// LANGUAGE=nl"), with these locale variables alone.
-Run RunExact(const QStringList &arguments, const QString &zoneFiles = {}, const QString &locale = {})
+// LANGUAGE=nl"), with these locale variables alone. `prepare` sets the process up further before it
+// starts (its output elsewhere).
+Run RunExact(const QStringList &arguments, const QString &zoneFiles = {}, const QString &locale = {},
+             const std::function<void(QProcess &)> &prepare = {})
 {
     QProcess process;
+    if (prepare)
+        prepare(process);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!zoneFiles.isEmpty())
         environment.insert(QStringLiteral("TZDIR"), zoneFiles);
@@ -86,6 +94,10 @@ private Q_SLOTS:
     void textAndExitStatus();
     void helpInEveryLanguage_data();
     void helpInEveryLanguage();
+    void placeAsAPlaceListWritesIt_data();
+    void placeAsAPlaceListWritesIt();
+    void outputThatCannotBeWrittenFails_data();
+    void outputThatCannotBeWrittenFails();
 };
 
 void ExactTest::knownBirthMatchesSwetest_data()
@@ -237,6 +249,12 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
         << at + QStringList{"--date", "1990-08-01", "--time", "10:30\t\x1b[2J"}
         << "Not a time of day: \u201C10:30\\t\\u001B[2J\u201D. Give it as HH:MM or HH:MM:SS, from 00:00 to "
            "23:59:59.";
+    // Format characters would turn the line around or hide in it: a right-to-left override, a zero-width
+    // space, a tag character beyond the first plane; and a non-character.
+    QTest::newRow("time with format characters")
+        << at + QStringList{"--date", "1990-08-01", "--time", QString::fromUtf8("10:30\u202E\u200B\U000E0001\uFFFE")}
+        << "Not a time of day: \u201C10:30\\u202E\\u200B\\U000E0001\\uFFFE\u201D. Give it as HH:MM or HH:MM:SS, "
+           "from 00:00 to 23:59:59.";
     QTest::newRow("unknown option with a line break")
         << QStringList{"--da\nte=1990-08-01"} << "Unknown option 'da\\nte'.";
     QTest::newRow("time with trailing text")
@@ -367,6 +385,71 @@ void ExactTest::helpInEveryLanguage()
     QVERIFY2(help.contains(zoneOption), qPrintable(help));
     for (const QString &line : help.split(u'\n'))
         QVERIFY2(line.size() <= 100, qPrintable(line));
+}
+
+// --place takes a place as --places writes it; a bare name that several places of a size bear takes the
+// first and says so in one line on stderr.
+void ExactTest::placeAsAPlaceListWritesIt_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("taken");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("name and division") << "Springfield, Illinois" << "Illinois" << "";
+    QTest::newRow("a bare name") << "Springfield" << "Missouri"
+                                 << "quorvis-exact: took Springfield, Missouri, United States for \"Springfield\"; "
+                                    "to name another, write it as --places lists it, such as --place "
+                                    "\"Springfield, Massachusetts, United States\"\n";
+}
+
+void ExactTest::placeAsAPlaceListWritesIt()
+{
+    QFETCH(QString, place);
+    QFETCH(QString, taken);
+    QFETCH(QString, said);
+    const Run run = RunExact(QStringList{"--place", place} + LondonBirth);
+    QCOMPARE(run.exitStatus, 0);
+    QCOMPARE(JsonOf(run)[QStringLiteral("place")].toObject()[QStringLiteral("admin1")].toString(), taken);
+    QCOMPARE(QString::fromUtf8(run.err), said);
+}
+
+// Output that cannot be written whole is a failure with one line on stderr, never a cut-off success: to a
+// full disk, and to a pipe whose reader has gone.
+void ExactTest::outputThatCannotBeWrittenFails_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("closedPipe");
+    QTest::addColumn<QString>("why");
+    const QStringList london = QStringList{"--place", "London"} + LondonBirth.mid(0, 4);
+    QTest::newRow("text to a full disk") << london << false << "No space left on device";
+    QTest::newRow("JSON to a full disk") << london + QStringList{"--json"} << false << "No space left on device";
+    QTest::newRow("places to a full disk") << QStringList{"--places", "lond"} << false << "No space left on device";
+    QTest::newRow("text to a closed pipe") << london << true << "Broken pipe";
+}
+
+void ExactTest::outputThatCannotBeWrittenFails()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("/dev/full and the child process modifier are Linux's");
+#else
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, closedPipe);
+    QFETCH(QString, why);
+    int ends[2] = {-1, -1};
+    if (closedPipe) {
+        QCOMPARE(::pipe(ends), 0);
+        ::close(ends[0]);
+    }
+    const Run run = RunExact(arguments, {}, {}, [&](QProcess &process) {
+        if (closedPipe)
+            process.setChildProcessModifier([&] { ::dup2(ends[1], STDOUT_FILENO); });
+        else
+            process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    });
+    if (closedPipe)
+        ::close(ends[1]);
+    QCOMPARE(run.exitStatus, 1);
+    QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("quorvis-exact: cannot write the reading: %1\n").arg(why));
+#endif
 }
 
 QTEST_GUILESS_MAIN(ExactTest)

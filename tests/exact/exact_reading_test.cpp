@@ -26,7 +26,7 @@ QStringList Listed(const exact::Result &r)
 {
     QStringList listed;
     for (const exact::SlotSign &s : r.slotSigns)
-        listed << exact::SignName(s.sign) + u' ' + places::WallTimeOfDay(s.wallSeconds).toString(u"HH:mm") +
+        listed << exact::SignName(s.sign) + u' ' + s.wall.time.toString(u"HH:mm") +
                       u' ' + s.reading.abbreviation;
     return listed;
 }
@@ -51,77 +51,81 @@ private Q_SLOTS:
     void refusals();
     void degrees_data();
     void degrees();
+    void placesFound_data();
+    void placesFound();
 };
 
 void ExactReadingTest::whatTheClocksDid_data()
 {
     QTest::addColumn<exact::Request>("request");
     QTest::addColumn<QString>("ambiguity");
-    QTest::addColumn<bool>("meanTime");
+    QTest::addColumn<QString>("meanTimeNote"); // naming every mean-time offset the readings use
+    const QString bothSides = QStringLiteral("Clocks there did not yet keep standard time, so the local mean time "
+                                             "of the birthplace is used, counted from either side of the date "
+                                             "line: %1 and %2.");
     QTest::newRow("Apia skipped a whole day")
         << At("Pacific/Apia", -13.83, -171.76, {2011, 12, 30}, QTime(12, 0))
         << "The clocks there jumped from 23:59 on 29 December to 00:00 on 31 December 2011, so 30 December "
            "2011 "
            "never happened there."
-        << false;
+        << QString();
     QTest::newRow("a gap into standard time, beside the mean-time note")
         << At("Europe/Berlin", 52.52, 13.4, {1893, 4, 1}, QTime(0, 3))
         << "The clocks there jumped from 00:00:08 to 00:06:32 on 1 April 1893, so 00:03 never showed there."
-        << true;
+        << "Clocks there did not yet keep standard time, so the local mean time of the birthplace "
+           "(UTC+00:53:36) is used.";
     QTest::newRow("the day Alaska changed sides")
         << At("America/Juneau", 58.3, -134.42, {1867, 10, 19}, QTime(12, 0))
         << "The clocks there went back from 15:33:32 on 19 October to 15:33:32 on 18 October 1867, so 12:00 "
            "on "
            "19 October 1867 showed twice there."
-        << true;
+        << bothSides.arg(u"UTC+15:02:19", u"UTC−08:57:41");
     QTest::newRow("the day Manila skipped, at Iba, west of 120° E")
         << At("Asia/Manila", 15.3276, 119.978, {1844, 12, 31}, QTime(12, 0))
         << "The clocks there jumped from 23:56:03 on 30 December to 23:56:03 on 31 December 1844, so 12:00 "
            "on 31 December 1844 never showed there."
-        << true;
+        << bothSides.arg(u"UTC−16:00:05", u"UTC+07:59:55");
     QTest::newRow("an ordinary autumn overlap")
         << At("Europe/London", 51.5, -0.13, {2021, 10, 31}, QTime(1, 30))
         << "The clocks there went back from 02:00 to 01:00 on 31 October 2021, so 01:30 showed twice there."
-        << false;
+        << QString();
 }
 
 void ExactReadingTest::whatTheClocksDid()
 {
     QFETCH(exact::Request, request);
     QFETCH(QString, ambiguity);
-    QFETCH(bool, meanTime);
+    QFETCH(QString, meanTimeNote);
     const exact::Result r = exact::Compute(request);
     QVERIFY2(r.ok(), qPrintable(r.problem));
     QCOMPARE(r.candidates.size(), 2);
     QCOMPARE(r.ambiguity, ambiguity);
-    QCOMPARE(!r.meanTimeNote.isEmpty(), meanTime);
+    QCOMPARE(r.meanTimeNote, meanTimeNote);
 }
 
 // However many times a local time showed, the sentence names what the clocks did and how often it showed.
 void ExactReadingTest::overlapSentence_data()
 {
-    const auto wall = [](int hour, int minute) {
-        return places::WallSeconds({2000, 1, 1}, QTime(hour, minute));
-    };
+    const auto wall = [](int hour, int minute) { return exact::CivilTime{{2000, 1, 1}, QTime(hour, minute)}; };
     const auto back = [&](int fromHour, int fromMinute, int toHour, int toMinute) {
-        return places::ClockChange{0, wall(fromHour, fromMinute), wall(toHour, toMinute)};
+        return exact::CivilChange{wall(fromHour, fromMinute), wall(toHour, toMinute)};
     };
-    QTest::addColumn<std::vector<places::ClockChange>>("changes");
-    QTest::addColumn<qint64>("wall");
+    QTest::addColumn<std::vector<exact::CivilChange>>("changes");
+    QTest::addColumn<exact::CivilTime>("wall");
     QTest::addColumn<int>("times");
     QTest::addColumn<QString>("sentence");
     QTest::newRow("three times")
         << std::vector{back(3, 0, 2, 0), back(2, 30, 1, 30)} << wall(2, 15) << 3
         << "The clocks there went back from 03:00 to 02:00 on 1 January 2000 and went "
            "back from 02:30 to 01:30 on 1 January 2000, so 02:15 showed 3 times there.";
-    QTest::newRow("no change found") << std::vector<places::ClockChange>{} << wall(2, 15) << 2
+    QTest::newRow("no change found") << std::vector<exact::CivilChange>{} << wall(2, 15) << 2
                                      << "02:15 on 1 January 2000 showed 2 times on the clocks there.";
 }
 
 void ExactReadingTest::overlapSentence()
 {
-    QFETCH(std::vector<places::ClockChange>, changes);
-    QFETCH(qint64, wall);
+    QFETCH(std::vector<exact::CivilChange>, changes);
+    QFETCH(exact::CivilTime, wall);
     QFETCH(int, times);
     QFETCH(QString, sentence);
     QCOMPARE(exact::OverlapSentence(changes, wall, times), sentence);
@@ -253,6 +257,52 @@ void ExactReadingTest::degrees()
     QCOMPARE(parsed.has_value(), valid);
     if (valid)
         QCOMPARE(*parsed, value);
+}
+
+// Both front ends find places through FindPlaces and FindNamedPlace: a name beginning with the letters as typed
+// first, and every form a place list writes names its place.
+void ExactReadingTest::placesFound_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("named"); // through FindNamedPlace, as --place reads it
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QStringList>("alike");
+    const QString munich = QStringLiteral("Munich, Bavaria, Germany"),
+                  illinois = QStringLiteral("Springfield, Illinois, United States");
+    QTest::newRow("Mün: München before Muntivideu") << "Mün" << false << munich << QStringList();
+    QTest::newRow("Mun: the larger first") << "Mun" << false << "Montevideo, Uruguay" << QStringList();
+    QTest::newRow("Mün, named") << "Mün" << true << munich << QStringList();
+    QTest::newRow("name and division") << "Springfield, Illinois" << true << illinois << QStringList();
+    QTest::newRow("as a place list writes it")
+        << "Springfield, Illinois, United States: 39°48′ N, 89°39′ W, America/Chicago" << true << illinois
+        << QStringList();
+    QTest::newRow("name and country") << "London, Canada" << true << "London, Ontario, Canada" << QStringList();
+    QTest::newRow("a division that is not the place's") << "Springfield, Narnia" << true << "" << QStringList();
+    QTest::newRow("a bare name of places of a size")
+        << "Springfield" << true << "Springfield, Missouri, United States"
+        << QStringList{"Springfield, Massachusetts, United States", illinois};
+    QTest::newRow("a bare name, one place far larger") << "London" << true
+                                                       << "London, England, United Kingdom" << QStringList();
+}
+
+void ExactReadingTest::placesFound()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, named);
+    QFETCH(QString, place);
+    QFETCH(QStringList, alike);
+    QStringList found;
+    if (named) {
+        const exact::NamedPlace n = exact::FindNamedPlace(typed);
+        found << (n.place ? n.place->displayName() : QString());
+        for (const places::Place *other : n.alike)
+            found << other->displayName();
+    } else {
+        const std::vector<const places::Place *> list = exact::FindPlaces(typed);
+        QCOMPARE(int(list.size()), exact::ShownPlaceMatches);
+        found << list.front()->displayName();
+    }
+    QCOMPARE(found, QStringList{place} + alike);
 }
 
 QTEST_GUILESS_MAIN(ExactReadingTest)

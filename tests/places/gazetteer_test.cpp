@@ -18,6 +18,8 @@ namespace {
 struct Oracle
 {
     std::map<QString, std::vector<quint32>> keys;
+    std::map<QString, std::vector<quint32>> written; // the same by WrittenKey, where it differs
+    std::vector<std::pair<QString, quint32>> named;  // every name of every row, with the row
     QStringList names; // each row's own name
     QString error;
 };
@@ -41,9 +43,14 @@ const Oracle &DataOracle()
             if (!fields.value(1).isEmpty())
                 names += fields.value(1).split(u',');
             for (const QString &name : names) {
-                std::vector<quint32> &rows = o.keys[SearchKey(name)];
-                if (rows.empty() || rows.back() != row)
-                    rows.push_back(row);
+                const auto bear = [row](std::vector<quint32> &rows) {
+                    if (rows.empty() || rows.back() != row)
+                        rows.push_back(row);
+                };
+                bear(o.keys[SearchKey(name)]);
+                if (WrittenKey(name) != SearchKey(name))
+                    bear(o.written[WrittenKey(name)]);
+                o.named.emplace_back(name, row);
             }
             ++row;
         }
@@ -85,6 +92,8 @@ private Q_SLOTS:
     void rankedAsTheData();
     void nothingFound_data();
     void nothingFound();
+    void everyNameFindsItsPlace_data();
+    void everyNameFindsItsPlace();
     void everyZoneValid();
     void currentZones_data();
     void currentZones();
@@ -214,6 +223,40 @@ void GazetteerTest::rankedAsTheData()
     first.insert(first.end(), then.begin(), then.end());
     first.resize(std::min(first.size(), size_t(limit)));
     QCOMPARE(Numbers(Gazetteer::instance().search(typed, limit)), first);
+}
+
+// Every name of every row, its own and each alternate one, finds the row's place, however it is typed. The
+// search is asked for as many places as bear that name, which then come first.
+void GazetteerTest::everyNameFindsItsPlace_data()
+{
+    QTest::addColumn<int>("typed");
+    QTest::newRow("as written") << 0;
+    QTest::newRow("in capitals") << 1;
+    QTest::newRow("with its accents, as written") << 2;
+}
+
+void GazetteerTest::everyNameFindsItsPlace()
+{
+    QFETCH(int, typed);
+    const Oracle &oracle = DataOracle();
+    QVERIFY2(oracle.error.isEmpty(), qPrintable(oracle.error));
+    const Gazetteer &gazetteer = Gazetteer::instance();
+    qsizetype checked = 0;
+    for (const auto &[name, row] : oracle.named) {
+        const QString key = typed == 2 ? WrittenKey(name) : SearchKey(name);
+        const auto &bearers = typed == 2 ? oracle.written : oracle.keys;
+        const auto count = bearers.find(key);
+        if (count == bearers.end())
+            continue; // nothing to search by: no letter at all, or (as written) none the fold changes
+        const std::vector<const Place *> found =
+            typed == 2 ? gazetteer.searchAsWritten(name, int(count->second.size()))
+                       : gazetteer.search(typed == 1 ? name.toUpper() : name, int(count->second.size()));
+        const std::vector<quint32> numbers = Numbers(found);
+        QVERIFY2(std::find(numbers.begin(), numbers.end(), row) != numbers.end(),
+                 qPrintable(QStringLiteral("%1 does not find %2").arg(name, oracle.names[row])));
+        ++checked;
+    }
+    QVERIFY(checked > 20000);
 }
 
 void GazetteerTest::nothingFound_data()

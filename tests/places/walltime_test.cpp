@@ -203,6 +203,9 @@ void WallTimeTest::meanTimeOnTheZonesDay_data()
     row("Iba, the day Manila skipped", "Asia/Manila", 119.978, {1844, 12, 31},
         "gap 1844-12-30T23:56-1844-12-31T23:56 [1845-01-01T04:00:05Z -57605 LMT] "
         "[1844-12-31T04:00:05Z 28795 LMT]");
+    // Mean time is never summer time, though Manila's lay above the offsets before and after it.
+    row("Manila, mean time between two lower offsets", "Asia/Manila", 120.98, {1870, 6, 1},
+        "normal [1870-06-01T03:56:05Z 29035 LMT]");
     row("a longitude far from Juneau, Russian date", "America/Juneau", 45.0, {1850, 1, 1},
         "normal [1849-12-31T09:00:00Z 97200 LMT]");
 }

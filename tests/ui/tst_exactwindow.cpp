@@ -9,6 +9,7 @@
 #include "frmExact.h"
 #include "frmMain.h"
 #include "frmPromotion.h"
+#include "Messages.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -28,6 +29,10 @@
 #include <QTimeEdit>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -216,7 +221,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, click);
         const QString typed = QStringLiteral("Jinzhou");
-        const auto matches = quorvis::places::Gazetteer::instance().search(typed, 10);
+        const auto matches = quorvis::exact::FindPlaces(typed);
         std::size_t later = 0; // the second of the first two matches that share a name
         for (std::size_t i = 1; i < matches.size() && !later; ++i)
             for (std::size_t j = 0; j < i && !later; ++j)
@@ -252,7 +257,7 @@ private Q_SLOTS:
         QVERIFY2(role == QAccessible::Window || role == QAccessible::Dialog,
                  qPrintable(QString::number(role)));
         const QString typed = QStringLiteral("lond");
-        const auto matches = quorvis::places::Gazetteer::instance().search(typed, 10);
+        const auto matches = quorvis::exact::FindPlaces(typed);
         QVERIFY(matches.size() >= 2);
         QTest::keyClicks(childOf<QLineEdit>(w, "txtPlace"), typed);
         for (std::size_t row = 0; row < 2; ++row) {
@@ -441,6 +446,69 @@ private Q_SLOTS:
             QVERIFY(extracted.contains(ReadingCard::credit()));
 #endif
         }
+    }
+
+    // A card that cannot be saved says so in a message naming the file and why, leaves nothing behind, and the
+    // dialog comes back for another try.
+    void saveThatFailsSaysSoAndAsksAgain_data()
+    {
+        QTest::addColumn<QString>("file"); // in a fresh folder
+        QTest::addColumn<QString>("why");
+        QTest::newRow("into a folder that is a file") << "taken/card.png" << "";
+        QTest::newRow("an ending no format knows") << "card.txt" << "not as \u201C.txt\u201D";
+#ifndef QUORVIS_SVG_CARD
+        QTest::newRow("SVG where it is not built") << "card.svg" << "not as \u201C.svg\u201D";
+#endif
+#ifdef Q_OS_UNIX
+        if (::geteuid() != 0) // the superuser writes into any folder
+            QTest::newRow("into a read-only folder") << "locked/card.pdf" << "";
+#endif
+    }
+    void saveThatFailsSaysSoAndAsksAgain()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, why);
+        QTemporaryDir dir;
+        QFile taken(dir.filePath(QStringLiteral("taken")));
+        QVERIFY(taken.open(QIODevice::WriteOnly));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+        QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const QString path = dir.filePath(file);
+        frmExact *w = londonReading();
+        int asked = 0;
+        w->setSavePathChooser([&] { return ++asked == 1 ? path : QString(); });
+        QStringList shown;
+        SetMessagePresenter([&](QWidget *, const QString &text, QMessageBox::Icon, QMessageBox::StandardButtons) {
+            shown << text;
+            return QMessageBox::Ok;
+        });
+        const auto restore = qScopeGuard([] { SetMessagePresenter(nullptr); });
+        childOf<QPushButton>(w, "cmdSave")->click();
+        QCOMPARE(asked, 2);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.front().contains(QDir::toNativeSeparators(path)) && shown.front().contains(why),
+                 qPrintable(shown.front()));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    // An ending the person typed that is not the chosen format's gets the format's.
+    void typedEndingGetsTheFormats_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("none") << "card" << "png" << "card.png";
+        QTest::newRow("the format's, in capitals") << "card.PDF" << "pdf" << "card.PDF";
+        QTest::newRow("another format's") << "card.pdf" << "png" << "card.pdf.png";
+        QTest::newRow("cancelled") << "" << "png" << "";
+    }
+    void typedEndingGetsTheFormats()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, ending);
+        QFETCH(QString, path);
+        QCOMPARE(frmExact::WithFormatEnding(typed, ending), path);
     }
 
     // Save Reading's file dialog starts in Pictures, else Documents, else home, and once a card is saved, in

@@ -1,6 +1,7 @@
 // Every window in every language the program speaks and in the pseudo-language (every text wrapped in
 // brackets, its letters accented, about 40 % longer; made from the source texts at build time):
-// - in the pseudo-language every text a person sees or hears is wrapped: one that is not escaped translation;
+// - in the pseudo-language no text a person sees or hears keeps a plain English letter outside a short list of
+//   data (zone names, clock abbreviations): one that does escaped translation, an argument of a sentence too;
 // - no text is cut off, no two controls overlap that do not overlap in English (where the English layout
 //   cannot hold a longer text, the window grows), and each window's access keys stay unique.
 // The choice of language from the user's list of languages, and the name field in each language's letters.
@@ -81,22 +82,23 @@ QList<QPair<QString, QString>> textsOf(const QWidget *window)
 // What the tests type into the exact-nadir window that has letters: the person's, not the program's.
 const QString TypedZone = QStringLiteral("Europe/London");
 
-// Whether `text` is all translated, or not the program's to translate: with the pseudo-language's wrapped
-// parts and what was typed taken out, no letter is left (numbers, dates and the punctuation that joins
-// translated parts stay as they are). The program's name is its own in every language.
+// Whether `text` is all translated, or not the program's to translate: the pseudo-language turns every plain
+// letter of a text into an accented look-alike, so a plain English letter anywhere in it, a sign's name
+// passed into a translated sentence too, escaped translation. Only data may keep plain letters: what was typed,
+// zone names, abbreviations of clocks ("BST", "UTC", "LMT"), web addresses, an access key's letter, and the
+// program's name, its own in every language.
 bool translatedOrNotText(const QString &text)
 {
-    static const QRegularExpression wrapped(QStringLiteral("\\[[^\\[\\]]*\\]")),
-        letter(QStringLiteral("\\p{L}"));
+    static const QRegularExpression data(QStringLiteral("%1|%2|\\b[A-Z][A-Za-z_]+(?:/[A-Za-z_\\-]+)+|"
+                                                        "\\b[A-Z]{2,5}\\b|&[A-Za-z]|"
+                                                        "(?:https?://)?[a-z0-9-]+(?:\\.[a-z0-9-]+)+(?:/\\S*)?")
+                                             .arg(QRegularExpression::escape(TypedZone),
+                                                  QRegularExpression::escape(ProgramTitleText()))),
+        plain(QStringLiteral("[A-Za-z]"));
     QString rest = text;
-    rest.remove(TypedZone);
-    for (qsizetype before = -1; before != rest.size();) {
-        before = rest.size();
-        rest.remove(wrapped);
-    }
-    return text == ProgramTitleText() || !rest.contains(letter);
+    rest.remove(data);
+    return !rest.contains(plain);
 }
-
 } // namespace
 
 class LanguagesTest : public QObject
@@ -111,13 +113,17 @@ class LanguagesTest : public QObject
         return QString::fromLatin1(QUORVIS_LANGUAGES).split(u',') << Pseudo;
     }
 
-    // Speaks `language` (or says why it cannot be tested yet) and opens `which` in it.
+    // Speaks `language` and opens `which` in it; nothing, with the test failed, when a language this build
+    // lists does not load.
     QWidget *open(const QString &language, const QString &which)
     {
         const QString folder =
             language == Pseudo ? QStringLiteral(QUORVIS_PSEUDO_DIR) : QStringLiteral(":/i18n");
-        if (Language::Use(language, folder) != language)
+        if (Language::Use(language, folder) != language) {
+            QTest::qFail(qPrintable(language + QLatin1String(" is listed as built but does not load")), __FILE__,
+                         __LINE__);
             return nullptr;
+        }
         program = std::make_unique<Program>();
         frmMain &main = program->mainWindow();
         main.show();
@@ -192,7 +198,7 @@ private Q_SLOTS:
         cleanup();
         QWidget *window = open(language, which);
         if (!window)
-            QSKIP(qPrintable(language + QLatin1String(" is not translated yet")));
+            return;
         QVERIFY(window->width() >= englishSize.width() && window->height() >= englishSize.height());
 
         QStringList problems;
@@ -305,7 +311,7 @@ private Q_SLOTS:
         QFETCH(QString, which);
         QWidget *window = open(language, which);
         if (!window)
-            QSKIP(qPrintable(language + QLatin1String(" is not translated yet")));
+            return;
         const qreal scale = window->devicePixelRatioF();
         const QImage image = renderAt(window, scale);
         // A window grown for its language is painted to its edges: its ground shows in both lower corners.
@@ -322,7 +328,7 @@ private Q_SLOTS:
         QFETCH(QString, which);
         QWidget *window = open(language, which);
         if (!window)
-            QSKIP(qPrintable(language + QLatin1String(" is not translated yet")));
+            return;
         QList<const QMenu *> groups = {nullptr};
         for (const QMenu *menu : menusOf(window))
             groups << menu;

@@ -34,6 +34,12 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# holds GREP_OPTIONS VALUE TEXT: whether TEXT holds VALUE. An empty VALUE, which any text holds, is a check
+# that went wrong before it was made: it fails instead of matching.
+holds() {
+    [ -n "$2" ] || fail "an expected value is empty (line ${BASH_LINENO[0]}): nothing to check against"
+    grep "$1" -- "$2" <<<"$3"
+}
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
 # shellcheck source=../xsession.sh
@@ -226,9 +232,11 @@ ic="$(sed -n 's/^IC: *\([^ ]* [A-Za-z]*\) .*/\1/p' <<<"$want")"
 used="$(sed -n 's/^Local time: *[0-9-]* \([0-9:]*\) \([A-Z]*\).*/\1 \2/p' <<<"$want")"
 grep -q "^Place: London, England, United Kingdom" <<<"$card" || fail "the copied reading's place is not London:
 $card"
-grep -q "^Time used: .*${used%:00 *}.*${used#* }" <<<"$card" || fail "the copied reading's time is not ${used}:
+[ "${used%:00 *}" != "$used" ] && [ -n "${used#* }" ] || fail "no local time and clock in the Linux reading:
+$want"
+holds -q "^Time used: .*${used%:00 *}.*${used#* }" "$card" || fail "the copied reading's time is not ${used}:
 $card"
-grep -qF "$ic" <<<"$card" || fail "the copied reading's Imum Coeli is not $ic:
+holds -qF "$ic" "$card" || fail "the copied reading's Imum Coeli is not $ic:
 $card"
 echo "ok: the exact-nadir window reads London at ${born#*|} on ${born%|*}: IC $ic, as the Linux build"
 kill "$program"
@@ -303,7 +311,7 @@ wine reg add "$settings_key" /v Duration /d 2026-01-02 /f >/dev/null
 [ -f "$inst/quorvis.exe" ] && [ -f "$inst/Uninstall.exe" ] || fail "the upgrade is not in the remembered folder"
 [ ! -e "$default_inst" ] || fail "the upgrade made a second copy in $default_inst"
 wine reg query "$settings_key" /v Duration | grep -q 2026-01-02 || fail "the upgrade lost the setting"
-wine reg query "$uninstall_key" /v DisplayVersion | tr -d '\r' | grep -q "${title##*v}" ||
+holds -q "${title##*v}" "$(wine reg query "$uninstall_key" /v DisplayVersion | tr -d '\r')" ||
     fail "the uninstall entry does not name the new version"
 echo "ok: an upgrade went into the remembered folder, left no stale file and kept the setting"
 before="$(state)"

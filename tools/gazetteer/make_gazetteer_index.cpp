@@ -154,13 +154,18 @@ int main(int argc, char **argv)
         QStringList names{row[0]};
         if (!row[1].isEmpty())
             names += row[1].split(u',');
-        for (const QString &name : names) {
-            const QByteArray key = SearchKey(name).toUtf8();
-            if (key.isEmpty())
-                continue;
-            std::vector<quint32> &bearers = keys[key.toStdString()];
+        const auto bear = [&](const std::string &key) {
+            std::vector<quint32> &bearers = keys[key];
             if (bearers.empty() || bearers.back() != quint32(number)) // places come in order: each once
                 bearers.push_back(quint32(number));
+        };
+        for (const QString &name : names) {
+            const QString key = SearchKey(name);
+            if (key.isEmpty())
+                continue;
+            bear(key.toStdString());
+            if (const QString written = WrittenKey(name); written != key)
+                bear(format::kWrittenMark + written.toStdString());
         }
     }
 
