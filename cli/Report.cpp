@@ -3,12 +3,15 @@
 #include "Report.h"
 
 #include "ExactTexts.h"
+#include "reading.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+
+#include <cmath>
 
 namespace quorvis::cli {
 
@@ -38,6 +41,24 @@ QString StatusName(places::WallTimeKind kind)
 }
 
 QJsonValue TextOrNull(const QString &text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); }
+
+QString EnglishSignName(int sign)
+{
+    return QString::fromLatin1(ZodiacSigns[static_cast<std::size_t>(sign)].data());
+}
+
+// The minutes to the nearest change of a nadir sign before and after the reading, to a tenth.
+QJsonObject ChangeMinutes(const exact::NadirSignChanges &changes, qint64 utSeconds)
+{
+    const auto minutes = [utSeconds](const std::optional<exact::NadirSignChange> &change) {
+        return change ? QJsonValue(std::round(double(std::abs(change->utSeconds - utSeconds)) / 6.0) / 10.0)
+                      : QJsonValue();
+    };
+    QJsonObject object;
+    object[QStringLiteral("before")] = minutes(changes.before);
+    object[QStringLiteral("after")] = minutes(changes.after);
+    return object;
+}
 
 QJsonObject PlaceJson(const places::Place *place, double latitude, double longitude, const QString &zone)
 {
@@ -75,6 +96,14 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
         object[QStringLiteral("asc_sign")] = SignText(a.asc);
         object[QStringLiteral("mc_sign")] = SignText(a.mc);
         object[QStringLiteral("asc_unreliable")] = a.ascUnreliable;
+        object[QStringLiteral("whole_sign_nadir")] = EnglishSignName(candidate.wholeSignNadir);
+        object[QStringLiteral("whole_sign_nadir_unreliable")] = candidate.wholeSignNadirUnreliable;
+        object[QStringLiteral("ic_sign_change_minutes")] =
+            ChangeMinutes(candidate.icChanges, candidate.reading.utSeconds);
+        object[QStringLiteral("whole_sign_nadir_change_minutes")] =
+            candidate.wholeSignNadirUnreliable
+                ? QJsonValue()
+                : QJsonValue(ChangeMinutes(candidate.wholeSignChanges, candidate.reading.utSeconds));
         list.append(object);
     }
     QJsonObject root;
@@ -84,6 +113,10 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
     root[QStringLiteral("explanation")] = TextOrNull(result.ambiguity);
     root[QStringLiteral("local_mean_time_note")] = TextOrNull(result.meanTimeNote);
     root[QStringLiteral("polar_note")] = TextOrNull(result.polarNote);
+    if (!request.time) {
+        root[QStringLiteral("slot")] = QString::fromLatin1(TimeSlots[std::size_t(request.slot)].data());
+        root[QStringLiteral("slot_changes")] = TextOrNull(result.slotChanges);
+    }
     root[QStringLiteral("candidates")] = list;
     return JsonText(root);
 }
@@ -92,16 +125,20 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
 // characters in English).
 struct Captions
 {
-    QString place, gap, overlap, note, localTime, ut, ic, asc, mc;
+    QString place, gap, overlap, note, localTime, slot, slotSigns, timeUsed, ut, ic, asc, mc;
 
     Captions()
     {
-        QString *all[] = {&place, &gap, &overlap, &note, &localTime, &ut, &ic, &asc, &mc};
+        QString *all[] = {&place,    &gap,      &overlap, &note, &localTime, &slot,
+                          &slotSigns, &timeUsed, &ut,      &ic,   &asc,       &mc};
         place = QCoreApplication::translate("ExactCommandLine", "Place:");
         gap = QCoreApplication::translate("ExactCommandLine", "Gap:");
         overlap = QCoreApplication::translate("ExactCommandLine", "Overlap:");
         note = QCoreApplication::translate("ExactCommandLine", "Note:");
         localTime = QCoreApplication::translate("ExactCommandLine", "Local time:");
+        slot = QCoreApplication::translate("ExactCommandLine", "Slot:");
+        slotSigns = QCoreApplication::translate("ExactCommandLine", "IC signs:", "the IC's signs during a slot");
+        timeUsed = QCoreApplication::translate("ExactCommandLine", "Time used:");
         ut = QCoreApplication::translate("ExactCommandLine", "UT:");
         ic = QCoreApplication::translate("ExactCommandLine", "IC:");
         asc = QCoreApplication::translate("ExactCommandLine", "ASC:");
@@ -133,7 +170,17 @@ QString ReadingText(const Request &request, const exact::Result &result)
         if (!note.isEmpty())
             lines << captions.note + note;
 
-    const QString wallTime = reading.date.toString(Qt::ISODate) + u' ' + reading.time->toString(Qt::ISODate);
+    // Only the slot: its signs and what the clocks did in it, and the time used for the reading.
+    if (!reading.time) {
+        lines << captions.slot + reading.date.toString(Qt::ISODate) + u' ' +
+                     QCoreApplication::translate("TimeSlot", TimeSlots[std::size_t(reading.slot)].data());
+        lines << captions.slotSigns + result.slotChanges;
+        if (!result.slotJumps.isEmpty())
+            lines << captions.note + result.slotJumps;
+    }
+    const QString wallTime = reading.time ? reading.date.toString(Qt::ISODate) + u' ' +
+                                                reading.time->toString(Qt::ISODate)
+                                          : QString();
     for (qsizetype i = 0; i < result.candidates.size(); ++i) {
         const exact::Candidate &candidate = result.candidates[i];
         if (result.candidates.size() > 1)
@@ -142,7 +189,10 @@ QString ReadingText(const Request &request, const exact::Result &result)
                          .arg(i + 1)
                          .arg(result.candidates.size())
                          .arg(candidate.choice);
-        lines << captions.localTime + wallTime + u' ' + exact::LocalTimeLabel(candidate.reading);
+        if (reading.time)
+            lines << captions.localTime + wallTime + u' ' + exact::LocalTimeLabel(candidate.reading);
+        else
+            lines << captions.timeUsed + candidate.timeUsed;
         lines << captions.ut + UtText(candidate.reading.utSeconds);
         const ChartAngles &a = candidate.angles;
         const auto angleLine = [](const QString &caption, double longitude) {
@@ -151,6 +201,7 @@ QString ReadingText(const Request &request, const exact::Result &result)
         };
         lines << angleLine(captions.ic, a.ic) << angleLine(captions.asc, a.asc)
               << angleLine(captions.mc, a.mc);
+        lines << candidate.nadirSigns << candidate.nadirChangesNear;
     }
     return lines.join(u'\n') + u'\n';
 }

@@ -152,6 +152,10 @@ std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, con
     c.mc = QCoreApplication::translate("ExactReading", "Midheaven %1").arg(position(c.angles.mc));
     c.timeUsed = TimeUsedText(reading);
     c.nadirSign = ToSignPosition(c.angles.ic).sign;
+    const int rising = ToSignPosition(c.angles.asc).sign;
+    c.wholeSignNadir = (rising + 3) % 12;
+    c.wholeSignNadirUnreliable = c.angles.ascUnreliable;
+    c.nadirSigns = NadirSignsSentence(c.nadirSign, rising, c.wholeSignNadirUnreliable);
     return c;
 }
 
@@ -189,6 +193,11 @@ Result Compute(const Request &request)
         ReadSlot(r, request, clock);
     if (!r.problem.isEmpty())
         return r;
+    for (Candidate &c : r.candidates) {
+        FindNadirChanges(c, request, clock);
+        if (request.time) // a slot's reading lists the changes within the slot instead
+            c.nadirChangesNear = NearNadirChanges(c);
+    }
 
     const auto meanTime = std::find_if(r.candidates.cbegin(), r.candidates.cend(),
                                        [](const Candidate &c) { return c.reading.localMeanTime; });
@@ -236,6 +245,16 @@ QString FormatCoordinates(double latitude, double longitude)
                   QT_TRANSLATE_NOOP("ExactReading", "%1°%2′ S")),
              part(longitude, QT_TRANSLATE_NOOP("ExactReading", "%1°%2′ E"),
                   QT_TRANSLATE_NOOP("ExactReading", "%1°%2′ W")));
+}
+
+QString NadirRulesText()
+{
+    return QCoreApplication::translate(
+        "ExactReading",
+        "By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the "
+        "birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign "
+        "three on from the one rising in the east at that moment: the fourth house of those who count houses "
+        "by whole signs.");
 }
 
 QString AnglesMessage(std::string_view message)

@@ -30,4 +30,15 @@ QString DayText(QDate date, bool withYear = true);
 // "10:30", or "10:30:15" when there are seconds.
 QString ClockText(qint64 wallSeconds);
 
+// The rule a sentence about the nadir sign names: none where there is one sign to speak of, else the Imum
+// Coeli's sign or the sign three on from the rising sign.
+enum class NadirRule { Unnamed, ImumCoeli, RisingSign };
+// "Nadir sign: Gemini, by the IC and by the rising sign alike"; where they differ, both and why; where the
+// rising sign is unreliable, the Imum Coeli's sign and the other only as uncertain.
+QString NadirSignsSentence(int icSign, int risingSign, bool risingUnreliable);
+// "Your nadir sign changes to Libra at 10:47, 17 minutes later." for a change `seconds` after the reading, or
+// "Your nadir sign was Virgo until 10:13, 17 minutes earlier." for one before it (`sign` the sign it was);
+// `wallSeconds` is the change on the clocks there, told by the first whole minute of the later sign.
+QString NadirChangeSentence(NadirRule rule, int sign, qint64 wallSeconds, qint64 seconds);
+
 } // namespace quorvis::exact
