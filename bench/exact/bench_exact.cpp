@@ -19,7 +19,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLineEdit>
 #include <QStyleFactory>
 #include <QTest>
 #include <QLineEdit>
