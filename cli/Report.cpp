@@ -129,7 +129,7 @@ struct Captions
 
     Captions()
     {
-        QString *all[] = {&place,    &gap,      &overlap, &note, &localTime, &slot,
+        QString *all[] = {&place,     &gap,      &overlap, &note, &localTime, &slot,
                           &slotSigns, &timeUsed, &ut,      &ic,   &asc,       &mc};
         place = QCoreApplication::translate("ExactCommandLine", "Place:");
         gap = QCoreApplication::translate("ExactCommandLine", "Gap:");
@@ -137,7 +137,8 @@ struct Captions
         note = QCoreApplication::translate("ExactCommandLine", "Note:");
         localTime = QCoreApplication::translate("ExactCommandLine", "Local time:");
         slot = QCoreApplication::translate("ExactCommandLine", "Slot:");
-        slotSigns = QCoreApplication::translate("ExactCommandLine", "IC signs:", "the IC's signs during a slot");
+        slotSigns =
+            QCoreApplication::translate("ExactCommandLine", "IC signs:", "the IC's signs during a slot");
         timeUsed = QCoreApplication::translate("ExactCommandLine", "Time used:");
         ut = QCoreApplication::translate("ExactCommandLine", "UT:");
         ic = QCoreApplication::translate("ExactCommandLine", "IC:");
@@ -178,9 +179,9 @@ QString ReadingText(const Request &request, const exact::Result &result)
         if (!result.slotJumps.isEmpty())
             lines << captions.note + result.slotJumps;
     }
-    const QString wallTime = reading.time ? reading.date.toString(Qt::ISODate) + u' ' +
-                                                reading.time->toString(Qt::ISODate)
-                                          : QString();
+    const QString wallTime =
+        reading.time ? reading.date.toString(Qt::ISODate) + u' ' + reading.time->toString(Qt::ISODate)
+                     : QString();
     for (qsizetype i = 0; i < result.candidates.size(); ++i) {
         const exact::Candidate &candidate = result.candidates[i];
         if (result.candidates.size() > 1)

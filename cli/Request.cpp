@@ -71,12 +71,12 @@ struct Options
     QCommandLineOption time{QStringLiteral("time"),
                             QCoreApplication::translate("ExactCommandLine", "Local clock time."),
                             QStringLiteral("HH:MM[:SS]")};
-    QCommandLineOption slot{
-        QStringLiteral("slot"),
-        QCoreApplication::translate("ExactCommandLine",
-                                    "Only the two-hour slot, instead of --time, as the quick reading lists it, "
-                                    "e.g. 2pm-4pm."),
-        QCoreApplication::translate("ExactCommandLine", "slot", "value of an option")};
+    QCommandLineOption slot{QStringLiteral("slot"),
+                            QCoreApplication::translate(
+                                "ExactCommandLine",
+                                "Only the two-hour slot, instead of --time, as the quick reading lists it, "
+                                "e.g. 2pm-4pm."),
+                            QCoreApplication::translate("ExactCommandLine", "slot", "value of an option")};
     QCommandLineOption places{
         QStringLiteral("places"),
         QCoreApplication::translate(

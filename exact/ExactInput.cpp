@@ -7,9 +7,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QTranslator>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <cmath>
 
@@ -103,10 +103,11 @@ std::optional<int> ReadTimeSlot(const QString &text, QString *problem)
         for (const QString &name : names[i])
             if (!name.isEmpty() && typed.compare(name, Qt::CaseInsensitive) == 0)
                 return int(i);
-    return Refuse<int>(problem, QCoreApplication::translate(
-                                    "ExactReading",
-                                    "Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.")
-                                    .arg(text, QCoreApplication::translate("TimeSlot", TimeSlots[7].data())));
+    return Refuse<int>(
+        problem,
+        QCoreApplication::translate(
+            "ExactReading", "Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.")
+            .arg(text, QCoreApplication::translate("TimeSlot", TimeSlots[7].data())));
 }
 
 std::optional<QTime> ReadTime(const QString &text, QString *problem)

@@ -46,8 +46,8 @@ struct Request
 // The nearest change of a nadir sign on one side of a reading's instant, within a day of it.
 struct NadirSignChange
 {
-    int sign = 0;         // after the reading: the sign it changes to; before it: the sign it was
-    qint64 utSeconds = 0; // the first second of the later sign
+    int sign = 0;                    // after the reading: the sign it changes to; before it: the sign it was
+    qint64 utSeconds = 0;            // the first second of the later sign
     places::WallTimeReading reading; // the clocks there at that second
 };
 
@@ -66,8 +66,8 @@ struct Candidate
     QString timeUsed;    // "10:30 BST (UTC+01:00) = 09:30 UT"
     QString choice;      // gap and overlap: "UTC+02:00, summer time" and the like, telling the readings apart
 
-    // Quorvis's own rule: the nadir sign is the sign three on from the rising sign, here the sign of the exact
-    // Ascendant (the fourth house counted by whole signs). Unreliable where the Ascendant is.
+    // Quorvis's own rule: the nadir sign is the sign three on from the rising sign, here the sign of the
+    // exact Ascendant (the fourth house counted by whole signs). Unreliable where the Ascendant is.
     int wholeSignNadir = 0;
     bool wholeSignNadirUnreliable = false;
     // "Nadir sign: Gemini, by the IC and by the rising sign alike", or both signs and why they differ.

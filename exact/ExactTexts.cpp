@@ -231,15 +231,16 @@ QString NadirChangeSentence(NadirRule rule, int sign, qint64 wallSeconds, qint64
     const QString text =
         seconds > 0
             ? rule == NadirRule::ImumCoeli
-                  ? QCoreApplication::translate("ExactReading",
-                                                "By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.",
-                                                "%1: a sign, %2: a clock time, %3: minutes")
+                  ? QCoreApplication::translate(
+                        "ExactReading", "By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.",
+                        "%1: a sign, %2: a clock time, %3: minutes")
               : rule == NadirRule::RisingSign
                   ? QCoreApplication::translate(
                         "ExactReading",
                         "Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.",
                         "%1: a sign, %2: a clock time, %3: minutes")
-                  : QCoreApplication::translate("ExactReading", "Your nadir sign changes to %1 at %2, %3 later.",
+                  : QCoreApplication::translate("ExactReading",
+                                                "Your nadir sign changes to %1 at %2, %3 later.",
                                                 "%1: a sign, %2: a clock time, %3: minutes")
         : rule == NadirRule::ImumCoeli
             ? QCoreApplication::translate("ExactReading",
@@ -247,7 +248,8 @@ QString NadirChangeSentence(NadirRule rule, int sign, qint64 wallSeconds, qint64
                                           "%1: a sign, %2: a clock time, %3: minutes")
         : rule == NadirRule::RisingSign
             ? QCoreApplication::translate(
-                  "ExactReading", "Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.",
+                  "ExactReading",
+                  "Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.",
                   "%1: a sign, %2: a clock time, %3: minutes")
             : QCoreApplication::translate("ExactReading", "Your nadir sign was %1 until %2, %3 earlier.",
                                           "%1: a sign, %2: a clock time, %3: minutes");

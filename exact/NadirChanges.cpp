@@ -3,8 +3,8 @@
 // sign three on from the rising sign. (A few kilometres of the birthplace move the angles as little as a few
 // seconds of time do: 5 km east or west shifts the sidereal time by at most 20 s below the polar circles.)
 //
-// Each rule's sign, as shown (rounded to the arc-minute), is followed outward from the reading in steps of ten
-// minutes, in which no sign begins and ends, and each change found is halved down to its second.
+// Each rule's sign, as shown (rounded to the arc-minute), is followed outward from the reading in steps of
+// ten minutes, in which no sign begins and ends, and each change found is halved down to its second.
 #include "ExactSteps.h"
 #include "ExactTexts.h"
 

@@ -1,7 +1,7 @@
 // The chart wheel: the twelve signs as a ring with degree ticks, the Ascendant at nine o'clock and longitudes
 // running anticlockwise from it, and the ASC–DSC and MC–IC axes labelled with their degrees, the IC
-// emphasised. Where the sign three on from the rising sign (the fourth house counted by whole signs) is not the
-// IC's, that sign's house is marked lightly.
+// emphasised. Where the sign three on from the rising sign (the fourth house counted by whole signs) is not
+// the IC's, that sign's house is marked lightly.
 //
 // Drawn in a fixed logical square of 200 × 200 units scaled to the target, so the widget, the saved card
 // (PNG, SVG, PDF) and the clipboard all come from the one paint routine and stay sharp at any scale.

@@ -92,8 +92,8 @@ QString ReadingCard::text() const
     lines << results;
     if (!interpretation.isEmpty())
         lines << QString() << interpretationTitle << interpretation;
-    lines << QString() << QCoreApplication::translate("ReadingCard", "Data used") << dataUsed
-          << QString() << credit();
+    lines << QString() << QCoreApplication::translate("ReadingCard", "Data used") << dataUsed << QString()
+          << credit();
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

@@ -131,7 +131,8 @@ void frmExact::Form_Load()
         ui->cmbSlot->addItem(Translated("TimeSlot", slot));
     ui->optChoice1->setChecked(true);
     const std::unique_ptr<QSettings> settings = m_host.openSettings();
-    m_risingSignChosen = settings->value(QLatin1String(NadirRuleKey)).toString() == QLatin1String(ByRisingSign);
+    m_risingSignChosen =
+        settings->value(QLatin1String(NadirRuleKey)).toString() == QLatin1String(ByRisingSign);
     (m_risingSignChosen ? ui->optNadirByRising : ui->optNadirByIC)->setChecked(true);
     updateModes();
     ui->txtPlace->setFocus();
@@ -324,7 +325,8 @@ void frmExact::showResult()
     const int interpreted = c ? interpretedSign(*c) : -1;
     const QString sign = c ? exact::SignName(interpreted) : QString();
     showText(ui->lblInterpretation,
-             c ? Translated("Interpretation", quorvis::Interpretations[std::size_t(interpreted)]) : QString());
+             c ? Translated("Interpretation", quorvis::Interpretations[std::size_t(interpreted)])
+               : QString());
     if (c && interpreted != m_pictureSign) // a picture is decoded only when the sign changes
         ui->picSign->setPixmap(SignImageList::picture(interpreted + 1, devicePixelRatioF()));
     m_pictureSign = interpreted;
@@ -337,8 +339,8 @@ void frmExact::showResult()
 }
 
 // A wrapped text longer than its place in the form (a longer language, other fonts) takes the lines it needs
-// from the chart wheel, which can draw smaller, rather than having them cut off; in the column of the reading,
-// from the space left below it.
+// from the chart wheel, which can draw smaller, rather than having them cut off; in the column of the
+// reading, from the space left below it.
 void frmExact::fitWrappedTexts()
 {
     for (QLabel *label : {ui->lblQuick, ui->lblQuickWhy, ui->lblNadirRules, ui->lblInterpretation,
@@ -434,15 +436,17 @@ ReadingCard frmExact::card() const
     const int sign = interpretedSign(c);
     card.interpretationTitle =
         !c.nadirRulesDiffer() ? tr("Your nadir sign, %1").arg(exact::SignName(sign))
-        : byRisingSign(c)     ? tr("Your nadir sign counted from the rising sign, %1").arg(exact::SignName(sign))
-                              : tr("Your nadir sign by the Imum Coeli, %1").arg(exact::SignName(sign));
-    card.interpretation = Translated("Interpretation", quorvis::Interpretations[static_cast<std::size_t>(sign)]);
+        : byRisingSign(c) ? tr("Your nadir sign counted from the rising sign, %1").arg(exact::SignName(sign))
+                          : tr("Your nadir sign by the Imum Coeli, %1").arg(exact::SignName(sign));
+    card.interpretation =
+        Translated("Interpretation", quorvis::Interpretations[static_cast<std::size_t>(sign)]);
 
     const QString day = exact::DayText(m_request->date);
     const QTime born = m_request->time.value_or(QTime());
-    card.dataUsed << (!m_request->time
-                          ? tr("Born %1, between %2").arg(day, ui->cmbSlot->currentText())
-                          : tr("Born %1 at %2").arg(day, born.toString(born.second() ? u"HH:mm:ss" : u"HH:mm")));
+    card.dataUsed
+        << (!m_request->time
+                ? tr("Born %1, between %2").arg(day, ui->cmbSlot->currentText())
+                : tr("Born %1 at %2").arg(day, born.toString(born.second() ? u"HH:mm:ss" : u"HH:mm")));
     card.dataUsed << tr("Time used: %1").arg(c.timeUsed) << tr("Place: %1").arg(r.placeUsed);
     return card;
 }

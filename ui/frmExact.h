@@ -32,8 +32,8 @@ public:
     ~frmExact() override;
 
     // Takes the name and the date from the main window's inputs (found by their control names), and the slot
-    // too when opened from a quick reading, which then reads only the slot. The time of birth stays empty until
-    // it is typed: a reading is made only of what the person gave.
+    // too when opened from a quick reading, which then reads only the slot. The time of birth stays empty
+    // until it is typed: a reading is made only of what the person gave.
     void prefillFrom(const QWidget *mainWindow, bool fromQuickReading);
 
     // The card of the reading shown now.
@@ -82,7 +82,7 @@ private:
     const quorvis::places::Place *m_place = nullptr;
     std::optional<quorvis::exact::Request> m_request; // what the inputs ask, once enough and readable
     quorvis::exact::Result m_result;
-    int m_pictureSign = -1; // the sign whose picture is shown
+    int m_pictureSign = -1;          // the sign whose picture is shown
     bool m_risingSignChosen = false; // the person's choice of rule for the interpretation, remembered
     std::function<QString()> m_chooseSavePath;
 };

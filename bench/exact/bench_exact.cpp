@@ -19,9 +19,9 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStyleFactory>
 #include <QTest>
-#include <QLineEdit>
 
 #include <algorithm>
 #include <cstdio>

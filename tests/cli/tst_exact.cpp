@@ -254,11 +254,12 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
                               << "Give the place's time zone or its offset from UTC.";
     QTest::newRow("no place") << when
                               << "give a place: --place NAME, or --lat and --lon with --zone or --utc-offset";
-    QTest::newRow("not a slot") << at + QStringList{"--date", "1990-08-01", "--slot", "2pm-3pm"}
-                                << "Not a two-hour slot: \u201C2pm-3pm\u201D. Give one as the quick reading lists "
-                                   "it, such as 2pm-4pm.";
-    QTest::newRow("a time and a slot") << at + when + QStringList{"--slot", "2pm-4pm"}
-                                       << "give either --time or --slot, not both";
+    QTest::newRow("not a slot")
+        << at + QStringList{"--date", "1990-08-01", "--slot", "2pm-3pm"}
+        << "Not a two-hour slot: \u201C2pm-3pm\u201D. Give one as the quick reading lists "
+           "it, such as 2pm-4pm.";
+    QTest::newRow("a time and a slot")
+        << at + when + QStringList{"--slot", "2pm-4pm"} << "give either --time or --slot, not both";
 }
 
 void ExactTest::badInputGetsOneLineAndStatusTwo()
@@ -341,8 +342,8 @@ void ExactTest::textAndExitStatus()
 }
 
 // The nadir sign by both rules, in the text and in the JSON: the whole-sign nadir is three signs on from the
-// rising sign, flagged where the Ascendant is; a change of sign within half an hour is said, and the JSON gives
-// the minutes to the nearest change either side.
+// rising sign, flagged where the Ascendant is; a change of sign within half an hour is said, and the JSON
+// gives the minutes to the nearest change either side.
 void ExactTest::nadirByBothRules_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -354,7 +355,8 @@ void ExactTest::nadirByBothRules_data()
         << QStringList{"--lat",       "59.91273", "--lon",      "10.74609", "--zone",
                        "Europe/Oslo", "--date",   "1985-03-10", "--time",   "05:15"}
         << "Aries"
-        << QStringList{"\nYour rising sign is Capricorn, so counted as the quick reading counts, your nadir sign "
+        << QStringList{"\nYour rising sign is Capricorn, so counted as the quick reading counts, your nadir "
+                       "sign "
                        "is Aries; the lowest point of the sky itself, the Imum Coeli, lies in Gemini.\n",
                        "\nBy the Imum Coeli, your nadir sign was Taurus until 04:58, 17 minutes earlier.\n"}
         << -1.0;
@@ -370,8 +372,10 @@ void ExactTest::nadirByBothRules_data()
         << QStringList{"--lat",       "69.65",  "--lon",      "18.96",  "--zone",
                        "Europe/Oslo", "--date", "1975-12-21", "--time", "00:00"}
         << "Capricorn"
-        << QStringList{"\nNadir sign: Capricorn, by the Imum Coeli. Counted from the rising sign, as the quick "
-                       "reading counts, it would be Capricorn, but beyond the polar circle the rising sign is "
+        << QStringList{"\nNadir sign: Capricorn, by the Imum Coeli. Counted from the rising sign, as the "
+                       "quick "
+                       "reading counts, it would be Capricorn, but beyond the polar circle the rising sign "
+                       "is "
                        "unreliable.\n"}
         << -1.0;
 }
@@ -391,7 +395,7 @@ void ExactTest::nadirByBothRules()
         JsonOf(RunExact(arguments + QStringList{QStringLiteral("--json")}))[QStringLiteral("candidates")]
             .toArray()[0]
             .toObject();
-    static const QStringList signs{"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    static const QStringList signs{"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
                                    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
     const QString rising = reading[QStringLiteral("asc_sign")].toString().section(u' ', -1);
     QCOMPARE(reading[QStringLiteral("whole_sign_nadir")].toString(), wholeSign);
@@ -400,7 +404,8 @@ void ExactTest::nadirByBothRules()
     QCOMPARE(reading[QStringLiteral("whole_sign_nadir_unreliable")].toBool(), unreliable);
     QCOMPARE(reading[QStringLiteral("whole_sign_nadir_change_minutes")].isNull(), unreliable);
     const QJsonObject icChange = reading[QStringLiteral("ic_sign_change_minutes")].toObject();
-    QVERIFY(icChange[QStringLiteral("before")].toDouble() > 0 && icChange[QStringLiteral("after")].toDouble() > 0);
+    QVERIFY(icChange[QStringLiteral("before")].toDouble() > 0 &&
+            icChange[QStringLiteral("after")].toDouble() > 0);
     if (icChangeAfter >= 0)
         QCOMPARE(icChange[QStringLiteral("after")].toDouble(), icChangeAfter);
 }
@@ -408,7 +413,8 @@ void ExactTest::nadirByBothRules()
 // --slot reads only the slot, as the window does, by its name in English or in any language Quorvis speaks.
 void ExactTest::onlyTheSlot()
 {
-    const QStringList london = {"--lat", "51.5", "--lon", "-0.13", "--zone", "Europe/London", "--date", "1990-08-01"};
+    const QStringList london = {"--lat",  "51.5",          "--lon",  "-0.13",
+                                "--zone", "Europe/London", "--date", "1990-08-01"};
     const Run english = RunExact(london + QStringList{"--slot", "2pm-4pm", "--json"});
     QCOMPARE(english.exitStatus, 0);
     const QJsonObject json = JsonOf(english);
@@ -421,7 +427,9 @@ void ExactTest::onlyTheSlot()
     QCOMPARE(german.out, english.out);
     const Run text = RunExact(london + QStringList{"--slot", "2PM-4PM"});
     QCOMPARE(text.exitStatus, 0);
-    QVERIFY2(text.out.contains("\nSlot:        1990-08-01 2pm-4pm\nIC signs:    Aquarius from 14:00, Pisces from 14:30\n"), text.out.constData());
+    QVERIFY2(text.out.contains(
+                 "\nSlot:        1990-08-01 2pm-4pm\nIC signs:    Aquarius from 14:00, Pisces from 14:30\n"),
+             text.out.constData());
 }
 
 QTEST_GUILESS_MAIN(ExactTest)

@@ -63,7 +63,10 @@ std::optional<std::pair<double, double>> SwetestAscAndIc(QDateTime ut, double la
 
 // The sign of a longitude, and how far it lies from the nearest change of sign, in degrees.
 int SignOf(double longitude) { return int(longitude / 30) % 12; }
-double FromSignChange(double longitude) { return std::min(std::fmod(longitude, 30), 30 - std::fmod(longitude, 30)); }
+double FromSignChange(double longitude)
+{
+    return std::min(std::fmod(longitude, 30), 30 - std::fmod(longitude, 30));
+}
 
 } // namespace
 
@@ -292,8 +295,8 @@ void ExactReadingTest::degrees()
 }
 
 // Quorvis's own rule counts the nadir sign three on from the rising sign: with the exact Ascendant, that is
-// the fourth house by whole signs. Against swetest's Ascendant and Imum Coeli, at latitudes from the equator to
-// 66° either side, births where the two rules agree and births where they differ.
+// the fourth house by whole signs. Against swetest's Ascendant and Imum Coeli, at latitudes from the equator
+// to 66° either side, births where the two rules agree and births where they differ.
 void ExactReadingTest::wholeSignNadirAgainstSwetest_data()
 {
     QTest::addColumn<double>("latitude");
@@ -367,8 +370,8 @@ void ExactReadingTest::nearestChangesOfEachRule_data()
         << QStringList{"By the Imum Coeli, your nadir sign changes to Gemini at 02:58, 28 minutes later.",
                        "Counted from the rising sign, your nadir sign changes to Gemini at 02:44, 14 minutes "
                        "later."};
-    QTest::newRow("New York, nothing near") << At("America/New_York", 40.71, -74.01, {2021, 12, 7}, QTime(18, 0))
-                                            << QStringList{};
+    QTest::newRow("New York, nothing near")
+        << At("America/New_York", 40.71, -74.01, {2021, 12, 7}, QTime(18, 0)) << QStringList{};
 }
 
 void ExactReadingTest::nearestChangesOfEachRule()
@@ -397,11 +400,12 @@ void ExactReadingTest::nearestChangesOfEachRule()
                 const bool later = change->utSeconds > c.reading.utSeconds;
                 QCOMPARE(sign(change->utSeconds - 1), later ? now : change->sign);
                 QCOMPARE(sign(change->utSeconds), later ? change->sign : now);
-                for (qint64 ut = c.reading.utSeconds; later ? ut < change->utSeconds : ut >= change->utSeconds;
-                     ut += later ? 60 : -60)
+                for (qint64 ut = c.reading.utSeconds;
+                     later ? ut < change->utSeconds : ut >= change->utSeconds; ut += later ? 60 : -60)
                     QCOMPARE(sign(ut), now);
-                QCOMPARE(change->reading.offsetSeconds,
-                         places::PlaceClock(*request.clock, request.longitude).readingAt(change->utSeconds).offsetSeconds);
+                QCOMPARE(change->reading.offsetSeconds, places::PlaceClock(*request.clock, request.longitude)
+                                                            .readingAt(change->utSeconds)
+                                                            .offsetSeconds);
             }
         }
     }

@@ -24,7 +24,8 @@ public:
     void showExactWindow(const QWidget *) override { calls << QStringLiteral("showExactWindow"); }
     std::unique_ptr<QSettings> openSettings() const override
     {
-        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("quorvis-tests"));
+        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                           QStringLiteral("quorvis-tests"));
     }
     void hidePromotionWindow() override { calls << QStringLiteral("hidePromotionWindow"); }
     void showAboutWindow(QWidget *) override { calls << QStringLiteral("showAboutWindow"); }

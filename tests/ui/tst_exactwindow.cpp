@@ -4,14 +4,14 @@
 // and what a screen reader hears. Set QUORVIS_SHOTS to a directory to keep a picture of the window.
 #include "ChartWheel.h"
 #include "Places.h"
-#include "SignImageList.h"
-#include "reading.h"
 #include "Program.h"
+#include "SignImageList.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
 #include "frmExact.h"
 #include "frmMain.h"
 #include "frmPromotion.h"
+#include "reading.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -540,10 +540,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("says"); // in the card's text, or beneath the fields
-        QTest::newRow("a date") << "txtDate" << "1985-06-10" << "Born 10 June 1985 at 14:45";
-        QTest::newRow("a time") << "txtTime" << "09:45" << "Born 10 June 2021 at 09:45";
-        QTest::newRow("a date half typed") << "txtDate" << "1985-06" << "Not a date: \u201C1985-06\u201D";
-        QTest::newRow("a time without its colon") << "txtTime" << "0945" << "Not a time of day: \u201C0945\u201D";
+        QTest::newRow("a date") << "txtDate"
+                                << "1985-06-10"
+                                << "Born 10 June 1985 at 14:45";
+        QTest::newRow("a time") << "txtTime"
+                                << "09:45"
+                                << "Born 10 June 2021 at 09:45";
+        QTest::newRow("a date half typed") << "txtDate"
+                                           << "1985-06"
+                                           << "Not a date: \u201C1985-06\u201D";
+        QTest::newRow("a time without its colon") << "txtTime"
+                                                  << "0945"
+                                                  << "Not a time of day: \u201C0945\u201D";
     }
     void typedOverTheOldTextWhole()
     {
@@ -608,12 +616,14 @@ private Q_SLOTS:
             QCOMPARE(picture->accessibleName(), quorvis::exact::SignName(sign));
             QCOMPARE(picture->pixmap().toImage(),
                      SignImageList::picture(sign + 1, w->devicePixelRatioF()).toImage());
-            QVERIFY(w->card().text().contains(quorvis::exact::SignName(sign) + u'\n' + text(w, "lblInterpretation")));
+            QVERIFY(w->card().text().contains(quorvis::exact::SignName(sign) + u'\n' +
+                                              text(w, "lblInterpretation")));
         };
         constexpr int Aries = 0, Gemini = 2;
         frmExact *w = osloReading();
         QCOMPARE(text(w, "lblNadirSign"),
-                 "Your rising sign is Capricorn, so counted as the quick reading counts, your nadir sign is Aries; "
+                 "Your rising sign is Capricorn, so counted as the quick reading counts, your nadir sign is "
+                 "Aries; "
                  "the lowest point of the sky itself, the Imum Coeli, lies in Gemini.");
         QCOMPARE(childOf<ChartWheel>(w, "wheel")->wholeSignHouse(), std::optional(Aries));
         QVERIFY(childOf<QWidget>(w, "wdgNadirRule")->isVisible());
@@ -649,7 +659,8 @@ private Q_SLOTS:
         frmExact *w = open();
         coordinates(w, "51.5", "-0.13", "Europe/London");
         birth(w, QDate(1990, 8, 1), QTime(0, 0).addSecs(int(born % 86400)));
-        QVERIFY2(text(w, "lblNadirChange").contains(QLatin1String("changes to Capricorn at 10:22, 10 minutes later.")),
+        QVERIFY2(text(w, "lblNadirChange")
+                     .contains(QLatin1String("changes to Capricorn at 10:22, 10 minutes later.")),
                  qPrintable(text(w, "lblNadirChange")));
     }
 };
