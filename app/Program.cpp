@@ -215,13 +215,13 @@ void Program::showPromotionWindow()
     promotion.activateWindow();
 }
 
-void Program::showExactWindow()
+void Program::showExactWindow(const QWidget *from)
 {
     if (!m_exact) {
         m_exact = new frmExact(*this);
         track(m_exact);
         if (m_main)
-            m_exact->prefillFrom(m_main);
+            m_exact->prefillFrom(m_main, from && from == static_cast<const QWidget *>(m_display.data()));
     }
     m_exact->show();
     m_exact->raise();

@@ -64,7 +64,8 @@ public:
     frmDisplay &displayWindow() override;
     frmPromotion &promotionWindow() override;
     void showPromotionWindow() override;
-    void showExactWindow() override;
+    void showExactWindow(const QWidget *from) override;
+    std::unique_ptr<QSettings> openSettings() const override;
     void hidePromotionWindow() override;
     void showAboutWindow(QWidget *owner) override;
     void windowUnloaded(QWidget *window) override;
@@ -78,7 +79,6 @@ private:
     bool anotherCopyIsRunning();
     void storeFirstStartDate();
     static void storeDate(QSettings &settings, QDate date);
-    std::unique_ptr<QSettings> openSettings() const;
     void track(QWidget *window);
 
     Environment m_env;

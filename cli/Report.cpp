@@ -4,12 +4,15 @@
 #include "Report.h"
 
 #include "ExactTexts.h"
+#include "reading.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+
+#include <cmath>
 
 namespace quorvis::cli {
 
@@ -35,6 +38,24 @@ QString StatusName(places::WallTimeKind kind)
 }
 
 QJsonValue TextOrNull(const QString &text) { return text.isEmpty() ? QJsonValue() : QJsonValue(text); }
+
+QString EnglishSignName(int sign)
+{
+    return QString::fromLatin1(ZodiacSigns[static_cast<std::size_t>(sign)].data());
+}
+
+// The minutes to the nearest change of a nadir sign before and after the reading, to a tenth.
+QJsonObject ChangeMinutes(const exact::NadirSignChanges &changes, qint64 utSeconds)
+{
+    const auto minutes = [utSeconds](const std::optional<exact::NadirSignChange> &change) {
+        return change ? QJsonValue(std::round(double(std::abs(change->utSeconds - utSeconds)) / 6.0) / 10.0)
+                      : QJsonValue();
+    };
+    QJsonObject object;
+    object[QStringLiteral("before")] = minutes(changes.before);
+    object[QStringLiteral("after")] = minutes(changes.after);
+    return object;
+}
 
 QJsonObject PlaceJson(const places::Place *place, double latitude, double longitude, const QString &zone)
 {
@@ -72,6 +93,14 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
         object[QStringLiteral("asc_sign")] = SignText(a.asc);
         object[QStringLiteral("mc_sign")] = SignText(a.mc);
         object[QStringLiteral("asc_unreliable")] = a.ascUnreliable;
+        object[QStringLiteral("whole_sign_nadir")] = EnglishSignName(candidate.wholeSignNadir);
+        object[QStringLiteral("whole_sign_nadir_unreliable")] = candidate.wholeSignNadirUnreliable;
+        object[QStringLiteral("ic_sign_change_minutes")] =
+            ChangeMinutes(candidate.icChanges, candidate.reading.utSeconds);
+        object[QStringLiteral("whole_sign_nadir_change_minutes")] =
+            candidate.wholeSignNadirUnreliable
+                ? QJsonValue()
+                : QJsonValue(ChangeMinutes(candidate.wholeSignChanges, candidate.reading.utSeconds));
         list.append(object);
     }
     QJsonObject root;
@@ -81,6 +110,10 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
     root[QStringLiteral("explanation")] = TextOrNull(result.ambiguity);
     root[QStringLiteral("local_mean_time_note")] = TextOrNull(result.meanTimeNote);
     root[QStringLiteral("polar_note")] = TextOrNull(result.polarNote);
+    if (!request.time) {
+        root[QStringLiteral("slot")] = QString::fromLatin1(TimeSlots[std::size_t(request.slot)].data());
+        root[QStringLiteral("slot_changes")] = TextOrNull(result.slotChanges);
+    }
     root[QStringLiteral("candidates")] = list;
     return JsonText(root);
 }
@@ -89,16 +122,21 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
 // characters in English).
 struct Captions
 {
-    QString place, gap, overlap, note, localTime, ut, ic, asc, mc;
+    QString place, gap, overlap, note, localTime, slot, slotSigns, timeUsed, ut, ic, asc, mc;
 
     Captions()
     {
-        QString *all[] = {&place, &gap, &overlap, &note, &localTime, &ut, &ic, &asc, &mc};
+        QString *all[] = {&place,     &gap,      &overlap, &note, &localTime, &slot,
+                          &slotSigns, &timeUsed, &ut,      &ic,   &asc,       &mc};
         place = QCoreApplication::translate("ExactCommandLine", "Place:");
         gap = QCoreApplication::translate("ExactCommandLine", "Gap:");
         overlap = QCoreApplication::translate("ExactCommandLine", "Overlap:");
         note = QCoreApplication::translate("ExactCommandLine", "Note:");
         localTime = QCoreApplication::translate("ExactCommandLine", "Local time:");
+        slot = QCoreApplication::translate("ExactCommandLine", "Slot:");
+        slotSigns =
+            QCoreApplication::translate("ExactCommandLine", "IC signs:", "the IC's signs during a slot");
+        timeUsed = QCoreApplication::translate("ExactCommandLine", "Time used:");
         ut = QCoreApplication::translate("ExactCommandLine", "UT:");
         ic = QCoreApplication::translate("ExactCommandLine", "IC:");
         asc = QCoreApplication::translate("ExactCommandLine", "ASC:");
@@ -118,8 +156,9 @@ QString DegreesForReading(double degrees)
     return Language::NumberLocale().toString(degrees, 'f', 6) + u'\u00B0';
 }
 
-QString ReadingText(const exact::Result &result)
+QString ReadingText(const Request &request, const exact::Result &result)
 {
+    const exact::Request &reading = request.reading;
     const Captions captions;
     QStringList lines{captions.place + result.placeUsed};
     if (result.kind == places::WallTimeKind::Gap)
@@ -130,6 +169,14 @@ QString ReadingText(const exact::Result &result)
         if (!note.isEmpty())
             lines << captions.note + note;
 
+    // Only the slot: its signs and what the clocks did in it, and the time used for the reading.
+    if (!reading.time) {
+        lines << captions.slot + reading.date.toString(Qt::ISODate) + u' ' +
+                     QCoreApplication::translate("TimeSlot", TimeSlots[std::size_t(reading.slot)].data());
+        lines << captions.slotSigns + result.slotChanges;
+        if (!result.slotJumps.isEmpty())
+            lines << captions.note + result.slotJumps;
+    }
     for (qsizetype i = 0; i < result.candidates.size(); ++i) {
         const exact::Candidate &candidate = result.candidates[i];
         if (result.candidates.size() > 1)
@@ -139,8 +186,11 @@ QString ReadingText(const exact::Result &result)
                          .arg(result.candidates.size())
                          .arg(candidate.choice);
         const exact::CivilTime &local = candidate.local;
-        lines << captions.localTime + local.date.toString(Qt::ISODate) + u' ' +
-                     local.time.toString(Qt::ISODate) + u' ' + exact::LocalTimeLabel(candidate.reading);
+        if (reading.time)
+            lines << captions.localTime + local.date.toString(Qt::ISODate) + u' ' +
+                         local.time.toString(Qt::ISODate) + u' ' + exact::LocalTimeLabel(candidate.reading);
+        else
+            lines << captions.timeUsed + candidate.timeUsed;
         lines << captions.ut + UtText(local);
         const ChartAngles &a = candidate.angles;
         const auto angleLine = [](const QString &caption, double longitude) {
@@ -149,6 +199,7 @@ QString ReadingText(const exact::Result &result)
         };
         lines << angleLine(captions.ic, a.ic) << angleLine(captions.asc, a.asc)
               << angleLine(captions.mc, a.mc);
+        lines << candidate.nadirSigns << candidate.nadirChangesNear;
     }
     return lines.join(u'\n') + u'\n';
 }
@@ -164,7 +215,7 @@ Report MakeReadingReport(const Request &request)
         report.error = result.problem;
         return report;
     }
-    report.out = request.json ? ReadingJson(request.reading, result) : ReadingText(result);
+    report.out = request.json ? ReadingJson(request.reading, result) : ReadingText(request, result);
     return report;
 }
 

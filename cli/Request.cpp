@@ -57,6 +57,12 @@ struct Options
     QCommandLineOption time{QStringLiteral("time"),
                             QCoreApplication::translate("ExactCommandLine", "Local clock time."),
                             QStringLiteral("HH:MM[:SS]")};
+    QCommandLineOption slot{QStringLiteral("slot"),
+                            QCoreApplication::translate(
+                                "ExactCommandLine",
+                                "Only the two-hour slot, instead of --time, as the quick reading lists it, "
+                                "e.g. 2pm-4pm."),
+                            QCoreApplication::translate("ExactCommandLine", "slot", "value of an option")};
     QCommandLineOption places{
         QStringLiteral("places"),
         QCoreApplication::translate(
@@ -68,7 +74,7 @@ struct Options
 
     QList<QCommandLineOption> all() const
     {
-        return {help, version, place, lat, lon, zone, offset, date, time, places, json};
+        return {help, version, place, lat, lon, zone, offset, date, time, slot, places, json};
     }
 };
 
@@ -82,6 +88,7 @@ QString Description()
                "  quorvis-exact --lat 51.5 --lon -0.13 --zone Europe/London --date 1990-08-01 --time 10:30\n"
                "  quorvis-exact --lat 51.5 --lon -0.13 --utc-offset +01:00 --date 1990-08-01 --time 10:30 "
                "--json\n"
+               "  quorvis-exact --place London --date 1990-08-01 --slot 10am-noon\n"
                "  quorvis-exact --places lond\n\n") +
            QCoreApplication::translate("ExactCommandLine",
                                        "Exit status: 0 for a reading (also when the local time fell in a "
@@ -169,12 +176,16 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
 
 QString ReadReading(const QCommandLineParser &parser, const Options &o, Request &request)
 {
-    if (!parser.isSet(o.date) || !parser.isSet(o.time))
+    if (parser.isSet(o.time) && parser.isSet(o.slot))
+        return QCoreApplication::translate("ExactCommandLine", "give either --time or --slot, not both");
+    if (!parser.isSet(o.date) || !(parser.isSet(o.time) || parser.isSet(o.slot)))
         return QCoreApplication::translate(
             "ExactCommandLine", "give the local date and time with --date YYYY-MM-DD and --time HH:MM");
     QString error;
     request.reading.date = exact::ReadDate(parser.value(o.date), &error).value_or(QDate());
-    if (error.isEmpty())
+    if (error.isEmpty() && parser.isSet(o.slot))
+        request.reading.slot = exact::ReadTimeSlot(parser.value(o.slot), &error).value_or(0);
+    else if (error.isEmpty())
         request.reading.time = exact::ReadTime(parser.value(o.time), &error);
     if (error.isEmpty())
         error = ReadClock(parser, o, &request.reading);

@@ -5,10 +5,13 @@
 #include "ExactReading.h"
 #include "ExactTexts.h"
 #include "Language.h"
+#include "reading.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
@@ -108,6 +111,42 @@ std::optional<QDate> ReadDate(const QString &text, QString *problem)
     if (date < FirstBirthDate || date > LastBirthDate)
         return Refuse<QDate>(problem, DateRangeMessage());
     return date;
+}
+
+std::optional<int> ReadTimeSlot(const QString &text, QString *problem)
+{
+    // The names of the slots in English, in the language spoken, and in every translation built in.
+    static const std::vector<QStringList> names = [] {
+        std::vector<QStringList> all(TimeSlots.size());
+        QList<QTranslator *> translators;
+        const QDir folder(QStringLiteral(":/i18n"));
+        for (const QString &file : folder.entryList({QStringLiteral("quorvis_*.qm")}, QDir::Files)) {
+            auto *translator = new QTranslator;
+            if (translator->load(folder.filePath(file)))
+                translators << translator;
+            else
+                delete translator;
+        }
+        for (std::size_t i = 0; i < TimeSlots.size(); ++i) {
+            const QByteArray english(TimeSlots[i].data(), qsizetype(TimeSlots[i].size()));
+            all[i] << QString::fromLatin1(english)
+                   << QCoreApplication::translate("TimeSlot", english.constData());
+            for (const QTranslator *translator : std::as_const(translators))
+                all[i] << translator->translate("TimeSlot", english.constData());
+        }
+        qDeleteAll(translators);
+        return all;
+    }();
+    const QString typed = text.trimmed();
+    for (std::size_t i = 0; i < names.size(); ++i)
+        for (const QString &name : names[i])
+            if (!name.isEmpty() && typed.compare(name, Qt::CaseInsensitive) == 0)
+                return int(i);
+    return Refuse<int>(
+        problem,
+        QCoreApplication::translate(
+            "ExactReading", "Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.")
+            .arg(text, QCoreApplication::translate("TimeSlot", TimeSlots[7].data())));
 }
 
 std::optional<QTime> ReadTime(const QString &text, QString *problem)

@@ -43,6 +43,9 @@ std::optional<double> ParseDegrees(QStringView text, double limit);
 std::optional<QDate> ReadDate(const QString &text, QString *problem);
 // HH:MM or HH:MM:SS, 00:00 to 23:59:59.
 std::optional<QTime> ReadTime(const QString &text, QString *problem);
+// A two-hour slot as the quick reading lists it ("2pm-4pm"), in English or as the window names it in any
+// language Quorvis speaks ("14-16 Uhr"), without regard to case: its index into TimeSlots.
+std::optional<int> ReadTimeSlot(const QString &text, QString *problem);
 // Degrees north within ±90, east within ±180.
 std::optional<double> ReadLatitude(const QString &text, QString *problem);
 std::optional<double> ReadLongitude(const QString &text, QString *problem);

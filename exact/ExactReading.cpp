@@ -167,6 +167,10 @@ std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, con
     c.local = ToCivil(reading.utSeconds + reading.offsetSeconds, reading.offsetSeconds);
     c.timeUsed = TimeUsedText(c.local, LocalTimeLabel(reading));
     c.nadirSign = ToSignPosition(c.angles.ic).sign;
+    const int rising = ToSignPosition(c.angles.asc).sign;
+    c.wholeSignNadir = (rising + 3) % 12;
+    c.wholeSignNadirUnreliable = c.angles.ascUnreliable;
+    c.nadirSigns = NadirSignsSentence(c.nadirSign, rising, c.wholeSignNadirUnreliable);
     return c;
 }
 
@@ -204,6 +208,11 @@ Result Compute(const Request &request)
         ReadSlot(r, request, clock);
     if (!r.problem.isEmpty())
         return r;
+    for (Candidate &c : r.candidates) {
+        FindNadirChanges(c, request, clock);
+        if (request.time) // a slot's reading lists the changes within the slot instead
+            c.nadirChangesNear = NearNadirChanges(c);
+    }
 
     // Every mean-time offset the readings use: two, a day apart, where the zone's day crossed the date line.
     QStringList meanTimes;
@@ -262,6 +271,16 @@ QString FormatCoordinates(double latitude, double longitude)
                   QT_TRANSLATE_NOOP("ExactReading", "%1°%2′ S")),
              part(longitude, QT_TRANSLATE_NOOP("ExactReading", "%1°%2′ E"),
                   QT_TRANSLATE_NOOP("ExactReading", "%1°%2′ W")));
+}
+
+QString NadirRulesText()
+{
+    return QCoreApplication::translate(
+        "ExactReading",
+        "By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the "
+        "birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign "
+        "three on from the one rising in the east at that moment: the fourth house of those who count houses "
+        "by whole signs.");
 }
 
 QString AnglesMessage(std::string_view message)

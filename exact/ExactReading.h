@@ -44,6 +44,19 @@ struct Request
 
 // ---- what it gives back -------------------------------------------------------------------------------
 
+// The nearest change of a nadir sign on one side of a reading's instant, within a day of it.
+struct NadirSignChange
+{
+    int sign = 0;                    // after the reading: the sign it changes to; before it: the sign it was
+    qint64 utSeconds = 0;            // the first second of the later sign
+    places::WallTimeReading reading; // the clocks there at that second
+};
+
+struct NadirSignChanges
+{
+    std::optional<NadirSignChange> before, after;
+};
+
 // One way the local time can be read: an instant and the angles there.
 struct Candidate
 {
@@ -54,7 +67,25 @@ struct Candidate
     QString ic, asc, mc; // "Imum Coeli 14°07′ Capricorn", "Ascendant …", "Midheaven …"
     QString timeUsed;    // "10:30 BST (UTC+01:00) = 09:30 UT"
     QString choice;      // gap and overlap: "UTC+02:00, summer time" and the like, telling the readings apart
+
+    // Quorvis's own rule: the nadir sign is the sign three on from the rising sign, here the sign of the
+    // exact Ascendant (the fourth house counted by whole signs). Unreliable where the Ascendant is.
+    int wholeSignNadir = 0;
+    bool wholeSignNadirUnreliable = false;
+    // "Nadir sign: Gemini, by the IC and by the rising sign alike", or both signs and why they differ.
+    QString nadirSigns;
+    // The nearest changes of each rule's sign; the whole-sign one not where the Ascendant is unreliable.
+    NadirSignChanges icChanges, wholeSignChanges;
+    // For a time of birth: "Your nadir sign changes to Libra at 10:47, 17 minutes later.", for each change
+    // within NadirChangeNear of the reading.
+    QStringList nadirChangesNear;
+
+    // Whether the two rules name different signs; never where the rising sign is unreliable.
+    bool nadirRulesDiffer() const { return !wholeSignNadirUnreliable && wholeSignNadir != nadirSign; }
 };
+
+// How near a change of the nadir sign is told: a birth time is rarely known closer than this.
+inline constexpr qint64 NadirChangeNear = 30 * 60;
 
 // Slot only: a sign of the IC and the first minute of the slot, on the clocks there, that it held.
 struct SlotSign
@@ -107,9 +138,9 @@ QString ClockName(const places::WallTimeReading &reading);
 
 // "14°07′ Capricorn", with the sign in the language spoken.
 QString SignPositionText(double longitude);
-// The sign's name in the language spoken.
-QString SignName(int sign);
 // A message of ComputeAngles in the language spoken.
 QString AnglesMessage(std::string_view message);
+// What the two definitions of the nadir sign mean, in two sentences.
+QString NadirRulesText();
 
 } // namespace quorvis::exact

@@ -17,5 +17,10 @@ std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, con
                                      QString *problem);
 // Only the slot: its sign changes, what the clocks did in it, and the reading at its middle, into `r`.
 void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock);
+// The nearest changes of the candidate's nadir sign by each rule, a day either side at most
+// (NadirChanges.cpp).
+void FindNadirChanges(Candidate &c, const Request &request, const places::PlaceClock &clock);
+// The sentences for those of them within NadirChangeNear.
+QStringList NearNadirChanges(const Candidate &c);
 
 } // namespace quorvis::exact

@@ -203,6 +203,62 @@ QString SlotChangesSentence(const std::vector<CivilChange> &changes, qint64 last
         .arg(clauses(changes, &withDates), FormatDuration(lastedSeconds));
 }
 
+QString NadirSignsSentence(int icSign, int risingSign, bool risingUnreliable)
+{
+    const int wholeSign = (risingSign + 3) % 12;
+    if (risingUnreliable)
+        return QCoreApplication::translate(
+                   "ExactReading",
+                   "Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading "
+                   "counts, it would be %2, but beyond the polar circle the rising sign is unreliable.")
+            .arg(SignName(icSign), SignName(wholeSign));
+    if (wholeSign == icSign)
+        return QCoreApplication::translate("ExactReading",
+                                           "Nadir sign: %1, by the IC and by the rising sign alike")
+            .arg(SignName(icSign));
+    return QCoreApplication::translate(
+               "ExactReading",
+               "Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the "
+               "lowest point of the sky itself, the Imum Coeli, lies in %3.")
+        .arg(SignName(risingSign), SignName(wholeSign), SignName(icSign));
+}
+
+QString NadirChangeSentence(NadirRule rule, int sign, const CivilTime &change, qint64 seconds)
+{
+    // The first whole minute of the later sign, as the clocks there showed it and as a slot lists it, and
+    // the time from the reading to that minute.
+    const int intoMinute = change.time.second();
+    const qint64 toMinute = intoMinute ? 60 - intoMinute : 0;
+    const QString at = ClockText(change.addSecs(toMinute));
+    const QString distance = FormatDuration(seconds + toMinute);
+    const QString text =
+        seconds > 0
+            ? rule == NadirRule::ImumCoeli
+                  ? QCoreApplication::translate(
+                        "ExactReading", "By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.",
+                        "%1: a sign, %2: a clock time, %3: minutes")
+              : rule == NadirRule::RisingSign
+                  ? QCoreApplication::translate(
+                        "ExactReading",
+                        "Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.",
+                        "%1: a sign, %2: a clock time, %3: minutes")
+                  : QCoreApplication::translate("ExactReading",
+                                                "Your nadir sign changes to %1 at %2, %3 later.",
+                                                "%1: a sign, %2: a clock time, %3: minutes")
+        : rule == NadirRule::ImumCoeli
+            ? QCoreApplication::translate("ExactReading",
+                                          "By the Imum Coeli, your nadir sign was %1 until %2, %3 earlier.",
+                                          "%1: a sign, %2: a clock time, %3: minutes")
+        : rule == NadirRule::RisingSign
+            ? QCoreApplication::translate(
+                  "ExactReading",
+                  "Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.",
+                  "%1: a sign, %2: a clock time, %3: minutes")
+            : QCoreApplication::translate("ExactReading", "Your nadir sign was %1 until %2, %3 earlier.",
+                                          "%1: a sign, %2: a clock time, %3: minutes");
+    return text.arg(SignName(sign), at, distance);
+}
+
 QString TimeUsedText(const CivilTime &local, const QString &clock)
 {
     const QDateTime ut = local.ut();

@@ -23,6 +23,8 @@ QString SlotChangesSentence(const std::vector<CivilChange> &changes, qint64 last
 // "10:30 BST (UTC+01:00) = 09:30 UT", with the day when UT falls on another one; `clock` is the local
 // time's label ("BST (UTC+01:00)").
 QString TimeUsedText(const CivilTime &local, const QString &clock);
+// The sign's name in the language spoken.
+QString SignName(int sign);
 // "28 March 2021", or "28 March" without the year; in German "28. März 2021".
 QString DayText(QDate date, bool withYear = true);
 // "10:30", or "10:30:15" when there are seconds.
@@ -30,5 +32,16 @@ QString ClockText(QTime time);
 inline QString ClockText(const CivilTime &moment) { return ClockText(moment.time); }
 // "1 hour", "1 hour 30 minutes", "45 minutes", "1 day"
 QString FormatDuration(qint64 seconds);
+
+// The rule a sentence about the nadir sign names: none where there is one sign to speak of, else the Imum
+// Coeli's sign or the sign three on from the rising sign.
+enum class NadirRule { Unnamed, ImumCoeli, RisingSign };
+// "Nadir sign: Gemini, by the IC and by the rising sign alike"; where they differ, both and why; where the
+// rising sign is unreliable, the Imum Coeli's sign and the other only as uncertain.
+QString NadirSignsSentence(int icSign, int risingSign, bool risingUnreliable);
+// "Your nadir sign changes to Libra at 10:47, 17 minutes later." for a change `seconds` after the reading, or
+// "Your nadir sign was Virgo until 10:13, 17 minutes earlier." for one before it (`sign` the sign it was);
+// `change` is the change on the clocks there, told by the first whole minute of the later sign.
+QString NadirChangeSentence(NadirRule rule, int sign, const CivilTime &change, qint64 seconds);
 
 } // namespace quorvis::exact

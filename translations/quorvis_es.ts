@@ -69,6 +69,11 @@
         <comment>Imum Coeli, on the wheel</comment>
         <translation>FC</translation>
     </message>
+    <message>
+        <source>%1; the fourth house counted by whole signs, marked: %2</source>
+        <comment>%1: the angles</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExactCommandLine</name>
@@ -123,10 +128,6 @@
     <message>
         <source>Show the version, and that of the tz data in use.</source>
         <translation>Mostrar la versión y la de los datos tz en uso.</translation>
-    </message>
-    <message>
-        <source>Birth place: the best match of a place search.</source>
-        <translation>Lugar de nacimiento: la mejor coincidencia de una búsqueda.</translation>
     </message>
     <message>
         <source>name</source>
@@ -245,6 +246,44 @@ datos tz %2
         <source>zone</source>
         <comment>value of an option</comment>
         <translation>zona</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IC signs:</source>
+        <comment>the IC&apos;s signs during a slot</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time used:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth place: a name as --places lists it, or the best match of a search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the two-hour slot, instead of --time, as the quick reading lists it, e.g. 2pm-4pm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot</source>
+        <comment>value of an option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give either --time or --slot, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the reading: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -612,6 +651,60 @@ datos tz %2
         <comment>format of the first day of a month, without its year</comment>
         <translation>d &apos;de&apos; MMMM</translation>
     </message>
+    <message>
+        <source>Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nadir sign: %1, by the IC and by the rising sign alike</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the lowest point of the sky itself, the Imum Coeli, lies in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your nadir sign changes to %1 at %2, %3 later.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By the Imum Coeli, your nadir sign was %1 until %2, %3 earlier.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your nadir sign was %1 until %2, %3 earlier.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Interpretation</name>
@@ -742,6 +835,14 @@ datos tz %2
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
         <translation>Lugares: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>A reading can be saved as %1, not as “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card could not be drawn.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1268,32 @@ datos tz %2
     <message>
         <source>Born %1, %2</source>
         <translation>Nacimiento el %1, %2</translation>
+    </message>
+    <message>
+        <source>Interpret the sign of the &amp;Imum Coeli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interpret the sign counted from the &amp;rising sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your nadir sign, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your nadir sign counted from the rising sign, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your nadir sign by the Imum Coeli, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading could not be saved to %1.
+
+%2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -24,15 +24,15 @@
     <name>BirthDetails</name>
     <message>
         <source>Please Enter Your Name !</source>
-        <translation>Veuillez saisir votre nom !</translation>
+        <translation>Veuillez saisir votre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Veuillez saisir un jour ou un mois valide !</translation>
+        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Veuillez saisir un jour ou un mois valide !</translation>
+        <translation>Veuillez saisir un jour ou un mois valide&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>No chart yet: give the date, the time and the place of birth.</source>
-        <translation>Pas encore de thème : indiquez la date, l’heure et le lieu de naissance.</translation>
+        <translation>Pas encore de thème&#xa0;: indiquez la date, l’heure et le lieu de naissance.</translation>
     </message>
     <message>
         <source>Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4</source>
@@ -69,52 +69,57 @@
         <comment>Imum Coeli, on the wheel</comment>
         <translation>FC</translation>
     </message>
+    <message>
+        <source>%1; the fourth house counted by whole signs, marked: %2</source>
+        <comment>%1: the angles</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExactCommandLine</name>
     <message>
         <source>Place:</source>
-        <translation>Lieu :</translation>
+        <translation>Lieu&#xa0;:</translation>
     </message>
     <message>
         <source>Gap:</source>
-        <translation>Heure inexistante :</translation>
+        <translation>Heure inexistante&#xa0;:</translation>
     </message>
     <message>
         <source>Overlap:</source>
-        <translation>Heure en double :</translation>
+        <translation>Heure en double&#xa0;:</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation>Note :</translation>
+        <translation>Note&#xa0;:</translation>
     </message>
     <message>
         <source>Local time:</source>
-        <translation>Heure locale :</translation>
+        <translation>Heure locale&#xa0;:</translation>
     </message>
     <message>
         <source>UT:</source>
-        <translation>TU :</translation>
+        <translation>TU&#xa0;:</translation>
     </message>
     <message>
         <source>IC:</source>
-        <translation>FC :</translation>
+        <translation>FC&#xa0;:</translation>
     </message>
     <message>
         <source>ASC:</source>
-        <translation>AS :</translation>
+        <translation>AS&#xa0;:</translation>
     </message>
     <message>
         <source>MC:</source>
-        <translation>MC :</translation>
+        <translation>MC&#xa0;:</translation>
     </message>
     <message>
         <source>Reading %1 of %2: %3</source>
-        <translation>Résultat %1 sur %2 : %3</translation>
+        <translation>Résultat %1 sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>No place matches &quot;%1&quot;.</source>
-        <translation>Aucun lieu ne correspond à « %1 ».</translation>
+        <translation>Aucun lieu ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -123,10 +128,6 @@
     <message>
         <source>Show the version, and that of the tz data in use.</source>
         <translation>Afficher la version, et celle des données tz utilisées.</translation>
-    </message>
-    <message>
-        <source>Birth place: the best match of a place search.</source>
-        <translation>Lieu de naissance : le meilleur résultat d’une recherche de lieu.</translation>
     </message>
     <message>
         <source>name</source>
@@ -185,9 +186,9 @@ et son lieu.</translation>
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
         <comment>keep the lines within 100 characters</comment>
-        <translation>Code de sortie : 0 pour un résultat (même si l’heure locale tombait dans le saut ou le doublon d’un
-changement d’heure) ou une liste de lieux ; 1 s’il ne peut lire à cause des données de fuseaux
-installées ou d’une erreur interne ; 2 pour une saisie inutilisable.</translation>
+        <translation>Code de sortie&#xa0;: 0 pour un résultat (même si l’heure locale tombait dans le saut ou le doublon d’un
+changement d’heure) ou une liste de lieux&#xa0;; 1 s’il ne peut lire à cause des données de fuseaux
+installées ou d’une erreur interne&#xa0;; 2 pour une saisie inutilisable.</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
@@ -207,7 +208,7 @@ installées ou d’une erreur interne ; 2 pour une saisie inutilisable.</transl
     </message>
     <message>
         <source>give a place: --place NAME, or --lat and --lon with --zone or --utc-offset</source>
-        <translation>donnez un lieu : --place NOM, ou --lat et --lon avec --zone ou --utc-offset</translation>
+        <translation>donnez un lieu&#xa0;: --place NOM, ou --lat et --lon avec --zone ou --utc-offset</translation>
     </message>
     <message>
         <source>give both --lat and --lon</source>
@@ -215,7 +216,7 @@ installées ou d’une erreur interne ; 2 pour une saisie inutilisable.</transl
     </message>
     <message>
         <source>no place matches %1; --places TEXT lists what a search finds</source>
-        <translation>aucun lieu ne correspond à %1 ; --places TEXTE liste ce que trouve une recherche</translation>
+        <translation>aucun lieu ne correspond à %1&#xa0;; --places TEXTE liste ce que trouve une recherche</translation>
     </message>
     <message>
         <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
@@ -246,6 +247,44 @@ données tz %2
         <comment>value of an option</comment>
         <translation>fuseau</translation>
     </message>
+    <message>
+        <source>Slot:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IC signs:</source>
+        <comment>the IC&apos;s signs during a slot</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time used:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth place: a name as --places lists it, or the best match of a search.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the two-hour slot, instead of --time, as the quick reading lists it, e.g. 2pm-4pm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot</source>
+        <comment>value of an option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give either --time or --slot, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the reading: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -255,31 +294,31 @@ données tz %2
     </message>
     <message>
         <source>Not a date: “%1”. Give it as YYYY-MM-DD.</source>
-        <translation>Ce n’est pas une date : « %1 ». Indiquez-la sous la forme YYYY-MM-DD.</translation>
+        <translation>Ce n’est pas une date&#xa0;: «&#xa0;%1&#xa0;». Indiquez-la sous la forme YYYY-MM-DD.</translation>
     </message>
     <message>
         <source>There is no such date as “%1”.</source>
-        <translation>La date « %1 » n’existe pas.</translation>
+        <translation>La date «&#xa0;%1&#xa0;» n’existe pas.</translation>
     </message>
     <message>
         <source>Not a time of day: “%1”. Give it as HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
-        <translation>Ce n’est pas une heure : « %1 ». Indiquez-la sous la forme HH:MM ou HH:MM:SS, de 00:00 à 23:59:59.</translation>
+        <translation>Ce n’est pas une heure&#xa0;: «&#xa0;%1&#xa0;». Indiquez-la sous la forme HH:MM ou HH:MM:SS, de 00:00 à 23:59:59.</translation>
     </message>
     <message>
         <source>Not a latitude: “%1”. Give degrees from −90 to 90, north positive.</source>
-        <translation>Ce n’est pas une latitude : « %1 ». Indiquez des degrés de −90 à 90, nord positif.</translation>
+        <translation>Ce n’est pas une latitude&#xa0;: «&#xa0;%1&#xa0;». Indiquez des degrés de −90 à 90, nord positif.</translation>
     </message>
     <message>
         <source>Not a longitude: “%1”. Give degrees from −180 to 180, east positive.</source>
-        <translation>Ce n’est pas une longitude : « %1 ». Indiquez des degrés de −180 à 180, est positif.</translation>
+        <translation>Ce n’est pas une longitude&#xa0;: «&#xa0;%1&#xa0;». Indiquez des degrés de −180 à 180, est positif.</translation>
     </message>
     <message>
         <source>Unknown time zone “%1”: give one such as Europe/London, or an offset from −12:00 to +14:00 such as +01:00.</source>
-        <translation>Fuseau horaire inconnu « %1 » : indiquez-en un comme Europe/London, ou un décalage de −12:00 à +14:00 comme +01:00.</translation>
+        <translation>Fuseau horaire inconnu «&#xa0;%1&#xa0;»&#xa0;: indiquez-en un comme Europe/London, ou un décalage de −12:00 à +14:00 comme +01:00.</translation>
     </message>
     <message>
         <source>Not an offset from UTC: “%1”. Give one from −12:00 to +14:00 such as +01:00.</source>
-        <translation>Ce n’est pas un décalage par rapport à UTC : « %1 ». Indiquez-en un de −12:00 à +14:00, comme +01:00.</translation>
+        <translation>Ce n’est pas un décalage par rapport à UTC&#xa0;: «&#xa0;%1&#xa0;». Indiquez-en un de −12:00 à +14:00, comme +01:00.</translation>
     </message>
     <message>
         <source>%1°%2′ %3</source>
@@ -364,19 +403,19 @@ données tz %2
     </message>
     <message>
         <source>Quick reading for the same day and slot: %1</source>
-        <translation>Lecture rapide pour le même jour et la même tranche : %1</translation>
+        <translation>Lecture rapide pour le même jour et la même tranche&#xa0;: %1</translation>
     </message>
     <message>
         <source>The quick reading looks only at the day, the month and the two-hour slot through fixed tables; the exact one uses the minute and the birthplace, so the two can name different signs.</source>
-        <translation>La lecture rapide ne tient compte que du jour, du mois et de la tranche de deux heures, au moyen de tables fixes ; la lecture exacte utilise la minute et le lieu de naissance, si bien que les deux peuvent donner des signes différents.</translation>
+        <translation>La lecture rapide ne tient compte que du jour, du mois et de la tranche de deux heures, au moyen de tables fixes&#xa0;; la lecture exacte utilise la minute et le lieu de naissance, si bien que les deux peuvent donner des signes différents.</translation>
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
-        <translation>Les horloges n’y suivaient pas encore l’heure normale : l’heure moyenne locale du lieu de naissance (%1) est donc utilisée.</translation>
+        <translation>Les horloges n’y suivaient pas encore l’heure normale&#xa0;: l’heure moyenne locale du lieu de naissance (%1) est donc utilisée.</translation>
     </message>
     <message>
         <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
-        <translation>Au-delà du cercle polaire, l’écliptique peut rester des heures entièrement au-dessus ou au-dessous de l’horizon : l’Ascendant n’est donc pas fiable ici ; le Fond du Ciel et le Milieu du Ciel sont exacts.</translation>
+        <translation>Au-delà du cercle polaire, l’écliptique peut rester des heures entièrement au-dessus ou au-dessous de l’horizon&#xa0;: l’Ascendant n’est donc pas fiable ici&#xa0;; le Fond du Ciel et le Milieu du Ciel sont exacts.</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -488,19 +527,19 @@ données tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
-        <translation>Les horloges y ont été avancées de %1 le %2 à %3 le %4 : le %5 n’y a donc jamais existé.</translation>
+        <translation>Les horloges y ont été avancées de %1 le %2 à %3 le %4&#xa0;: le %5 n’y a donc jamais existé.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
-        <translation>Les horloges y ont été avancées de %1 le %2 à %3 le %4 : les jours du %5 au %6 n’y ont donc jamais existé.</translation>
+        <translation>Les horloges y ont été avancées de %1 le %2 à %3 le %4&#xa0;: les jours du %5 au %6 n’y ont donc jamais existé.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
-        <translation>Les horloges y ont été avancées de %1 le %2 à %3 le %4 : %5 le %6 ne s’y est donc jamais affiché.</translation>
+        <translation>Les horloges y ont été avancées de %1 le %2 à %3 le %4&#xa0;: %5 le %6 ne s’y est donc jamais affiché.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
-        <translation>Les horloges y ont été avancées le %3 de %1 à %2 : %4 ne s’y est donc jamais affiché.</translation>
+        <translation>Les horloges y ont été avancées le %3 de %1 à %2&#xa0;: %4 ne s’y est donc jamais affiché.</translation>
     </message>
     <message numerus="yes">
         <source>%1 showed %n times on the clocks there.</source>
@@ -512,23 +551,23 @@ données tz %2
     </message>
     <message>
         <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
-        <translation>Les horloges y ont reculé de %1 le %2 à %3 le %4 : %5 le %6 s’y est donc affiché deux fois.</translation>
+        <translation>Les horloges y ont reculé de %1 le %2 à %3 le %4&#xa0;: %5 le %6 s’y est donc affiché deux fois.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
-        <translation>Les horloges y ont reculé le %3 de %1 à %2 : %4 s’y est donc affiché deux fois.</translation>
+        <translation>Les horloges y ont reculé le %3 de %1 à %2&#xa0;: %4 s’y est donc affiché deux fois.</translation>
     </message>
     <message>
         <source>The clocks there %1, so %2 showed twice there.</source>
         <comment>%1: changes of the clocks</comment>
-        <translation>Les horloges y %1 : %2 s’y est donc affiché deux fois.</translation>
+        <translation>Les horloges y %1&#xa0;: %2 s’y est donc affiché deux fois.</translation>
     </message>
     <message numerus="yes">
         <source>The clocks there %1, so %2 showed %n times there.</source>
         <comment>%1: changes of the clocks</comment>
         <translation>
-            <numerusform>Les horloges y %1 : %2 s’y est donc affiché %n fois.</numerusform>
-            <numerusform>Les horloges y %1 : %2 s’y est donc affiché %n fois.</numerusform>
+            <numerusform>Les horloges y %1&#xa0;: %2 s’y est donc affiché %n fois.</numerusform>
+            <numerusform>Les horloges y %1&#xa0;: %2 s’y est donc affiché %n fois.</numerusform>
         </translation>
     </message>
     <message>
@@ -590,7 +629,7 @@ données tz %2
     <message>
         <source>%1: %2</source>
         <comment>a place&apos;s name and where it lies</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -611,6 +650,60 @@ données tz %2
         <source>d MMMM</source>
         <comment>format of the first day of a month, without its year</comment>
         <translation>d&apos;er&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nadir sign: %1, by the IC and by the rising sign alike</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the lowest point of the sky itself, the Imum Coeli, lies in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your nadir sign changes to %1 at %2, %3 later.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By the Imum Coeli, your nadir sign was %1 until %2, %3 earlier.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your nadir sign was %1 until %2, %3 earlier.</source>
+        <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -741,7 +834,15 @@ données tz %2
     </message>
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
-        <translation>Lieux : GeoNames, CC BY 4.0</translation>
+        <translation>Lieux&#xa0;: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>A reading can be saved as %1, not as “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card could not be drawn.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -859,7 +960,7 @@ données tz %2
     <name>frmAbout</name>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. This is what makes you comfortable in life. This stands for security and stability.</source>
-        <translation>Quorvis représente le début et la fin de la vie d’une personne. Le Fond du Ciel (Imum Coeli), ou Nadir, est le point le plus bas de l’horoscope. Il vous en dit plus sur ce que vous désirez dans la vie : votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d’aimer. C’est ce qui vous apporte le bien-être dans la vie. Il symbolise la sécurité et la stabilité.</translation>
+        <translation>Quorvis représente le début et la fin de la vie d’une personne. Le Fond du Ciel (Imum Coeli), ou Nadir, est le point le plus bas de l’horoscope. Il vous en dit plus sur ce que vous désirez dans la vie&#xa0;: votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d’aimer. C’est ce qui vous apporte le bien-être dans la vie. Il symbolise la sécurité et la stabilité.</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -898,7 +999,7 @@ données tz %2
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans « Aide ».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans «&#xa0;Aide&#xa0;».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Opens the fully-branded offer page in your web browser</source>
@@ -1057,7 +1158,7 @@ données tz %2
     </message>
     <message>
         <source>degrees, north positive: 51.51</source>
-        <translation>degrés, nord positif : 51,51</translation>
+        <translation>degrés, nord positif&#xa0;: 51,51</translation>
     </message>
     <message>
         <source>Longit&amp;ude</source>
@@ -1069,7 +1170,7 @@ données tz %2
     </message>
     <message>
         <source>degrees, east positive: -0.13</source>
-        <translation>degrés, est positif : -0,13</translation>
+        <translation>degrés, est positif&#xa0;: -0,13</translation>
     </message>
     <message>
         <source>Time &amp;zone</source>
@@ -1089,7 +1190,7 @@ données tz %2
     </message>
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
-        <translation>Lieux : GeoNames, CC BY 4.0</translation>
+        <translation>Lieux&#xa0;: GeoNames, CC BY 4.0</translation>
     </message>
     <message>
         <source>&amp;Save Reading…</source>
@@ -1109,12 +1210,12 @@ données tz %2
     </message>
     <message>
         <source>During the slot: %1</source>
-        <translation>Pendant la tranche : %1</translation>
+        <translation>Pendant la tranche&#xa0;: %1</translation>
     </message>
     <message>
         <source>During the slot: %1. %2</source>
         <comment>%2: what the clocks did</comment>
-        <translation>Pendant la tranche : %1. %2</translation>
+        <translation>Pendant la tranche&#xa0;: %1. %2</translation>
     </message>
     <message>
         <source>Give the date, the time and the place of birth to see the exact nadir.</source>
@@ -1134,7 +1235,7 @@ données tz %2
     </message>
     <message>
         <source>Reading shown: %1</source>
-        <translation>Résultat affiché : %1</translation>
+        <translation>Résultat affiché&#xa0;: %1</translation>
     </message>
     <message>
         <source>Born %1 at %2</source>
@@ -1142,11 +1243,11 @@ données tz %2
     </message>
     <message>
         <source>Time used: %1</source>
-        <translation>Heure utilisée : %1</translation>
+        <translation>Heure utilisée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Place: %1</source>
-        <translation>Lieu : %1</translation>
+        <translation>Lieu&#xa0;: %1</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
@@ -1168,6 +1269,32 @@ données tz %2
         <source>Born %1, %2</source>
         <translation>Né(e) le %1, %2</translation>
     </message>
+    <message>
+        <source>Interpret the sign of the &amp;Imum Coeli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interpret the sign counted from the &amp;rising sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your nadir sign, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your nadir sign counted from the rising sign, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your nadir sign by the Imum Coeli, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reading could not be saved to %1.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1177,7 +1304,7 @@ données tz %2
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans « Aide ».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+        <translation>Associez votre marque à ce logiciel.  Fidélisez vos visiteurs et augmentez votre trafic. Le nom &amp;  le lien de votre site ici. Détails dans «&#xa0;Aide&#xa0;».    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Opens the fully-branded offer page in your web browser</source>
@@ -1193,7 +1320,7 @@ données tz %2
     </message>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. Get your reading now!</source>
-        <translation>Quorvis représente le début et la fin de la vie d’une personne. Le Fond du Ciel (Imum Coeli), ou Nadir, est le point le plus bas de l’horoscope. Il vous en dit plus sur ce que vous désirez dans la vie : votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d’aimer. Découvrez votre interprétation dès maintenant !</translation>
+        <translation>Quorvis représente le début et la fin de la vie d’une personne. Le Fond du Ciel (Imum Coeli), ou Nadir, est le point le plus bas de l’horoscope. Il vous en dit plus sur ce que vous désirez dans la vie&#xa0;: votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d’aimer. Découvrez votre interprétation dès maintenant&#xa0;!</translation>
     </message>
     <message>
         <source>Enter the Correct Details and Know More about Yourself </source>
@@ -1209,11 +1336,11 @@ données tz %2
     </message>
     <message>
         <source>Name:-</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Date Of Birth:-</source>
-        <translation>Date de naissance :</translation>
+        <translation>Date de naissance&#xa0;:</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1233,7 +1360,7 @@ données tz %2
     </message>
     <message>
         <source>Time Of Birth:-</source>
-        <translation>Heure de naissance :</translation>
+        <translation>Heure de naissance&#xa0;:</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -1337,7 +1464,7 @@ données tz %2
     </message>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Pellmark Softwares. From a single software, we have now grown to become the world’s largest resource of pellmark softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.                                                             All the programs in the Pellmark Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
-        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Pellmark vous intéresseront sûrement. Partis d’un seul logiciel, nous sommes devenus la plus grande source de logiciels Pellmark au monde. Astrologie, voyance, tarot, numérologie ou occultisme : nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs centres d’intérêt.                                                             Tous les programmes de la suite Pellmark sont simples et faciles à utiliser. Ils sont non seulement amusants, mais aussi très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
+        <translation>Si vous avez aimé ce logiciel, nos autres logiciels Pellmark vous intéresseront sûrement. Partis d’un seul logiciel, nous sommes devenus la plus grande source de logiciels Pellmark au monde. Astrologie, voyance, tarot, numérologie ou occultisme&#xa0;: nous avons des programmes dans tous les domaines, pour offrir à nos utilisateurs un large choix selon leurs centres d’intérêt.                                                             Tous les programmes de la suite Pellmark sont simples et faciles à utiliser. Ils sont non seulement amusants, mais aussi très instructifs. Essayez-les dès aujourd’hui et partagez votre expérience avec vos amis et votre famille. </translation>
     </message>
     <message>
         <source>Opens the Pellmark Softwares page in your web browser</source>

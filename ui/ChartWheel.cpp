@@ -1,6 +1,7 @@
 #include "ChartWheel.h"
 
 #include "ExactReading.h"
+#include "ExactTexts.h"
 #include "reading.h"
 
 #include <QPainter>
@@ -15,6 +16,7 @@ const QColor Ink(62, 24, 148);
 const QColor Nadir(190, 0, 0);
 const QColor Ground(255, 255, 232);
 const QColor Shade(232, 226, 246);
+const QColor FourthHouse(190, 0, 0, 34); // the Imum Coeli's red, lightly
 
 constexpr qreal Outer = 96;   // outer edge of the sign ring
 constexpr qreal Inner = 74;   // inner edge of the sign ring
@@ -76,32 +78,38 @@ ChartWheel::ChartWheel(QWidget *parent) : QWidget(parent)
     setAccessibleDescription(describe(m_angles));
 }
 
-void ChartWheel::setAngles(std::optional<quorvis::ChartAngles> angles)
+void ChartWheel::setAngles(std::optional<quorvis::ChartAngles> angles, std::optional<int> wholeSignHouse)
 {
     m_angles = angles;
-    setAccessibleDescription(describe(m_angles));
+    m_wholeSignHouse = angles ? wholeSignHouse : std::nullopt;
+    setAccessibleDescription(describe(m_angles, m_wholeSignHouse));
     update();
 }
 
-QString ChartWheel::describe(const std::optional<quorvis::ChartAngles> &angles)
+QString ChartWheel::describe(const std::optional<quorvis::ChartAngles> &angles,
+                             std::optional<int> wholeSignHouse)
 {
     if (!angles)
         return tr("No chart yet: give the date, the time and the place of birth.");
     using quorvis::exact::SignPositionText;
-    return tr("Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4")
-        .arg(SignPositionText(angles->asc), SignPositionText(angles->mc), SignPositionText(angles->dsc),
-             SignPositionText(angles->ic));
+    const QString described = tr("Ascendant %1, Midheaven %2, Descendant %3, Imum Coeli %4")
+                                  .arg(SignPositionText(angles->asc), SignPositionText(angles->mc),
+                                       SignPositionText(angles->dsc), SignPositionText(angles->ic));
+    if (!wholeSignHouse)
+        return described;
+    return tr("%1; the fourth house counted by whole signs, marked: %2", "%1: the angles")
+        .arg(described, quorvis::exact::SignName(*wholeSignHouse));
 }
 
 void ChartWheel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const qreal side = qMin(width(), height());
-    paint(p, QRectF(rect()).center(), side, m_angles);
+    paint(p, QRectF(rect()).center(), side, m_angles, m_wholeSignHouse);
 }
 
 void ChartWheel::paint(QPainter &p, QPointF centre, qreal side,
-                       const std::optional<quorvis::ChartAngles> &angles)
+                       const std::optional<quorvis::ChartAngles> &angles, std::optional<int> wholeSignHouse)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -121,6 +129,15 @@ void ChartWheel::paint(QPainter &p, QPointF centre, qreal side,
         p.drawPie(circle(Outer), qRound(f.angle(30.0 * sign) * 16), 30 * 16);
     p.setBrush(Ground);
     p.drawEllipse(circle(Inner));
+    if (angles && wholeSignHouse) {
+        p.setBrush(FourthHouse);
+        p.drawPie(circle(Inner), qRound(f.angle(30.0 * *wholeSignHouse) * 16), 30 * 16);
+        p.setPen(Nadir);
+        p.setFont(wheelFont(9, true));
+        const QPointF c = f.at(30.0 * *wholeSignHouse + 15, Inner - 10);
+        p.drawText(QRectF(c - QPointF(8, 8), QSizeF(16, 16)), Qt::AlignCenter, QStringLiteral("4"));
+        p.setPen(Qt::NoPen);
+    }
 
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Ink, 0.6));

@@ -1,6 +1,7 @@
 // The chart wheel: the twelve signs as a ring with degree ticks, the Ascendant at nine o'clock and longitudes
 // running anticlockwise from it, and the ASC–DSC and MC–IC axes labelled with their degrees, the IC
-// emphasised.
+// emphasised. Where the sign three on from the rising sign (the fourth house counted by whole signs) is not
+// the IC's, that sign's house is marked lightly.
 //
 // Drawn in a fixed logical square of 200 × 200 units scaled to the target, so the widget, the saved card
 // (PNG, SVG, PDF) and the clipboard all come from the one paint routine and stay sharp at any scale.
@@ -20,16 +21,20 @@ class ChartWheel : public QWidget
 public:
     explicit ChartWheel(QWidget *parent = nullptr);
 
-    // No angles: the ring alone, without axes.
-    void setAngles(std::optional<quorvis::ChartAngles> angles);
+    // No angles: the ring alone, without axes. `wholeSignHouse`: the sign of the fourth whole-sign house, to
+    // be marked.
+    void setAngles(std::optional<quorvis::ChartAngles> angles, std::optional<int> wholeSignHouse = {});
     const std::optional<quorvis::ChartAngles> &angles() const { return m_angles; }
+    const std::optional<int> &wholeSignHouse() const { return m_wholeSignHouse; }
 
     // Draws the wheel into the square of side `side` centred on `centre`.
     static void paint(QPainter &painter, QPointF centre, qreal side,
-                      const std::optional<quorvis::ChartAngles> &angles);
-    // "Ascendant 14°07′ Cancer, Midheaven …, Descendant …, Imum Coeli …", or a note that there is no chart
-    // yet.
-    static QString describe(const std::optional<quorvis::ChartAngles> &angles);
+                      const std::optional<quorvis::ChartAngles> &angles,
+                      std::optional<int> wholeSignHouse = {});
+    // "Ascendant 14°07′ Cancer, Midheaven …, Descendant …, Imum Coeli …", and the marked house, or a note
+    // that there is no chart yet.
+    static QString describe(const std::optional<quorvis::ChartAngles> &angles,
+                            std::optional<int> wholeSignHouse = {});
 
     QSize sizeHint() const override { return {320, 320}; }
     QSize minimumSizeHint() const override { return {240, 240}; }
@@ -41,4 +46,5 @@ protected:
 
 private:
     std::optional<quorvis::ChartAngles> m_angles;
+    std::optional<int> m_wholeSignHouse;
 };

@@ -2,6 +2,9 @@
 // shutdown routine. The program (app/) implements this; windows never create each other, they ask here.
 #pragma once
 
+#include <memory>
+
+class QSettings;
 class QWidget;
 class frmMain;
 class frmDisplay;
@@ -28,9 +31,13 @@ public:
     // Hides the promotion window if it is loaded; never creates it.
     virtual void hidePromotionWindow() = 0;
 
-    // Opens the exact-nadir window, prefilled from the main window's inputs when it is created, or brings it
-    // forward when it is open already. Closing it only unloads it.
-    virtual void showExactWindow() = 0;
+    // Opens the exact-nadir window, prefilled from the main window's inputs when it is created (opened `from`
+    // the result window, with the slot of its quick reading), or brings it forward when it is open already.
+    // Closing it only unloads it.
+    virtual void showExactWindow(const QWidget *from) = 0;
+
+    // The person's settings: the native per-user store, or the file tests give.
+    virtual std::unique_ptr<QSettings> openSettings() const = 0;
 
     // Creates the About window and shows it modally over `owner`; returns when it has been closed.
     virtual void showAboutWindow(QWidget *owner) = 0;

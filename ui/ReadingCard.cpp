@@ -51,7 +51,7 @@ void ReadingCard::paint(QPainter &p, const QRectF &page) const
     p.setFont(cardFont(30, true));
     p.drawText(QRectF(40, 30, width, 44), Qt::AlignHCenter | Qt::AlignVCenter, title);
 
-    ChartWheel::paint(p, QPointF(LogicalPage.width() / 2.0, 350), 500, angles);
+    ChartWheel::paint(p, QPointF(LogicalPage.width() / 2.0, 350), 500, angles, wholeSignHouse);
 
     qreal top = 620;
     p.setPen(Nadir);
@@ -61,6 +61,15 @@ void ReadingCard::paint(QPainter &p, const QRectF &page) const
     p.setFont(cardFont(19));
     for (const QString &line : results)
         top = paragraph(p, top, width, line);
+    if (!interpretation.isEmpty()) {
+        top += 8;
+        p.setPen(Ink);
+        p.setFont(cardFont(19, true));
+        top = paragraph(p, top, width, interpretationTitle);
+        p.setPen(Qt::black);
+        p.setFont(cardFont(17));
+        top = paragraph(p, top, width, interpretation);
+    }
 
     top += 14;
     p.setPen(Ink);
@@ -81,8 +90,11 @@ void ReadingCard::paint(QPainter &p, const QRectF &page) const
 QString ReadingCard::text() const
 {
     QStringList lines{title, QString(), nadir};
-    lines << results << QString() << QCoreApplication::translate("ReadingCard", "Data used") << dataUsed
-          << QString() << credit();
+    lines << results;
+    if (!interpretation.isEmpty())
+        lines << QString() << interpretationTitle << interpretation;
+    lines << QString() << QCoreApplication::translate("ReadingCard", "Data used") << dataUsed << QString()
+          << credit();
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

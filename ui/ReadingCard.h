@@ -18,11 +18,14 @@ class QRectF;
 
 struct ReadingCard
 {
-    QString title;        // "Exact nadir reading for ANN"
-    QString nadir;        // "Imum Coeli 14°07′ Capricorn", the emphasised line
-    QStringList results;  // the other angles, the slot's signs, the quick reading
-    QStringList dataUsed; // date and time given, time used, place used
+    QString title;               // "Exact nadir reading for ANN"
+    QString nadir;               // "Imum Coeli 14°07′ Capricorn", the emphasised line
+    QStringList results;         // the nadir signs, the other angles, the slot's signs, the quick reading
+    QString interpretationTitle; // "Your nadir sign, Capricorn"
+    QString interpretation;      // that sign's interpretation
+    QStringList dataUsed;        // date and time given, time used, place used
     std::optional<quorvis::ChartAngles> angles;
+    std::optional<int> wholeSignHouse; // marked on the wheel where it is not the IC's sign
 
     static QString credit()
     {

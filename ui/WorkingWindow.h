@@ -22,7 +22,7 @@ protected:
     // `Form` is a window's generated form class; both forms name the shared controls alike.
     template <class Form> void wireSharedMenus(Form &form)
     {
-        connect(form.mnuFindExactNadir, &QAction::triggered, this, [this] { m_host.showExactWindow(); });
+        connect(form.mnuFindExactNadir, &QAction::triggered, this, [this] { m_host.showExactWindow(this); });
         connect(form.mnuOnline, &QAction::triggered, this, &modHelp::OpenHelpPage);
         connect(form.mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
         connect(form.mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);

@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStyleOption>
@@ -66,6 +67,11 @@ QAccessibleInterface *exactWindowAccessible(const QString &className, QObject *o
     return nullptr;
 }
 
+// The person's choice of the nadir sign interpreted where the two rules differ.
+constexpr char NadirRuleKey[] = "ExactNadir/InterpretedSign";
+constexpr char ByImumCoeli[] = "imum-coeli";
+constexpr char ByRisingSign[] = "rising-sign";
+
 // The folder a card was last saved to in this session.
 QString &lastSaveFolder()
 {
@@ -98,21 +104,16 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     QMetaObject::invokeMethod(
         this, [this] { setWindowIcon(ProgramIcon()); }, Qt::QueuedConnection);
 
-    // Fusion draws a spin box's arrows in the window-text colour, which on this form is the captions' yellow:
-    // on the field's white they would all but vanish. They take the field's own text colour instead.
-    QPalette timePalette = ui->tmeTime->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        timePalette.setColor(group, QPalette::WindowText, timePalette.color(group, QPalette::Text));
-    ui->tmeTime->setPalette(timePalette);
-
     m_placeList = new PlaceList(ui->txtPlace, this);
     connect(ui->txtPlace, &QLineEdit::textEdited, this, &frmExact::txtPlace_Change);
     connect(ui->txtPlace, &QLineEdit::returnPressed, this, &frmExact::txtPlace_Enter);
     connect(m_placeList, &PlaceList::picked, this, &frmExact::pickPlace);
 
     // The name is no input of the reading: the card alone uses it, when it is made.
-    connect(ui->dteDate, &QDateEdit::dateChanged, this, &frmExact::refresh);
-    connect(ui->tmeTime, &QTimeEdit::timeChanged, this, &frmExact::refresh);
+    // The date and the time are typed text, read whole when the reading is made: a whole date typed over the
+    // old one is that date, never the old year with a new day.
+    connect(ui->txtDate, &QLineEdit::textChanged, this, &frmExact::refresh);
+    connect(ui->txtTime, &QLineEdit::textChanged, this, &frmExact::refresh);
     connect(ui->cmbSlot, &QComboBox::currentIndexChanged, this, &frmExact::refresh);
     connect(ui->txtLatitude, &QLineEdit::textChanged, this, &frmExact::refresh);
     connect(ui->txtLongitude, &QLineEdit::textChanged, this, &frmExact::refresh);
@@ -126,6 +127,9 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
         if (on)
             showResult();
     });
+
+    connect(ui->optNadirByIC, &QRadioButton::clicked, this, &frmExact::optNadirRule_Click);
+    connect(ui->optNadirByRising, &QRadioButton::clicked, this, &frmExact::optNadirRule_Click);
 
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmExact::cmdSave_Click);
     connect(ui->cmdCopy, &QPushButton::clicked, this, &frmExact::cmdCopy_Click);
@@ -150,15 +154,16 @@ void frmExact::Form_Load()
 {
     for (std::string_view slot : quorvis::TimeSlots)
         ui->cmbSlot->addItem(Translated("TimeSlot", slot));
-    ui->dteDate->setDateRange(exact::FirstBirthDate, exact::LastBirthDate);
-    ui->dteDate->setDate(QDate(1990, 1, 1));
-    ui->tmeTime->setTime(QTime(12, 0));
     ui->optChoice1->setChecked(true);
+    const std::unique_ptr<QSettings> settings = m_host.openSettings();
+    m_risingSignChosen =
+        settings->value(QLatin1String(NadirRuleKey)).toString() == QLatin1String(ByRisingSign);
+    (m_risingSignChosen ? ui->optNadirByRising : ui->optNadirByIC)->setChecked(true);
     updateModes();
     ui->txtPlace->setFocus();
 }
 
-void frmExact::prefillFrom(const QWidget *mainWindow)
+void frmExact::prefillFrom(const QWidget *mainWindow, bool fromQuickReading)
 {
     const auto list = [mainWindow](const char *name) {
         return mainWindow->findChild<QComboBox *>(QLatin1String(name));
@@ -171,12 +176,12 @@ void frmExact::prefillFrom(const QWidget *mainWindow)
     if (day && month && year) {
         const QDate first(year->currentText().toInt(), month->currentIndex() + 1, 1);
         if (first.isValid())
-            ui->dteDate->setDate(first.addDays(qMin(day->currentIndex(), first.daysInMonth() - 1)));
+            ui->txtDate->setText(
+                first.addDays(qMin(day->currentIndex(), first.daysInMonth() - 1)).toString(Qt::ISODate));
     }
-    if (const QComboBox *slot = list("cmbTime"); slot && slot->currentIndex() >= 0) {
+    if (const QComboBox *slot = list("cmbTime"); slot && slot->currentIndex() >= 0)
         ui->cmbSlot->setCurrentIndex(slot->currentIndex());
-        ui->tmeTime->setTime(exact::SlotStart(slot->currentIndex()));
-    }
+    ui->chkSlotOnly->setChecked(fromQuickReading);
 }
 
 // Each keystroke asks for the places the text finds (the gazetteer loads on the first one); the list drops down.
@@ -214,7 +219,7 @@ void frmExact::pickPlace(const Place *place)
 void frmExact::updateModes()
 {
     const bool slotOnly = ui->chkSlotOnly->isChecked();
-    ui->tmeTime->setEnabled(!slotOnly);
+    ui->txtTime->setEnabled(!slotOnly);
     ui->cmbSlot->setEnabled(slotOnly);
     const bool coordinates = ui->chkCoordinates->isChecked();
     ui->txtPlace->setEnabled(!coordinates);
@@ -227,11 +232,18 @@ void frmExact::updateModes()
 std::optional<exact::Request> frmExact::readInputs(QString *problem, QWidget **field) const
 {
     exact::Request in;
-    in.date = ui->dteDate->date();
-    if (ui->chkSlotOnly->isChecked())
+    const QString date = ui->txtDate->text().trimmed();
+    const QString time = ui->txtTime->text().trimmed();
+    const bool slotOnly = ui->chkSlotOnly->isChecked();
+    // The first field that cannot be read is the one named; one not yet filled in makes no reading.
+    if (!date.isEmpty() && !(in.date = exact::ReadDate(date, problem).value_or(QDate())).isValid())
+        *field = ui->txtDate;
+    else if (!slotOnly && !time.isEmpty() && !(in.time = exact::ReadTime(time, problem)))
+        *field = ui->txtTime;
+    if (*field || date.isEmpty() || (!slotOnly && time.isEmpty()))
+        return std::nullopt;
+    if (slotOnly)
         in.slot = ui->cmbSlot->currentIndex();
-    else
-        in.time = ui->tmeTime->time();
     if (!ui->chkCoordinates->isChecked()) {
         if (!m_place)
             return std::nullopt;
@@ -243,7 +255,6 @@ std::optional<exact::Request> frmExact::readInputs(QString *problem, QWidget **f
     const QString zone = ui->txtZone->text().trimmed();
     if (latitude.isEmpty() || longitude.isEmpty() || zone.isEmpty())
         return std::nullopt;
-    // The first field that cannot be read is the one named.
     const std::optional<double> north = exact::ReadLatitude(latitude, problem);
     const std::optional<double> east = north ? exact::ReadLongitude(longitude, problem) : std::nullopt;
     in.clock = north && east ? exact::ReadClock(zone, problem) : std::nullopt;
@@ -259,21 +270,27 @@ void frmExact::refresh()
 {
     // With the time known, the (disabled) slot list shows the slot it falls in, which the quick reading uses
     // and which "only the two-hour slot" starts from.
-    if (!ui->chkSlotOnly->isChecked()) {
+    QString unread;
+    if (const std::optional<QTime> time = exact::ReadTime(ui->txtTime->text().trimmed(), &unread);
+        time && !ui->chkSlotOnly->isChecked()) {
         const QSignalBlocker quiet(ui->cmbSlot);
-        ui->cmbSlot->setCurrentIndex(exact::SlotOfTime(ui->tmeTime->time()));
+        ui->cmbSlot->setCurrentIndex(exact::SlotOfTime(*time));
     }
     // A field that cannot be read says so beneath itself, and there is no reading.
     QString problem;
     QWidget *field = nullptr;
     std::optional<exact::Request> request = readInputs(&problem, &field);
     showText(ui->lblInputProblem, problem);
-    for (QWidget *input : {static_cast<QWidget *>(ui->txtLatitude), static_cast<QWidget *>(ui->txtLongitude),
+    for (QWidget *input : {static_cast<QWidget *>(ui->txtDate), static_cast<QWidget *>(ui->txtTime),
+                           static_cast<QWidget *>(ui->txtLatitude), static_cast<QWidget *>(ui->txtLongitude),
                            static_cast<QWidget *>(ui->txtZone)})
         input->setAccessibleDescription(input == field ? problem : QString());
     if (request != m_request) {
         m_request = std::move(request);
         m_result = m_request ? exact::Compute(*m_request) : exact::Result{};
+        // Each new result starts from its first reading; no option chosen for an earlier one stays checked.
+        const QSignalBlocker quiet(m_choices);
+        m_choices->button(0)->setChecked(true);
     }
     showResult();
 }
@@ -291,12 +308,16 @@ void frmExact::showResult()
     const exact::Result &r = m_result;
     const exact::Candidate *c = shownCandidate();
 
+    // The place picked from the list, unless coordinates are typed instead.
     showText(ui->lblPlaceChosen,
-             m_place ? exact::PlaceText(nullptr, m_place->latitude, m_place->longitude, m_place->zone)
-                     : QString());
+             m_place && !ui->chkCoordinates->isChecked()
+                 ? exact::PlaceText(nullptr, m_place->latitude, m_place->longitude, m_place->zone)
+                 : QString());
+    showText(ui->lblNadirSign, c ? c->nadirSigns : QString());
     showText(ui->lblIC, c ? c->ic : QString());
     showText(ui->lblAscendant, c ? c->asc : QString());
     showText(ui->lblMidheaven, c ? c->mc : QString());
+    showText(ui->lblNadirChange, c ? c->nadirChangesNear.join(QLatin1Char(' ')) : QString());
     const QString slot =
         r.slotChanges.isEmpty() ? QString()
         : r.slotJumps.isEmpty()
@@ -319,15 +340,21 @@ void frmExact::showResult()
     showText(ui->lblPlaceUsed, c ? r.placeUsed : QString());
     showText(ui->lblQuick, c ? r.quickReading : QString());
     showText(ui->lblQuickWhy, c ? r.quickWhy : QString());
+    showText(ui->lblNadirRules, exact::NadirRulesText());
 
-    ui->wheel->setAngles(c ? std::optional(c->angles) : std::nullopt);
-    const QString sign = c ? exact::SignName(c->nadirSign) : QString();
+    // Where the two rules differ, the person chooses whose sign is interpreted; the wheel marks the fourth
+    // house counted by whole signs beside the Imum Coeli.
+    ui->wdgNadirRule->setVisible(c && c->nadirRulesDiffer());
+    ui->wheel->setAngles(c ? std::optional(c->angles) : std::nullopt,
+                         c && c->nadirRulesDiffer() ? std::optional(c->wholeSignNadir) : std::nullopt);
+    const int interpreted = c ? interpretedSign(*c) : -1;
+    const QString sign = c ? exact::SignName(interpreted) : QString();
     showText(ui->lblInterpretation,
-             c ? Translated("Interpretation", quorvis::Interpretations[std::size_t(c->nadirSign)])
+             c ? Translated("Interpretation", quorvis::Interpretations[std::size_t(interpreted)])
                : QString());
-    if (c && c->nadirSign != m_pictureSign) // a picture is decoded only when the sign changes
-        ui->picSign->setPixmap(SignImageList::picture(c->nadirSign + 1, devicePixelRatioF()));
-    m_pictureSign = c ? c->nadirSign : -1;
+    if (c && interpreted != m_pictureSign) // a picture is decoded only when the sign changes
+        ui->picSign->setPixmap(SignImageList::picture(interpreted + 1, devicePixelRatioF()));
+    m_pictureSign = interpreted;
     ui->picSign->setAccessibleName(sign);
     ui->picSign->setVisible(c != nullptr);
 
@@ -337,11 +364,15 @@ void frmExact::showResult()
 }
 
 // A wrapped text longer than its place in the form (a longer language, other fonts) takes the lines it needs
-// from the chart wheel, which can draw smaller, rather than having them cut off.
+// from the chart wheel, which can draw smaller, rather than having them cut off; in the column of the
+// reading, from the space left below it.
 void frmExact::fitWrappedTexts()
 {
-    for (QLabel *label : {ui->lblQuick, ui->lblQuickWhy, ui->lblInterpretation})
+    for (QLabel *label : {ui->lblQuick, ui->lblQuickWhy, ui->lblNadirRules, ui->lblInterpretation,
+                          ui->lblNadirSign, ui->lblNadirChange, ui->lblExplanation, ui->lblPolar}) {
+        label->setMinimumHeight(0); // a label's height for a width is never less than its minimum
         label->setMinimumHeight(label->text().isEmpty() ? 0 : label->heightForWidth(label->width()));
+    }
 }
 
 // One option per reading, each with its Imum Coeli beside it. The form holds two rows; a third or more (rare:
@@ -377,6 +408,26 @@ void frmExact::showChoices()
     }
 }
 
+bool frmExact::byRisingSign(const exact::Candidate &c) const
+{
+    return m_risingSignChosen && c.nadirRulesDiffer();
+}
+
+int frmExact::interpretedSign(const exact::Candidate &c) const
+{
+    return byRisingSign(c) ? c.wholeSignNadir : c.nadirSign;
+}
+
+// The choice of rule is the person's, kept for the next reading and the next time the window opens.
+void frmExact::optNadirRule_Click()
+{
+    m_risingSignChosen = ui->optNadirByRising->isChecked();
+    const std::unique_ptr<QSettings> settings = m_host.openSettings();
+    settings->setValue(QLatin1String(NadirRuleKey),
+                       QLatin1String(m_risingSignChosen ? ByRisingSign : ByImumCoeli));
+    showResult();
+}
+
 ReadingCard frmExact::card() const
 {
     ReadingCard card;
@@ -390,7 +441,9 @@ ReadingCard frmExact::card() const
     const exact::Candidate &c = *shownCandidate();
     card.nadir = c.ic;
     card.angles = c.angles;
-    card.results << c.asc << c.mc;
+    if (c.nadirRulesDiffer())
+        card.wholeSignHouse = c.wholeSignNadir;
+    card.results << c.nadirSigns << c.asc << c.mc << c.nadirChangesNear;
     if (!r.slotChanges.isEmpty())
         card.results << tr("During the slot: %1").arg(r.slotChanges);
     if (!r.slotJumps.isEmpty())
@@ -404,14 +457,22 @@ ReadingCard frmExact::card() const
     if (!r.polarNote.isEmpty())
         card.results << r.polarNote;
     card.results << r.quickReading;
-    card.results << Translated("Interpretation",
-                               quorvis::Interpretations[static_cast<std::size_t>(c.nadirSign)]);
+    // The interpretation under its own sign, apart from the quick reading's line above it.
+    const int sign = interpretedSign(c);
+    card.interpretationTitle =
+        !c.nadirRulesDiffer() ? tr("Your nadir sign, %1").arg(exact::SignName(sign))
+        : byRisingSign(c) ? tr("Your nadir sign counted from the rising sign, %1").arg(exact::SignName(sign))
+                          : tr("Your nadir sign by the Imum Coeli, %1").arg(exact::SignName(sign));
+    card.interpretation =
+        Translated("Interpretation", quorvis::Interpretations[static_cast<std::size_t>(sign)]);
 
-    const QString day = exact::DayText(ui->dteDate->date());
-    card.dataUsed << (ui->chkSlotOnly->isChecked()
-                          //: %2 is a two-hour slot, already a range ("4am-6am")
-                          ? tr("Born %1, %2").arg(day, ui->cmbSlot->currentText())
-                          : tr("Born %1 at %2").arg(day, ui->tmeTime->time().toString(u"HH:mm")));
+    const QString day = exact::DayText(m_request->date);
+    const QTime born = m_request->time.value_or(QTime());
+    card.dataUsed
+        << (!m_request->time
+                //: %2 is a two-hour slot, already a range ("4am-6am")
+                ? tr("Born %1, %2").arg(day, ui->cmbSlot->currentText())
+                : tr("Born %1 at %2").arg(day, born.toString(born.second() ? u"HH:mm:ss" : u"HH:mm")));
     card.dataUsed << tr("Time used: %1").arg(c.timeUsed) << tr("Place: %1").arg(r.placeUsed);
     return card;
 }

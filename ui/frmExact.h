@@ -31,8 +31,10 @@ public:
     explicit frmExact(ProgramHost &host, QWidget *parent = nullptr);
     ~frmExact() override;
 
-    // Takes the name, the date and the slot from the main window's inputs (found by their control names).
-    void prefillFrom(const QWidget *mainWindow);
+    // Takes the name and the date from the main window's inputs (found by their control names), and the slot
+    // too when opened from a quick reading, which then reads only the slot. The time of birth stays empty
+    // until it is typed: a reading is made only of what the person gave.
+    void prefillFrom(const QWidget *mainWindow, bool fromQuickReading);
 
     // The card of the reading shown now.
     ReadingCard card() const;
@@ -56,6 +58,7 @@ private:
     void txtPlace_Enter();
     void cmdSave_Click();
     void cmdCopy_Click();
+    void optNadirRule_Click();
 
     void pickPlace(const quorvis::places::Place *place);
     void updateModes();
@@ -63,6 +66,10 @@ private:
     void showResult();
     void fitWrappedTexts();
     void showChoices();
+    // The sign the interpretation and the picture are of: the Imum Coeli's, or the whole-sign nadir where the
+    // person chose it and the two differ.
+    int interpretedSign(const quorvis::exact::Candidate &c) const;
+    bool byRisingSign(const quorvis::exact::Candidate &c) const;
     // The reading shown: the one chosen among several, else the only one; nothing without a reading.
     const quorvis::exact::Candidate *shownCandidate() const;
     // The request the inputs make; nothing while they are incomplete, and a sentence in `problem` when one
@@ -77,6 +84,7 @@ private:
     const quorvis::places::Place *m_place = nullptr;
     std::optional<quorvis::exact::Request> m_request; // what the inputs ask, once enough and readable
     quorvis::exact::Result m_result;
-    int m_pictureSign = -1; // the sign whose picture is shown
+    int m_pictureSign = -1;          // the sign whose picture is shown
+    bool m_risingSignChosen = false; // the person's choice of rule for the interpretation, remembered
     std::function<QString()> m_chooseSavePath;
 };

@@ -98,6 +98,9 @@ private Q_SLOTS:
     void placeAsAPlaceListWritesIt();
     void outputThatCannotBeWrittenFails_data();
     void outputThatCannotBeWrittenFails();
+    void nadirByBothRules_data();
+    void nadirByBothRules();
+    void onlyTheSlot();
 };
 
 void ExactTest::knownBirthMatchesSwetest_data()
@@ -272,6 +275,12 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
                               << "Give the place's time zone or its offset from UTC.";
     QTest::newRow("no place") << when
                               << "give a place: --place NAME, or --lat and --lon with --zone or --utc-offset";
+    QTest::newRow("not a slot")
+        << at + QStringList{"--date", "1990-08-01", "--slot", "2pm-3pm"}
+        << "Not a two-hour slot: \u201C2pm-3pm\u201D. Give one as the quick reading lists "
+           "it, such as 2pm-4pm.";
+    QTest::newRow("a time and a slot")
+        << at + when + QStringList{"--slot", "2pm-4pm"} << "give either --time or --slot, not both";
 }
 
 void ExactTest::badInputGetsOneLineAndStatusTwo()
@@ -450,6 +459,97 @@ void ExactTest::outputThatCannotBeWrittenFails()
     QCOMPARE(run.exitStatus, 1);
     QCOMPARE(QString::fromUtf8(run.err), QStringLiteral("quorvis-exact: cannot write the reading: %1\n").arg(why));
 #endif
+}
+
+// The nadir sign by both rules, in the text and in the JSON: the whole-sign nadir is three signs on from the
+// rising sign, flagged where the Ascendant is; a change of sign within half an hour is said, and the JSON
+// gives the minutes to the nearest change either side.
+void ExactTest::nadirByBothRules_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("wholeSign");
+    QTest::addColumn<QStringList>("says");
+    QTest::addColumn<double>("icChangeAfter"); // minutes; negative: not checked
+    // Oslo, 1985: rising sign Capricorn, so Aries by Quorvis's own rule, while the Imum Coeli lies in Gemini.
+    QTest::newRow("Oslo, where the two rules differ")
+        << QStringList{"--lat",       "59.91273", "--lon",      "10.74609", "--zone",
+                       "Europe/Oslo", "--date",   "1985-03-10", "--time",   "05:15"}
+        << "Aries"
+        << QStringList{"\nYour rising sign is Capricorn, so counted as the quick reading counts, your nadir "
+                       "sign "
+                       "is Aries; the lowest point of the sky itself, the Imum Coeli, lies in Gemini.\n",
+                       "\nBy the Imum Coeli, your nadir sign was Taurus until 04:58, 17 minutes earlier.\n"}
+        << -1.0;
+    // Ten minutes before London's Imum Coeli and rising sign changed together.
+    QTest::newRow("London, ten minutes before a change")
+        << QStringList{"--lat",         "51.5",   "--lon",      "-0.13",  "--zone",
+                       "Europe/London", "--date", "1990-08-01", "--time", "10:11:36"}
+        << "Sagittarius"
+        << QStringList{"\nNadir sign: Sagittarius, by the IC and by the rising sign alike\n",
+                       "\nYour nadir sign changes to Capricorn at 10:22, 10 minutes later.\n"}
+        << 10.0;
+    QTest::newRow("Tromsø, beyond the polar circle")
+        << QStringList{"--lat",       "69.65",  "--lon",      "18.96",  "--zone",
+                       "Europe/Oslo", "--date", "1975-12-21", "--time", "00:00"}
+        << "Capricorn"
+        << QStringList{"\nNadir sign: Capricorn, by the Imum Coeli. Counted from the rising sign, as the "
+                       "quick "
+                       "reading counts, it would be Capricorn, but beyond the polar circle the rising sign "
+                       "is "
+                       "unreliable.\n"}
+        << -1.0;
+}
+
+void ExactTest::nadirByBothRules()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, wholeSign);
+    QFETCH(QStringList, says);
+    QFETCH(double, icChangeAfter);
+    const Run text = RunExact(arguments);
+    QCOMPARE(text.exitStatus, 0);
+    for (const QString &line : says)
+        QVERIFY2(QString::fromUtf8(text.out).contains(line), text.out.constData());
+
+    const QJsonObject reading =
+        JsonOf(RunExact(arguments + QStringList{QStringLiteral("--json")}))[QStringLiteral("candidates")]
+            .toArray()[0]
+            .toObject();
+    static const QStringList signs{"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                                   "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    const QString rising = reading[QStringLiteral("asc_sign")].toString().section(u' ', -1);
+    QCOMPARE(reading[QStringLiteral("whole_sign_nadir")].toString(), wholeSign);
+    QCOMPARE(wholeSign, signs[(signs.indexOf(rising) + 3) % 12]);
+    const bool unreliable = reading[QStringLiteral("asc_unreliable")].toBool();
+    QCOMPARE(reading[QStringLiteral("whole_sign_nadir_unreliable")].toBool(), unreliable);
+    QCOMPARE(reading[QStringLiteral("whole_sign_nadir_change_minutes")].isNull(), unreliable);
+    const QJsonObject icChange = reading[QStringLiteral("ic_sign_change_minutes")].toObject();
+    QVERIFY(icChange[QStringLiteral("before")].toDouble() > 0 &&
+            icChange[QStringLiteral("after")].toDouble() > 0);
+    if (icChangeAfter >= 0)
+        QCOMPARE(icChange[QStringLiteral("after")].toDouble(), icChangeAfter);
+}
+
+// --slot reads only the slot, as the window does, by its name in English or in any language Quorvis speaks.
+void ExactTest::onlyTheSlot()
+{
+    const QStringList london = {"--lat",  "51.5",          "--lon",  "-0.13",
+                                "--zone", "Europe/London", "--date", "1990-08-01"};
+    const Run english = RunExact(london + QStringList{"--slot", "2pm-4pm", "--json"});
+    QCOMPARE(english.exitStatus, 0);
+    const QJsonObject json = JsonOf(english);
+    QCOMPARE(json[QStringLiteral("slot")].toString(), QStringLiteral("2pm-4pm"));
+    const QJsonObject reading = json[QStringLiteral("candidates")].toArray()[0].toObject();
+    QCOMPARE(reading[QStringLiteral("ut")].toString(), QStringLiteral("1990-08-01T14:00:00Z"));
+    QCOMPARE(reading[QStringLiteral("time_used")].toString(),
+             QStringLiteral("15:00 BST (UTC+01:00) = 14:00 UT, the middle of the slot"));
+    const Run german = RunExact(london + QStringList{"--slot", "14-16 Uhr", "--json"});
+    QCOMPARE(german.out, english.out);
+    const Run text = RunExact(london + QStringList{"--slot", "2PM-4PM"});
+    QCOMPARE(text.exitStatus, 0);
+    QVERIFY2(text.out.contains(
+                 "\nSlot:        1990-08-01 2pm-4pm\nIC signs:    Aquarius from 14:00, Pisces from 14:30\n"),
+             text.out.constData());
 }
 
 QTEST_GUILESS_MAIN(ExactTest)

@@ -1,8 +1,11 @@
 // The exact reading as both front ends get it: what the clocks did, in words, for a time and for a whole
-// slot; and the one reading of typed degrees.
+// slot; the nadir sign by both rules, against swetest, and how near each is to changing; and the one reading
+// of typed degrees.
 #include "ExactReading.h"
 #include "ExactTexts.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace quorvis;
@@ -33,6 +36,38 @@ QStringList Listed(const exact::Result &r)
 
 constexpr int TwoToFourAm = 1; // index into TimeSlots
 
+// swetest's Ascendant and Imum Coeli (its house 4) for an instant in UT, as a separate process; nothing where
+// it is not installed or answers otherwise.
+std::optional<std::pair<double, double>> SwetestAscAndIc(QDateTime ut, double latitude, double longitude)
+{
+    QProcess swetest;
+    swetest.start(QStringLiteral("swetest"),
+                  {ut.toString(u"'-b'd.M.yyyy"), ut.toString(u"'-ut'HH:mm:ss"), QStringLiteral("-p"),
+                   QStringLiteral("-house%1,%2,P").arg(longitude, 0, 'f', 6).arg(latitude, 0, 'f', 6),
+                   QStringLiteral("-emos"), QStringLiteral("-fPl"), QStringLiteral("-head")});
+    if (!swetest.waitForFinished(30000))
+        return std::nullopt;
+    const QString out = QString::fromLatin1(swetest.readAllStandardOutput());
+    const auto value = [&out](const char *name) {
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("^%1 +([0-9.]+)$").arg(QLatin1String(name)),
+                               QRegularExpression::MultilineOption)
+                .match(out);
+        return m.hasMatch() ? m.captured(1).toDouble() : -1.0;
+    };
+    const double asc = value("Ascendant"), ic = value("house  4");
+    if (asc < 0 || ic < 0)
+        return std::nullopt;
+    return std::pair{asc, ic};
+}
+
+// The sign of a longitude, and how far it lies from the nearest change of sign, in degrees.
+int SignOf(double longitude) { return int(longitude / 30) % 12; }
+double FromSignChange(double longitude)
+{
+    return std::min(std::fmod(longitude, 30), 30 - std::fmod(longitude, 30));
+}
+
 } // namespace
 
 class ExactReadingTest : public QObject
@@ -53,6 +88,10 @@ private Q_SLOTS:
     void degrees();
     void placesFound_data();
     void placesFound();
+    void wholeSignNadirAgainstSwetest_data();
+    void wholeSignNadirAgainstSwetest();
+    void nearestChangesOfEachRule_data();
+    void nearestChangesOfEachRule();
 };
 
 void ExactReadingTest::whatTheClocksDid_data()
@@ -303,6 +342,125 @@ void ExactReadingTest::placesFound()
         found << list.front()->displayName();
     }
     QCOMPARE(found, QStringList{place} + alike);
+}
+
+// Quorvis's own rule counts the nadir sign three on from the rising sign: with the exact Ascendant, that is
+// the fourth house by whole signs. Against swetest's Ascendant and Imum Coeli, at latitudes from the equator
+// to 66° either side, births where the two rules agree and births where they differ.
+void ExactReadingTest::wholeSignNadirAgainstSwetest_data()
+{
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QDateTime>("ut");
+    QTest::addColumn<bool>("differ");
+    const auto at = [](int y, int m, int d, int h, int min) {
+        return QDateTime(QDate(y, m, d), QTime(h, min), Qt::UTC);
+    };
+    QTest::newRow("0°") << 0.0 << 30.0 << at(1990, 3, 21, 1, 0) << false;
+    QTest::newRow("10° N") << 10.0 << -75.0 << at(2001, 7, 4, 13, 0) << false;
+    QTest::newRow("23°24′ N") << 23.4 << 45.0 << at(1975, 12, 21, 13, 0) << true;
+    QTest::newRow("33°54′ S") << -33.9 << 151.2 << at(1988, 1, 26, 1, 0) << false;
+    QTest::newRow("35° N") << 35.0 << 139.7 << at(1969, 7, 20, 7, 30) << true;
+    QTest::newRow("45° N") << 45.0 << -93.0 << at(1950, 1, 15, 19, 45) << true;
+    QTest::newRow("45° S") << -45.0 << 170.0 << at(2020, 2, 29, 13, 0) << true;
+    QTest::newRow("51°30′ N") << 51.5 << -0.13 << at(1990, 8, 1, 13, 0) << false;
+    QTest::newRow("Oslo, two signs apart") << 59.91273 << 10.74609 << at(1985, 3, 10, 4, 15) << true;
+    QTest::newRow("64° N") << 64.0 << -22.0 << at(2010, 5, 5, 7, 30) << true;
+    QTest::newRow("66° N") << 66.0 << 25.0 << at(1999, 9, 9, 19, 45) << true;
+}
+
+void ExactReadingTest::wholeSignNadirAgainstSwetest()
+{
+#ifdef Q_OS_WIN
+    QSKIP("swetest is a Linux program");
+#endif
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(QDateTime, ut);
+    QFETCH(bool, differ);
+    const std::optional<std::pair<double, double>> reference = SwetestAscAndIc(ut, latitude, longitude);
+    if (!reference)
+        QSKIP("swetest is not installed (Debian package swetest)");
+    const auto [asc, ic] = *reference;
+    QVERIFY2(FromSignChange(asc) > 0.05 && FromSignChange(ic) > 0.05, "a row too near a change of sign");
+
+    exact::Request request = At("UTC", latitude, longitude, ut.date(), ut.time());
+    const exact::Result r = exact::Compute(request);
+    QVERIFY2(r.ok(), qPrintable(r.problem));
+    const exact::Candidate &c = r.candidates.front();
+    QCOMPARE(c.wholeSignNadir, (SignOf(asc) + 3) % 12);
+    QCOMPARE(c.wholeSignNadir, (ToSignPosition(c.angles.asc).sign + 3) % 12); // three on from asc_sign
+    QCOMPARE(c.nadirSign, SignOf(ic));
+    QVERIFY(!c.wholeSignNadirUnreliable);
+    QCOMPARE(c.nadirRulesDiffer(), differ);
+    QVERIFY2(c.nadirSigns.contains(exact::SignName(c.wholeSignNadir)), qPrintable(c.nadirSigns));
+}
+
+// Each rule's nearest change, before and after the reading, is where its sign changes: the second before it
+// has the one sign, the second itself the other, and every minute between it and the reading the reading's.
+// Within half an hour, a sentence says so.
+void ExactReadingTest::nearestChangesOfEachRule_data()
+{
+    QTest::addColumn<exact::Request>("request");
+    QTest::addColumn<QStringList>("said");
+    QTest::newRow("London, both rules change together")
+        << At("Europe/London", 51.5, -0.13, {1990, 8, 1}, QTime(10, 12))
+        << QStringList{"Your nadir sign changes to Capricorn at 10:22, 10 minutes later."};
+    QTest::newRow("Oslo, the rules differ")
+        << At("Europe/Oslo", 59.91273, 10.74609, {1985, 3, 10}, QTime(5, 15))
+        << QStringList{"By the Imum Coeli, your nadir sign was Taurus until 04:58, 17 minutes earlier."};
+    QTest::newRow("Singapore, near the equator the rules change alike")
+        << At("Asia/Singapore", 1.29, 103.85, {2000, 1, 1}, QTime(12, 0))
+        << QStringList{"Your nadir sign changes to Cancer at 12:24, 24 minutes later."};
+    QTest::newRow("Tromsø, the rising sign unreliable, a change the day before")
+        << At("Europe/Oslo", 69.65, 18.96, {1975, 12, 21}, QTime(0, 0))
+        << QStringList{"Your nadir sign was Sagittarius until 23:49, 11 minutes earlier."};
+    QTest::newRow("Sydney, a clock time that showed twice")
+        << At("Australia/Sydney", -33.87, 151.21, {2021, 4, 4}, QTime(2, 30))
+        << QStringList{"By the Imum Coeli, your nadir sign changes to Gemini at 02:58, 28 minutes later.",
+                       "Counted from the rising sign, your nadir sign changes to Gemini at 02:44, 14 minutes "
+                       "later."};
+    QTest::newRow("New York, nothing near")
+        << At("America/New_York", 40.71, -74.01, {2021, 12, 7}, QTime(18, 0)) << QStringList{};
+}
+
+void ExactReadingTest::nearestChangesOfEachRule()
+{
+    QFETCH(exact::Request, request);
+    QFETCH(QStringList, said);
+    const exact::Result r = exact::Compute(request);
+    QVERIFY2(r.ok(), qPrintable(r.problem));
+    const auto signs = [&request](qint64 ut) {
+        const ChartAngles a = ComputeAngles(ut, request.latitude, request.longitude).angles;
+        return std::pair{ToSignPosition(a.ic).sign, (ToSignPosition(a.asc).sign + 3) % 12};
+    };
+    int found = 0;
+    QStringList near;
+    for (const exact::Candidate &c : r.candidates) {
+        near << c.nadirChangesNear;
+        for (const bool byIc : {true, false}) {
+            const exact::NadirSignChanges &changes = byIc ? c.icChanges : c.wholeSignChanges;
+            const auto sign = [&](qint64 ut) { return byIc ? signs(ut).first : signs(ut).second; };
+            const int now = byIc ? c.nadirSign : c.wholeSignNadir;
+            QCOMPARE(!changes.before && !changes.after, !byIc && c.wholeSignNadirUnreliable);
+            for (const auto &change : {changes.before, changes.after}) {
+                if (!change)
+                    continue;
+                ++found;
+                const bool later = change->utSeconds > c.reading.utSeconds;
+                QCOMPARE(sign(change->utSeconds - 1), later ? now : change->sign);
+                QCOMPARE(sign(change->utSeconds), later ? change->sign : now);
+                for (qint64 ut = c.reading.utSeconds;
+                     later ? ut < change->utSeconds : ut >= change->utSeconds; ut += later ? 60 : -60)
+                    QCOMPARE(sign(ut), now);
+                QCOMPARE(change->reading.offsetSeconds, places::PlaceClock(*request.clock, request.longitude)
+                                                            .readingAt(change->utSeconds)
+                                                            .offsetSeconds);
+            }
+        }
+    }
+    QVERIFY(found >= 2);
+    QCOMPARE(near, said);
 }
 
 QTEST_GUILESS_MAIN(ExactReadingTest)

@@ -134,7 +134,7 @@ exact_window_session() {
     xdotool windowfocus --sync "$exact" type --delay 80 "London"
     sleep 0.5
     press "$exact" Down Return alt+t
-    xdotool windowfocus --sync "$exact" type --delay 80 "1030"
+    xdotool windowfocus --sync "$exact" type --delay 80 "10:30"
     press "$exact" alt+p
     sleep 0.5
     card="$(xclip -o -selection clipboard 2>/dev/null || true)"

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QPoint>
+#include <QSettings>
 #include <QStringList>
 #include <QWidget>
 
@@ -20,7 +21,12 @@ public:
     frmDisplay &displayWindow() override { qFatal("the promotion window does not need the result window"); }
     frmPromotion &promotionWindow() override { qFatal("the promotion window does not look itself up"); }
     void showPromotionWindow() override { calls << QStringLiteral("showPromotionWindow"); }
-    void showExactWindow() override { calls << QStringLiteral("showExactWindow"); }
+    void showExactWindow(const QWidget *) override { calls << QStringLiteral("showExactWindow"); }
+    std::unique_ptr<QSettings> openSettings() const override
+    {
+        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                           QStringLiteral("quorvis-tests"));
+    }
     void hidePromotionWindow() override { calls << QStringLiteral("hidePromotionWindow"); }
     void showAboutWindow(QWidget *) override { calls << QStringLiteral("showAboutWindow"); }
     void windowUnloaded(QWidget *window) override

@@ -2,14 +2,18 @@
 // from the list by keyboard, towns of one name told apart, every text of a reading shown as exact::Compute
 // gives it (the reading itself is checked against swetest and zoneinfo elsewhere), the saved and copied card,
 // and what a screen reader hears. Set QUORVIS_SHOTS to a directory to keep a picture of the window.
+#include "ChartWheel.h"
 #include "Places.h"
 #include "Program.h"
+#include "SignImageList.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
+#include "ExactTexts.h"
 #include "frmExact.h"
 #include "frmMain.h"
 #include "frmPromotion.h"
 #include "Messages.h"
+#include "reading.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -17,7 +21,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
-#include <QDateEdit>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -26,7 +29,6 @@
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QTemporaryDir>
-#include <QTimeEdit>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -70,6 +72,7 @@ class ExactWindowTest : public QObject
     Q_OBJECT
 
 private:
+    std::unique_ptr<QTemporaryDir> settings;
     std::unique_ptr<Program> program;
 
     // The exact-nadir window, opened from the main window's File menu.
@@ -95,8 +98,8 @@ private:
     }
     static void birth(frmExact *w, QDate date, QTime time)
     {
-        childOf<QDateEdit>(w, "dteDate")->setDate(date);
-        childOf<QTimeEdit>(w, "tmeTime")->setTime(time);
+        childOf<QLineEdit>(w, "txtDate")->setText(date.toString(Qt::ISODate));
+        childOf<QLineEdit>(w, "txtTime")->setText(time.toString(time.second() ? u"HH:mm:ss" : u"HH:mm"));
     }
     // A London birth read through the place list, for the tests that need any complete reading.
     frmExact *londonReading()
@@ -117,7 +120,13 @@ private Q_SLOTS:
         if (quorvis::places::Gazetteer::instance().places().empty())
             QSKIP("the gazetteer is not built in");
     }
-    void init() { program = std::make_unique<Program>(); }
+    void init()
+    {
+        settings = std::make_unique<QTemporaryDir>();
+        Program::Environment environment;
+        environment.settingsFile = settings->filePath(QStringLiteral("settings.ini"));
+        program = std::make_unique<Program>(environment);
+    }
     void cleanup()
     {
         program.reset();
@@ -155,10 +164,18 @@ private Q_SLOTS:
         QCOMPARE(w->windowTitle(), QStringLiteral("Exact Nadir - Quorvis v1.0"));
         QCOMPARE(childOf<QLineEdit>(w, "txtName")->text(),
                  fromResult ? QStringLiteral("A") : QStringLiteral("ANN"));
-        QCOMPARE(childOf<QDateEdit>(w, "dteDate")->date(),
-                 fromResult ? QDate(1990, 8, 31) : QDate(1990, 2, 28));
+        QCOMPARE(childOf<QLineEdit>(w, "txtDate")->text(), fromResult ? "1990-08-31" : "1990-02-28");
         QCOMPARE(childOf<QComboBox>(w, "cmbSlot")->currentText(), QStringLiteral("10am-noon"));
-        QCOMPARE(childOf<QTimeEdit>(w, "tmeTime")->time(), QTime(10, 0));
+        // Only what the person gave: no time of birth made up; from a quick reading, its slot alone.
+        QCOMPARE(childOf<QLineEdit>(w, "txtTime")->text(), QString());
+        QCOMPARE(childOf<QCheckBox>(w, "chkSlotOnly")->isChecked(), fromResult);
+        coordinates(w, "51.5", "-0.13", "Europe/London");
+        QCOMPARE(childOf<QLabel>(w, "lblIC")->isVisible(), fromResult);
+        QCOMPARE(childOf<QLabel>(w, "lblSlotChanges")->isVisible(), fromResult);
+        if (!fromResult) {
+            childOf<QLineEdit>(w, "txtTime")->setText(QStringLiteral("10:30"));
+            QVERIFY(text(w, "lblTimeUsed").startsWith(QLatin1String("10:30 GMT")));
+        }
         QVERIFY(program->loadedWindows().contains(w)); // and so unloaded with the rest at shutdown
 
         file.value(1)->trigger(); // again: the same window, brought forward
@@ -575,15 +592,149 @@ private Q_SLOTS:
 
         QStringList order;
         childOf<QWidget>(w, "txtName")->setFocus();
-        // Tab steps through the date's and the time's fields before it leaves them, as in any date field.
         for (int i = 0; i < 40 && order.size() < 11; ++i) {
             if (order.value(order.size() - 1) != QApplication::focusWidget()->objectName())
                 order << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(order,
-                 (QStringList{"txtName", "dteDate", "tmeTime", "chkSlotOnly", "chkCoordinates", "txtLatitude",
+                 (QStringList{"txtName", "txtDate", "txtTime", "chkSlotOnly", "chkCoordinates", "txtLatitude",
                               "txtLongitude", "txtZone", "cmdSave", "cmdCopy", "cmdClose"}));
+    }
+
+    // A whole date or time typed over the old one is read whole, as typed, or refused beneath the fields with
+    // no reading: never the old year or hour with the new rest.
+    void typedOverTheOldTextWhole_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("says"); // in the card's text, or beneath the fields
+        QTest::newRow("a date") << "txtDate"
+                                << "1985-06-10"
+                                << "Born 10 June 1985 at 14:45";
+        QTest::newRow("a time") << "txtTime"
+                                << "09:45"
+                                << "Born 10 June 2021 at 09:45";
+        QTest::newRow("a date half typed") << "txtDate"
+                                           << "1985-06"
+                                           << "Not a date: \u201C1985-06\u201D";
+        QTest::newRow("a time without its colon") << "txtTime"
+                                                  << "0945"
+                                                  << "Not a time of day: \u201C0945\u201D";
+    }
+    void typedOverTheOldTextWhole()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, says);
+        frmExact *w = open();
+        birth(w, QDate(2021, 6, 10), QTime(14, 45));
+        coordinates(w, "51.5", "-0.13", "Europe/London");
+        auto *edit = childOf<QLineEdit>(w, qPrintable(field));
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, typed);
+        const bool refused = says.startsWith(QLatin1String("Not"));
+        QCOMPARE(childOf<QLabel>(w, "lblIC")->isVisible(), !refused);
+        const QString shown = refused ? text(w, "lblInputProblem") : w->card().text();
+        QVERIFY2(shown.contains(says), qPrintable(shown));
+    }
+
+    // Each new result shows its first reading: after the second of an overlap's two was chosen, a time with
+    // one reading leaves no hidden option checked, and the next overlap starts from its first.
+    void eachResultStartsFromItsFirstReading()
+    {
+        frmExact *w = open();
+        coordinates(w, "-33.87", "151.21", "Australia/Sydney");
+        birth(w, QDate(2021, 4, 4), QTime(2, 30));
+        auto *second = childOf<QRadioButton>(w, "optChoice2");
+        QVERIFY(second->isVisible());
+        second->click();
+        birth(w, QDate(2021, 4, 4), QTime(12, 0));
+        QVERIFY(!childOf<QWidget>(w, "wdgChoice")->isVisible());
+        QVERIFY(!second->isChecked());
+        birth(w, QDate(2020, 4, 5), QTime(2, 30)); // the overlap of a year before
+        QVERIFY(childOf<QRadioButton>(w, "optChoice1")->isChecked());
+        QCOMPARE(text(w, "lblIC"), text(w, "lblChoice1"));
+    }
+
+    void coordinatesHideThePlacePicked()
+    {
+        frmExact *w = londonReading();
+        QVERIFY(childOf<QLabel>(w, "lblPlaceChosen")->isVisible());
+        coordinates(w, "48.85", "2.35", "Europe/Paris");
+        QVERIFY(!childOf<QLabel>(w, "lblPlaceChosen")->isVisible());
+        QVERIFY2(text(w, "lblPlaceUsed").startsWith(u"48°51′ N"), qPrintable(text(w, "lblPlaceUsed")));
+    }
+
+    // Oslo, 10 March 1985, 05:15: the rising sign is Capricorn, so Quorvis's own rule names Aries, while the
+    // Imum Coeli lies in Gemini. Both are said; the interpretation, the picture and the card follow the rule
+    // the person chooses, which the window keeps for the next time it opens.
+    void twoRulesTwoSigns()
+    {
+        const auto osloReading = [this] {
+            frmExact *w = open();
+            coordinates(w, "59.91273", "10.74609", "Europe/Oslo");
+            birth(w, QDate(1985, 3, 10), QTime(5, 15));
+            return w;
+        };
+        const auto interprets = [](frmExact *w, int sign) {
+            QCOMPARE(text(w, "lblInterpretation"),
+                     QString::fromLatin1(quorvis::Interpretations[std::size_t(sign)].data()));
+            auto *picture = childOf<QLabel>(w, "picSign");
+            QCOMPARE(picture->accessibleName(), quorvis::exact::SignName(sign));
+            QCOMPARE(picture->pixmap().toImage(),
+                     SignImageList::picture(sign + 1, w->devicePixelRatioF()).toImage());
+            QVERIFY(w->card().text().contains(quorvis::exact::SignName(sign) + u'\n' +
+                                              text(w, "lblInterpretation")));
+        };
+        constexpr int Aries = 0, Gemini = 2;
+        frmExact *w = osloReading();
+        QCOMPARE(text(w, "lblNadirSign"),
+                 "Your rising sign is Capricorn, so counted as the quick reading counts, your nadir sign is "
+                 "Aries; "
+                 "the lowest point of the sky itself, the Imum Coeli, lies in Gemini.");
+        QCOMPARE(childOf<ChartWheel>(w, "wheel")->wholeSignHouse(), std::optional(Aries));
+        QVERIFY(childOf<QWidget>(w, "wdgNadirRule")->isVisible());
+        interprets(w, Gemini);
+        if (QTest::currentTestFailed())
+            return;
+        childOf<QRadioButton>(w, "optNadirByRising")->click();
+        interprets(w, Aries);
+        if (QTest::currentTestFailed())
+            return;
+        shoot(w, "two-rules");
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        w = osloReading();
+        QVERIFY(childOf<QRadioButton>(w, "optNadirByRising")->isChecked());
+        interprets(w, Aries);
+        birth(w, QDate(1990, 8, 1), QTime(10, 30)); // where the two agree, one sign and no choice
+        QVERIFY(!childOf<QWidget>(w, "wdgNadirRule")->isVisible());
+        QVERIFY(!childOf<ChartWheel>(w, "wheel")->wholeSignHouse());
+        QVERIFY2(text(w, "lblNadirSign").endsWith(QLatin1String(", by the IC and by the rising sign alike")),
+                 qPrintable(text(w, "lblNadirSign")));
+    }
+
+    // Ten minutes before London's Imum Coeli (and its rising sign) changed sign on 1 August 1990.
+    void aChangeTenMinutesAwayIsSaid()
+    {
+        quorvis::exact::Request request;
+        request.date = QDate(1990, 8, 1);
+        request.time = QTime(10, 0);
+        request.latitude = 51.5;
+        request.longitude = -0.13;
+        request.clock = quorvis::places::Clock::zone(QStringLiteral("Europe/London"));
+        const auto &change = quorvis::exact::Compute(request).candidates.value(0).icChanges.after;
+        QVERIFY(change);
+        const qint64 born = change->utSeconds - 600 + change->reading.offsetSeconds;
+        frmExact *w = open();
+        coordinates(w, "51.5", "-0.13", "Europe/London");
+        birth(w, QDate(1990, 8, 1), QTime(0, 0).addSecs(int(born % 86400)));
+        QVERIFY2(text(w, "lblNadirChange")
+                     .contains(QLatin1String("changes to Capricorn at 10:22, 10 minutes later.")),
+                 qPrintable(text(w, "lblNadirChange")));
     }
 };
 

@@ -146,6 +146,7 @@ class LanguagesTest : public QObject
             childOf<QLineEdit>(exact, "txtLatitude")->setText(QStringLiteral("51.5"));
             childOf<QLineEdit>(exact, "txtLongitude")->setText(QStringLiteral("-0.13"));
             childOf<QLineEdit>(exact, "txtZone")->setText(TypedZone);
+            childOf<QLineEdit>(exact, "txtTime")->setText(QStringLiteral("12:00"));
             QCoreApplication::processEvents(); // the layout requests of the reading, as the event loop would
             return exact;
         }
