@@ -137,16 +137,23 @@ std::optional<int> ReadTimeSlot(const QString &text, QString *problem)
         qDeleteAll(translators);
         return all;
     }();
-    const QString typed = text.trimmed();
+    // A slot is a range: typed with a hyphen, it matches a name written with an en dash ("14-16 Uhr").
+    const auto plainDashes = [](QString name) {
+        for (QChar &c : name)
+            if ((c >= QChar(0x2010) && c <= QChar(0x2015)) || c == QChar(0x2212))
+                c = u'-';
+        return name;
+    };
+    const QString typed = plainDashes(text.trimmed());
     for (std::size_t i = 0; i < names.size(); ++i)
         for (const QString &name : names[i])
-            if (!name.isEmpty() && typed.compare(name, Qt::CaseInsensitive) == 0)
+            if (!name.isEmpty() && typed.compare(plainDashes(name), Qt::CaseInsensitive) == 0)
                 return int(i);
     return Refuse<int>(
         problem,
         QCoreApplication::translate(
             "ExactReading", "Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.")
-            .arg(text, QCoreApplication::translate("TimeSlot", TimeSlots[7].data())));
+            .arg(ShownSafely(text), QCoreApplication::translate("TimeSlot", TimeSlots[7].data())));
 }
 
 std::optional<QTime> ReadTime(const QString &text, QString *problem)
