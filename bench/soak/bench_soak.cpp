@@ -3,10 +3,12 @@
 // Back. Reports the resident memory and the heap in use along the way, so that a cache that fills or a
 // leak shows as growth between the samples. Nothing is timed.
 //
-//   bench_soak [READINGS] [--every N] [--pixmap-cache-kib N]     (default 800 readings, a sample every 50)
+//   bench_soak [READINGS] [--every N] [--idle-s S] [--pixmap-cache-kib N]
 //
-// --pixmap-cache-kib sets Qt's pixmap cache limit before the first window, to see how much of the growth is
-// that cache's.
+// Default: 800 readings, a sample every 50. --idle-s leaves the event loop running S seconds after the last
+// reading and samples again: Qt's pixmap cache forgets the names of pictures it no longer holds on a 30-second
+// timer, which a person's session, unlike this one, gives it many times over. --pixmap-cache-kib sets that
+// cache's limit before the first window, to see how much of the growth is the cache's.
 #include "Program.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -25,6 +27,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <malloc.h>
 #include <string>
 #include <vector>
@@ -44,7 +47,12 @@ long statusKiB(const char *field)
     return -1;
 }
 
-long heapKiB() { return long(mallinfo2().uordblks / 1024); }
+// In use on the heap, small blocks and mapped large ones.
+long heapKiB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return long((info.uordblks + info.hblkhd) / 1024);
+}
 
 void settle()
 {
@@ -70,10 +78,12 @@ struct Sample
 
 int main(int argc, char *argv[])
 {
-    int readings = 800, every = 50, pixmapCacheKiB = -1;
+    int readings = 800, every = 50, idleSeconds = 0, pixmapCacheKiB = -1;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--every") && i + 1 < argc)
             every = std::max(1, std::atoi(argv[++i]));
+        else if (!std::strcmp(argv[i], "--idle-s") && i + 1 < argc)
+            idleSeconds = std::max(0, std::atoi(argv[++i]));
         else if (!std::strcmp(argv[i], "--pixmap-cache-kib") && i + 1 < argc)
             pixmapCacheKiB = std::atoi(argv[++i]);
         else if (argv[i][0] != '-')
@@ -99,6 +109,7 @@ int main(int argc, char *argv[])
 
     int failures = 0;
     std::vector<Sample> samples;
+    std::optional<Sample> idle;
     {
         Program program(env);
         if (!program.StartProgram())
@@ -134,6 +145,10 @@ int main(int argc, char *argv[])
             if (i == 1 || i % every == 0 || i == readings)
                 samples.push_back({i, statusKiB("VmRSS:"), heapKiB()});
         }
+        if (idleSeconds > 0 && !failures) {
+            QTest::qWait(idleSeconds * 1000);
+            idle = Sample{readings, statusKiB("VmRSS:"), heapKiB()};
+        }
     }
     settle();
 
@@ -144,19 +159,25 @@ int main(int argc, char *argv[])
     for (std::size_t i = 0; i < samples.size(); ++i)
         std::printf("| %d | %ld | %ld | %+ld |\n", samples[i].reading, samples[i].rss, samples[i].heap,
                     i ? samples[i].rss - samples[i - 1].rss : 0L);
-    if (samples.size() >= 3) {
-        // The second half of the session against the first: a bounded cache is full by then, a leak is not.
-        const Sample &last = samples.back();
-        const Sample *half = &samples.front();
-        for (const Sample &s : samples)
-            if (s.reading <= last.reading / 2)
-                half = &s;
-        const int span = std::max(1, last.reading - half->reading);
-        std::printf("second half (readings %d to %d): resident %+.2f KiB, heap %+.2f KiB a reading; peak "
-                    "resident %ld KiB\n",
-                    half->reading, last.reading, double(last.rss - half->rss) / span,
-                    double(last.heap - half->heap) / span, statusKiB("VmHWM:"));
-    }
+    // Growth a reading over each half of the session: a bounded cache fills and stops, a leak goes on.
+    const auto rate = [&](int from, int to, long Sample::*field) {
+        const Sample *a = &samples.front(), *b = &samples.front();
+        for (const Sample &s : samples) {
+            if (s.reading <= from)
+                a = &s;
+            if (s.reading <= to)
+                b = &s;
+        }
+        return b->reading > a->reading ? double(b->*field - a->*field) / (b->reading - a->reading) : 0.0;
+    };
+    const int half = readings / 2;
+    std::printf("a reading, readings 1 to %d: resident %+.2f KiB, heap %+.2f KiB; readings %d to %d: resident "
+                "%+.2f KiB, heap %+.2f KiB\n",
+                half, rate(1, half, &Sample::rss), rate(1, half, &Sample::heap), half, readings,
+                rate(half, readings, &Sample::rss), rate(half, readings, &Sample::heap));
+    if (idle)
+        std::printf("after %d s idle: resident %ld KiB, heap in use %ld KiB\n", idleSeconds, idle->rss, idle->heap);
+    std::printf("peak resident %ld KiB\n", statusKiB("VmHWM:"));
     if (failures) {
         std::printf("the session stopped: a reading or Back did not go through\n");
         return 1;
