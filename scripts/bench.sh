@@ -8,7 +8,8 @@
 #   - the instructions each of them runs up to the native show of its window, counted by callgrind (three runs
 #     each, median), a figure that other work on the machine does not move;
 #   - the reading benchmark: READINGS readings in-process, timed from the find button's click to the shown
-#     result window.
+#     result window;
+#   - a long session: 800 readings typed at the window, with the resident memory and heap along the way.
 # With --valgrind it also runs one scripted session of the program under valgrind's memcheck.
 #
 #   scripts/bench.sh [RUNS] [--readings N] [--platform xcb|offscreen] [--valgrind] [--earlier PATH]
@@ -30,7 +31,7 @@ while (($#)); do
     --platform) platform="$2"; shift 2 ;;
     --valgrind) valgrind=1; shift ;;
     --earlier) earlier="$(realpath "$2")"; shift 2 ;;
-    -h | --help) sed -n '2,16p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h | --help) sed -n '2,18p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; exit 0 ;;
     [0-9]*) runs="$1"; shift ;;
     *) echo "bench.sh: unknown argument: $1" >&2; exit 2 ;;
     esac
@@ -169,6 +170,11 @@ echo "### Reading: click on the find button to the result window shown ($reading
 echo
 reading_status=0
 QT_QPA_PLATFORM="$platform" "$build/bench/bench_reading" "$readings" || reading_status=$?
+echo
+echo "### A long session: 800 readings typed at the window (name, Enter, Enter on Back), resident memory ($platform)"
+echo
+cmake --build "$build" --target bench_soak >&2
+QT_QPA_PLATFORM="$platform" "$build/bench/bench_soak" 800 --every 100 || reading_status=$?
 echo
 echo "### Places: the gazetteer's first load (20 fresh processes), one search keystroke, one wall time resolved"
 echo

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPalette>
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QVariant>
@@ -21,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 QIcon ProgramIcon()
 {
@@ -250,6 +252,32 @@ void PrepareWindow(QWidget *window)
     window->adjustSize();
     window->setFixedSize(window->size());
     CentreOnScreen(window);
+}
+
+// The style draws the faces of buttons once and keeps them in the pixmap cache, named after the palette they
+// were drawn in; a palette is known there by its identity, not by its colours. A form's controls get palettes
+// of their own, new ones with every window, so each result window of a long session drew its buttons again
+// and left the last window's faces in the cache until it was full (10 MB), and the cache keeps the name of
+// every face it has let go. Given one shared palette per colour scheme, with every colour set so that no
+// parent's palette changes it, each new window finds its faces under the names the last one left.
+void ShareControlPalettes(QWidget *window)
+{
+    static std::vector<QPalette> shared; // one per colour scheme the forms use: a handful
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->isWindow() || !control->testAttribute(Qt::WA_SetPalette))
+            continue;
+        QPalette complete = control->palette();
+        for (int group = 0; group < QPalette::NColorGroups; ++group)
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto g = QPalette::ColorGroup(group);
+                const auto r = QPalette::ColorRole(role);
+                complete.setBrush(g, r, complete.brush(g, r));
+            }
+        auto same = std::find(shared.begin(), shared.end(), complete);
+        if (same == shared.end())
+            same = shared.insert(same, complete);
+        control->setPalette(*same);
+    }
 }
 
 void CentreOnScreen(QWidget *window)

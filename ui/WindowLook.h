@@ -20,6 +20,10 @@ void PreferNarrowStandIns();
 // its screen.
 void PrepareWindow(QWidget *window);
 
+// Gives every control of `window` that has a palette of its own the program's shared copy of that palette, so
+// that a window made again draws with the palettes the last one drew with. Call it once the form is set up.
+void ShareControlPalettes(QWidget *window);
+
 // Gives a label the width of its text; a centred label keeps its centre, any other its left edge.
 void SizeLabelToText(QLabel *label);
 

@@ -14,6 +14,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), ui(std::make_unique<Ui::f
     ui->Label2->setText(ProgramTitleText());
     ui->lblHomePage->setText(tr("Click here to visit %1").arg(QLatin1String(MakerSiteAddress)));
     PrepareWindow(this); // a dialog frame: no task-bar entry of its own
+    ShareControlPalettes(this); // made again at every opening
     ui->cmdOK->setFocus();
 
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

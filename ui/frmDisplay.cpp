@@ -26,6 +26,7 @@ frmDisplay::frmDisplay(ProgramHost &host, QWidget *parent)
     ui->lblNadirDesc->setProperty("fitTexts", interpretations);
     ui->lblYourNadirSign->setProperty("designGeometry", ui->lblYourNadirSign->geometry());
     PrepareWindow(this);
+    ShareControlPalettes(this); // a result window is made for every reading
     m_signNameDesign = ui->lblYourNadirSign->property("designGeometry").toRect();
 
     connect(ui->cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);

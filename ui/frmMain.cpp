@@ -105,6 +105,7 @@ void frmMain::cmdProceed_Click()
     }
 
     ShowNadirReading();
+    forgetNameEdits();
     hide();
     m_host.hidePromotionWindow();
     m_host.displayWindow().show();
@@ -130,6 +131,15 @@ void frmMain::ShowNadirReading()
     }
     if (!reading.interpretation.empty())
         display.setNadirDescription(Translated("Interpretation", reading.interpretation));
+}
+
+// The name field keeps every edit for its Undo, as long as the window lives: a long session of readings would
+// hold every letter ever typed and erased. A reading starts the history afresh; the name stays as it was.
+void frmMain::forgetNameEdits()
+{
+    const int cursor = ui->txtName->cursorPosition();
+    ui->txtName->setText(ui->txtName->text());
+    ui->txtName->setCursorPosition(cursor);
 }
 
 void frmMain::cmdExit_Click() { close(); }

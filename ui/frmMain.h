@@ -37,6 +37,7 @@ private:
     void cmdExit_Click();
 
     void ShowNadirReading();
+    void forgetNameEdits();
     void refuseNameCharacter();
 
     std::unique_ptr<Ui::frmMain> ui;
