@@ -25,6 +25,21 @@ bool Matches(QStringView pattern, const QString &text)
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
 }
 
+// A slot's name as typed and as listed compare without spaces, case or the kind of dash: the lists write
+// "14–16 Uhr" and "14 h–16 h" with an en dash, a keyboard types "14-16 Uhr" or "14h-16h".
+QString SlotKey(const QString &name)
+{
+    QString key;
+    for (const QChar c : name) {
+        if (c.isSpace())
+            continue;
+        const char16_t u = c.unicode();
+        key += (u >= 0x2010 && u <= 0x2015) || u == 0x2212 || u == 0xFE63 || u == 0xFF0D ? QChar(u'-')
+                                                                                          : c.toCaseFolded();
+    }
+    return key;
+}
+
 template <typename T> std::optional<T> Refuse(QString *problem, const QString &sentence)
 {
     *problem = sentence;
@@ -137,17 +152,10 @@ std::optional<int> ReadTimeSlot(const QString &text, QString *problem)
         qDeleteAll(translators);
         return all;
     }();
-    // A slot is a range: typed with a hyphen, it matches a name written with an en dash ("14-16 Uhr").
-    const auto plainDashes = [](QString name) {
-        for (QChar &c : name)
-            if ((c >= QChar(0x2010) && c <= QChar(0x2015)) || c == QChar(0x2212))
-                c = u'-';
-        return name;
-    };
-    const QString typed = plainDashes(text.trimmed());
+    const QString typed = SlotKey(text);
     for (std::size_t i = 0; i < names.size(); ++i)
         for (const QString &name : names[i])
-            if (!name.isEmpty() && typed.compare(plainDashes(name), Qt::CaseInsensitive) == 0)
+            if (!name.isEmpty() && typed == SlotKey(name))
                 return int(i);
     return Refuse<int>(
         problem,

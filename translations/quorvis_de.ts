@@ -72,7 +72,7 @@
     <message>
         <source>%1; the fourth house counted by whole signs, marked: %2</source>
         <comment>%1: the angles</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; markiert ist das vierte Haus, nach ganzen Zeichen gezählt: %2</translation>
     </message>
 </context>
 <context>
@@ -248,41 +248,41 @@ tz-Daten %2
     </message>
     <message>
         <source>Slot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster:</translation>
     </message>
     <message>
         <source>IC signs:</source>
         <comment>the IC&apos;s signs during a slot</comment>
-        <translation type="unfinished"></translation>
+        <translation>IC-Zeichen:</translation>
     </message>
     <message>
         <source>Time used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpunkt:</translation>
     </message>
     <message>
         <source>Birth place: a name as --places lists it, or the best match of a search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsort: ein Name, wie ihn --places auflistet, oder der beste Treffer einer Suche.</translation>
     </message>
     <message>
         <source>Only the two-hour slot, instead of --time, as the quick reading lists it, e.g. 2pm-4pm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur das Zwei-Stunden-Fenster statt --time, wie es die schnelle Deutung nennt, z. B. &quot;14-16 Uhr&quot;.</translation>
     </message>
     <message>
         <source>slot</source>
         <comment>value of an option</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster</translation>
     </message>
     <message>
         <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
-        <translation type="unfinished"></translation>
+        <translation>für %2 wurde %1 gewählt; einen anderen Ort so angeben, wie ihn --places auflistet, etwa --place %3</translation>
     </message>
     <message>
         <source>give either --time or --slot, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>entweder --time oder --slot angeben, nicht beides</translation>
     </message>
     <message>
         <source>cannot write the reading: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ergebnis kann nicht ausgegeben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -652,57 +652,57 @@ tz-Daten %2
     </message>
     <message>
         <source>Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zwei-Stunden-Fenster: „%1“. Geben Sie eines so an, wie es die schnelle Deutung nennt, etwa %2.</translation>
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhren dort gingen noch nicht nach Normalzeit, daher wird die mittlere Ortszeit des Geburtsortes verwendet, von beiden Seiten der Datumsgrenze aus gezählt: %1 und %2.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Imum Coeli ist das Nadir-Zeichen das Zeichen des tiefsten Punkts der Ekliptik unter dem Geburtsort im Moment der Geburt. Nach dem Aszendenten, wie die schnelle Deutung zählt, ist es das dritte Zeichen nach dem, das in diesem Moment im Osten aufsteigt: das vierte Haus für alle, die Häuser nach ganzen Zeichen zählen.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir-Zeichen: %1, nach dem Imum Coeli. Vom Aszendenten aus gezählt, wie die schnelle Deutung zählt, wäre es %2, doch jenseits des Polarkreises ist der Aszendent unzuverlässig.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the IC and by the rising sign alike</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir-Zeichen: %1, nach dem IC wie nach dem Aszendenten</translation>
     </message>
     <message>
         <source>Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the lowest point of the sky itself, the Imum Coeli, lies in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Aszendent ist %1; so gezählt, wie die schnelle Deutung zählt, ist Ihr Nadir-Zeichen daher %2. Der tiefste Punkt des Himmels selbst, das Imum Coeli, liegt jedoch im Zeichen %3.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Imum Coeli wechselt Ihr Nadir-Zeichen um %2, %3 später, ins Zeichen %1.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vom Aszendenten aus gezählt wechselt Ihr Nadir-Zeichen um %2, %3 später, ins Zeichen %1.</translation>
     </message>
     <message>
         <source>Your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Nadir-Zeichen wechselt um %2, %3 später, ins Zeichen %1.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Imum Coeli war Ihr Nadir-Zeichen bis %2, %3 früher, noch das Zeichen %1.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vom Aszendenten aus gezählt war Ihr Nadir-Zeichen bis %2, %3 früher, noch das Zeichen %1.</translation>
     </message>
     <message>
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Nadir-Zeichen war bis %2, %3 früher, noch das Zeichen %1.</translation>
     </message>
 </context>
 <context>
@@ -837,11 +837,11 @@ tz-Daten %2
     </message>
     <message>
         <source>A reading can be saved as %1, not as “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ergebnis lässt sich als %1 speichern, nicht als „%2“.</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte konnte nicht gezeichnet werden.</translation>
     </message>
 </context>
 <context>
@@ -1270,29 +1270,31 @@ tz-Daten %2
     </message>
     <message>
         <source>Interpret the sign of the &amp;Imum Coeli</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeichen des I&amp;mum Coeli deuten</translation>
     </message>
     <message>
         <source>Interpret the sign counted from the &amp;rising sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Das vom &amp;Aszendenten aus gezählte Zeichen deuten</translation>
     </message>
     <message>
         <source>Your nadir sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Nadir-Zeichen: %1</translation>
     </message>
     <message>
         <source>Your nadir sign counted from the rising sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Nadir-Zeichen, vom Aszendenten aus gezählt: %1</translation>
     </message>
     <message>
         <source>Your nadir sign by the Imum Coeli, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Nadir-Zeichen nach dem Imum Coeli: %1</translation>
     </message>
     <message>
         <source>The reading could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis konnte nicht unter %1 gespeichert werden.
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,7 @@
     <message>
         <source>%1; the fourth house counted by whole signs, marked: %2</source>
         <comment>%1: the angles</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; marcada la casa cuarta contada por signos enteros: %2</translation>
     </message>
 </context>
 <context>
@@ -249,41 +249,41 @@ datos tz %2
     </message>
     <message>
         <source>Slot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Franja:</translation>
     </message>
     <message>
         <source>IC signs:</source>
         <comment>the IC&apos;s signs during a slot</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signos FC:</translation>
     </message>
     <message>
         <source>Time used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora usada:</translation>
     </message>
     <message>
         <source>Birth place: a name as --places lists it, or the best match of a search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar de nacimiento: un nombre tal como aparece en --places, o la mejor coincidencia de una búsqueda.</translation>
     </message>
     <message>
         <source>Only the two-hour slot, instead of --time, as the quick reading lists it, e.g. 2pm-4pm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo la franja de dos horas, en lugar de --time, tal como aparece en la lectura rápida, p. ej. &quot;14-16 h&quot;.</translation>
     </message>
     <message>
         <source>slot</source>
         <comment>value of an option</comment>
-        <translation type="unfinished"></translation>
+        <translation>franja</translation>
     </message>
     <message>
         <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
-        <translation type="unfinished"></translation>
+        <translation>para %2 se tomó %1; para indicar otro, escríbalo tal como aparece en --places, por ejemplo --place %3</translation>
     </message>
     <message>
         <source>give either --time or --slot, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indique --time o --slot, no ambos</translation>
     </message>
     <message>
         <source>cannot write the reading: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir el resultado: %1</translation>
     </message>
 </context>
 <context>
@@ -653,57 +653,57 @@ datos tz %2
     </message>
     <message>
         <source>Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una franja de dos horas: «%1». Indique una tal como aparece en la lectura rápida, por ejemplo %2.</translation>
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Allí los relojes aún no seguían la hora estándar, así que se usa la hora media local del lugar de nacimiento, contada desde ambos lados de la línea de cambio de fecha: %1 y %2.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Según el Fondo del Cielo, el signo del nadir es el del punto más bajo de la eclíptica bajo el lugar de nacimiento en el momento del nacimiento. Según el signo ascendente, como cuenta la lectura rápida, es el signo situado tres signos más allá del que asciende por el este en ese momento: la casa cuarta para quienes cuentan las casas por signos enteros.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo del nadir: %1, según el Fondo del Cielo. Contado desde el signo ascendente, como lo hace la lectura rápida, sería %2, pero más allá del círculo polar el signo ascendente no es fiable.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the IC and by the rising sign alike</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo del nadir: %1, tanto según el FC como según el signo ascendente</translation>
     </message>
     <message>
         <source>Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the lowest point of the sky itself, the Imum Coeli, lies in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su signo ascendente es %1, así que, contado como lo hace la lectura rápida, su signo del nadir es %2; el punto más bajo del propio cielo, el Fondo del Cielo, está en %3.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Según el Fondo del Cielo, su signo del nadir pasa a %1 a las %2, %3 después.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contado desde el signo ascendente, su signo del nadir pasa a %1 a las %2, %3 después.</translation>
     </message>
     <message>
         <source>Your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Su signo del nadir pasa a %1 a las %2, %3 después.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Según el Fondo del Cielo, su signo del nadir era %1 hasta las %2, %3 antes.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contado desde el signo ascendente, su signo del nadir era %1 hasta las %2, %3 antes.</translation>
     </message>
     <message>
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Su signo del nadir era %1 hasta las %2, %3 antes.</translation>
     </message>
 </context>
 <context>
@@ -838,11 +838,11 @@ datos tz %2
     </message>
     <message>
         <source>A reading can be saved as %1, not as “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un resultado se puede guardar como %1, no como «%2».</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo dibujar la tarjeta.</translation>
     </message>
 </context>
 <context>
@@ -1271,29 +1271,31 @@ datos tz %2
     </message>
     <message>
         <source>Interpret the sign of the &amp;Imum Coeli</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretar el signo del Fondo del C&amp;ielo</translation>
     </message>
     <message>
         <source>Interpret the sign counted from the &amp;rising sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretar el signo contado desde el signo a&amp;scendente</translation>
     </message>
     <message>
         <source>Your nadir sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Su signo del nadir: %1</translation>
     </message>
     <message>
         <source>Your nadir sign counted from the rising sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Su signo del nadir contado desde el signo ascendente: %1</translation>
     </message>
     <message>
         <source>Your nadir sign by the Imum Coeli, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Su signo del nadir según el Fondo del Cielo: %1</translation>
     </message>
     <message>
         <source>The reading could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el resultado en %1.
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,7 @@
     <message>
         <source>%1; the fourth house counted by whole signs, marked: %2</source>
         <comment>%1: the angles</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; quatrième maison en signes entiers, marquée : %2</translation>
     </message>
 </context>
 <context>
@@ -249,41 +249,41 @@ données tz %2
     </message>
     <message>
         <source>Slot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tranche :</translation>
     </message>
     <message>
         <source>IC signs:</source>
         <comment>the IC&apos;s signs during a slot</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signes FC :</translation>
     </message>
     <message>
         <source>Time used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure utilisée :</translation>
     </message>
     <message>
         <source>Birth place: a name as --places lists it, or the best match of a search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu de naissance : un nom tel que l’affiche --places, ou la meilleure correspondance d’une recherche.</translation>
     </message>
     <message>
         <source>Only the two-hour slot, instead of --time, as the quick reading lists it, e.g. 2pm-4pm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement la tranche de deux heures, au lieu de --time, telle qu’elle apparaît dans la lecture rapide, p. ex. 14h-16h.</translation>
     </message>
     <message>
         <source>slot</source>
         <comment>value of an option</comment>
-        <translation type="unfinished"></translation>
+        <translation>tranche</translation>
     </message>
     <message>
         <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
-        <translation type="unfinished"></translation>
+        <translation>lieu retenu pour %2 : %1 ; pour en désigner un autre, écrivez-le comme l’affiche --places, par exemple --place %3</translation>
     </message>
     <message>
         <source>give either --time or --slot, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>donnez --time ou --slot, pas les deux</translation>
     </message>
     <message>
         <source>cannot write the reading: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire le résultat : %1</translation>
     </message>
 </context>
 <context>
@@ -653,57 +653,57 @@ données tz %2
     </message>
     <message>
         <source>Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas une tranche de deux heures : « %1 ». Indiquez-en une telle qu’elle apparaît dans la lecture rapide, par exemple %2.</translation>
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les horloges n’y suivaient pas encore l’heure normale : l’heure moyenne locale du lieu de naissance est donc utilisée, comptée de part et d’autre de la ligne de changement de date, soit %1 et %2.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon le Fond du Ciel, le signe du nadir est celui du point le plus bas de l’écliptique sous le lieu de naissance au moment de la naissance. Selon le signe ascendant, comme le compte la lecture rapide, c’est le signe situé trois signes après celui qui se lève à l’est à ce moment : la quatrième maison pour qui compte les maisons en signes entiers.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signe du nadir : %1, selon le Fond du Ciel. Compté depuis le signe ascendant, comme le fait la lecture rapide, ce serait %2, mais au-delà du cercle polaire le signe ascendant n’est pas fiable.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the IC and by the rising sign alike</source>
-        <translation type="unfinished"></translation>
+        <translation>Signe du nadir : %1, selon le FC comme selon le signe ascendant</translation>
     </message>
     <message>
         <source>Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the lowest point of the sky itself, the Imum Coeli, lies in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre signe ascendant est %1 ; compté comme le fait la lecture rapide, votre signe du nadir est donc %2, alors que le point le plus bas du ciel lui-même, le Fond du Ciel, se trouve en %3.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Selon le Fond du Ciel, votre signe du nadir passe en %1 à %2, %3 plus tard.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Compté depuis le signe ascendant, votre signe du nadir passe en %1 à %2, %3 plus tard.</translation>
     </message>
     <message>
         <source>Your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Votre signe du nadir passe en %1 à %2, %3 plus tard.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Selon le Fond du Ciel, votre signe du nadir était %1 jusqu’à %2, %3 plus tôt.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Compté depuis le signe ascendant, votre signe du nadir était %1 jusqu’à %2, %3 plus tôt.</translation>
     </message>
     <message>
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Votre signe du nadir était %1 jusqu’à %2, %3 plus tôt.</translation>
     </message>
 </context>
 <context>
@@ -838,11 +838,11 @@ données tz %2
     </message>
     <message>
         <source>A reading can be saved as %1, not as “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un résultat peut être enregistré en %1, mais pas en « %2 ».</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche n’a pas pu être dessinée.</translation>
     </message>
 </context>
 <context>
@@ -1271,29 +1271,31 @@ données tz %2
     </message>
     <message>
         <source>Interpret the sign of the &amp;Imum Coeli</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpréter le signe du F&amp;ond du Ciel</translation>
     </message>
     <message>
         <source>Interpret the sign counted from the &amp;rising sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpréter le signe compté depuis le signe a&amp;scendant</translation>
     </message>
     <message>
         <source>Your nadir sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre signe du nadir : %1</translation>
     </message>
     <message>
         <source>Your nadir sign counted from the rising sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre signe du nadir compté depuis le signe ascendant : %1</translation>
     </message>
     <message>
         <source>Your nadir sign by the Imum Coeli, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre signe du nadir selon le Fond du Ciel : %1</translation>
     </message>
     <message>
         <source>The reading could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat n’a pas pu être enregistré dans %1.
+
+%2</translation>
     </message>
 </context>
 <context>

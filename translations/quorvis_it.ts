@@ -72,7 +72,7 @@
     <message>
         <source>%1; the fourth house counted by whole signs, marked: %2</source>
         <comment>%1: the angles</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; evidenziata la quarta casa contata a segni interi: %2</translation>
     </message>
 </context>
 <context>
@@ -249,41 +249,41 @@ dati tz %2
     </message>
     <message>
         <source>Slot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fascia:</translation>
     </message>
     <message>
         <source>IC signs:</source>
         <comment>the IC&apos;s signs during a slot</comment>
-        <translation type="unfinished"></translation>
+        <translation>Segni FC:</translation>
     </message>
     <message>
         <source>Time used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora usata:</translation>
     </message>
     <message>
         <source>Birth place: a name as --places lists it, or the best match of a search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luogo di nascita: un nome come lo elenca --places, o la migliore corrispondenza di una ricerca.</translation>
     </message>
     <message>
         <source>Only the two-hour slot, instead of --time, as the quick reading lists it, e.g. 2pm-4pm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo la fascia di due ore, al posto di --time, come appare nella lettura rapida, ad es. &quot;ore 14-16&quot;.</translation>
     </message>
     <message>
         <source>slot</source>
         <comment>value of an option</comment>
-        <translation type="unfinished"></translation>
+        <translation>fascia</translation>
     </message>
     <message>
         <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
-        <translation type="unfinished"></translation>
+        <translation>per %2 è stato scelto %1; per indicarne un altro, scrivilo come lo elenca --places, ad esempio --place %3</translation>
     </message>
     <message>
         <source>give either --time or --slot, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indica --time o --slot, non entrambi</translation>
     </message>
     <message>
         <source>cannot write the reading: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere il risultato: %1</translation>
     </message>
 </context>
 <context>
@@ -653,57 +653,57 @@ dati tz %2
     </message>
     <message>
         <source>Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è una fascia di due ore: «%1». Scrivine una come appare nella lettura rapida, ad esempio %2.</translation>
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In quel luogo gli orologi non seguivano ancora l’ora solare, quindi si usa il tempo medio locale del luogo di nascita, contato dai due lati della linea del cambio di data: %1 e %2.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondo il Fondo Cielo, il segno del nadir è il segno del punto più basso dell’eclittica sotto il luogo di nascita al momento della nascita. Secondo l’ascendente, come conta la lettura rapida, è il segno che viene tre segni dopo quello che sorge a est in quel momento: la quarta casa per chi conta le case a segni interi.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segno del nadir: %1, secondo il Fondo Cielo. Contando dall’ascendente, come fa la lettura rapida, sarebbe %2, ma oltre il circolo polare l’ascendente non è affidabile.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the IC and by the rising sign alike</source>
-        <translation type="unfinished"></translation>
+        <translation>Segno del nadir: %1, sia secondo il FC sia secondo l’ascendente</translation>
     </message>
     <message>
         <source>Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the lowest point of the sky itself, the Imum Coeli, lies in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo ascendente è %1, quindi, contando come fa la lettura rapida, il tuo segno del nadir è %2; il punto più basso del cielo stesso, il Fondo Cielo, si trova in %3.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Secondo il Fondo Cielo, il tuo segno del nadir diventa %1 alle %2, %3 dopo.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contando dall’ascendente, il tuo segno del nadir diventa %1 alle %2, %3 dopo.</translation>
     </message>
     <message>
         <source>Your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo segno del nadir diventa %1 alle %2, %3 dopo.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Secondo il Fondo Cielo, il tuo segno del nadir era %1 fino alle %2, %3 prima.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contando dall’ascendente, il tuo segno del nadir era %1 fino alle %2, %3 prima.</translation>
     </message>
     <message>
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo segno del nadir era %1 fino alle %2, %3 prima.</translation>
     </message>
 </context>
 <context>
@@ -838,11 +838,11 @@ dati tz %2
     </message>
     <message>
         <source>A reading can be saved as %1, not as “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un risultato si può salvare come %1, non come «%2».</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile disegnare la scheda.</translation>
     </message>
 </context>
 <context>
@@ -1271,29 +1271,31 @@ dati tz %2
     </message>
     <message>
         <source>Interpret the sign of the &amp;Imum Coeli</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpreta il segno del Fondo C&amp;ielo</translation>
     </message>
     <message>
         <source>Interpret the sign counted from the &amp;rising sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpreta il segno contato dall’asc&amp;endente</translation>
     </message>
     <message>
         <source>Your nadir sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo segno del nadir: %1</translation>
     </message>
     <message>
         <source>Your nadir sign counted from the rising sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo segno del nadir contato dall’ascendente: %1</translation>
     </message>
     <message>
         <source>Your nadir sign by the Imum Coeli, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo segno del nadir secondo il Fondo Cielo: %1</translation>
     </message>
     <message>
         <source>The reading could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il risultato in %1.
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,7 @@
     <message>
         <source>%1; the fourth house counted by whole signs, marked: %2</source>
         <comment>%1: the angles</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; marcada a quarta casa contada por signos inteiros: %2</translation>
     </message>
 </context>
 <context>
@@ -249,41 +249,41 @@ dados tz %2
     </message>
     <message>
         <source>Slot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa:</translation>
     </message>
     <message>
         <source>IC signs:</source>
         <comment>the IC&apos;s signs during a slot</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signos FC:</translation>
     </message>
     <message>
         <source>Time used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora usada:</translation>
     </message>
     <message>
         <source>Birth place: a name as --places lists it, or the best match of a search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Local de nascimento: um nome como aparece em --places, ou a melhor correspondência de uma busca.</translation>
     </message>
     <message>
         <source>Only the two-hour slot, instead of --time, as the quick reading lists it, e.g. 2pm-4pm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só a faixa de duas horas, em vez de --time, como aparece na leitura rápida, p. ex. 14h-16h.</translation>
     </message>
     <message>
         <source>slot</source>
         <comment>value of an option</comment>
-        <translation type="unfinished"></translation>
+        <translation>faixa</translation>
     </message>
     <message>
         <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
-        <translation type="unfinished"></translation>
+        <translation>para %2 foi escolhido %1; para indicar outro, escreva-o como aparece em --places, por exemplo --place %3</translation>
     </message>
     <message>
         <source>give either --time or --slot, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>informe --time ou --slot, não ambos</translation>
     </message>
     <message>
         <source>cannot write the reading: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível escrever o resultado: %1</translation>
     </message>
 </context>
 <context>
@@ -653,57 +653,57 @@ dados tz %2
     </message>
     <message>
         <source>Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma faixa de duas horas: “%1”. Informe uma como aparece na leitura rápida, por exemplo %2.</translation>
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os relógios de lá ainda não seguiam o horário padrão, por isso é usada a hora média local do local de nascimento, contada de cada lado da linha internacional de data: %1 e %2.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelo Fundo do Céu, o signo do nadir é o do ponto mais baixo da eclíptica sob o local de nascimento no momento do nascimento. Pelo signo ascendente, como conta a leitura rápida, é o signo que fica três signos adiante daquele que ascende no leste nesse momento: a quarta casa para quem conta as casas por signos inteiros.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo do nadir: %1, pelo Fundo do Céu. Contado a partir do signo ascendente, como faz a leitura rápida, seria %2, mas além do círculo polar o signo ascendente não é confiável.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the IC and by the rising sign alike</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo do nadir: %1, tanto pelo FC quanto pelo signo ascendente</translation>
     </message>
     <message>
         <source>Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the lowest point of the sky itself, the Imum Coeli, lies in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu signo ascendente é %1, então, contado como faz a leitura rápida, seu signo do nadir é %2; o ponto mais baixo do próprio céu, o Fundo do Céu, fica em %3.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pelo Fundo do Céu, seu signo do nadir muda para %1 às %2, %3 depois.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contado a partir do signo ascendente, seu signo do nadir muda para %1 às %2, %3 depois.</translation>
     </message>
     <message>
         <source>Your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Seu signo do nadir muda para %1 às %2, %3 depois.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pelo Fundo do Céu, seu signo do nadir era %1 até as %2, %3 antes.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contado a partir do signo ascendente, seu signo do nadir era %1 até as %2, %3 antes.</translation>
     </message>
     <message>
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Seu signo do nadir era %1 até as %2, %3 antes.</translation>
     </message>
 </context>
 <context>
@@ -838,11 +838,11 @@ dados tz %2
     </message>
     <message>
         <source>A reading can be saved as %1, not as “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um resultado pode ser salvo como %1, não como “%2”.</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível desenhar o cartão.</translation>
     </message>
 </context>
 <context>
@@ -1271,29 +1271,31 @@ dados tz %2
     </message>
     <message>
         <source>Interpret the sign of the &amp;Imum Coeli</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interpretar o signo do Fundo do Céu</translation>
     </message>
     <message>
         <source>Interpret the sign counted from the &amp;rising sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretar o signo con&amp;tado a partir do ascendente</translation>
     </message>
     <message>
         <source>Your nadir sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu signo do nadir: %1</translation>
     </message>
     <message>
         <source>Your nadir sign counted from the rising sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu signo do nadir contado a partir do signo ascendente: %1</translation>
     </message>
     <message>
         <source>Your nadir sign by the Imum Coeli, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu signo do nadir pelo Fundo do Céu: %1</translation>
     </message>
     <message>
         <source>The reading could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o resultado em %1.
+
+%2</translation>
     </message>
 </context>
 <context>

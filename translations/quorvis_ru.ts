@@ -72,7 +72,7 @@
     <message>
         <source>%1; the fourth house counted by whole signs, marked: %2</source>
         <comment>%1: the angles</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1; отмечен четвёртый дом по целым знакам: %2</translation>
     </message>
 </context>
 <context>
@@ -248,41 +248,41 @@ tz data %2
     </message>
     <message>
         <source>Slot:</source>
-        <translation type="unfinished"></translation>
+        <translation>Интервал:</translation>
     </message>
     <message>
         <source>IC signs:</source>
         <comment>the IC&apos;s signs during a slot</comment>
-        <translation type="unfinished"></translation>
+        <translation>Знаки IC:</translation>
     </message>
     <message>
         <source>Time used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Время расчёта:</translation>
     </message>
     <message>
         <source>Birth place: a name as --places lists it, or the best match of a search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Место рождения: название, как его показывает --places, или лучшее совпадение поиска.</translation>
     </message>
     <message>
         <source>Only the two-hour slot, instead of --time, as the quick reading lists it, e.g. 2pm-4pm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Только двухчасовой интервал вместо --time, как его называет быстрый расчёт, например &quot;14-16 ч&quot;.</translation>
     </message>
     <message>
         <source>slot</source>
         <comment>value of an option</comment>
-        <translation type="unfinished"></translation>
+        <translation>интервал</translation>
     </message>
     <message>
         <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
-        <translation type="unfinished"></translation>
+        <translation>для %2 выбрано место %1; чтобы указать другое, запишите его так, как показывает --places, например --place %3</translation>
     </message>
     <message>
         <source>give either --time or --slot, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>укажите либо --time, либо --slot, но не оба</translation>
     </message>
     <message>
         <source>cannot write the reading: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся вывести расчёт: %1</translation>
     </message>
 </context>
 <context>
@@ -661,57 +661,57 @@ tz data %2
     </message>
     <message>
         <source>Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не двухчасовой интервал: «%1». Укажите интервал так, как его называет быстрый расчёт, например %2.</translation>
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы там ещё не шли по стандартному времени, поэтому используется местное среднее время места рождения, отсчитанное по обе стороны от линии перемены дат: %1 и %2.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
-        <translation type="unfinished"></translation>
+        <translation>По Глубине неба знак надира — это знак самой нижней точки эклиптики под местом рождения в момент рождения. По асценденту, как в быстром расчёте, это знак, отстоящий на три знака от того, что восходит на востоке в этот момент: четвёртый дом у тех, кто считает дома по целым знакам.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Знак надира: %1, по Глубине неба. При отсчёте от асцендента, как в быстром расчёте, получился бы знак %2, но за полярным кругом асцендент ненадёжен.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the IC and by the rising sign alike</source>
-        <translation type="unfinished"></translation>
+        <translation>Знак надира: %1, и по IC, и по асценденту</translation>
     </message>
     <message>
         <source>Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the lowest point of the sky itself, the Imum Coeli, lies in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш асцендент — %1, поэтому при отсчёте, как в быстром расчёте, знак вашего надира — %2; сама же нижняя точка неба, Глубина неба, лежит в другом знаке: %3.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>По Глубине неба знак вашего надира сменяется в %2 (разница — %3); новый знак: %1.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>При отсчёте от асцендента знак вашего надира сменяется в %2 (разница — %3); новый знак: %1.</translation>
     </message>
     <message>
         <source>Your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Знак вашего надира сменяется в %2 (разница — %3); новый знак: %1.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>По Глубине неба знак вашего надира до %2 (разница — %3) был другим: %1.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>При отсчёте от асцендента знак вашего надира до %2 (разница — %3) был другим: %1.</translation>
     </message>
     <message>
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Знак вашего надира до %2 (разница — %3) был другим: %1.</translation>
     </message>
 </context>
 <context>
@@ -846,11 +846,11 @@ tz data %2
     </message>
     <message>
         <source>A reading can be saved as %1, not as “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Расчёт можно сохранить как %1, но не как «%2».</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось нарисовать карточку.</translation>
     </message>
 </context>
 <context>
@@ -1279,29 +1279,31 @@ tz data %2
     </message>
     <message>
         <source>Interpret the sign of the &amp;Imum Coeli</source>
-        <translation type="unfinished"></translation>
+        <translation>Толковать знак &amp;Глубины неба</translation>
     </message>
     <message>
         <source>Interpret the sign counted from the &amp;rising sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Толковать знак, отсчитанный от &amp;асцендента</translation>
     </message>
     <message>
         <source>Your nadir sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Знак вашего надира: %1</translation>
     </message>
     <message>
         <source>Your nadir sign counted from the rising sign, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Знак вашего надира при отсчёте от асцендента: %1</translation>
     </message>
     <message>
         <source>Your nadir sign by the Imum Coeli, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Знак вашего надира по Глубине неба: %1</translation>
     </message>
     <message>
         <source>The reading could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить расчёт в %1.
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -543,9 +543,11 @@ void ExactTest::onlyTheSlot()
     QCOMPARE(reading[QStringLiteral("ut")].toString(), QStringLiteral("1990-08-01T14:00:00Z"));
     QCOMPARE(reading[QStringLiteral("time_used")].toString(),
              QStringLiteral("15:00 BST (UTC+01:00) = 14:00 UT, the middle of the slot"));
-    // German writes the slot with an en dash; typed with a hyphen, it is the same slot.
-    for (const char *german : {"14–16 Uhr", "14-16 Uhr"})
-        QCOMPARE(RunExact(london + QStringList{"--slot", QString::fromUtf8(german), "--json"}).out, english.out);
+    // As a keyboard types the lists' names: a hyphen for their en dash, spaces left out or not, any case.
+    for (const char *typed : {"14-16 Uhr", "14\u201316 Uhr", "14h-16h", "ORE 14-16"}) {
+        const Run translated = RunExact(london + QStringList{"--slot", QString::fromUtf8(typed), "--json"});
+        QVERIFY2(translated.out == english.out, typed);
+    }
     const Run text = RunExact(london + QStringList{"--slot", "2PM-4PM"});
     QCOMPARE(text.exitStatus, 0);
     QVERIFY2(text.out.contains(
