@@ -843,6 +843,16 @@ tz-Daten %2
         <source>The card could not be drawn.</source>
         <translation>Die Karte konnte nicht gezeichnet werden.</translation>
     </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <comment>the endings a card can be saved with</comment>
+        <translation>%1, %2 oder %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the endings a card can be saved with</comment>
+        <translation>%1 oder %2</translation>
+    </message>
 </context>
 <context>
     <name>TimeSlot</name>

@@ -844,6 +844,16 @@ datos tz %2
         <source>The card could not be drawn.</source>
         <translation>No se pudo dibujar la tarjeta.</translation>
     </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <comment>the endings a card can be saved with</comment>
+        <translation>%1, %2 o %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the endings a card can be saved with</comment>
+        <translation>%1 o %2</translation>
+    </message>
 </context>
 <context>
     <name>TimeSlot</name>

@@ -72,7 +72,7 @@
     <message>
         <source>%1; the fourth house counted by whole signs, marked: %2</source>
         <comment>%1: the angles</comment>
-        <translation>%1 ; quatrième maison en signes entiers, marquée : %2</translation>
+        <translation>%1&#xa0;; quatrième maison en signes entiers, marquée&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -249,20 +249,20 @@ données tz %2
     </message>
     <message>
         <source>Slot:</source>
-        <translation>Tranche :</translation>
+        <translation>Tranche&#xa0;:</translation>
     </message>
     <message>
         <source>IC signs:</source>
         <comment>the IC&apos;s signs during a slot</comment>
-        <translation>Signes FC :</translation>
+        <translation>Signes FC&#xa0;:</translation>
     </message>
     <message>
         <source>Time used:</source>
-        <translation>Heure utilisée :</translation>
+        <translation>Heure utilisée&#xa0;:</translation>
     </message>
     <message>
         <source>Birth place: a name as --places lists it, or the best match of a search.</source>
-        <translation>Lieu de naissance : un nom tel que l’affiche --places, ou la meilleure correspondance d’une recherche.</translation>
+        <translation>Lieu de naissance&#xa0;: un nom tel que l’affiche --places, ou la meilleure correspondance d’une recherche.</translation>
     </message>
     <message>
         <source>Only the two-hour slot, instead of --time, as the quick reading lists it, e.g. 2pm-4pm.</source>
@@ -275,7 +275,7 @@ données tz %2
     </message>
     <message>
         <source>took %1 for %2; to name another, write it as --places lists it, such as --place %3</source>
-        <translation>lieu retenu pour %2 : %1 ; pour en désigner un autre, écrivez-le comme l’affiche --places, par exemple --place %3</translation>
+        <translation>lieu retenu pour %2&#xa0;: %1&#xa0;; pour en désigner un autre, écrivez-le comme l’affiche --places, par exemple --place %3</translation>
     </message>
     <message>
         <source>give either --time or --slot, not both</source>
@@ -283,7 +283,7 @@ données tz %2
     </message>
     <message>
         <source>cannot write the reading: %1</source>
-        <translation>impossible d’écrire le résultat : %1</translation>
+        <translation>impossible d’écrire le résultat&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -653,27 +653,27 @@ données tz %2
     </message>
     <message>
         <source>Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.</source>
-        <translation>Ce n’est pas une tranche de deux heures : « %1 ». Indiquez-en une telle qu’elle apparaît dans la lecture rapide, par exemple %2.</translation>
+        <translation>Ce n’est pas une tranche de deux heures&#xa0;: «&#xa0;%1&#xa0;». Indiquez-en une telle qu’elle apparaît dans la lecture rapide, par exemple %2.</translation>
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
-        <translation>Les horloges n’y suivaient pas encore l’heure normale : l’heure moyenne locale du lieu de naissance est donc utilisée, comptée de part et d’autre de la ligne de changement de date, soit %1 et %2.</translation>
+        <translation>Les horloges n’y suivaient pas encore l’heure normale&#xa0;: l’heure moyenne locale du lieu de naissance est donc utilisée, comptée de part et d’autre de la ligne de changement de date, soit %1 et %2.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
-        <translation>Selon le Fond du Ciel, le signe du nadir est celui du point le plus bas de l’écliptique sous le lieu de naissance au moment de la naissance. Selon le signe ascendant, comme le compte la lecture rapide, c’est le signe situé trois signes après celui qui se lève à l’est à ce moment : la quatrième maison pour qui compte les maisons en signes entiers.</translation>
+        <translation>Selon le Fond du Ciel, le signe du nadir est celui du point le plus bas de l’écliptique sous le lieu de naissance au moment de la naissance. Selon le signe ascendant, comme le compte la lecture rapide, c’est le signe situé trois signes après celui qui se lève à l’est à ce moment&#xa0;: la quatrième maison pour qui compte les maisons en signes entiers.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
-        <translation>Signe du nadir : %1, selon le Fond du Ciel. Compté depuis le signe ascendant, comme le fait la lecture rapide, ce serait %2, mais au-delà du cercle polaire le signe ascendant n’est pas fiable.</translation>
+        <translation>Signe du nadir&#xa0;: %1, selon le Fond du Ciel. Compté depuis le signe ascendant, comme le fait la lecture rapide, ce serait %2, mais au-delà du cercle polaire le signe ascendant n’est pas fiable.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the IC and by the rising sign alike</source>
-        <translation>Signe du nadir : %1, selon le FC comme selon le signe ascendant</translation>
+        <translation>Signe du nadir&#xa0;: %1, selon le FC comme selon le signe ascendant</translation>
     </message>
     <message>
         <source>Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the lowest point of the sky itself, the Imum Coeli, lies in %3.</source>
-        <translation>Votre signe ascendant est %1 ; compté comme le fait la lecture rapide, votre signe du nadir est donc %2, alors que le point le plus bas du ciel lui-même, le Fond du Ciel, se trouve en %3.</translation>
+        <translation>Votre signe ascendant est %1&#xa0;; compté comme le fait la lecture rapide, votre signe du nadir est donc %2, alors que le point le plus bas du ciel lui-même, le Fond du Ciel, se trouve en %3.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
@@ -838,11 +838,21 @@ données tz %2
     </message>
     <message>
         <source>A reading can be saved as %1, not as “%2”.</source>
-        <translation>Un résultat peut être enregistré en %1, mais pas en « %2 ».</translation>
+        <translation>Un résultat peut être enregistré en %1, mais pas en «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>The card could not be drawn.</source>
         <translation>La fiche n’a pas pu être dessinée.</translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <comment>the endings a card can be saved with</comment>
+        <translation>%1, %2 ou %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the endings a card can be saved with</comment>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 <context>
@@ -1279,15 +1289,15 @@ données tz %2
     </message>
     <message>
         <source>Your nadir sign, %1</source>
-        <translation>Votre signe du nadir : %1</translation>
+        <translation>Votre signe du nadir&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your nadir sign counted from the rising sign, %1</source>
-        <translation>Votre signe du nadir compté depuis le signe ascendant : %1</translation>
+        <translation>Votre signe du nadir compté depuis le signe ascendant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your nadir sign by the Imum Coeli, %1</source>
-        <translation>Votre signe du nadir selon le Fond du Ciel : %1</translation>
+        <translation>Votre signe du nadir selon le Fond du Ciel&#xa0;: %1</translation>
     </message>
     <message>
         <source>The reading could not be saved to %1.

@@ -614,12 +614,12 @@ dados tz %2
     <message>
         <source>%1 from %2</source>
         <comment>a sign from a clock time</comment>
-        <translation>%1 a partir de %2</translation>
+        <translation>%1 a partir das %2</translation>
     </message>
     <message>
         <source>%1 from %2 %3</source>
         <comment>a sign from a clock time and its clock</comment>
-        <translation>%1 a partir de %2 %3</translation>
+        <translation>%1 a partir das %2 %3</translation>
     </message>
     <message>
         <source>%1, the middle of the slot</source>
@@ -843,6 +843,16 @@ dados tz %2
     <message>
         <source>The card could not be drawn.</source>
         <translation>Não foi possível desenhar o cartão.</translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <comment>the endings a card can be saved with</comment>
+        <translation>%1, %2 ou %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the endings a card can be saved with</comment>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 <context>

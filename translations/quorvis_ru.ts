@@ -852,6 +852,16 @@ tz data %2
         <source>The card could not be drawn.</source>
         <translation>Не удалось нарисовать карточку.</translation>
     </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <comment>the endings a card can be saved with</comment>
+        <translation>%1, %2 или %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the endings a card can be saved with</comment>
+        <translation>%1 или %2</translation>
+    </message>
 </context>
 <context>
     <name>TimeSlot</name>

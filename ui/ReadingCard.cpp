@@ -182,8 +182,10 @@ bool ReadingCard::save(const QString &path, QSize pngSize, QString *why) const
 QString ReadingCard::formats()
 {
 #ifdef QUORVIS_SVG_CARD
-    return QStringLiteral(".png, .svg or .pdf");
+    return QCoreApplication::translate("ReadingCard", "%1, %2 or %3", "the endings a card can be saved with")
+        .arg(QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".pdf"));
 #else
-    return QStringLiteral(".png or .pdf");
+    return QCoreApplication::translate("ReadingCard", "%1 or %2", "the endings a card can be saved with")
+        .arg(QStringLiteral(".png"), QStringLiteral(".pdf"));
 #endif
 }

@@ -143,6 +143,9 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     for (QLabel *label : findChildren<QLabel *>())
         if (label->wordWrap() && label->minimumWidth() == 0)
             label->setMinimumWidth(1);
+    // The choice between the two rules shows only for a reading where they differ; the column keeps the width
+    // it needs then, so that a longer language's option is not cut off when it appears.
+    ui->wheel->setMinimumWidth(std::max(ui->wheel->minimumWidth(), ui->wdgNadirRule->minimumSizeHint().width()));
     resize(minimumSizeHint().expandedTo(minimumSize()));
     CentreOnScreen(this);
 }

@@ -146,7 +146,10 @@ class LanguagesTest : public QObject
             childOf<QLineEdit>(exact, "txtLatitude")->setText(QStringLiteral("51.5"));
             childOf<QLineEdit>(exact, "txtLongitude")->setText(QStringLiteral("-0.13"));
             childOf<QLineEdit>(exact, "txtZone")->setText(TypedZone);
-            childOf<QLineEdit>(exact, "txtTime")->setText(QStringLiteral("12:00"));
+            // A birth whose two nadir rules name different signs, four minutes from a change of the
+            // Imum Coeli's sign: the choice between the rules and the near-change line show too.
+            childOf<QLineEdit>(exact, "txtDate")->setText(QStringLiteral("1990-08-01"));
+            childOf<QLineEdit>(exact, "txtTime")->setText(QStringLiteral("14:33"));
             QCoreApplication::processEvents(); // the layout requests of the reading, as the event loop would
             return exact;
         }
