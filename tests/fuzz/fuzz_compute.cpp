@@ -3,6 +3,7 @@
 // none, a zone, an offset or no clock. It either refuses with a sentence or gives readings that hold
 // together.
 #include "ExactReading.h"
+#include "ExactTexts.h"
 #include "FuzzSupport.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
