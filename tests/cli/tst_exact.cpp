@@ -16,14 +16,15 @@ struct Run
     QByteArray out, err;
 };
 
-// Runs quorvis-exact, with the zone files of `zoneFiles` and in the locale `language` (LANG, as a session sets
+// Runs quorvis-exact, with the zone files of `zoneFiles` (named by the program's own variable, which wins over
+// any TZDIR, on Windows as on Linux) and in the locale `language` (LANG, as a session sets
 // it) when given.
 Run RunExact(const QStringList &arguments, const QString &zoneFiles = {}, const QString &language = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!zoneFiles.isEmpty())
-        environment.insert(QStringLiteral("TZDIR"), zoneFiles);
+        environment.insert(QStringLiteral("QUORVIS_ZONEINFO"), zoneFiles);
     if (!language.isEmpty()) {
         for (const char *wins : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
             environment.remove(QLatin1String(wins));
