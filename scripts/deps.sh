@@ -8,7 +8,7 @@ QUORVIS_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev
     xvfb xauth x11-utils xdotool xclip
-    fonts-dejavu-core fonts-dejavu-extra
+    fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
     desktop-file-utils appstream dpkg-dev file lintian
     liberfa-dev qt6-svg-dev libabsl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

@@ -206,9 +206,15 @@ and the Linux build
 $want"
 done
 echo "ok: the installed quorvis-exact.exe gives the Linux build's readings, Москва and 東京 among them"
+# Redirected into a file, it writes the Linux build's bytes with CR LF line ends, no byte-order mark, as the
+# README says.
+exact=(--place London --date 1990-08-01 --time 10:30)
+(cd "$inst" && wine quorvis-exact.exe "${exact[@]}" >"$work/redirected.txt")
+"$linux/cli/quorvis-exact" "${exact[@]}" | sed 's/$/\r/' >"$work/linux-crlf.txt"
+cmp "$work/redirected.txt" "$work/linux-crlf.txt" || fail "redirected, quorvis-exact.exe does not write UTF-8 with CR LF line ends"
+echo "ok: redirected into a file, quorvis-exact.exe writes UTF-8 with CR LF line ends"
 # A TZDIR that some other program left in the environment, holding no zone files, does not hide the program's own.
 mkdir -p "$work/no-zones"
-exact=(--place London --date 1990-08-01 --time 10:30)
 got="$(cd "$inst" && TZDIR="$(winpath "$work/no-zones")" wine quorvis-exact.exe "${exact[@]}" 2>&1 | tr -d '\r')"
 want="$("$linux/cli/quorvis-exact" "${exact[@]}")"
 [ "$got" = "$want" ] || fail "with TZDIR at an empty folder, quorvis-exact.exe says
