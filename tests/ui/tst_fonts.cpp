@@ -66,6 +66,8 @@ private:
                 transform = state.transform();
         }
         void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath &) override {}
         void drawTextItem(const QPointF &at, const QTextItem &item) override
         {
             const QFontMetricsF metrics(item.font());
