@@ -153,6 +153,14 @@ Function ${un}PathWithout
     Push $R4
     Push $R5
     Push $R6
+    Push $R7
+    ; (The folder as the uninstaller gets it may end in a backslash.)
+    StrCpy $R7 $R1 1 -1
+    ${If} $R7 == "\"
+        StrCpy $R7 $R1 -1
+    ${Else}
+        StrCpy $R7 $R1
+    ${EndIf}
     StrCpy $R2 ""
     StrCpy $R3 $R0
     ${DoWhile} $R3 != ""
@@ -170,8 +178,8 @@ Function ${un}PathWithout
         IntOp $R4 $R4 + 1
         StrCpy $R3 $R3 "" $R4
         ${If} $R6 == ""
-        ${OrIf} $R6 == $R1
-        ${OrIf} $R6 == "$R1\"
+        ${OrIf} $R6 == $R7
+        ${OrIf} $R6 == "$R7\"
             ${Continue}
         ${EndIf}
         ${If} $R2 == ""
@@ -180,6 +188,7 @@ Function ${un}PathWithout
             StrCpy $R2 "$R2;$R6"
         ${EndIf}
     ${Loop}
+    Pop $R7
     Pop $R6
     Pop $R5
     Pop $R4
@@ -418,6 +427,12 @@ Section "-un.Quorvis"
     Delete "${MENU_ENTRY}"
     Delete "${CONSOLE_ENTRY}"
     Delete "${DESKTOP_ENTRY}"
+    ; The folder as the installer named it on PATH, and as this uninstaller was started from (another spelling
+    ; of it: a short name, a mapped drive).
+    ReadRegStr $R1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $R1 != ""
+        Call un.TakeOffPath
+    ${EndIf}
     StrCpy $R1 $INSTDIR
     Call un.TakeOffPath
     DeleteRegKey HKCU "${UNINSTALL_KEY}"

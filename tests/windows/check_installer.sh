@@ -32,6 +32,8 @@ console_check="$6"
 hold="$7"
 shots="${QUORVIS_SHOTS:+$(realpath -m "$QUORVIS_SHOTS")}"
 unset WINEPATH # the installed program finds everything it loads in its own folder
+# (Wine's own menu and desktop files for the shortcuts would land in the home folder, and in the prefix's state.)
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
 # Unicode arguments reach a Windows program through Wine only from a UTF-8 locale.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 work="$base-check"
@@ -414,7 +416,7 @@ fresh_prefix upgrade
 inst="$WINEPREFIX/drive_c/Apps/Quorvis"
 # The person's own PATH, to which the older version adds its folder, with a desktop shortcut beside.
 wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d 'C:\Tools;%USERPROFILE%\bin' /f >/dev/null
-wine "$older" /S '/D=C:\Apps\Quorvis' /ADDTOPATH /DESKTOPSHORTCUT
+wine "$older" /S /ADDTOPATH /DESKTOPSHORTCUT '/D=C:\Apps\Quorvis'
 [ -f "$inst/old-only.dll" ] || fail "the older version's own file is not installed"
 [ "$(user_path)" = 'C:\Tools;%USERPROFILE%\bin;C:\Apps\Quorvis' ] || fail "/ADDTOPATH made the PATH '$(user_path)'"
 [ -f "$desktop/Quorvis.lnk" ] || fail "/DESKTOPSHORTCUT made no desktop shortcut"
