@@ -159,8 +159,13 @@ console_strings="$(strings -el "$console_menu")"
 grep -qi 'cmd\.exe$' <<<"$console_strings" || fail "the Start-menu console entry does not start cmd: $console_strings"
 grep -q '^/k echo .*quorvis-exact --help' <<<"$console_strings" ||
     fail "the Start-menu console entry's first line does not name quorvis-exact --help: $console_strings"
-grep -qx "$inst_windows" <<<"$console_strings" ||
-    fail "the Start-menu console entry does not start in $inst_windows: $console_strings"
+# (Its working folder is a counted UTF-16 string, which strings cuts at the first character beyond ASCII; Wine
+# counts the closing NUL, Windows does not.)
+python3 -c 'import struct, sys
+folder, link = sys.argv[2].encode("utf-16-le"), open(sys.argv[1], "rb").read()
+n = len(folder) // 2
+sys.exit(struct.pack("<H", n) + folder not in link and struct.pack("<H", n + 1) + folder + bytes(2) not in link)' \
+    "$console_menu" "$inst_windows" || fail "the Start-menu console entry does not start in $inst_windows"
 # Each program's version resource (UTF-16 strings) carries its maker's copyright; quorvis-exact.exe has the
 # program's icon (a group-icon resource, type 14, at the top of its resource tree).
 for exe in quorvis.exe quorvis-exact.exe; do
