@@ -2,12 +2,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <cstdlib>
 
 #ifdef _WIN32
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <io.h>
 #include <string>
 #endif
@@ -49,12 +49,31 @@ std::string NarrowPath(const std::wstring &path)
     return narrow;
 }
 
+// A TZDIR that holds a tz database: its tzdata.zi, which every complete copy of the compiled zones carries.
+bool HoldsZoneFiles(const char *folder)
+{
+    if (!folder || !*folder)
+        return false;
+    const std::string index = std::string(folder) + "\\tzdata.zi";
+    std::FILE *file = std::fopen(index.c_str(), "rb");
+    if (!file)
+        return false;
+    std::fclose(file);
+    return true;
+}
+
 // The zone library opens its files with the C library's narrow functions. With the manifest's UTF-8 code page
 // (Windows 10 1903 and later) any folder has a narrow name; before that, a folder named outside the ANSI code
 // page (a user name such as Łukasz under %LOCALAPPDATA%) is reached by its short 8.3 name, which is ASCII.
+// A TZDIR that some other program left in the person's environment is used only when it holds a tz database;
+// anything else there (an empty or stale folder, a Unix path) would leave every zone unknown.
 void PointZoneLibraryAtZoneFiles()
 {
-    if (const char *set = std::getenv("TZDIR"); set && *set)
+    if (const char *chosen = std::getenv(ZoneFilesVariable); chosen && *chosen) {
+        _putenv_s("TZDIR", chosen);
+        return;
+    }
+    if (HoldsZoneFiles(std::getenv("TZDIR")))
         return;
     const std::wstring folder = ProgramFolder() + L"\\zoneinfo";
     std::string narrow = NarrowPath(folder);
@@ -137,7 +156,11 @@ std::string WriteText(std::FILE *stream, std::string_view utf8)
 
 #else
 
-void PrepareProcess() {}
+void PrepareProcess()
+{
+    if (const char *chosen = std::getenv(ZoneFilesVariable); chosen && *chosen)
+        setenv("TZDIR", chosen, 1);
+}
 
 std::string WriteText(std::FILE *stream, std::string_view utf8)
 {

@@ -8,10 +8,16 @@
 
 namespace quorvis::platform {
 
-// On Windows: points the zone library at the zoneinfo folder beside the program through TZDIR (a TZDIR already
-// set, as the tests set it, is left alone), and takes the running-copy marker, a named mutex that the installer
-// and the uninstaller look for. The system drops the marker when the process ends, a crash included.
+// Everywhere: the zone files named by QUORVIS_ZONEINFO, when it is set, become the zone library's TZDIR (the
+// tests name their zone files so, whatever TZDIR the machine has).
+// On Windows, besides: otherwise points the zone library at the zoneinfo folder beside the program through TZDIR
+// (a TZDIR already set is kept only if it holds a tz database, tzdata.zi among its files), and takes the
+// running-copy marker, a named mutex that the installer and the uninstaller look for. The system drops the
+// marker when the process ends, a crash included.
 void PrepareProcess();
+
+// The program's own variable naming the zone files to read.
+inline constexpr char ZoneFilesVariable[] = "QUORVIS_ZONEINFO";
 
 // The running-copy marker's name; packaging/windows/quorvis.nsi asks for the same one.
 inline constexpr wchar_t RunningMarkerName[] = L"Local\\Pellmark.Quorvis.Running";

@@ -8,7 +8,7 @@ QUORVIS_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev
     xvfb xauth x11-utils xdotool xclip
-    fonts-dejavu-core fonts-dejavu-extra
+    fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
     desktop-file-utils appstream dpkg-dev file lintian
     liberfa-dev qt6-svg-dev libabsl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
@@ -17,12 +17,12 @@ QUORVIS_PACKAGES=(
 )
 
 # What scripts/windows.sh needs on top: the mingw-w64 cross compilers (posix threads), the tools to unpack and
-# build Debian's source packages of Qt, ERFA and Abseil, Wine to run the tests, NSIS for the installer, and
-# ImageMagick for the screenshots.
+# build Debian's source packages of Qt, ERFA and Abseil, Wine to run the tests, NSIS for the installer,
+# osslsigncode to sign it when a certificate is given, and ImageMagick for the screenshots.
 QUORVIS_WINDOWS_PACKAGES=(
     gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
     dpkg-dev autoconf automake libtool perl
-    wine wine64 nsis imagemagick
+    wine wine64 nsis osslsigncode imagemagick
 )
 
 quorvis_install_deps() {

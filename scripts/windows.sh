@@ -10,7 +10,11 @@
 # uninstalled under Wine on a virtual X display.
 #
 # QUORVIS_WINDOWS_CACHE overrides the cache's parent folder; QUORVIS_WINDOWS_STAGE=deps stops once the
-# libraries are in the cache.
+# libraries are in the cache, and QUORVIS_WINDOWS_STAGE=installer skips the test suite under Wine and the
+# comparison of the exact readings (for work on the installer alone).
+# QUORVIS_SIGN_PKCS12 names a code-signing certificate with its key (a .pfx/.p12 file), its password in the file
+# QUORVIS_SIGN_PASSWORD_FILE: then the programs, the installer and its uninstaller are signed with osslsigncode
+# (packaging/windows/sign.sh), with a time stamp from QUORVIS_SIGN_TIMESTAMP_URL when that is set.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 started=$(date +%s)
@@ -283,22 +287,39 @@ for exe in quorvis.exe quorvis-exact.exe; do
     grep -aq '<activeCodePage[^>]*>UTF-8<' "$win/bin/$exe" || { echo "$exe has no UTF-8 manifest" >&2; exit 1; }
 done
 
-say "the test suite under Wine"
-ctest --test-dir "$win" --output-on-failure -j "$jobs"
+if [ "${QUORVIS_WINDOWS_STAGE:-}" != installer ]; then
+    say "the test suite under Wine"
+    ctest --test-dir "$win" --output-on-failure -j "$jobs"
 
-say "the exact reading, Windows against Linux"
-compare=(--offsets-only)
-if grep -q 'absl' "$root/places/CMakeLists.txt"; then
-    compare=()
+    say "the exact reading, Windows against Linux"
+    compare=(--offsets-only)
+    if grep -q 'absl' "$root/places/CMakeLists.txt"; then
+        compare=()
+    fi
+    python3 "$root/tests/windows/compare_exact.py" "$out/linux/cli/quorvis-exact" "$win/bin/quorvis-exact.exe" \
+        "$root" "$out" "${compare[@]}"
 fi
-python3 "$root/tests/windows/compare_exact.py" "$out/linux/cli/quorvis-exact" "$win/bin/quorvis-exact.exe" \
-    "$root" "$out" "${compare[@]}"
 
 say "the installer"
+# The product site as this build has it (the program's links, the uninstall entry and the licence notes agree).
+product_site=$(sed -n 's/^ProductSiteAddress:[A-Z]*=//p' "$win/CMakeCache.txt")
+download_page="$product_site/download-quorvis.html"
+# Signing, when a certificate is given.
+sign=()
+if [ -n "${QUORVIS_SIGN_PKCS12:-}" ]; then
+    export QUORVIS_SIGN_PKCS12 QUORVIS_SIGN_PASSWORD_FILE QUORVIS_SIGN_TIMESTAMP_URL
+    sign=(-DSIGN="$root/packaging/windows/sign.sh")
+else
+    echo "Not signed: no certificate given (QUORVIS_SIGN_PKCS12). Windows SmartScreen and Smart App Control will" \
+        "warn about or block the installer and the programs as coming from an unknown publisher."
+fi
 stage="$out/stage"
 rm -rf "$stage"
 cmake --install "$win" --prefix "$stage" >/dev/null
 find "$stage" -name '*.exe' -o -name '*.dll' | xargs $triplet-strip --strip-unneeded
+if ((${#sign[@]})); then
+    for exe in "$stage/quorvis.exe" "$stage/quorvis-exact.exe"; do "$root/packaging/windows/sign.sh" "$exe"; done
+fi
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licences/GCC runtime.txt"
 cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licences/mingw-w64 and winpthreads.txt"
 cp /usr/share/doc/tzdata/copyright "$stage/licences/tzdata.txt"
@@ -307,7 +328,7 @@ printf '%s\n' "$recipe" >"$stage/licences/How the libraries were built.txt"
 sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" -e "s/@ERFA_VERSION@/$erfa_version/g" \
     -e "s/@ABSL_VERSION@/$absl_version/g" -e "s/@QT_L10N_VERSION@/$qt_l10n_version/g" -e "s/@GCC_VERSION@/$gcc_version/g" \
     -e "s/@TZDATA_VERSION@/$(dpkg-query -W -f='${Version}' tzdata)/g" \
-    -e "s/@SOURCES@/$(basename "$sources_archive")/g" \
+    -e "s/@SOURCES@/$(basename "$sources_archive")/g" -e "s|@DOWNLOAD_PAGE@|$download_page|g" \
     "$root/packaging/windows/licences.txt.in" | sed 's/$/\r/' >"$stage/licences/README.txt"
 # Every file by name, so that the uninstaller removes what was installed and nothing else.
 lists="$out/nsis"
@@ -322,14 +343,14 @@ mkdir -p "$lists"
         printf 'SetOutPath "$INSTDIR%s"\n' "${rel:+\\${rel//\//\\}}"
         while read -r f; do printf 'File "%s"\n' "$stage/${f#./}"; done <<<"$files"
     done >"$lists/install.nsh"
-    { find -L . -type f | sort | while read -r f; do f="${f#./}"; printf 'Delete "$INSTDIR\\%s"\n' "${f//\//\\}"; done
+    { find -L . -type f | sort | while read -r f; do f="${f#./}"; printf '!insertmacro RemoveFile "$INSTDIR\\%s"\n' "${f//\//\\}"; done
       find -L . -mindepth 1 -type d | sort -r | while read -r d; do d="${d#./}"; printf 'RMDir "$INSTDIR\\%s"\n' "${d//\//\\}"; done
     } >"$lists/uninstall.nsh"
 )
 setup="$out/Quorvis-${version%.*}-setup.exe"
 makensis -V2 -DVERSION="$version" -DPUBLISHER="$(sed -n 's/^set(QUORVIS_ORGANISATION "\(.*\)")$/\1/p' "$root/CMakeLists.txt")" \
     -DICON="$root/resources/icons/quorvis.ico" -DSTAGE="$stage" -DLISTS="$lists" -DOUTFILE="$setup" \
-    "$root/packaging/windows/quorvis.nsi"
+    -DPRODUCT_SITE="$product_site" "${sign[@]}" "$root/packaging/windows/quorvis.nsi"
 size=$(stat -c %s "$setup")
 echo "$(basename "$setup"): $size bytes"
 ((size <= 12 * 1024 * 1024)) || { echo "the installer is over 12 MB" >&2; exit 1; }
@@ -339,13 +360,14 @@ older="$out/older"
 mkdir -p "$older"
 echo "a file only the older version had" >"$older/old-only.dll"
 { cat "$lists/install.nsh"; printf 'SetOutPath "$INSTDIR"\nFile "%s"\n' "$older/old-only.dll"; } >"$older/install.nsh"
-{ echo 'Delete "$INSTDIR\old-only.dll"'; cat "$lists/uninstall.nsh"; } >"$older/uninstall.nsh"
+{ echo '!insertmacro RemoveFile "$INSTDIR\old-only.dll"'; cat "$lists/uninstall.nsh"; } >"$older/uninstall.nsh"
 makensis -V1 -X'SetCompressor /FINAL zlib' -DVERSION=0.9.0 -DPUBLISHER=Older -DICON="$root/resources/icons/quorvis.ico" \
-    -DSTAGE="$stage" -DLISTS="$older" -DOUTFILE="$older/Quorvis-0.9-setup.exe" "$root/packaging/windows/quorvis.nsi"
+    -DSTAGE="$stage" -DLISTS="$older" -DOUTFILE="$older/Quorvis-0.9-setup.exe" -DPRODUCT_SITE="$product_site" \
+    "$root/packaging/windows/quorvis.nsi"
 
 say "the installer under Wine"
 wineserver -k || true
 "$root/tests/windows/check_installer.sh" "$setup" "$out/wine-installer" "Quorvis v${version%.*}" \
-    "$out/linux" "$older/Quorvis-0.9-setup.exe" "$win/bin/console_check.exe"
+    "$out/linux" "$older/Quorvis-0.9-setup.exe" "$win/bin/console_check.exe" "$win/bin/hold.exe"
 
 say "done: $setup and $sources_archive ($(du -h "$sources_archive" | cut -f1))"

@@ -2,6 +2,7 @@
 
 #include "ExactReading.h"
 #include "ExactTexts.h"
+#include "WindowLook.h"
 #include "reading.h"
 
 #include <QPainter>
@@ -45,10 +46,7 @@ struct Frame
 
 QFont wheelFont(qreal pixelSize, bool bold = false)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(qMax(1, qRound(pixelSize)));
-    font.setBold(bold);
-    return font;
+    return DrawingFont(qMax(1, qRound(pixelSize)), bold);
 }
 
 // An axis end's label: its name over its degrees, inside the ring, beside the axis.

@@ -1,6 +1,7 @@
 #include "ReadingCard.h"
 
 #include "ChartWheel.h"
+#include "WindowLook.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,10 +20,7 @@ const QColor Quiet(90, 90, 90);
 
 QFont cardFont(int pixelSize, bool bold = false)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
+    return DrawingFont(pixelSize, bold);
 }
 
 // Draws `text` wrapped to `width` at `top` and returns the top of the next line.

@@ -52,6 +52,16 @@ void PreferNarrowStandIns()
     Q_UNUSED(done);
 }
 
+QFont DrawingFont(int pixelSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Segoe UI Symbol"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
 namespace {
 // Designer stores whole point sizes only; the forms keep the exact size in a dynamic property.
 void applyFractionalPointSize(QWidget *widget)

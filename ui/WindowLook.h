@@ -2,6 +2,7 @@
 // fractional point sizes, and opening in the middle of the screen.
 #pragma once
 
+#include <QFont>
 #include <QIcon>
 #include <QString>
 
@@ -14,6 +15,11 @@ QIcon ProgramIcon();
 // Registers the narrow stand-ins for the forms' Verdana where it is missing. Each form calls it before its
 // controls are set up, so that no font is resolved before the stand-ins are known.
 void PreferNarrowStandIns();
+
+// The face the chart wheel and the reading card are drawn in, at `pixelSize`: Arial, which every Windows has,
+// or where it is missing its metric twin Liberation Sans, so that the labels take the same room on Linux as on
+// Windows; the sign glyphs, which neither has, come from Segoe UI Symbol on Windows and DejaVu Sans elsewhere.
+QFont DrawingFont(int pixelSize, bool bold = false);
 
 // Gives `window` the shared look: the program's title, title-bar buttons, icon, fonts at the fractional point
 // sizes recorded in the form (dynamic property "fontPointSize"), a fixed size and a place in the middle of

@@ -20,9 +20,10 @@ struct Run
     QByteArray out, err;
 };
 
-// Runs quorvis-exact, with the zone files of `zoneFiles` and, when `locale` is given ("LANG=de_DE.UTF-8
-// LANGUAGE=nl"), with these locale variables alone. `prepare` sets the process up further before it
-// starts (its output elsewhere).
+// Runs quorvis-exact, with the zone files of `zoneFiles` (named by the program's own variable, which wins
+// over any TZDIR, on Windows as on Linux) and, when `locale` is given ("LANG=de_DE.UTF-8 LANGUAGE=nl"),
+// with these locale variables alone. `prepare` sets the process up further before it starts (its output
+// elsewhere).
 Run RunExact(const QStringList &arguments, const QString &zoneFiles = {}, const QString &locale = {},
              const std::function<void(QProcess &)> &prepare = {})
 {
@@ -31,7 +32,7 @@ Run RunExact(const QStringList &arguments, const QString &zoneFiles = {}, const 
         prepare(process);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!zoneFiles.isEmpty())
-        environment.insert(QStringLiteral("TZDIR"), zoneFiles);
+        environment.insert(QStringLiteral("QUORVIS_ZONEINFO"), zoneFiles);
     if (!locale.isEmpty()) {
         for (const char *variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_NUMERIC", "LC_TIME", "LANG"})
             environment.remove(QLatin1String(variable));

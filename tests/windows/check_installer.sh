@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
 # The installer under Wine as a user meets it, on a virtual X display, each story in a fresh prefix:
 # 1. Installed silently into a folder named outside the ANSI code page (as a user name such as Łukasz puts it
-#    under %LOCALAPPDATA%): the files, the Start-menu entry and the uninstall entry are in place; the installed
-#    programs, on their own DLLs, read London there (through a pipe as on Linux, in a console as a person sees
-#    it, and the window's own reading, copied to the clipboard); the program writes its reminder's date in the
-#    registry and refuses a second copy; a silent uninstall leaves nothing of it. Start-up is timed beside the
-#    Linux build's (measured, never asserted).
-# 2. While Quorvis runs, a silent install and a silent uninstall fail and change nothing; once it is closed,
-#    both succeed.
+#    under %LOCALAPPDATA%): the files (no zoneinfo\localtime), the Start-menu entries (the program, and a
+#    console in its folder for quorvis-exact) and the uninstall entry (with its web addresses) are in place;
+#    both programs carry their maker's copyright, quorvis-exact.exe the program's icon; the licence notes say
+#    where the sources archive is fetched and allow modification and reverse engineering. The installed
+#    programs, on their own DLLs, read London there (through a pipe as on Linux, also with a TZDIR that holds
+#    no zone files, in a console as a person sees it, and the window's own reading, copied to the clipboard);
+#    the program writes its reminder's date in the registry and refuses a second copy; a silent uninstall
+#    asked to remove the settings leaves nothing of it. Start-up is timed beside the Linux build's (measured,
+#    never asserted).
+# 2. While Quorvis runs, a silent install and a silent uninstall fail and change nothing; so does an install
+#    while the running-copy marker cannot be opened for another reason than "not found" (as for a copy run as
+#    administrator), and one into a folder this user may not write to; an uninstall while a file is held open
+#    removes what it can, keeps the uninstaller, the shortcuts and the uninstall entry, and fails; once all is
+#    closed, both succeed, and the plain silent uninstall keeps the settings.
 # 3. An install over an "older version" (one with a file this version lacks, in a folder of its own choosing,
-#    with the setting written) leaves one copy in that folder, no stale file and the setting; the older
-#    installer then refuses to go over the newer version; the same version installs over itself.
-# Usage: check_installer.sh SETUP.EXE PREFIX TITLE LINUX_BUILD OLDER_SETUP.EXE CONSOLE_CHECK.EXE
+#    with the setting written and one the installer does not know, on the user's PATH and with a desktop
+#    shortcut) leaves one copy in that folder, no stale file, both settings and those choices; the older
+#    installer then refuses to go over the newer version; the same version installs over itself, keeping
+#    them; the uninstall takes the folder off PATH (the user's own entries stay) and keeps the settings.
+# Usage: check_installer.sh SETUP.EXE PREFIX TITLE LINUX_BUILD OLDER_SETUP.EXE CONSOLE_CHECK.EXE HOLD.EXE
 # With QUORVIS_SHOTS=DIR, keeps pictures of the main, result and exact-nadir windows there (windows-*.png).
 set -euo pipefail
 setup="$1"
@@ -20,8 +29,11 @@ title="$3"
 linux="$4"
 older="$5"
 console_check="$6"
+hold="$7"
 shots="${QUORVIS_SHOTS:+$(realpath -m "$QUORVIS_SHOTS")}"
 unset WINEPATH # the installed program finds everything it loads in its own folder
+# (Wine's own menu and desktop files for the shortcuts would land in the home folder, and in the prefix's state.)
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
 # Unicode arguments reach a Windows program through Wine only from a UTF-8 locale.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 work="$base-check"
@@ -61,6 +73,11 @@ fresh_prefix() { # name
     appdata="$WINEPREFIX/drive_c/users/$user/AppData"
     default_inst="$appdata/Local/Programs/Quorvis"
     menu="$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Quorvis.lnk"
+    console_menu="$appdata/Roaming/Microsoft/Windows/Start Menu/Programs/Quorvis command line.lnk"
+    # (Wine links the desktop to the Unix home folder: a folder of the prefix's own instead.)
+    desktop="$WINEPREFIX/drive_c/users/$user/Desktop"
+    if [ -L "$desktop" ]; then rm "$desktop"; fi
+    mkdir -p "$desktop"
 }
 # What an install consists of: its files with sizes and times, the Start-menu entry, the registry entries.
 state() {
@@ -82,19 +99,48 @@ uninstall_in_place() { # install folder
     wine "$1/Uninstall.exe" /S "_?=$(winpath "$1")"
 }
 # The usual silent uninstall, awaited by what it leaves.
-uninstall_and_wait() { # install folder
-    wine "$1/Uninstall.exe" /S || true
+uninstall_and_wait() { # install folder, further switches
+    wine "$1/Uninstall.exe" /S "${@:2}" || true
     for _ in $(seq 600); do
         [ -e "$1" ] || [ -e "$menu" ] || pgrep -f 'Un_A\.exe' >/dev/null || break
         sleep 0.1
     done
 }
-assert_nothing_left() { # install folder
+# Nothing of the program is left but, unless removing them was asked for, its settings.
+assert_removed() { # install folder
     [ ! -e "$1" ] || fail "left behind: $(find "$1" | head)"
     [ ! -e "$menu" ] || fail "the Start-menu entry is left"
+    [ ! -e "$console_menu" ] || fail "the Start-menu console entry is left"
+    [ ! -e "$desktop/Quorvis.lnk" ] || fail "the desktop shortcut is left"
     wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is left"
+    return 0
+}
+assert_nothing_left() { # install folder
+    assert_removed "$1"
     wine reg query 'HKCU\Software\quorvis' >/dev/null 2>&1 && fail "the program's settings are left"
     return 0
+}
+setting() { # name: its value in the settings key, or nothing
+    wine reg query "$settings_key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v v="$1" '$1 == v {print $3}'
+}
+user_path() {
+    wine reg query 'HKCU\Environment' /v Path 2>/dev/null | tr -d '\r' | sed -n 's/^ *Path *REG_[A-Z_]* *//p'
+}
+# Starts hold.exe on what it is to hold and waits until it holds it; sets $holder.
+start_holding() { # marker NAME | file PATH
+    wine "$work/hold.exe" "$@" >"$work/hold.log" 2>&1 &
+    holder=$!
+    pids+=("$holder")
+    for _ in $(seq 300); do
+        grep -q held "$work/hold.log" 2>/dev/null && return 0
+        kill -0 "$holder" 2>/dev/null || fail "hold.exe $* could not hold it: $(cat "$work/hold.log")"
+        sleep 0.1
+    done
+    fail "hold.exe $* did not start"
+}
+stop_holding() {
+    kill "$holder"
+    wait "$holder" 2>/dev/null || true
 }
 
 # ---- 1. Any folder, any user name ---------------------------------------------------------------------
@@ -111,7 +157,30 @@ for f in quorvis.exe quorvis-exact.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6W
     [ -f "$inst/$f" ] || fail "not installed: $f"
 done
 [ ! -e "$inst/zoneinfo/posix" ] && [ ! -e "$inst/zoneinfo/right" ] || fail "zoneinfo/posix or right/ installed"
+[ ! -e "$inst/zoneinfo/localtime" ] || fail "zoneinfo/localtime, the build machine's own zone, is installed"
 [ -f "$menu" ] || fail "no Start-menu entry"
+# The console entry: cmd in the program's folder, its first line naming quorvis-exact.
+[ -f "$console_menu" ] || fail "no Start-menu console entry"
+console_strings="$(strings -el "$console_menu")"
+grep -qi 'cmd\.exe$' <<<"$console_strings" || fail "the Start-menu console entry does not start cmd: $console_strings"
+grep -q '^/k echo .*quorvis-exact --help' <<<"$console_strings" ||
+    fail "the Start-menu console entry's first line does not name quorvis-exact --help: $console_strings"
+# (Its working folder is a counted UTF-16 string, which strings cuts at the first character beyond ASCII; Wine
+# counts the closing NUL, Windows does not.)
+python3 -c 'import struct, sys
+folder, link = sys.argv[2].encode("utf-16-le"), open(sys.argv[1], "rb").read()
+n = len(folder) // 2
+sys.exit(struct.pack("<H", n) + folder not in link and struct.pack("<H", n + 1) + folder + bytes(2) not in link)' \
+    "$console_menu" "$inst_windows" || fail "the Start-menu console entry does not start in $inst_windows"
+# Each program's version resource (UTF-16 strings) carries its maker's copyright; quorvis-exact.exe has the
+# program's icon (a group-icon resource, type 14, at the top of its resource tree).
+for exe in quorvis.exe quorvis-exact.exe; do
+    copyright="$(strings -el "$inst/$exe" | grep -x -A1 LegalCopyright | tail -n 1)"
+    [[ $copyright == "Copyright "[0-9][0-9][0-9][0-9]" "?* ]] || fail "$exe carries no LegalCopyright: '$copyright'"
+done
+x86_64-w64-mingw32-objdump -p "$inst/quorvis-exact.exe" | grep -qE '^[0-9a-f]+   Entry: ID: 0x00000e,' ||
+    fail "quorvis-exact.exe has no icon"
+echo "ok: both programs carry '$copyright'; quorvis-exact.exe has the program's icon"
 # (A shortcut keeps its working folder as a UTF-16 string.)
 strings -el "$menu" | grep -qi 'Documents$' || fail "the Start-menu entry does not start in the documents folder"
 entry="$(wine reg query "$uninstall_key" 2>/dev/null | tr -d '\r')" || fail "no uninstall entry"
@@ -119,8 +188,23 @@ for value in DisplayName DisplayVersion Publisher DisplayIcon InstallLocation Un
     EstimatedSize; do
     grep -q "^ *$value " <<<"$entry" || fail "the uninstall entry has no $value: $entry"
 done
-echo "ok: installed $(find "$inst" -type f | wc -l) files ($(du -sh "$inst" | cut -f1)) into $inst_windows, Start-menu entry, uninstall entry:"
-grep -E 'DisplayName|DisplayVersion|Publisher|EstimatedSize' <<<"$entry"
+# The web addresses of the entry: the product site, its help page, its download page.
+for value in URLInfoAbout HelpLink URLUpdateInfo; do
+    address="$(awk -v v="$value" '$1 == v {print $3}' <<<"$entry")"
+    [[ $address == https://?*.?* ]] || fail "the uninstall entry's $value is no web address: '$address'"
+done
+download_page="$address"
+echo "ok: installed $(find "$inst" -type f | wc -l) files ($(du -sh "$inst" | cut -f1)) into $inst_windows, Start-menu entries, uninstall entry:"
+grep -E 'DisplayName|DisplayVersion|Publisher|EstimatedSize|URLInfoAbout|HelpLink' <<<"$entry"
+# The licence notes name the sources archive and the page it is fetched from, and allow what the LGPL asks of
+# a program linked with Qt.
+notes="$(tr -d '\r' <"$inst/licences/README.txt" | tr -s ' \n' ' ')"
+sources="Quorvis-${title##*v}-windows-sources.tar.xz"
+grep -qF "$sources" <<<"$notes" || fail "the licence notes do not name $sources"
+grep -qF "$download_page" <<<"$notes" || fail "the licence notes do not name the download page $download_page"
+grep -qi 'you may modify Quorvis for your own use and reverse engineer it to debug such modifications' <<<"$notes" ||
+    fail "the licence notes do not allow modification and reverse engineering for debugging"
+echo "ok: the licence notes name $sources at $download_page and allow modification and reverse engineering"
 
 # The installed command-line program, in that folder, gives the Linux build's readings through a pipe, byte
 # for byte, and takes its arguments as Unicode.
@@ -135,6 +219,20 @@ and the Linux build
 $want"
 done
 echo "ok: the installed quorvis-exact.exe gives the Linux build's readings, Москва and 東京 among them"
+# Redirected into a file, it writes the Linux build's bytes with CR LF line ends, no byte-order mark, as the
+# README says.
+exact=(--place London --date 1990-08-01 --time 10:30)
+(cd "$inst" && wine quorvis-exact.exe "${exact[@]}" >"$work/redirected.txt")
+"$linux/cli/quorvis-exact" "${exact[@]}" | sed 's/$/\r/' >"$work/linux-crlf.txt"
+cmp "$work/redirected.txt" "$work/linux-crlf.txt" || fail "redirected, quorvis-exact.exe does not write UTF-8 with CR LF line ends"
+echo "ok: redirected into a file, quorvis-exact.exe writes UTF-8 with CR LF line ends"
+# A TZDIR that some other program left in the environment, holding no zone files, does not hide the program's own.
+mkdir -p "$work/no-zones"
+got="$(cd "$inst" && TZDIR="$(winpath "$work/no-zones")" wine quorvis-exact.exe "${exact[@]}" 2>&1 | tr -d '\r')"
+want="$("$linux/cli/quorvis-exact" "${exact[@]}")"
+[ "$got" = "$want" ] || fail "with TZDIR at an empty folder, quorvis-exact.exe says
+$got"
+echo "ok: with TZDIR at an empty folder, quorvis-exact.exe still reads London"
 # In a console of its own, it shows the same characters (°, ′, Cyrillic) as the Linux build prints.
 exact=(--place Москва --date 1990-08-01 --time 10:30)
 cp "$console_check" "$work/console_check.exe"
@@ -267,10 +365,10 @@ done
 printf '%s\n' "${timings[@]}" | sort -n -k1 | awk '{w[NR]=$1} END {printf "start-up under Wine, median of 5: %.2f s\n", w[3]}'
 printf '%s\n' "${timings[@]}" | sort -n -k2 | awk '{l[NR]=$2} END {printf "start-up on Linux, median of 5:   %.3f s\n", l[3]}'
 
-# Uninstall: nothing of the program is left.
-uninstall_and_wait "$inst"
+# Uninstall, asked to remove the settings too: nothing of the program is left.
+uninstall_and_wait "$inst" /REMOVESETTINGS
 assert_nothing_left "$inst"
-echo "ok: the silent uninstall left no file, Start-menu entry or registry entry"
+echo "ok: the silent uninstall with /REMOVESETTINGS left no file, Start-menu entry or registry entry"
 
 # ---- 2. A running copy -------------------------------------------------------------------------------
 fresh_prefix running
@@ -295,31 +393,70 @@ $(diff <(echo "$before") <(state))"
 echo "ok: while Quorvis runs, the silent install and uninstall fail and change nothing"
 kill "$program"
 wait "$program" 2>/dev/null || true
-[ "$(status_of wine "$setup" /S)" = 0 ] || fail "the silent install failed once the program was closed"
-uninstall_and_wait "$inst"
-assert_nothing_left "$inst"
-echo "ok: once it is closed, both succeed"
+before="$(state)"
+# The marker's name taken by something the installer cannot open as the mutex: counted as a running copy.
+cp "$hold" "$work/hold.exe"
+start_holding marker 'Local\Pellmark.Quorvis.Running'
+[ "$(status_of wine "$setup" /S)" != 0 ] || fail "a silent install went on while the running-copy marker could not be opened"
+[ "$(state)" = "$before" ] || fail "a silent install changed the install while the marker could not be opened:
+$(diff <(echo "$before") <(state))"
+stop_holding
+echo "ok: while the marker cannot be opened (not 'not found'), the silent install fails and changes nothing"
+# A folder no one may write to (Wine as root meets Unix permissions only where the kernel refuses even root).
+[ "$(status_of wine "$setup" /S '/D=Z:\sys\Quorvis')" != 0 ] || fail "a silent install into an unwritable folder reported success"
+[ "$(state)" = "$before" ] || fail "a silent install into an unwritable folder changed the install:
+$(diff <(echo "$before") <(state))"
+echo "ok: a silent install into a folder it may not write to fails before changing anything"
+# A file held open: the uninstall removes the rest, keeps what lets it finish later, and says it failed.
+wine reg add "$settings_key" /v Newer /d kept /f >/dev/null
+start_holding file "$(winpath "$inst/Qt6Core.dll")"
+[ "$(status_of uninstall_in_place "$inst")" != 0 ] || fail "an uninstall that left a file reported success"
+[ -f "$inst/Qt6Core.dll" ] && [ ! -e "$inst/Qt6Widgets.dll" ] || fail "the uninstall with a file held open did not remove the rest"
+[ -f "$inst/Uninstall.exe" ] && [ -f "$menu" ] && [ -f "$console_menu" ] ||
+    fail "the uninstall that could not finish removed the uninstaller or a Start-menu entry"
+wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall that could not finish removed the uninstall entry"
+stop_holding
+echo "ok: an uninstall with a file held open keeps the uninstaller, the Start-menu entries and the uninstall entry, and fails"
+[ "$(status_of uninstall_in_place "$inst")" = 0 ] || fail "the second uninstall, all files free, failed"
+rm -f "$inst/Uninstall.exe" && rmdir "$inst" # (what an uninstaller run in place leaves: itself)
+assert_removed "$inst"
+[ "$(setting Newer)" = kept ] && [ -n "$(setting Duration)" ] || fail "the plain silent uninstall removed the settings"
+echo "ok: run again, the uninstall finishes; the plain silent uninstall keeps the settings"
+wine reg delete 'HKCU\Software\quorvis' /f >/dev/null
 
 # ---- 3. Upgrades -------------------------------------------------------------------------------------
 fresh_prefix upgrade
 inst="$WINEPREFIX/drive_c/Apps/Quorvis"
-wine "$older" /S '/D=C:\Apps\Quorvis'
+# The person's own PATH, to which the older version adds its folder, with a desktop shortcut beside.
+wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d 'C:\Tools;%USERPROFILE%\bin' /f >/dev/null
+wine "$older" /S /ADDTOPATH /DESKTOPSHORTCUT '/D=C:\Apps\Quorvis'
 [ -f "$inst/old-only.dll" ] || fail "the older version's own file is not installed"
+[ "$(user_path)" = 'C:\Tools;%USERPROFILE%\bin;C:\Apps\Quorvis' ] || fail "/ADDTOPATH made the PATH '$(user_path)'"
+[ -f "$desktop/Quorvis.lnk" ] || fail "/DESKTOPSHORTCUT made no desktop shortcut"
 wine reg add "$settings_key" /v Duration /d 2026-01-02 /f >/dev/null
+# A setting of a later version, which no installer knows by name.
+wine reg add "$settings_key" /v Newer /d kept /f >/dev/null
 [ "$(status_of wine "$setup" /S)" = 0 ] || fail "the install over an older version failed"
 [ ! -e "$inst/old-only.dll" ] || fail "the older version's file is left after the upgrade"
 [ -f "$inst/quorvis.exe" ] && [ -f "$inst/Uninstall.exe" ] || fail "the upgrade is not in the remembered folder"
 [ ! -e "$default_inst" ] || fail "the upgrade made a second copy in $default_inst"
-wine reg query "$settings_key" /v Duration | grep -q 2026-01-02 || fail "the upgrade lost the setting"
+[ "$(setting Duration)" = 2026-01-02 ] || fail "the upgrade lost the setting"
+[ "$(setting Newer)" = kept ] || fail "the upgrade lost a setting the installer does not know"
+[ "$(user_path)" = 'C:\Tools;%USERPROFILE%\bin;C:\Apps\Quorvis' ] || fail "the upgrade made the PATH '$(user_path)'"
+[ -f "$desktop/Quorvis.lnk" ] || fail "the upgrade lost the desktop shortcut"
 holds -q "${title##*v}" "$(wine reg query "$uninstall_key" /v DisplayVersion | tr -d '\r')" ||
     fail "the uninstall entry does not name the new version"
-echo "ok: an upgrade went into the remembered folder, left no stale file and kept the setting"
+echo "ok: an upgrade went into the remembered folder, left no stale file, kept both settings, PATH and the desktop shortcut"
 before="$(state)"
 [ "$(status_of wine "$older" /S)" != 0 ] || fail "the older installer went silently over the newer version"
 [ "$(state)" = "$before" ] || fail "the refused downgrade changed the install"
 [ "$(status_of wine "$setup" /S)" = 0 ] || fail "the same version did not install over itself"
-wine reg query "$settings_key" /v Duration | grep -q 2026-01-02 || fail "the reinstall lost the setting"
+[ "$(setting Duration)" = 2026-01-02 ] && [ "$(setting Newer)" = kept ] || fail "the reinstall lost a setting"
+[ "$(user_path)" = 'C:\Tools;%USERPROFILE%\bin;C:\Apps\Quorvis' ] || fail "the reinstall made the PATH '$(user_path)'"
 uninstall_and_wait "$inst"
-assert_nothing_left "$inst"
-echo "ok: a silent downgrade is refused and changes nothing; the same version reinstalls; the uninstall leaves nothing"
+assert_removed "$inst"
+[ "$(user_path)" = 'C:\Tools;%USERPROFILE%\bin' ] || fail "the uninstall left the PATH '$(user_path)'"
+[ "$(setting Duration)" = 2026-01-02 ] && [ "$(setting Newer)" = kept ] || fail "the silent uninstall removed the settings"
+echo "ok: a silent downgrade is refused and changes nothing; the same version reinstalls, keeping both settings, PATH"
+echo "    and the desktop shortcut; the silent uninstall takes the folder off PATH and keeps the settings"
 echo "installer: 3 passed, 0 failed"
