@@ -233,6 +233,15 @@ want="$("$linux/cli/quorvis-exact" "${exact[@]}")"
 [ "$got" = "$want" ] || fail "with TZDIR at an empty folder, quorvis-exact.exe says
 $got"
 echo "ok: with TZDIR at an empty folder, quorvis-exact.exe still reads London"
+# Output that cannot be written whole is a failure said in one line, as on Linux: text and JSON to a full disk.
+for extra in "" --json; do
+    rc=0
+    (cd "$inst" && wine quorvis-exact.exe "${exact[@]}" $extra >/dev/full 2>"$work/full.txt") || rc=$?
+    said="$(tr -d '\r' <"$work/full.txt")"
+    [ "$rc" = 1 ] && [ "$said" = "quorvis-exact: cannot write the reading: No space left on device" ] ||
+        fail "quorvis-exact.exe $extra to a full disk: status $rc, said '$said'"
+done
+echo "ok: to a full disk, quorvis-exact.exe (text and JSON) says it cannot write the reading and exits 1"
 # In a console of its own, it shows the same characters (°, ′, Cyrillic) as the Linux build prints.
 exact=(--place Москва --date 1990-08-01 --time 10:30)
 cp "$console_check" "$work/console_check.exe"
@@ -312,7 +321,7 @@ exact_id="$(windows "Exact Nadir - $title")"
 xdotool windowfocus --sync "$exact_id" type --delay 80 "London"
 sleep 0.5
 press "$exact_id" Down Return alt+t
-xdotool windowfocus --sync "$exact_id" type --delay 80 "1030"
+xdotool windowfocus --sync "$exact_id" type --delay 80 "10:30"
 sleep 0.5
 shoot "$exact_id" exact
 press "$exact_id" alt+p
