@@ -48,6 +48,11 @@ const NadirRow *FindNadirRow(std::string_view risingSign)
     return nullptr;
 }
 
+int NadirSignIndex(int risingSign)
+{
+    return NadirTable[static_cast<std::size_t>(risingSign)].pictureNumber - 1;
+}
+
 std::string_view FindInterpretation(std::string_view nadirSign)
 {
     for (std::size_t index = 0; index < ZodiacSigns.size(); ++index) {

@@ -99,6 +99,8 @@ extern const std::array<std::string_view, 12> Interpretations;
 
 // The row for `risingSign` (exact comparison, Aries first), or nullptr.
 const NadirRow *FindNadirRow(std::string_view risingSign);
+// The nadir sign of a rising sign by the table, both as indexes into ZodiacSigns (0..11).
+int NadirSignIndex(int risingSign);
 // The interpretation for `nadirSign` (exact comparison), or an empty view.
 std::string_view FindInterpretation(std::string_view nadirSign);
 

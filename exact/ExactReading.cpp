@@ -168,9 +168,9 @@ std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, con
     c.timeUsed = TimeUsedText(c.local, LocalTimeLabel(reading));
     c.nadirSign = ToSignPosition(c.angles.ic).sign;
     const int rising = ToSignPosition(c.angles.asc).sign;
-    c.wholeSignNadir = (rising + 3) % 12;
+    c.wholeSignNadir = NadirSignIndex(rising);
     c.wholeSignNadirUnreliable = c.angles.ascUnreliable;
-    c.nadirSigns = NadirSignsSentence(c.nadirSign, rising, c.wholeSignNadirUnreliable);
+    c.nadirSigns = NadirSignsSentence(c.nadirSign, rising, c.wholeSignNadir, c.wholeSignNadirUnreliable);
     return c;
 }
 

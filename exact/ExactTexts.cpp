@@ -203,9 +203,8 @@ QString SlotChangesSentence(const std::vector<CivilChange> &changes, qint64 last
         .arg(clauses(changes, &withDates), FormatDuration(lastedSeconds));
 }
 
-QString NadirSignsSentence(int icSign, int risingSign, bool risingUnreliable)
+QString NadirSignsSentence(int icSign, int risingSign, int wholeSign, bool risingUnreliable)
 {
-    const int wholeSign = (risingSign + 3) % 12;
     if (risingUnreliable)
         return QCoreApplication::translate(
                    "ExactReading",

@@ -38,7 +38,7 @@ QString FormatDuration(qint64 seconds);
 enum class NadirRule { Unnamed, ImumCoeli, RisingSign };
 // "Nadir sign: Gemini, by the IC and by the rising sign alike"; where they differ, both and why; where the
 // rising sign is unreliable, the Imum Coeli's sign and the other only as uncertain.
-QString NadirSignsSentence(int icSign, int risingSign, bool risingUnreliable);
+QString NadirSignsSentence(int icSign, int risingSign, int wholeSign, bool risingUnreliable);
 // "Your nadir sign changes to Libra at 10:47, 17 minutes later." for a change `seconds` after the reading, or
 // "Your nadir sign was Virgo until 10:13, 17 minutes earlier." for one before it (`sign` the sign it was);
 // `change` is the change on the clocks there, told by the first whole minute of the later sign.

@@ -7,6 +7,7 @@
 // ten minutes, in which no sign begins and ends, and each change found is halved down to its second.
 #include "ExactSteps.h"
 #include "ExactTexts.h"
+#include "reading.h"
 
 #include <map>
 
@@ -34,7 +35,7 @@ public:
         const AnglesResult a = ComputeAngles(ut, m_request.latitude, m_request.longitude);
         std::optional<Signs> signs;
         if (a.ok())
-            signs = Signs{ToSignPosition(a.angles.ic).sign, (ToSignPosition(a.angles.asc).sign + 3) % 12};
+            signs = Signs{ToSignPosition(a.angles.ic).sign, NadirSignIndex(ToSignPosition(a.angles.asc).sign)};
         m_known.emplace(ut, signs);
         return signs;
     }

@@ -8,6 +8,7 @@
 //
 //   bench_reading [READINGS]        (default 1000; any Qt platform, offscreen or xcb)
 #include "Program.h"
+#include "Scratch.h"
 #include "Samples.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -83,11 +84,7 @@ int main(int argc, char *argv[])
     const int readings = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
 
     QTemporaryDir scratch;
-    if (!scratch.isValid())
-        qFatal("cannot make a scratch directory");
-    Program::Environment env;
-    env.settingsFile = scratch.filePath(QStringLiteral("quorvis.conf"));
-    env.lockFile = scratch.filePath(QStringLiteral("quorvis.lock"));
+    Program::Environment env = bench::ScratchEnvironment(scratch, false);
     int draw = 0;
     env.random = [&draw](int lowest, int highest) { return lowest + (draw++ % (highest - lowest + 1)); };
 

@@ -3,6 +3,7 @@
 // brings up the promotion window) and the promotion window's Close, which ends the program.
 // Settings and the lock live in a scratch directory; the stored date is today's, so no reminder comes up.
 #include "Program.h"
+#include "Scratch.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 #include "frmPromotion.h"
@@ -10,10 +11,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDate>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -65,15 +64,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     QTemporaryDir scratch;
-    if (!scratch.isValid())
-        qFatal("cannot make a scratch directory");
-    Program::Environment env;
-    env.settingsFile = scratch.filePath(QStringLiteral("quorvis.conf"));
-    env.lockFile = scratch.filePath(QStringLiteral("quorvis.lock"));
-    {
-        QSettings seed(env.settingsFile, QSettings::IniFormat);
-        seed.setValue(QStringLiteral("Settings/Duration"), QDate::currentDate().toString(Qt::ISODate));
-    }
+    Program::Environment env = bench::ScratchEnvironment(scratch, true);
 
     // Closes the About window once it is up, and any message box that should not have come.
     int modalsClosed = 0;

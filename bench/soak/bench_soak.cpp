@@ -10,14 +10,13 @@
 // timer, which a person's session, unlike this one, gives it many times over. --pixmap-cache-kib sets that
 // cache's limit before the first window, to see how much of the growth is the cache's.
 #include "Program.h"
+#include "Scratch.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QLineEdit>
 #include <QPixmapCache>
-#include <QSettings>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,15 +96,7 @@ int main(int argc, char *argv[])
         QPixmapCache::setCacheLimit(pixmapCacheKiB);
 
     QTemporaryDir scratch;
-    if (!scratch.isValid())
-        qFatal("cannot make a scratch directory");
-    Program::Environment env;
-    env.settingsFile = scratch.filePath(QStringLiteral("quorvis.conf"));
-    env.lockFile = scratch.filePath(QStringLiteral("quorvis.lock"));
-    {
-        QSettings seed(env.settingsFile, QSettings::IniFormat);
-        seed.setValue(QStringLiteral("Settings/Duration"), QDate::currentDate().toString(Qt::ISODate));
-    }
+    Program::Environment env = bench::ScratchEnvironment(scratch, true);
 
     int failures = 0;
     std::vector<Sample> samples;

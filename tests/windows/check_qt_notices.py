@@ -5,10 +5,10 @@ is missing.
 
     check_qt_notices.py packaging/windows/qt_notices.py
 """
-import importlib.util
 import io
 import json
 import os
+import runpy
 import subprocess
 import sys
 import tarfile
@@ -37,10 +37,9 @@ def run(script, ids, folder):
 
 
 def main(script):
-    spec = importlib.util.spec_from_file_location("qt_notices", script)
-    notices = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(notices)
-    every = notices.SHIPPED + sorted(notices.NOT_SHIPPED)
+    lists = runpy.run_path(script)  # the script's lists, without running its main
+    shipped, not_shipped = lists["SHIPPED"], lists["NOT_SHIPPED"]
+    every = shipped + sorted(not_shipped)
     failures = []
     with tempfile.TemporaryDirectory() as folder:
         for case, ids, named in (("every Id known", every, None),
@@ -53,7 +52,7 @@ def main(script):
                     continue
                 with open(out, encoding="utf-8") as f:
                     written = f.read()
-                if any(f"licence of {i}" not in written for i in notices.SHIPPED):
+                if any(f"licence of {i}" not in written for i in shipped):
                     failures.append(f"{case}: exit {report.returncode}, {report.stderr.strip()}")
             elif report.returncode == 0 or named not in report.stderr:
                 failures.append(f"{case}: exit {report.returncode}, {report.stderr.strip()!r} names no {named}")
