@@ -5,23 +5,32 @@
 #include "SiteAddresses.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPalette>
+#include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStyleOptionComboBox>
 #include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 QIcon ProgramIcon()
@@ -204,16 +213,10 @@ void stretch(QWidget *root, double across, double down)
     root->setMaximumSize(size);
 }
 
-// A form is laid out for its English texts. Where a translation is longer, the whole form grows in proportion,
-// first in width until every one-line text fits, then in height until every wrapping text does; what is
-// beside or below a control stays beside or below it.
-void fitToTexts(QWidget *window)
+// A wrapping label that reaches past the right edge of its container shows only the part within it; a longer
+// text would wrap into the part that does not show, so it wraps within what shows.
+void keepWrappingLabelsWithin(QWidget *root, const QList<QWidget *> &controls)
 {
-    auto *main = qobject_cast<QMainWindow *>(window);
-    QWidget *root = main && main->centralWidget() ? main->centralWidget() : window;
-    const QList<QWidget *> controls = root->findChildren<QWidget *>();
-    // A wrapping label that reaches past the right edge of its container shows only the part within it; a
-    // longer text would wrap into the part that does not show, so it wraps within what shows.
     for (QWidget *control : controls)
         if (auto *label = qobject_cast<QLabel *>(control); label && label->wordWrap()) {
             const QWidget *container = label->parentWidget();
@@ -222,18 +225,189 @@ void fitToTexts(QWidget *window)
             if (label->geometry().right() >= right && label->x() < right)
                 label->resize(right - label->x(), label->height());
         }
+}
+
+struct Fit
+{
     double across = 1;
+    double down = 1;
+};
+
+// A form is laid out for its English texts. Where a translation is longer, the whole form grows in proportion,
+// first in width until every one-line text fits, then in height until every wrapping text does; what is
+// beside or below a control stays beside or below it.
+Fit measureFit(QMainWindow *main, const QWidget *root, const QList<QWidget *> &controls)
+{
+    Fit fit;
     for (const QWidget *control : controls)
-        across = std::max(across, widthNeeded(control));
+        fit.across = std::max(fit.across, widthNeeded(control));
     if (main && main->menuWidget())
         if (auto *bar = qobject_cast<QMenuBar *>(main->menuWidget()))
-            across = std::max(across, double(bar->sizeHint().width()) / std::max(1, root->minimumWidth()));
-    double down = 1;
+            fit.across = std::max(fit.across, double(bar->sizeHint().width()) / std::max(1, root->minimumWidth()));
     for (const QWidget *control : controls)
         if (const auto *label = qobject_cast<const QLabel *>(control))
-            down = std::max(down, heightNeeded(label, int(std::lround(label->width() * across))));
-    if (across > 1 || down > 1)
-        stretch(root, across, down);
+            fit.down = std::max(fit.down, heightNeeded(label, int(std::lround(label->width() * fit.across))));
+    return fit;
+}
+
+// The face a font comes out in: its family where installed, else the first installed stand-in.
+QString resolvedFamily(const QFont &font)
+{
+    static QHash<QString, QString> resolved;
+    const QString family = font.family();
+    auto found = resolved.constFind(family);
+    if (found == resolved.constEnd()) {
+        QString face = QStringLiteral("(default)");
+        for (const QString &candidate : QStringList(family) + QFont::substitutes(family))
+            if (QFontDatabase::hasFamily(candidate)) {
+                face = candidate;
+                break;
+            }
+        found = resolved.insert(family, face);
+    }
+    return *found;
+}
+
+// What a form's fit depends on: every control's kind, place, font (the face it resolves to included) and texts,
+// the menus', the screen's resolution, and Qt's version. Two starts with the same key fit alike.
+QByteArray fitKey(const QWidget *window, const QWidget *root, const QList<QWidget *> &controls)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const auto add = [&hash](const QString &text) {
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
+        hash.addData(QByteArrayView("\0", 1));
+    };
+    const auto addRect = [&add](const QRect &r) {
+        add(QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+    };
+    const auto addFont = [&add](const QFont &font) {
+        add(font.key());
+        add(resolvedFamily(font));
+    };
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    add(QString::fromLatin1(qVersion()) + u' ' + window->objectName());
+    if (screen)
+        add(QStringLiteral("%1 %2").arg(screen->logicalDotsPerInchY()).arg(screen->devicePixelRatio()));
+    addRect(QRect(QPoint(), root->minimumSize()));
+    for (const QWidget *control : controls) {
+        add(QString::fromLatin1(control->metaObject()->className()) + u' ' + control->objectName());
+        addRect(control->geometry());
+        addFont(control->font());
+        add(control->property("fitTexts").toStringList().join(u'\n'));
+        if (const auto *label = qobject_cast<const QLabel *>(control)) {
+            add(label->text());
+            add(QStringLiteral("%1 %2 %3 %4").arg(label->wordWrap()).arg(label->pixmap().isNull())
+                    .arg(label->margin()).arg(label->indent()));
+            addRect(QRect(label->contentsMargins().left(), label->contentsMargins().top(),
+                          label->contentsMargins().right(), label->contentsMargins().bottom()));
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
+            add(button->text());
+        } else if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
+            add(frame->title());
+        } else if (const auto *list = qobject_cast<const QComboBox *>(control)) {
+            for (int i = 0; i < list->count(); ++i)
+                add(list->itemText(i));
+        }
+    }
+    if (const auto *main = qobject_cast<const QMainWindow *>(window); main && main->menuWidget()) {
+        addFont(main->menuWidget()->font());
+        for (const QAction *action : main->menuWidget()->actions())
+            add(action->text());
+    }
+    return hash.result().toHex();
+}
+
+// The fits found, kept in the cache folder, so that a translated form is measured once for its texts, fonts and
+// screen, not at every start. A cache only: when it cannot be read or written, forms are measured as before.
+class FitMemory
+{
+public:
+    std::optional<Fit> find(const QByteArray &key)
+    {
+        load();
+        const auto found = std::find_if(m_fits.cbegin(), m_fits.cend(),
+                                        [&key](const auto &entry) { return entry.first == key; });
+        return found == m_fits.cend() ? std::nullopt : std::optional<Fit>(found->second);
+    }
+
+    void remember(const QByteArray &key, Fit fit)
+    {
+        load();
+        m_fits.insert(m_fits.begin(), {key, fit});
+        if (m_fits.size() > Kept) // the newest: one per form and language in use, with room to spare
+            m_fits.resize(Kept);
+        const QString path = filePath();
+        if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
+            return;
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        for (const auto &[k, f] : m_fits)
+            file.write(k + ' ' + QByteArray::number(f.across, 'g', 17) + ' ' + QByteArray::number(f.down, 'g', 17) +
+                       '\n');
+        file.commit();
+    }
+
+    void forget()
+    {
+        m_fits.clear();
+        m_loaded = false;
+    }
+
+private:
+    static constexpr std::size_t Kept = 64;
+
+    static QString filePath()
+    {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        return folder.isEmpty() ? QString() : folder + QLatin1String("/window-fits");
+    }
+
+    void load()
+    {
+        if (m_loaded)
+            return;
+        m_loaded = true;
+        QFile file(filePath());
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            bool acrossOk = false, downOk = false;
+            if (fields.size() != 3 || fields[0].size() != 64)
+                continue;
+            const Fit fit{fields[1].toDouble(&acrossOk), fields[2].toDouble(&downOk)};
+            // (A form only ever grows, and never past four times its size.)
+            if (acrossOk && downOk && fit.across >= 1 && fit.down >= 1 && fit.across <= 4 && fit.down <= 4 &&
+                m_fits.size() < Kept)
+                m_fits.emplace_back(fields[0], fit);
+        }
+    }
+
+    bool m_loaded = false;
+    std::vector<std::pair<QByteArray, Fit>> m_fits;
+};
+
+FitMemory &fitMemory()
+{
+    static FitMemory memory;
+    return memory;
+}
+
+void fitToTexts(QWidget *window)
+{
+    auto *main = qobject_cast<QMainWindow *>(window);
+    QWidget *root = main && main->centralWidget() ? main->centralWidget() : window;
+    const QList<QWidget *> controls = root->findChildren<QWidget *>();
+    keepWrappingLabelsWithin(root, controls);
+    const QByteArray key = fitKey(window, root, controls);
+    std::optional<Fit> fit = fitMemory().find(key);
+    if (!fit) {
+        fit = measureFit(main, root, controls);
+        fitMemory().remember(key, *fit);
+    }
+    if (fit->across > 1 || fit->down > 1)
+        stretch(root, fit->across, fit->down);
 }
 
 } // namespace
@@ -289,6 +463,8 @@ void ShareControlPalettes(QWidget *window)
         control->setPalette(*same);
     }
 }
+
+void ForgetWindowFits() { fitMemory().forget(); }
 
 void CentreOnScreen(QWidget *window)
 {

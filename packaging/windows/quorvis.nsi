@@ -424,6 +424,11 @@ Section "-un.Quorvis"
     ${EndIf}
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
+    ; What the program keeps in its cache folder (how far its windows grow in a language) goes with it; it is
+    ; made again when needed.
+    RMDir /r "$LOCALAPPDATA\${PUBLISHER}\quorvis\cache"
+    RMDir "$LOCALAPPDATA\${PUBLISHER}\quorvis"
+    RMDir "$LOCALAPPDATA\${PUBLISHER}"
     Delete "${MENU_ENTRY}"
     Delete "${CONSOLE_ENTRY}"
     Delete "${DESKTOP_ENTRY}"

@@ -16,6 +16,7 @@
 #include "frmExact.h"
 #include "frmMain.h"
 #include "frmPromotion.h"
+#include "WindowLook.h"
 
 #include <QCheckBox>
 #include <QMainWindow>
@@ -168,7 +169,12 @@ class LanguagesTest : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        // Every window measured by this build, none fitted from what an earlier one left.
+        QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).removeRecursively();
+    }
     void cleanup()
     {
         about.reset();
@@ -323,6 +329,51 @@ private Q_SLOTS:
              {QPoint(2, window->height() - 3), QPoint(window->width() - 3, window->height() - 3)})
             QCOMPARE(QColor(image.pixel(corner * scale)).name(), QStringLiteral("#3e1894"));
         QVERIFY(keepShot(image, which + u'-' + language));
+    }
+
+    // A translated window is measured once for its texts, fonts and screen and then fitted from the cache
+    // folder. Every window in every language comes out the same, control for control, measured afresh, fitted
+    // from what this process found for the other languages before it, and read back from the file.
+    void fitRemembered()
+    {
+        const auto layout = [](const QWidget *window) {
+            QStringList places{QStringLiteral("%1x%2").arg(window->width()).arg(window->height())};
+            for (const QWidget *control : window->findChildren<QWidget *>())
+                places << QStringLiteral("%1 %2,%3 %4x%5")
+                              .arg(control->objectName())
+                              .arg(control->x())
+                              .arg(control->y())
+                              .arg(control->width())
+                              .arg(control->height());
+            return places;
+        };
+        const auto forget = [](bool file) {
+            if (file)
+                QVERIFY(QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).removeRecursively());
+            ForgetWindowFits();
+        };
+        QHash<QString, QStringList> measured;
+        for (const char *pass : {"measured", "from this process", "from the file"}) {
+            if (pass == std::string_view("from the file"))
+                forget(false);
+            for (const QString &language : languages())
+                for (const QString &which : {QStringLiteral("main"), QStringLiteral("display"),
+                                             QStringLiteral("about"), QStringLiteral("promotion")}) {
+                    if (pass == std::string_view("measured"))
+                        forget(true);
+                    const QWidget *window = open(language, which);
+                    QVERIFY(window);
+                    const QStringList places = layout(window);
+                    cleanup();
+                    const QString name = language + u' ' + which;
+                    if (pass == std::string_view("measured"))
+                        measured.insert(name, places);
+                    else
+                        QVERIFY2(places == measured.value(name), qPrintable(name + QLatin1String(", ") + pass));
+                }
+        }
+        QVERIFY(QFile::exists(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                              QLatin1String("/window-fits")));
     }
 
     void accessKeysUnique_data() { addRows(languages()); }

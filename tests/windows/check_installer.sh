@@ -60,6 +60,8 @@ start_xvfb
 
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvis'
 settings_key='HKCU\Software\quorvis\quorvis\Settings'
+# The maker, under whose name the program's cache folder lies in %LOCALAPPDATA%.
+publisher="$(sed -n 's/^set(QUORVIS_ORGANISATION "\(.*\)")$/\1/p' "$(dirname "${BASH_SOURCE[0]}")/../../CMakeLists.txt")"
 winpath() { printf 'Z:%s' "$(realpath "$1" | tr / '\\')"; }
 
 # A fresh prefix for each story; sets the user's folders.
@@ -112,6 +114,7 @@ assert_removed() { # install folder
     [ ! -e "$menu" ] || fail "the Start-menu entry is left"
     [ ! -e "$console_menu" ] || fail "the Start-menu console entry is left"
     [ ! -e "$desktop/Quorvis.lnk" ] || fail "the desktop shortcut is left"
+    [ ! -e "$appdata/Local/$publisher" ] || fail "the program's cache folder is left: $(find "$appdata/Local/$publisher")"
     wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is left"
     return 0
 }
@@ -374,7 +377,10 @@ done
 printf '%s\n' "${timings[@]}" | sort -n -k1 | awk '{w[NR]=$1} END {printf "start-up under Wine, median of 5: %.2f s\n", w[3]}'
 printf '%s\n' "${timings[@]}" | sort -n -k2 | awk '{l[NR]=$2} END {printf "start-up on Linux, median of 5:   %.3f s\n", l[3]}'
 
-# Uninstall, asked to remove the settings too: nothing of the program is left.
+# Uninstall, asked to remove the settings too: nothing of the program is left, its cache folder included (as a
+# translated window leaves it).
+mkdir -p "$appdata/Local/$publisher/quorvis/cache"
+echo "a fit" >"$appdata/Local/$publisher/quorvis/cache/window-fits"
 uninstall_and_wait "$inst" /REMOVESETTINGS
 assert_nothing_left "$inst"
 echo "ok: the silent uninstall with /REMOVESETTINGS left no file, Start-menu entry or registry entry"
