@@ -15,6 +15,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+Q_LOGGING_CATEGORY(lcStartup, "quorvis.startup", QtWarningMsg)
+
 namespace {
 constexpr char SettingsKey[] = "Settings/Duration";
 // Dates are stored as ISO 8601 text, so the value reads back the same whatever the locale.
@@ -45,13 +47,18 @@ bool Program::StartProgram()
         ExitProgram();
         return false;
     }
+    qCDebug(lcStartup, "single-copy guard");
     m_random.seed(
         static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() ^ QCoreApplication::applicationPid()));
     CheckUpdateReminder();
-    mainWindow().show();
+    qCDebug(lcStartup, "update reminder");
+    frmMain &main = mainWindow();
+    qCDebug(lcStartup, "main window made");
+    main.show();
+    qCDebug(lcStartup, "main window shown");
     CoBrand_Randomize();
-    if (m_firstStartDate.isValid())
-        m_main->installEventFilter(this); // stores the date once the window has been painted
+    if (m_firstStartDate.isValid() || lcStartup().isDebugEnabled())
+        m_main->installEventFilter(this); // the first paint: a first start's date is stored then
     return true;
 }
 
@@ -62,7 +69,9 @@ bool Program::eventFilter(QObject *watched, QEvent *event)
     // (Only paint events are compared: the others include those of the window's own destruction.)
     if (event->type() == QEvent::Paint && watched == static_cast<QObject *>(m_main.data())) {
         watched->removeEventFilter(this);
-        QMetaObject::invokeMethod(this, &Program::storeFirstStartDate, Qt::QueuedConnection);
+        qCDebug(lcStartup, "main window painted");
+        if (m_firstStartDate.isValid())
+            QMetaObject::invokeMethod(this, &Program::storeFirstStartDate, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }

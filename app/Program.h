@@ -14,6 +14,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QLoggingCategory>
 #include <QObject>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -24,6 +25,10 @@
 
 class QLockFile;
 class QSettings;
+
+// The steps of start-up as they happen, for timing them where no profiler runs (under Wine, say): off unless
+// asked for, with QT_LOGGING_RULES="quorvis.startup.debug=true" and a QT_MESSAGE_PATTERN with a time in it.
+Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 
 class Program final : public QObject, public ProgramHost
 {

@@ -2,11 +2,13 @@
 # Start-up and reading benchmark. Installs what is missing, builds a Release tree with the benchmark programs,
 # starts a virtual X display (Xvfb) and runs:
 #   - the start-up benchmark: Quorvis (a usual start in English, the same in German, and a first start with no
-#     settings yet; with --earlier, another build's Quorvis too) against two baselines, interleaved, RUNS times each, timed from the spawn to the main window's MapNotify, with the
-#     peak resident memory of each run. The baselines are the same look's floor (a bare window with labels in
+#     settings yet; with --earlier, another build's Quorvis too) against two baselines, interleaved, RUNS
+#     times each, timed from the spawn to the main window's MapNotify, with the peak resident memory of each run. The baselines are the same look's floor (a bare window with labels in
 #     the faces and sizes Quorvis draws in) and a bare Qt window of the same size;
 #   - the instructions each of them runs up to the native show of its window, counted by callgrind (three runs
 #     each, median), a figure that other work on the machine does not move;
+#   - the same start-up benchmark under Wine, when the Windows libraries are cached: quorvis.exe as installed
+#     against bench_floor.exe and bench_bare.exe in its folder (scripts/windows.sh builds them);
 #   - the reading benchmark: READINGS readings in-process, timed from the find button's click to the shown
 #     result window;
 #   - a long session: 800 readings typed at the window, with the resident memory and heap along the way.
@@ -104,7 +106,7 @@ startup_status=0
 "$build/bench/bench_startup" --runs "$runs" --warmup 2 --settle-ms 300 --runtime-base "$runtime_base" \
     --csv "$build/bench-startup.csv" --log "$build/bench-startup-programs.log" \
     --program quorvis "$title" "$build/app/quorvis" \
-    --env LANGUAGE=de --program "quorvis, German" "$title" "$build/app/quorvis" \
+    --env LANGUAGE=de --against quorvis --program "quorvis, German" "$title" "$build/app/quorvis" \
     --first-start "quorvis, first start" "$title" "$build/app/quorvis" \
     ${earlier:+--program "quorvis, earlier build" "$title" "$earlier"} \
     --baseline floor bench_floor "$build/bench/bench_floor" \
@@ -166,6 +168,46 @@ if ((instructions_status == 0)); then
     row bare "$bare_ir"
 fi
 echo
+echo "### Start-up under Wine: quorvis.exe against the same baselines built for Windows, in its folder ($runs runs each, interleaved, 2 warm-up rounds)"
+echo
+# The Windows programs as installed, with bench_floor.exe and bench_bare.exe beside them on the same DLLs
+# (scripts/windows.sh builds them when the Windows libraries are in its cache), each started by Wine's loader
+# in a prefix of its own whose settings already hold today's date; bench_startup waits for each one's window
+# as on Linux (Wine gives its windows the process's _NET_WM_PID). Wine's server and its helper processes stay
+# up between the runs, as on a Windows machine.
+windows_status=0
+windows_built=0
+QUORVIS_WINDOWS_STAGE=bench "$root/scripts/windows.sh" >"$work/windows.log" 2>&1 || windows_built=$?
+if ((windows_built == 3)); then
+    echo "Not run: the Windows libraries are not cached (QUORVIS_WINDOWS_STAGE=deps scripts/windows.sh makes them)."
+elif ((windows_built != 0)); then
+    tail -n 30 "$work/windows.log" >&2
+    windows_status=1
+else
+    bench_windows="$root/build-windows/bench"
+    wine_loader=/usr/lib/wine/wine64
+    (
+        export WINEPREFIX="$work/wine" WINEARCH=win64 WINEDEBUG=-all WINELOADER="$wine_loader" \
+            WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+        mkdir -p "$WINEPREFIX"
+        wineserver -p
+        wine wineboot --init >/dev/null 2>&1
+        wine reg add 'HKCU\Software\quorvis\quorvis\Settings' /v Duration /d "$(date +%F)" /f >/dev/null 2>&1
+        status=0
+        "$build/bench/bench_startup" --runs "$runs" --warmup 2 --settle-ms 300 --timeout-s 60 \
+            --csv "$build/bench-startup-windows.csv" --log "$build/bench-startup-windows-programs.log" \
+            --launcher "$wine_loader" --program quorvis.exe "$title" "$bench_windows/quorvis.exe" \
+            --launcher "$wine_loader" --baseline "floor.exe" bench_floor "$bench_windows/bench_floor.exe" \
+            --launcher "$wine_loader" --baseline "bare.exe" bench_bare "$bench_windows/bench_bare.exe" || status=$?
+        wineserver -k
+        exit "$status"
+    ) || windows_status=$?
+    echo
+    echo "Targets: quorvis.exe / floor.exe at most 1.05, quorvis.exe / bare.exe at most 1.15. Each run's figures:" \
+        "$build/bench-startup-windows.csv"
+fi
+echo
+
 echo "### Reading: click on the find button to the result window shown ($readings readings, $platform)"
 echo
 reading_status=0
@@ -217,8 +259,8 @@ if ((valgrind)); then
     echo "Full report: $build/bench-valgrind.log"
 fi
 
-if ((startup_status || instructions_status || reading_status || exact_status || valgrind_status)); then
+if ((startup_status || instructions_status || windows_status || reading_status || exact_status || valgrind_status)); then
     echo "bench.sh: a benchmark failed (start-up $startup_status, instructions $instructions_status," \
-        "reading $reading_status, exact $exact_status, valgrind $valgrind_status)" >&2
+        "Windows start-up $windows_status, reading $reading_status, exact $exact_status, valgrind $valgrind_status)" >&2
     exit 1
 fi

@@ -11,7 +11,10 @@
 #
 # QUORVIS_WINDOWS_CACHE overrides the cache's parent folder; QUORVIS_WINDOWS_STAGE=deps stops once the
 # libraries are in the cache, and QUORVIS_WINDOWS_STAGE=installer skips the test suite under Wine and the
-# comparison of the exact readings (for work on the installer alone).
+# comparison of the exact readings (for work on the installer alone); QUORVIS_WINDOWS_STAGE=bench, when the
+# libraries are cached already (else it ends with status 3), builds the programs and puts them, as installed,
+# with the start-up baselines bench_floor.exe and bench_bare.exe beside them, into build-windows/bench/ for
+# scripts/bench.sh to time under Wine.
 # QUORVIS_SIGN_PKCS12 names a code-signing certificate with its key (a .pfx/.p12 file), its password in the file
 # QUORVIS_SIGN_PASSWORD_FILE: then the programs, the installer and its uninstaller are signed with osslsigncode
 # (packaging/windows/sign.sh), with a time stamp from QUORVIS_SIGN_TIMESTAMP_URL when that is set.
@@ -100,6 +103,11 @@ $gtest_recipe
 toolchain (cmake/mingw-w64.cmake, with Debian's g++-mingw-w64-x86-64-posix $gcc_version):
 $toolchain_recipe"
 printf 'Windows libraries:\n  %s\n  %s\n  %s\n  %s\n' "$qt_dir" "$erfa_dir" "$absl_dir" "$gtest_dir"
+if [ "${QUORVIS_WINDOWS_STAGE:-}" = bench ]; then
+    for dir in "$qt_dir" "$erfa_dir" "$absl_dir" "$gtest_dir"; do
+        [ -f "$dir/stamp" ] || { echo "the Windows libraries are not cached yet: $dir" >&2; exit 3; }
+    done
+fi
 
 # Downloads Debian's source package $1 at version $2 once, as fetched, and prints its folder. With a third
 # argument "dsc-if-needed", a package whose tarballs the archive cannot give (some are unreachable from here)
@@ -271,7 +279,7 @@ PKG_CONFIG_LIBDIR="$erfa_prefix/lib/pkgconfig" cmake -S "$root" -B "$win" -G Nin
     -DCMAKE_PREFIX_PATH="$qt_prefix;$absl_prefix;$gtest_prefix" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/wine.sh" -DQUORVIS_WINDOWS_NOTICES="$notices" \
-    -DQUORVIS_BUILD_TESTS=ON >/dev/null
+    -DQUORVIS_BUILD_TESTS=ON -DQUORVIS_BUILD_BENCH=ON >/dev/null
 nice -n 10 cmake --build "$win" --parallel "$jobs"
 # What a console program says on Windows: the subsystem field of its PE header (2 windowed, 3 console).
 subsystem() { x86_64-w64-mingw32-objdump -p "$1" | awk '/^Subsystem/ {print $2}'; }
@@ -286,6 +294,18 @@ for exe in quorvis.exe quorvis-exact.exe; do
     done
     grep -aq '<activeCodePage[^>]*>UTF-8<' "$win/bin/$exe" || { echo "$exe has no UTF-8 manifest" >&2; exit 1; }
 done
+
+if [ "${QUORVIS_WINDOWS_STAGE:-}" = bench ]; then
+    # The programs as the installer lays them out, stripped alike, and the baselines in the same folder, so
+    # that all of them load the same DLLs from the same place.
+    bench_dir="$out/bench"
+    rm -rf "$bench_dir"
+    cmake --install "$win" --prefix "$bench_dir" >/dev/null
+    cp "$win/bin/bench_floor.exe" "$win/bin/bench_bare.exe" "$bench_dir/"
+    find "$bench_dir" -name '*.exe' -o -name '*.dll' | xargs $triplet-strip --strip-unneeded
+    say "the start-up benchmark's folder: $bench_dir"
+    exit 0
+fi
 
 if [ "${QUORVIS_WINDOWS_STAGE:-}" != installer ]; then
     say "the test suite under Wine"

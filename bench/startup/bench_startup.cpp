@@ -18,11 +18,16 @@
 // that a slow patch of the machine does not land on one program only.
 //
 // --env NAME=VALUE (repeatable) sets a variable for the program given next only, as the language of a run:
-// `--env LANGUAGE=de --program "quorvis, German" ...`.
+// `--env LANGUAGE=de --program "quorvis, German" ...`. --launcher PATH starts the program given next through
+// another program that execs it in the same process (Wine's loader: `--launcher /usr/lib/wine/wine64`), so
+// that its pid is still the window's. --against LABEL compares the program given next with the program of
+// that label as well, as with a baseline (German against English).
+//
+// The ratios are given with their spread: the 10th and 90th percentiles of the rounds' ratios.
 //
 //   bench_startup [--runs N] [--warmup K] [--settle-ms MS] [--timeout-s S] [--csv FILE] [--log FILE]
-//                 [--runtime-base DIR] {[--env NAME=VALUE ...] --program|--first-start|--baseline LABEL TITLE
-//                 PATH} ...
+//                 [--runtime-base DIR] {[--env NAME=VALUE ...] [--launcher PATH] [--against LABEL]
+//                 --program|--first-start|--baseline LABEL TITLE PATH} ...
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -62,6 +67,8 @@ struct Program
     bool firstStart = false; // an empty settings folder for every run
     bool baseline = false;
     std::vector<std::string> environment; // NAME=VALUE, over the caller's
+    std::string launcher;                 // started instead, with the path as its argument
+    std::string against;                  // the label of a program to compare this one with, beside the baselines
 };
 
 struct Run
@@ -104,8 +111,8 @@ double nowMs()
 [[noreturn]] void usage()
 {
     std::fprintf(stderr, "usage: bench_startup [--runs N] [--warmup K] [--settle-ms MS] [--timeout-s S] "
-                         "[--csv FILE] [--log FILE] [--runtime-base DIR] [--env NAME=VALUE ...] "
-                         "{--program|--first-start|--baseline} LABEL TITLE PATH ...\n");
+                         "[--csv FILE] [--log FILE] [--runtime-base DIR] [--env NAME=VALUE ...] [--launcher PATH] "
+                         "[--against LABEL] {--program|--first-start|--baseline} LABEL TITLE PATH ...\n");
     std::exit(2);
 }
 
@@ -118,6 +125,7 @@ Options parse(int argc, char **argv)
         return std::atoi(argv[++i]);
     };
     std::vector<std::string> environment;
+    std::string launcher, against;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--runs")
@@ -136,10 +144,17 @@ Options parse(int argc, char **argv)
             o.runtimeBase = argv[++i];
         else if (a == "--env" && i + 1 < argc && std::strchr(argv[i + 1], '=') != nullptr)
             environment.emplace_back(argv[++i]);
+        else if (a == "--launcher" && i + 1 < argc)
+            launcher = argv[++i];
+        else if (a == "--against" && i + 1 < argc)
+            against = argv[++i];
         else if ((a == "--program" || a == "--first-start" || a == "--baseline") && i + 3 < argc) {
             o.programs.push_back({argv[i + 1], argv[i + 2], argv[i + 3], a == "--first-start",
-                                  a == "--baseline", std::move(environment)});
+                                  a == "--baseline", std::move(environment), std::move(launcher),
+                                  std::move(against)});
             environment.clear();
+            launcher.clear();
+            against.clear();
             i += 3;
         } else
             usage();
@@ -265,8 +280,12 @@ public:
         for (std::string &s : envStrings)
             envp.push_back(s.data());
         envp.push_back(nullptr);
-        std::string path = program.path;
-        char *argv[] = {path.data(), nullptr};
+        std::string launcher = program.launcher, path = program.path;
+        std::vector<char *> argv;
+        if (!launcher.empty())
+            argv.push_back(launcher.data());
+        argv.push_back(path.data());
+        argv.push_back(nullptr);
 
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
@@ -278,7 +297,7 @@ public:
 
         const double start = nowMs();
         pid_t pid = 0;
-        const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+        const int spawned = posix_spawn(&pid, argv.front(), &actions, nullptr, argv.data(), envp.data());
         posix_spawn_file_actions_destroy(&actions);
         if (spawned != 0) {
             std::filesystem::remove_all(runtime);
@@ -394,10 +413,10 @@ struct Summary
 };
 
 // Medians over the rounds in which both ran of program's figure / baseline's figure, for the time, the CPU
-// time and the peak memory to the window.
+// time and the peak memory to the window; with the 10th and 90th percentiles of the time's ratios.
 struct Ratios
 {
-    double map, mapCpu, hwm;
+    double map, mapCpu, hwm, mapP10, mapP90;
     std::size_t rounds;
 };
 
@@ -414,7 +433,8 @@ Ratios ratiosWithinRounds(const std::vector<Run> &runs, std::size_t program, std
                 hwm.push_back(double(p.hwmKiB) / double(b.hwmKiB));
             }
     }
-    return {quantile(map, 0.5), quantile(mapCpu, 0.5), quantile(hwm, 0.5), map.size()};
+    return {quantile(map, 0.5), quantile(mapCpu, 0.5), quantile(hwm, 0.5), quantile(map, 0.1), quantile(map, 0.9),
+            map.size()};
 }
 
 Summary summarise(const std::vector<Run> &runs, std::size_t program)
@@ -485,18 +505,18 @@ int main(int argc, char **argv)
                     s.count, s.mapMedian, s.mapMin, s.mapP90, s.mapCpuMedian, s.hwmMedian / 1024.0,
                     s.cpuMedian);
     }
-    std::printf("\n| ratio, median of the rounds' ratios | rounds | start to window | CPU to window "
-                "| peak memory |\n");
-    std::printf("|---|---:|---:|---:|---:|\n");
+    std::printf("\n| ratio, median of the rounds' ratios | rounds | start to window | of it: p10-p90 "
+                "| CPU to window | peak memory |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|\n");
     for (std::size_t p = 0; p < opt.programs.size(); ++p) {
         if (opt.programs[p].baseline)
             continue;
         for (std::size_t b = 0; b < opt.programs.size(); ++b) {
-            if (!opt.programs[b].baseline)
+            if (!opt.programs[b].baseline && opt.programs[b].label != opt.programs[p].against)
                 continue;
             const Ratios r = ratiosWithinRounds(runs, p, b);
-            std::printf("| %s / %s | %zu | %.3f | %.3f | %.3f |\n", opt.programs[p].label.c_str(),
-                        opt.programs[b].label.c_str(), r.rounds, r.map, r.mapCpu, r.hwm);
+            std::printf("| %s / %s | %zu | %.3f | %.3f-%.3f | %.3f | %.3f |\n", opt.programs[p].label.c_str(),
+                        opt.programs[b].label.c_str(), r.rounds, r.map, r.mapP10, r.mapP90, r.mapCpu, r.hwm);
         }
     }
     if (failures) {
