@@ -23,6 +23,7 @@
 #include <QPalette>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSet>
 #include <QStandardPaths>
 #include <QStyleOptionComboBox>
 #include <QVariant>
@@ -250,63 +251,76 @@ Fit measureFit(QMainWindow *main, const QWidget *root, const QList<QWidget *> &c
     return fit;
 }
 
-// The face a font comes out in: its family where installed, else the first installed stand-in.
+// The face a font comes out in: its family where installed, else the first installed stand-in. (Looked up in
+// the list of installed families, which the font set-up has made already; asking the font database for each
+// family would resolve aliases through the system's font configuration, at a cost like measuring itself.)
 QString resolvedFamily(const QFont &font)
 {
-    static QHash<QString, QString> resolved;
+    static const QSet<QString> installed = [] {
+        QSet<QString> names;
+        for (const QString &family : QFontDatabase::families())
+            names.insert(family.toCaseFolded());
+        return names;
+    }();
     const QString family = font.family();
-    auto found = resolved.constFind(family);
-    if (found == resolved.constEnd()) {
-        QString face = QStringLiteral("(default)");
-        for (const QString &candidate : QStringList(family) + QFont::substitutes(family))
-            if (QFontDatabase::hasFamily(candidate)) {
-                face = candidate;
-                break;
-            }
-        found = resolved.insert(family, face);
-    }
-    return *found;
+    for (const QString &candidate : QStringList(family) + QFont::substitutes(family))
+        if (installed.contains(candidate.toCaseFolded()))
+            return candidate;
+    return QStringLiteral("(default)");
 }
 
-// What a form's fit depends on: every control's kind, place, font (the face it resolves to included) and texts,
-// the menus', the screen's resolution, and Qt's version. Two starts with the same key fit alike.
+// What a form's fit depends on: every control's kind, place, font (the face it resolves to included) and the
+// texts that are measured, the menus', the screen's resolution, and Qt's version. Two starts with the same key
+// fit alike. (Gathered as raw bytes and hashed with Qt's own hash, beside their length: a cryptographic hash
+// would cost a third of the measuring it saves.)
 QByteArray fitKey(const QWidget *window, const QWidget *root, const QList<QWidget *> &controls)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    const auto add = [&hash](const QString &text) {
-        hash.addData(QByteArrayView(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
-        hash.addData(QByteArrayView("\0", 1));
+    QByteArray facts;
+    facts.reserve(16384);
+    const auto addNumber = [&facts](qint32 n) { facts.append(reinterpret_cast<const char *>(&n), sizeof n); };
+    const auto add = [&](QStringView text) {
+        addNumber(qint32(text.size()));
+        facts.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
     };
-    const auto addRect = [&add](const QRect &r) {
-        add(QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+    const auto addRect = [&](const QRect &r) {
+        for (int n : {r.x(), r.y(), r.width(), r.height()})
+            addNumber(n);
     };
-    const auto addFont = [&add](const QFont &font) {
-        add(font.key());
-        add(resolvedFamily(font));
+    std::vector<QFont> fonts; // the few fonts of a form, each told once in full
+    const auto addFont = [&](const QFont &font) {
+        const auto known = std::find(fonts.begin(), fonts.end(), font);
+        addNumber(qint32(known - fonts.begin()));
+        if (known == fonts.end()) {
+            fonts.push_back(font);
+            add(font.key());
+            add(resolvedFamily(font));
+        }
     };
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    add(QString::fromLatin1(qVersion()) + u' ' + window->objectName());
-    if (screen)
-        add(QStringLiteral("%1 %2").arg(screen->logicalDotsPerInchY()).arg(screen->devicePixelRatio()));
+    add(QString::fromLatin1(qVersion()));
+    add(window->objectName());
+    if (const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
+        addRect(QRect(int(screen->logicalDotsPerInchY() * 100), int(screen->devicePixelRatio() * 100), 0, 0));
     addRect(QRect(QPoint(), root->minimumSize()));
     for (const QWidget *control : controls) {
-        add(QString::fromLatin1(control->metaObject()->className()) + u' ' + control->objectName());
+        add(QString::fromLatin1(control->metaObject()->className()));
+        add(control->objectName());
         addRect(control->geometry());
         addFont(control->font());
-        add(control->property("fitTexts").toStringList().join(u'\n'));
+        for (const QString &text : control->property("fitTexts").toStringList())
+            add(text);
         if (const auto *label = qobject_cast<const QLabel *>(control)) {
             add(label->text());
-            add(QStringLiteral("%1 %2 %3 %4").arg(label->wordWrap()).arg(label->pixmap().isNull())
-                    .arg(label->margin()).arg(label->indent()));
-            addRect(QRect(label->contentsMargins().left(), label->contentsMargins().top(),
-                          label->contentsMargins().right(), label->contentsMargins().bottom()));
+            const QMargins m = label->contentsMargins();
+            addRect(QRect(m.left(), m.top(), m.right(), m.bottom()));
+            addRect(QRect(label->wordWrap(), label->pixmap().isNull(), label->margin(), label->indent()));
         } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
             add(button->text());
         } else if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
             add(frame->title());
         } else if (const auto *list = qobject_cast<const QComboBox *>(control)) {
             for (int i = 0; i < list->count(); ++i)
-                add(list->itemText(i));
+                if (const QString item = list->itemText(i); !isNumber(item)) // (numbers are not measured)
+                    add(item);
         }
     }
     if (const auto *main = qobject_cast<const QMainWindow *>(window); main && main->menuWidget()) {
@@ -314,7 +328,10 @@ QByteArray fitKey(const QWidget *window, const QWidget *root, const QList<QWidge
         for (const QAction *action : main->menuWidget()->actions())
             add(action->text());
     }
-    return hash.result().toHex();
+    // (Seed 0: any other seed takes in the process's random hash seed too.)
+    const auto hash = quint64(qHashBits(facts.constData(), std::size_t(facts.size()), 0));
+    return QByteArray::number(hash, 16).rightJustified(16, '0') +
+           QByteArray::number(quint64(facts.size()), 16).rightJustified(16, '0');
 }
 
 // The fits found, kept in the cache folder, so that a translated form is measured once for its texts, fonts and
@@ -374,7 +391,7 @@ private:
         for (const QByteArray &line : file.readAll().split('\n')) {
             const QList<QByteArray> fields = line.split(' ');
             bool acrossOk = false, downOk = false;
-            if (fields.size() != 3 || fields[0].size() != 64)
+            if (fields.size() != 3 || fields[0].size() != 32)
                 continue;
             const Fit fit{fields[1].toDouble(&acrossOk), fields[2].toDouble(&downOk)};
             // (A form only ever grows, and never past four times its size.)
