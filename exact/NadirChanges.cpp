@@ -4,7 +4,13 @@
 // seconds of time do: 5 km east or west shifts the sidereal time by at most 20 s below the polar circles.)
 //
 // Each rule's sign, as shown (rounded to the arc-minute), is followed outward from the reading in steps of
-// ten minutes, in which no sign begins and ends, and each change found is halved down to its second.
+// ten minutes, in which no sign begins and ends, and each change found is halved down to its second. Only the
+// reading's own instant and one instant at each change get the full computation (nutation's series being most
+// of its cost); between them the sky turns at the sidereal rate, nutation and obliquity held. Within a day of
+// the reading that puts the sidereal time off by less than 0.2″, a hundredth of a second of time, so the search
+// finds the right second or its neighbour; the exact angles at that second then settle it, since over one
+// second of turning they are off by a millionth of an arc-second.
+
 #include "ExactSteps.h"
 #include "ExactTexts.h"
 #include "reading.h"
@@ -23,58 +29,89 @@ struct Signs
     int ic = 0, wholeSign = 0;
 };
 
-// The signs at instants asked for, each computed once; nothing beyond the years the angles are computed for.
-class SignsAt
+Signs signsOf(const ChartAngles &a)
+{
+    return Signs{ToSignPosition(a.ic).sign, NadirSignIndex(ToSignPosition(a.asc).sign)};
+}
+
+// The angles at `ut` turned at the sidereal rate from those at `from` (IAU 2006 mean sidereal time's linear term).
+ChartAngles turned(const ChartAngles &from, qint64 fromUt, qint64 ut, double latitude)
+{
+    constexpr double SiderealDegreesPerSecond = 360.98564736629 / 86400.0;
+    return AnglesFromRamc(from.ramc + SiderealDegreesPerSecond * double(ut - fromUt), from.obliquity, latitude);
+}
+
+// The exact angles at the instants asked for, each computed once.
+class AnglesAt
 {
 public:
-    explicit SignsAt(const Request &request) : m_request(request) {}
-    std::optional<Signs> operator()(qint64 ut)
+    explicit AnglesAt(const Request &request) : m_request(request) {}
+    std::optional<ChartAngles> operator()(qint64 ut)
     {
         if (const auto known = m_known.find(ut); known != m_known.end())
             return known->second;
         const AnglesResult a = ComputeAngles(ut, m_request.latitude, m_request.longitude);
-        std::optional<Signs> signs;
-        if (a.ok())
-            signs = Signs{ToSignPosition(a.angles.ic).sign, NadirSignIndex(ToSignPosition(a.angles.asc).sign)};
-        m_known.emplace(ut, signs);
-        return signs;
+        const std::optional<ChartAngles> angles = a.ok() ? std::optional(a.angles) : std::nullopt;
+        m_known.emplace(ut, angles);
+        return angles;
     }
+    double latitude() const { return m_request.latitude; }
 
 private:
     const Request &m_request;
-    std::map<qint64, std::optional<Signs>> m_known;
+    std::map<qint64, std::optional<ChartAngles>> m_known;
 };
 
 // The nearest change of one rule's sign on the side `direction` (+1 later, -1 earlier) of `from`.
-std::optional<NadirSignChange> nearestChange(SignsAt &signsAt, int Signs::*rule, qint64 from, int direction,
+std::optional<NadirSignChange> nearestChange(AnglesAt &anglesAt, int Signs::*rule, qint64 from, int direction,
                                              const places::PlaceClock &clock)
 {
-    const std::optional<Signs> start = signsAt(from);
+    const std::optional<ChartAngles> start = anglesAt(from);
     if (!start)
         return std::nullopt;
-    const int sign = (*start).*rule;
+    const auto signAt = [&](const ChartAngles &anchor, qint64 anchorUt, qint64 ut) -> std::optional<int> {
+        if (ut < FirstChartInstant || ut > LastChartInstant)
+            return std::nullopt;
+        return signsOf(turned(anchor, anchorUt, ut, anglesAt.latitude())).*rule;
+    };
+    const int sign = signsOf(*start).*rule;
     qint64 same = from; // the sign still holds here ...
-    for (qint64 reached = Step; reached <= Reach; reached += Step) {
-        qint64 other = from + direction * reached; // ... and perhaps no longer here
-        const std::optional<Signs> there = signsAt(other);
+    qint64 other = 0;   // ... and no longer here
+    for (qint64 reached = Step;; reached += Step) {
+        if (reached > Reach)
+            return std::nullopt;
+        other = from + direction * reached;
+        const std::optional<int> there = signAt(*start, from, other);
         if (!there)
             return std::nullopt;
-        if ((*there).*rule == sign) {
+        if (*there != sign)
+            break;
+        same = other;
+    }
+    while (std::abs(other - same) > 1) {
+        const qint64 middle = same + (other - same) / 2;
+        (signAt(*start, from, middle) == sign ? same : other) = middle;
+    }
+    for (int tries = 0; tries < 60; ++tries) {
+        const std::optional<ChartAngles> exact = anglesAt(same);
+        if (!exact)
+            return std::nullopt;
+        const std::optional<int> after = signAt(*exact, same, other);
+        if (!after)
+            return std::nullopt;
+        if (signsOf(*exact).*rule != sign) {
+            other = same;
+            same -= direction;
+        } else if (*after == sign) {
             same = other;
-            continue;
+            other += direction;
+        } else {
+            NadirSignChange change;
+            change.sign = *after;
+            change.utSeconds = direction > 0 ? other : same;
+            change.reading = clock.readingAt(change.utSeconds);
+            return change;
         }
-        while (std::abs(other - same) > 1) {
-            const qint64 middle = same + (other - same) / 2;
-            const std::optional<Signs> at = signsAt(middle);
-            if (!at)
-                return std::nullopt;
-            ((*at).*rule == sign ? same : other) = middle;
-        }
-        NadirSignChange change;
-        change.sign = (*signsAt(other)).*rule;
-        change.utSeconds = direction > 0 ? other : same;
-        change.reading = clock.readingAt(change.utSeconds);
-        return change;
     }
     return std::nullopt;
 }
@@ -83,13 +120,13 @@ std::optional<NadirSignChange> nearestChange(SignsAt &signsAt, int Signs::*rule,
 
 void FindNadirChanges(Candidate &c, const Request &request, const places::PlaceClock &clock)
 {
-    SignsAt signsAt(request);
     const qint64 ut = c.reading.utSeconds;
-    c.icChanges = {nearestChange(signsAt, &Signs::ic, ut, -1, clock),
-                   nearestChange(signsAt, &Signs::ic, ut, +1, clock)};
+    AnglesAt anglesAt(request);
+    c.icChanges = {nearestChange(anglesAt, &Signs::ic, ut, -1, clock),
+                   nearestChange(anglesAt, &Signs::ic, ut, +1, clock)};
     if (!c.wholeSignNadirUnreliable)
-        c.wholeSignChanges = {nearestChange(signsAt, &Signs::wholeSign, ut, -1, clock),
-                              nearestChange(signsAt, &Signs::wholeSign, ut, +1, clock)};
+        c.wholeSignChanges = {nearestChange(anglesAt, &Signs::wholeSign, ut, -1, clock),
+                              nearestChange(anglesAt, &Signs::wholeSign, ut, +1, clock)};
 }
 
 QStringList NearNadirChanges(const Candidate &c)
