@@ -32,6 +32,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 QIcon ProgramIcon()
@@ -347,12 +348,31 @@ public:
         return found == m_fits.cend() ? std::nullopt : std::optional<Fit>(found->second);
     }
 
+    // Kept at once for this process; written to the file once the event loop is free again, so that a window
+    // measured for the first time is not kept from the screen by a synced write.
     void remember(const QByteArray &key, Fit fit)
     {
         load();
         m_fits.insert(m_fits.begin(), {key, fit});
         if (m_fits.size() > Kept) // the newest: one per form and language in use, with room to spare
             m_fits.resize(Kept);
+        if (!std::exchange(m_saveAsked, true))
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [this] { save(); }, Qt::QueuedConnection);
+    }
+
+    void forget()
+    {
+        m_fits.clear();
+        m_loaded = false;
+    }
+
+private:
+    static constexpr std::size_t Kept = 64;
+
+    void save()
+    {
+        m_saveAsked = false;
         const QString path = filePath();
         if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
             return;
@@ -364,15 +384,6 @@ public:
                        '\n');
         file.commit();
     }
-
-    void forget()
-    {
-        m_fits.clear();
-        m_loaded = false;
-    }
-
-private:
-    static constexpr std::size_t Kept = 64;
 
     static QString filePath()
     {
@@ -402,6 +413,7 @@ private:
     }
 
     bool m_loaded = false;
+    bool m_saveAsked = false;
     std::vector<std::pair<QByteArray, Fit>> m_fits;
 };
 

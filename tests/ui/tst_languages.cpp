@@ -364,6 +364,7 @@ private Q_SLOTS:
                     const QWidget *window = open(language, which);
                     QVERIFY(window);
                     const QStringList places = layout(window);
+                    QCoreApplication::processEvents(); // the file is written once the event loop is free
                     cleanup();
                     const QString name = language + u' ' + which;
                     if (pass == std::string_view("measured"))
