@@ -177,7 +177,12 @@ echo
 # up between the runs, as on a Windows machine.
 windows_status=0
 windows_built=0
-QUORVIS_WINDOWS_STAGE=bench "$root/scripts/windows.sh" >"$work/windows.log" 2>&1 || windows_built=$?
+# (Without any cached Qt for Windows, windows.sh is not even asked: it would install the cross tools first.)
+if compgen -G "${QUORVIS_WINDOWS_CACHE:-$HOME/.cache/quorvis-windows}/qt-*/stamp" >/dev/null; then
+    QUORVIS_WINDOWS_STAGE=bench "$root/scripts/windows.sh" >"$work/windows.log" 2>&1 || windows_built=$?
+else
+    windows_built=3
+fi
 if ((windows_built == 3)); then
     echo "Not run: the Windows libraries are not cached (QUORVIS_WINDOWS_STAGE=deps scripts/windows.sh makes them)."
 elif ((windows_built != 0)); then
