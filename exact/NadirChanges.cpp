@@ -34,12 +34,6 @@ Signs signsOf(const ChartAngles &a)
     return Signs{ToSignPosition(a.ic).sign, NadirSignIndex(ToSignPosition(a.asc).sign)};
 }
 
-// The angles at `ut` turned at the sidereal rate from those at `from` (IAU 2006 mean sidereal time's linear term).
-ChartAngles turned(const ChartAngles &from, qint64 fromUt, qint64 ut, double latitude)
-{
-    constexpr double SiderealDegreesPerSecond = 360.98564736629 / 86400.0;
-    return AnglesFromRamc(from.ramc + SiderealDegreesPerSecond * double(ut - fromUt), from.obliquity, latitude);
-}
 
 // The exact angles at the instants asked for, each computed once.
 class AnglesAt
@@ -72,7 +66,7 @@ std::optional<NadirSignChange> nearestChange(AnglesAt &anglesAt, int Signs::*rul
     const auto signAt = [&](const ChartAngles &anchor, qint64 anchorUt, qint64 ut) -> std::optional<int> {
         if (ut < FirstChartInstant || ut > LastChartInstant)
             return std::nullopt;
-        return signsOf(turned(anchor, anchorUt, ut, anglesAt.latitude())).*rule;
+        return signsOf(TurnedAngles(anchor, anchorUt, ut, anglesAt.latitude())).*rule;
     };
     const int sign = signsOf(*start).*rule;
     qint64 same = from; // the sign still holds here ...
@@ -117,6 +111,13 @@ std::optional<NadirSignChange> nearestChange(AnglesAt &anglesAt, int Signs::*rul
 }
 
 } // namespace
+
+// (The rate is the linear term of the IAU 2006 mean sidereal time.)
+ChartAngles TurnedAngles(const ChartAngles &from, qint64 fromUt, qint64 ut, double latitude)
+{
+    constexpr double SiderealDegreesPerSecond = 360.98564736629 / 86400.0;
+    return AnglesFromRamc(from.ramc + SiderealDegreesPerSecond * double(ut - fromUt), from.obliquity, latitude);
+}
 
 void FindNadirChanges(Candidate &c, const Request &request, const places::PlaceClock &clock)
 {

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <optional>
 
 namespace quorvis::exact {
 
@@ -40,27 +41,14 @@ std::vector<Sample> minutesThatShowed(const places::PlaceClock &clock, qint64 st
     return samples;
 }
 
-// The IC's sign at the first sample and at each sample where it changes; `problem` set when the angles
-// cannot be computed.
-std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request &request, QString *problem)
+// The samples where the IC's sign changes, found with `signAt`: the sign is compared at every tenth sample
+// and at both ends of each stretch without a jump, and each change found is halved down to its minute.
+template <typename SignAt>
+std::vector<std::size_t> changesFound(const std::vector<Sample> &samples, SignAt signAt, const QString &problem)
 {
     constexpr std::size_t Step = 10;
-    const auto signAt = [&](std::size_t i) {
-        Sample &s = samples[i];
-        if (s.sign < 0) {
-            const AnglesResult a = ComputeAngles(s.ut, request.latitude, request.longitude);
-            if (!a.ok()) {
-                *problem = AnglesMessage(a.message);
-                return 0;
-            }
-            s.sign = ToSignPosition(a.angles.ic).sign;
-        }
-        return s.sign;
-    };
     const std::size_t n = samples.size();
-    const auto jumpsAfter = [&](std::size_t i) {
-        return i + 1 < n && samples[i + 1].ut - samples[i].ut != 60;
-    };
+    const auto jumpsAfter = [&](std::size_t i) { return i + 1 < n && samples[i + 1].ut - samples[i].ut != 60; };
     std::vector<std::size_t> checkpoints;
     for (std::size_t i = 0; i < n; ++i)
         if (i % Step == 0 || i + 1 == n || jumpsAfter(i) || (i > 0 && jumpsAfter(i - 1)))
@@ -68,7 +56,7 @@ std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request
 
     std::vector<std::size_t> changes{0};
     signAt(0);
-    for (std::size_t k = 1; k < checkpoints.size() && problem->isEmpty(); ++k) {
+    for (std::size_t k = 1; k < checkpoints.size() && problem.isEmpty(); ++k) {
         std::size_t lo = checkpoints[k - 1], hi = checkpoints[k];
         if (signAt(lo) == signAt(hi))
             continue;
@@ -79,6 +67,57 @@ std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request
         changes.push_back(hi);
     }
     return changes;
+}
+
+// The IC's sign at the first sample and at each sample where it changes; `problem` set when the angles
+// cannot be computed. Found first by the sky's turn from the first sample's exact angles, and kept when the
+// exact angles agree on both sides of every change; else (a change within a hundredth of a second of a
+// sample) found again with the exact angles throughout.
+std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request &request, QString *problem)
+{
+    const auto exactSign = [&](qint64 ut) -> std::optional<int> {
+        const AnglesResult a = ComputeAngles(ut, request.latitude, request.longitude);
+        if (!a.ok()) {
+            *problem = AnglesMessage(a.message);
+            return std::nullopt;
+        }
+        return ToSignPosition(a.angles.ic).sign;
+    };
+    const AnglesResult first = ComputeAngles(samples[0].ut, request.latitude, request.longitude);
+    if (!first.ok()) {
+        *problem = AnglesMessage(first.message);
+        return {0};
+    }
+    samples[0].sign = ToSignPosition(first.angles.ic).sign;
+    const auto turnedSign = [&](std::size_t i) {
+        Sample &s = samples[i];
+        if (s.sign < 0) {
+            if (s.ut < FirstChartInstant || s.ut > LastChartInstant) {
+                *problem = AnglesMessage(MsgInstantOutOfRange);
+                return 0;
+            }
+            s.sign = ToSignPosition(TurnedAngles(first.angles, samples[0].ut, s.ut, request.latitude).ic).sign;
+        }
+        return s.sign;
+    };
+    std::vector<std::size_t> changes = changesFound(samples, turnedSign, *problem);
+    bool agree = problem->isEmpty();
+    for (std::size_t k = 1; k < changes.size() && agree; ++k) {
+        const std::size_t at = changes[k];
+        agree = exactSign(samples[at - 1].ut) == samples[at - 1].sign && exactSign(samples[at].ut) == samples[at].sign;
+    }
+    if (agree || !problem->isEmpty())
+        return changes;
+
+    for (Sample &s : samples)
+        s.sign = -1;
+    const auto exactSignAt = [&](std::size_t i) {
+        Sample &s = samples[i];
+        if (s.sign < 0)
+            s.sign = exactSign(s.ut).value_or(0);
+        return s.sign;
+    };
+    return changesFound(samples, exactSignAt, *problem);
 }
 
 // The changes of the clocks that skipped or repeated clock times of the slot from `start`.
