@@ -34,7 +34,6 @@ Signs signsOf(const ChartAngles &a)
     return Signs{ToSignPosition(a.ic).sign, NadirSignIndex(ToSignPosition(a.asc).sign)};
 }
 
-
 // The exact angles at the instants asked for, each computed once.
 class AnglesAt
 {
@@ -64,9 +63,8 @@ std::optional<NadirSignChange> nearestChange(AnglesAt &anglesAt, int Signs::*rul
     if (!start)
         return std::nullopt;
     const auto signAt = [&](const ChartAngles &anchor, qint64 anchorUt, qint64 ut) -> std::optional<int> {
-        if (ut < FirstChartInstant || ut > LastChartInstant)
-            return std::nullopt;
-        return signsOf(TurnedAngles(anchor, anchorUt, ut, anglesAt.latitude())).*rule;
+        const std::optional<ChartAngles> turned = TurnedAngles(anchor, anchorUt, ut, anglesAt.latitude());
+        return turned ? std::optional(signsOf(*turned).*rule) : std::nullopt;
     };
     const int sign = signsOf(*start).*rule;
     qint64 same = from; // the sign still holds here ...
@@ -113,9 +111,11 @@ std::optional<NadirSignChange> nearestChange(AnglesAt &anglesAt, int Signs::*rul
 } // namespace
 
 // (The rate is the linear term of the IAU 2006 mean sidereal time.)
-ChartAngles TurnedAngles(const ChartAngles &from, qint64 fromUt, qint64 ut, double latitude)
+std::optional<ChartAngles> TurnedAngles(const ChartAngles &from, qint64 fromUt, qint64 ut, double latitude)
 {
     constexpr double SiderealDegreesPerSecond = 360.98564736629 / 86400.0;
+    if (ut < FirstChartInstant || ut > LastChartInstant)
+        return std::nullopt;
     return AnglesFromRamc(from.ramc + SiderealDegreesPerSecond * double(ut - fromUt), from.obliquity, latitude);
 }
 

@@ -92,11 +92,12 @@ std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request
     const auto turnedSign = [&](std::size_t i) {
         Sample &s = samples[i];
         if (s.sign < 0) {
-            if (s.ut < FirstChartInstant || s.ut > LastChartInstant) {
+            const std::optional<ChartAngles> turned = TurnedAngles(first.angles, samples[0].ut, s.ut, request.latitude);
+            if (!turned) {
                 *problem = AnglesMessage(MsgInstantOutOfRange);
                 return 0;
             }
-            s.sign = ToSignPosition(TurnedAngles(first.angles, samples[0].ut, s.ut, request.latitude).ic).sign;
+            s.sign = ToSignPosition(turned->ic).sign;
         }
         return s.sign;
     };

@@ -299,7 +299,8 @@ QByteArray fitKey(const QWidget *window, const QWidget *root, const QList<QWidge
     add(QString::fromLatin1(qVersion()));
     add(window->objectName());
     if (const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
-        addRect(QRect(int(screen->logicalDotsPerInchY() * 100), int(screen->devicePixelRatio() * 100), 0, 0));
+        for (const qreal measure : {screen->logicalDotsPerInchY(), screen->devicePixelRatio()})
+            addNumber(qint32(std::lround(measure * 100)));
     addRect(QRect(QPoint(), root->minimumSize()));
     for (const QWidget *control : controls) {
         add(QString::fromLatin1(control->metaObject()->className()));
