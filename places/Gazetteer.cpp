@@ -5,10 +5,10 @@
 // The index's search keys are unique and in byte order, so the keys that start with a typed text form one
 // contiguous run whose first key, when it equals the text, is the exact match; the places of consecutive keys
 // are consecutive too. Places are numbered most populous first, so "by population" is "by number".
+#include "GazetteerData.h"
 #include "GazetteerFormat.h"
 #include "Places.h"
 
-#include <QResource>
 #include <QSysInfo>
 #include <QtEndian>
 
@@ -21,8 +21,6 @@
 namespace quorvis::places {
 
 namespace {
-
-constexpr const char *kIndexPath = ":/places/gazetteer.idx";
 
 quint32 U32(const uchar *at, size_t i = 0) { return qFromLittleEndian<quint32>(at + 4 * i); }
 
@@ -53,7 +51,6 @@ QString Place::displayName() const
 
 struct Gazetteer::Index
 {
-    QByteArray copy; // only when the resource cannot be used where it lies
     const uchar *data = nullptr;
     quint32 size = 0;
     quint32 keyCount = 0;
@@ -85,21 +82,11 @@ Gazetteer::Gazetteer()
     auto owned = std::make_unique<Index>();
     Index *index = owned.get();
     m_index = std::move(owned);
-    const QResource resource(QString::fromLatin1(kIndexPath));
-    if (!resource.isValid())
-        qFatal("The compiled-in gazetteer resource %s is missing", kIndexPath);
-    index->data = resource.data();
-    index->size = quint32(resource.size());
-    // The names are handed out as QStrings over the index's own UTF-16 text, which needs 2-byte alignment.
-    if (resource.compressionAlgorithm() != QResource::NoCompression ||
-        reinterpret_cast<quintptr>(index->data) % alignof(char16_t) != 0) {
-        index->copy = resource.uncompressedData();
-        index->data = reinterpret_cast<const uchar *>(index->copy.constData());
-        index->size = quint32(index->copy.size());
-    }
+    index->data = quorvis_gazetteer_index;
+    index->size = quint32(quorvis_gazetteer_index_end - quorvis_gazetteer_index);
     if (index->size < 4 * format::HeaderFieldCount || index->field(format::Magic) != format::kMagic ||
         index->field(format::Version) != format::kVersion || index->field(format::FileSize) != index->size)
-        qFatal("The compiled-in gazetteer %s is not of this program's version", kIndexPath);
+        qFatal("The compiled-in gazetteer is not of this program's version");
 
     const quint32 placeCount = index->field(format::PlaceCount);
     const quint32 stringCount = index->field(format::StringCount);

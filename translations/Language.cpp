@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -60,11 +61,15 @@ bool isEnglish(const QString &name)
 }
 
 // The translations compiled in: "de", "pt_BR", ...
+// Listed without a name filter: a wildcard is a regular expression, and compiling one would map PCRE's
+// compiler and JIT into every start.
 QStringList translations()
 {
     QStringList names;
-    for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("quorvis_*.qm")}))
-        names << file.mid(8, file.size() - 8 - 3);
+    const QLatin1String prefix("quorvis_"), suffix(".qm");
+    for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList(QDir::Files))
+        if (file.startsWith(prefix) && file.endsWith(suffix))
+            names << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
     return names;
 }
 
@@ -89,7 +94,8 @@ namespace Language {
 
 QString Choose(const QStringList &preferred)
 {
-    const QStringList have = translations();
+    QStringList have;
+    bool listed = false;
     for (const QString &entry : preferred) {
         // "de-DE", "de_DE.UTF-8", "sr_RS@latin": the name without encoding or modifier, in Qt's spelling.
         QString name = entry.section(u'.', 0, 0).section(u'@', 0, 0);
@@ -98,6 +104,8 @@ QString Choose(const QStringList &preferred)
             continue;
         if (isEnglish(name))
             return QString::fromLatin1(English);
+        if (!std::exchange(listed, true))
+            have = translations();
         if (const QString translation = translationFor(name, have); !translation.isEmpty())
             return translation;
     }
