@@ -2,9 +2,9 @@
 #include "Process.h"
 #include "Program.h"
 #include "ProgramFacts.h"
+#include "ProgramStyle.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QLatin1String(ProgramVersion));
     QApplication::setOrganizationName(QLatin1String(OrganisationName));
     QApplication::setDesktopFileName(QLatin1String(ApplicationId));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(MakeProgramStyle());
     QApplication::setQuitOnLastWindowClosed(false);
     // The first of the person's languages that Quorvis speaks; English loads nothing.
     Language::Use(Language::OfSystem());

@@ -8,7 +8,6 @@
 #include "reading.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTranslator>
@@ -134,10 +133,9 @@ std::optional<int> ReadTimeSlot(const QString &text, QString *problem)
     static const std::vector<QStringList> names = [] {
         std::vector<QStringList> all(TimeSlots.size());
         QList<QTranslator *> translators;
-        const QDir folder(QStringLiteral(":/i18n"));
-        for (const QString &file : folder.entryList({QStringLiteral("quorvis_*.qm")}, QDir::Files)) {
+        for (const QString &language : Language::BuiltIn()) {
             auto *translator = new QTranslator;
-            if (translator->load(folder.filePath(file)))
+            if (translator->load(Language::BuiltInFile(language)))
                 translators << translator;
             else
                 delete translator;

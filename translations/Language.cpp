@@ -60,19 +60,6 @@ bool isEnglish(const QString &name)
            name.section(u'_', 0, 0) == QLatin1String(Language::English);
 }
 
-// The translations compiled in: "de", "pt_BR", ...
-// Listed without a name filter: a wildcard is a regular expression, and compiling one would map PCRE's
-// compiler and JIT into every start.
-QStringList translations()
-{
-    QStringList names;
-    const QLatin1String prefix("quorvis_"), suffix(".qm");
-    for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList(QDir::Files))
-        if (file.startsWith(prefix) && file.endsWith(suffix))
-            names << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
-    return names;
-}
-
 // The translation for the user's language `name` ("pt_PT", "de_Latn_AT", "ru"): its own region's, else the
 // one Qt's likely region for the language names ("pt" is Brazilian), else any of the language.
 QString translationFor(const QString &name, const QStringList &have)
@@ -105,12 +92,26 @@ QString Choose(const QStringList &preferred)
         if (isEnglish(name))
             return QString::fromLatin1(English);
         if (!std::exchange(listed, true))
-            have = translations();
+            have = BuiltIn();
         if (const QString translation = translationFor(name, have); !translation.isEmpty())
             return translation;
     }
     return QString::fromLatin1(English);
 }
+
+QStringList BuiltIn()
+{
+    // Listed without a name filter: a wildcard is a regular expression, and compiling one maps PCRE's
+    // compiler and JIT into the process.
+    QStringList names;
+    const QLatin1String prefix("quorvis_"), suffix(".qm");
+    for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList(QDir::Files))
+        if (file.startsWith(prefix) && file.endsWith(suffix))
+            names << file.mid(prefix.size(), file.size() - prefix.size() - suffix.size());
+    return names;
+}
+
+QString BuiltInFile(const QString &name) { return ownFile(QStringLiteral(":/i18n"), name); }
 
 QString OfSystem() { return Choose(QLocale::system().uiLanguages()); }
 

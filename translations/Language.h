@@ -12,6 +12,10 @@ namespace Language {
 // The name of the source language.
 inline constexpr char English[] = "en";
 
+// The translations built into the program, by name ("de", "pt_BR", ...), and the file that holds each.
+QStringList BuiltIn();
+QString BuiltInFile(const QString &name);
+
 // The first of `preferred` (as QLocale::uiLanguages() lists them: "de-DE", "pt-BR", "en") that Quorvis speaks,
 // English among them; English when it speaks none of them. A region without a translation of its own reads the
 // language's ("pt-PT" and "pt-AO" read Brazilian Portuguese, "de-CH" German); a language without any passes to

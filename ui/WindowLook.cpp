@@ -16,10 +16,12 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPalette>
+#include <QPixmap>
 #include <QSaveFile>
 #include <QScreen>
 #include <QSet>
@@ -39,10 +41,15 @@ QIcon ProgramIcon()
     // Qt decodes every size added here and sends them all to the window system with each window, so only the
     // sizes a title bar or task bar draws (64 being 32 at scale 2); desktops take the larger ones from the
     // installed theme icon.
+    // Read as PNG by name: a reader left to guess the format would ask every image plug-in installed and so
+    // load them all.
     static const QIcon icon = [] {
         QIcon i;
-        for (int size : {16, 32, 64})
-            i.addFile(QStringLiteral(":/icons/quorvis-%1.png").arg(size), QSize(size, size));
+        for (int size : {16, 32, 64}) {
+            QImageReader reader(QStringLiteral(":/icons/quorvis-%1.png").arg(size), "png");
+            reader.setAutoDetectImageFormat(false);
+            i.addPixmap(QPixmap::fromImageReader(&reader));
+        }
         return i;
     }();
     return icon;

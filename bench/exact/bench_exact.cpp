@@ -9,6 +9,7 @@
 //   bench_exact [CHANGES]        (default 2000; any Qt platform, offscreen or xcb)
 #include "ExactReading.h"
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "Samples.h"
 #include "frmExact.h"
 #include "frmMain.h"
@@ -20,7 +21,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <algorithm>
@@ -48,7 +48,7 @@ void report(const char *what, std::vector<double> us)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(MakeProgramStyle());
     const int changes = argc > 1 ? std::max(10, std::atoi(argv[1])) : 2000;
 
     Program program;

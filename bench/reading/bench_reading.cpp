@@ -8,8 +8,9 @@
 //
 //   bench_reading [READINGS]        (default 1000; any Qt platform, offscreen or xcb)
 #include "Program.h"
-#include "Scratch.h"
+#include "ProgramStyle.h"
 #include "Samples.h"
+#include "Scratch.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 
@@ -21,7 +22,6 @@
 #include <QLineEdit>
 #include <QPixmapCache>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
 {
     qInstallMessageHandler(countMessage);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(MakeProgramStyle());
     QApplication::setQuitOnLastWindowClosed(false);
     const int readings = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
 

@@ -3,6 +3,7 @@
 // brings up the promotion window) and the promotion window's Close, which ends the program.
 // Settings and the lock live in a scratch directory; the stored date is today's, so no reminder comes up.
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "Scratch.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -60,7 +60,7 @@ void read(Program &program, const char *who, int day, int month, int year, int s
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(MakeProgramStyle());
     QApplication::setQuitOnLastWindowClosed(false);
 
     QTemporaryDir scratch;

@@ -10,6 +10,7 @@
 // timer, which a person's session, unlike this one, gives it many times over. --pixmap-cache-kib sets that
 // cache's limit before the first window, to see how much of the growth is the cache's.
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "Scratch.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPixmapCache>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(MakeProgramStyle());
     QApplication::setQuitOnLastWindowClosed(false);
     if (pixmapCacheKiB >= 0)
         QPixmapCache::setCacheLimit(pixmapCacheKiB);

@@ -2,6 +2,7 @@
 // About window, closing to the promotion window, a referral, its links, and Exit. Built with the sanitizers,
 // it shows that no step leaks or touches freed memory, including the shutdown's deferred deletions.
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "SiteAddresses.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QUrlQuery>
 #include <QtTest>
@@ -22,7 +22,7 @@ class SessionTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
 
     void wholeSession()
     {

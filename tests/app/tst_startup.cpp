@@ -1,20 +1,46 @@
 // Start-up: the single-copy guard, the fortnightly update reminder with today's date and the stored value
 // under control, stores that cannot be used, and the random choice of advertising label.
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "SiteAddresses.h"
 #include "TestSupport.h"
 #include "frmMain.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLockFile>
 #include <QSettings>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 const QDate Today(2026, 12, 7);
+
+// The image plug-ins loaded into this process.
+QStringList imagePlugInsLoaded()
+{
+    QStringList loaded;
+#ifdef Q_OS_WIN
+    for (const wchar_t *name : {L"qjpeg.dll", L"qgif.dll", L"qico.dll", L"qsvg.dll", L"qjpegd.dll"})
+        if (GetModuleHandleW(name))
+            loaded << QString::fromWCharArray(name);
+#else
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        qFatal("cannot read /proc/self/maps");
+    for (const QByteArray &line : maps.readAll().split('\n'))
+        if (line.contains("/imageformats/") &&
+            !loaded.contains(QString::fromUtf8(line.mid(line.lastIndexOf('/') + 1))))
+            loaded << QString::fromUtf8(line.mid(line.lastIndexOf('/') + 1));
+#endif
+    return loaded;
+}
+
 const QString Question = QStringLiteral("There maybe an update to this software available\r"
                                         "Do you want to check for an update?");
 const QString DownloadPage =
@@ -47,13 +73,25 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
     void init()
     {
         QDir(dir.path()).removeRecursively();
         QDir().mkpath(dir.path());
     }
     void cleanup() { QVERIFY(visibleTopLevels().isEmpty()); }
+
+    // First, while this process has read no picture yet: a reader asked to guess a picture's format loads
+    // every image plug-in installed (and Qt Svg with them), so nothing made for the main window may read one
+    // before it is drawn.
+    void noImagePlugInBeforeTheMainWindowIsDrawn()
+    {
+        store(Today.toString(Qt::ISODate));
+        Program program(env());
+        QVERIFY(program.StartProgram());
+        QVERIFY(program.existingMainWindow()->isVisible());
+        QCOMPARE(imagePlugInsLoaded(), QStringList());
+    }
 
     void updateReminder_data()
     {

@@ -1,13 +1,13 @@
 // The life of the windows: closing a working window brings up the promotion window instead of ending the
 // program; Back puts it away; closing the promotion window unloads everything and ends the event loop.
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 #include "frmPromotion.h"
 
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -39,7 +39,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
     void init()
     {
         Program::Environment env;

@@ -2,6 +2,7 @@
 // pages and leave it open; its controls sit where the design puts them, in its colours and fonts.
 #include "LayoutCheck.h"
 #include "ProgramFacts.h"
+#include "ProgramStyle.h"
 #include "TestSupport.h"
 
 #include "LinkLabel.h"
@@ -51,7 +52,7 @@ class AboutTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
     void cleanup() { QVERIFY2(visibleTopLevels().isEmpty(), "a window was left open"); }
 
     void closes_data();

@@ -2,6 +2,7 @@
 // controls named by their captions (lists through their buddy labels), the sign picture by the nadir sign,
 // and link labels described as opening a page.
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -9,7 +10,6 @@
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QStyleFactory>
 #include <QtTest>
 
 namespace {
@@ -28,7 +28,7 @@ private:
     std::unique_ptr<Program> program;
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
     void init()
     {
         program = std::make_unique<Program>();

@@ -2,6 +2,7 @@
 // File menu, and the About window opened over it.
 #include "Program.h"
 #include "ProgramFacts.h"
+#include "ProgramStyle.h"
 #include "TestSupport.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QtTest>
 
 class DisplayWindowTest : public QObject
@@ -40,7 +40,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
 
     void init()
     {

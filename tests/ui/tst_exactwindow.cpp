@@ -3,16 +3,17 @@
 // gives it (the reading itself is checked against swetest and zoneinfo elsewhere), the saved and copied card,
 // and what a screen reader hears. Set QUORVIS_SHOTS to a directory to keep a picture of the window.
 #include "ChartWheel.h"
+#include "ExactTexts.h"
+#include "Messages.h"
 #include "Places.h"
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "SignImageList.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
-#include "ExactTexts.h"
 #include "frmExact.h"
 #include "frmMain.h"
 #include "frmPromotion.h"
-#include "Messages.h"
 #include "reading.h"
 
 #include <QAbstractItemView>
@@ -27,7 +28,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QRadioButton>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -116,7 +116,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setStyle(MakeProgramStyle());
         if (quorvis::places::Gazetteer::instance().places().empty())
             QSKIP("the gazetteer is not built in");
     }

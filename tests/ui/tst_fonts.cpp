@@ -4,6 +4,7 @@
 #include "ChartWheel.h"
 #include "FakeHost.h"
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "TestSupport.h"
 #include "frmAbout.h"
 #include "frmPromotion.h"
@@ -11,7 +12,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPaintEngine>
-#include <QStyleFactory>
 #include <QtTest>
 
 namespace {
@@ -90,7 +90,7 @@ class FontsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
 
     void verdanaResolvesToTheStandIn_data()
     {

@@ -10,18 +10,18 @@
 #include "Language.h"
 #include "LayoutCheck.h"
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "TestSupport.h"
+#include "WindowLook.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmExact.h"
 #include "frmMain.h"
 #include "frmPromotion.h"
-#include "WindowLook.h"
 
 #include <QCheckBox>
 #include <QMainWindow>
 #include <QPlainTextEdit>
-#include <QStyleFactory>
 #include <QtTest>
 
 namespace {
@@ -171,7 +171,7 @@ class LanguagesTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setStyle(MakeProgramStyle());
         // Every window measured by this build, none fitted from what an earlier one left.
         QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).removeRecursively();
     }

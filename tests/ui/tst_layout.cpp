@@ -4,6 +4,7 @@
 #include "LayoutCheck.h"
 #include "Program.h"
 #include "ProgramFacts.h"
+#include "ProgramStyle.h"
 #include "SiteAddresses.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
@@ -14,7 +15,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QStyleFactory>
 #include <QtTest>
 
 namespace {
@@ -78,7 +78,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setStyle(MakeProgramStyle());
         program = std::make_unique<Program>();
         program->mainWindow().show();
         askForReading(&program->mainWindow());

@@ -1,6 +1,7 @@
 // Every menu entry and advertising label of the two working windows opens exactly its page, and nothing else
 // of the program changes when it does.
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "SiteAddresses.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
-#include <QStyleFactory>
 #include <QtTest>
 
 namespace {
@@ -34,7 +34,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
     void init() { program = std::make_unique<Program>(); }
     void cleanup()
     {

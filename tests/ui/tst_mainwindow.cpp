@@ -2,6 +2,7 @@
 // reading flow by button, menu, Enter and Esc.
 #include "Program.h"
 #include "ProgramFacts.h"
+#include "ProgramStyle.h"
 #include "SignImageList.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
@@ -56,7 +57,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
 
     void init()
     {
@@ -74,6 +75,24 @@ private Q_SLOTS:
     {
         program.reset();
         QVERIFY(visibleTopLevels().isEmpty());
+    }
+
+    // The program's style draws exactly as Fusion: the whole window, and the menu bar's overflow arrow, which
+    // it reads only when first drawn.
+    void drawnExactlyAsFusion()
+    {
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        for (auto which :
+             {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+            const QIcon deferred = QApplication::style()->standardIcon(which);
+            QCOMPARE(deferred.availableSizes(), fusion->standardIcon(which).availableSizes());
+            QCOMPARE(deferred.pixmap(16).toImage(), fusion->standardIcon(which).pixmap(16).toImage());
+        }
+        const QImage shipped = main->grab().toImage();
+        QApplication::setStyle(fusion.release());
+        const QImage asFusion = main->grab().toImage();
+        QApplication::setStyle(MakeProgramStyle());
+        QCOMPARE(shipped, asFusion);
     }
 
     void loadStepFillsAndPresetsTheLists()

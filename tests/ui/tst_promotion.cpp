@@ -4,6 +4,7 @@
 #include "FakeHost.h"
 #include "LayoutCheck.h"
 #include "ProgramFacts.h"
+#include "ProgramStyle.h"
 #include "TestSupport.h"
 
 #include "LinkLabel.h"
@@ -76,7 +77,7 @@ class PromotionTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
     void cleanup() { QVERIFY2(visibleTopLevels().isEmpty(), "a window was left open"); }
 
     void window();

@@ -3,6 +3,7 @@
 // request address.
 #include "Messages.h"
 #include "Program.h"
+#include "ProgramStyle.h"
 #include "SiteAddresses.h"
 #include "TestSupport.h"
 #include "frmMain.h"
@@ -14,7 +15,6 @@
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QStringDecoder>
-#include <QStyleFactory>
 #include <QtTest>
 
 class RobustnessTest : public QObject
@@ -64,7 +64,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
     void init()
     {
         messages.clear();
