@@ -4,7 +4,8 @@
 #include "GazetteerData.h"
 
 // The assembler finds the file on its include path (-Wa,-I, set by the build), so the build folder's name
-// never has to survive being quoted inside assembler text.
+// never has to survive being quoted inside assembler text. The byte after the end keeps the end symbol inside
+// the section, whatever the linker puts after it.
 __asm__(
 #if defined(_WIN32)
     ".section .rdata,\"dr\"\n"
