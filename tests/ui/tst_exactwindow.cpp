@@ -10,6 +10,7 @@
 #include "ProgramStyle.h"
 #include "SignImageList.h"
 #include "TestSupport.h"
+#include "WrappedLabel.h"
 #include "frmDisplay.h"
 #include "frmExact.h"
 #include "frmMain.h"
@@ -131,6 +132,38 @@ private Q_SLOTS:
     {
         program.reset();
         QVERIFY(visibleTopLevels().isEmpty());
+    }
+
+    // The window's wrapped labels keep the heights they measured: each answers as a plain label would, however
+    // its text, font or margins changed since it was last asked.
+    void wrappedLabelsMeasureAsLabels()
+    {
+        WrappedLabel wrapped;
+        QLabel plain;
+        const auto alike = [&](const char *step) {
+            for (int width : {40, 130, 400, 130})
+                QVERIFY2(wrapped.heightForWidth(width) == plain.heightForWidth(width),
+                         qPrintable(QStringLiteral("%1 at %2").arg(QLatin1String(step)).arg(width)));
+        };
+        const auto both = [&](auto change) {
+            change(static_cast<QLabel &>(wrapped));
+            change(plain);
+        };
+        both([](QLabel &l) { l.setWordWrap(true); });
+        for (const char *text : {"Leo", "The <b>Imum Coeli</b> lies in Scorpio, and the sign three on from the rising "
+                                        "sign is Sagittarius: the two rules part here.",
+                                 "Leo"}) {
+            both([text](QLabel &l) { l.setText(QLatin1String(text)); });
+            alike(text);
+        }
+        both([](QLabel &l) {
+            QFont f = l.font();
+            f.setPointSizeF(f.pointSizeF() * 2);
+            l.setFont(f);
+        });
+        alike("font");
+        both([](QLabel &l) { l.setContentsMargins(12, 4, 12, 4); });
+        alike("margins");
     }
 
     void fileMenuOpensThePrefilledWindow_data()
