@@ -16,8 +16,8 @@ class DeferredIconEngine final : public QIconEngine
 public:
     DeferredIconEngine(const QStyle *style, QStyle::StandardPixmap which) : m_style(style), m_which(which) {}
 
-    // Each call reaches the style icon's own engine unchanged: QIcon's pixmap at ratio 1 and its paint pass sizes
-    // through as given, where its other calls would apply the screen's scale a second time.
+    // Each call reaches the style icon's own engine unchanged: QIcon's pixmap at ratio 1 and its paint pass
+    // sizes through as given, where its other calls would apply the screen's scale a second time.
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
         icon().paint(painter, rect, Qt::AlignCenter, mode, state);

@@ -5,10 +5,10 @@
 
 #include <array>
 
-// Qt lays a label's text out afresh for every height-for-width question, and a window's layout asks each label
-// several times, at more than one width, whenever anything in it changes; this label answers again from what it
-// found while its text, font, style and margins are those it measured with. Its indent, margin and text format
-// are the form's and never change.
+// Qt lays a label's text out afresh for every height-for-width question, and a window's layout asks each
+// label several times, at more than one width, whenever anything in it changes; this label answers again from
+// what it found while its text, font, style and margins are those it measured with. Its indent, margin and
+// text format are the form's and never change.
 class WrappedLabel : public QLabel
 {
     Q_OBJECT
