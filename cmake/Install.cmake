@@ -78,8 +78,9 @@ if(UNIX AND NOT APPLE)
     # The exact reading's zone history is the system's tz database, read at run time.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
     # The windows are laid out for Verdana; its narrow stand-in keeps their texts inside their boxes.
-    # Qt's own translations make its standard buttons and dialogs speak the program's language.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-extra, qt6-translations-l10n")
+    # Qt's own translations make its standard buttons and dialogs speak the program's language. The chart wheel
+    # and the reading card are drawn in Arial or, where it is missing, its metric twin Liberation Sans.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-extra, qt6-translations-l10n, fonts-liberation2")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
     include(CPack)
