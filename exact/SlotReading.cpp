@@ -75,24 +75,26 @@ std::vector<std::size_t> changesFound(const std::vector<Sample> &samples, SignAt
 // sample) found again with the exact angles throughout.
 std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request &request, QString *problem)
 {
-    const auto exactSign = [&](qint64 ut) -> std::optional<int> {
+    const auto exactAngles = [&](qint64 ut) -> std::optional<ChartAngles> {
         const AnglesResult a = ComputeAngles(ut, request.latitude, request.longitude);
         if (!a.ok()) {
             *problem = AnglesMessage(a.message);
             return std::nullopt;
         }
-        return ToSignPosition(a.angles.ic).sign;
+        return a.angles;
     };
-    const AnglesResult first = ComputeAngles(samples[0].ut, request.latitude, request.longitude);
-    if (!first.ok()) {
-        *problem = AnglesMessage(first.message);
+    const auto exactSign = [&](qint64 ut) -> std::optional<int> {
+        const std::optional<ChartAngles> a = exactAngles(ut);
+        return a ? std::optional(ToSignPosition(a->ic).sign) : std::nullopt;
+    };
+    const std::optional<ChartAngles> first = exactAngles(samples[0].ut);
+    if (!first)
         return {0};
-    }
-    samples[0].sign = ToSignPosition(first.angles.ic).sign;
+    samples[0].sign = ToSignPosition(first->ic).sign;
     const auto turnedSign = [&](std::size_t i) {
         Sample &s = samples[i];
         if (s.sign < 0) {
-            const std::optional<ChartAngles> turned = TurnedAngles(first.angles, samples[0].ut, s.ut, request.latitude);
+            const std::optional<ChartAngles> turned = TurnedAngles(*first, samples[0].ut, s.ut, request.latitude);
             if (!turned) {
                 *problem = AnglesMessage(MsgInstantOutOfRange);
                 return 0;

@@ -34,9 +34,9 @@ QStringList imagePlugInsLoaded()
     if (!maps.open(QIODevice::ReadOnly))
         qFatal("cannot read /proc/self/maps");
     for (const QByteArray &line : maps.readAll().split('\n'))
-        if (line.contains("/imageformats/") &&
-            !loaded.contains(QString::fromUtf8(line.mid(line.lastIndexOf('/') + 1))))
+        if (line.contains("/imageformats/"))
             loaded << QString::fromUtf8(line.mid(line.lastIndexOf('/') + 1));
+    loaded.removeDuplicates();
 #endif
     return loaded;
 }
