@@ -66,7 +66,7 @@ qt_flags=(
     -release -shared -xplatform win32-g++ -qt-host-path /usr
     -nomake examples -nomake tests -no-opengl -no-vulkan -no-dbus -no-icu
     -qt-zlib -qt-pcre -qt-harfbuzz -qt-freetype -qt-libpng -qt-libjpeg
-    -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-concurrent -no-feature-xml
+    -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml
     -no-feature-direct2d -no-feature-directwrite3 -no-feature-tabletevent -no-feature-androiddeployqt
 )
 absl_flags=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_STANDARD=17 -DABSL_PROPAGATE_CXX_STD=ON -DBUILD_TESTING=OFF
