@@ -127,6 +127,166 @@ std::optional<QDate> ReadDate(const QString &text, QString *problem)
     return date;
 }
 
+namespace {
+
+// The letters a hint writes for a day, a month and a year, in the language spoken: "TT.MM.JJJJ".
+QString HintLetters(QChar field)
+{
+    return field == u'd' ? QCoreApplication::translate("ExactReading", "DD", "a day in a date's hint")
+           : field == u'M' ? QCoreApplication::translate("ExactReading", "MM", "a month in a date's hint")
+                           : QCoreApplication::translate("ExactReading", "YYYY", "a year in a date's hint");
+}
+
+// A date format split into its day, month and year fields and the text between them; empty when it has other
+// fields (month names, weekdays) than these three, once each.
+struct DateFields
+{
+    QList<QChar> fields;     // 'd', 'M', 'y' in the order written
+    QStringList separators;  // before each field, and after the last
+};
+
+DateFields SplitFormat(const QString &format)
+{
+    DateFields split;
+    QString between;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == c)
+            ++run;
+        if (c == u'\'') { // quoted text: a separator
+            const qsizetype end = format.indexOf(u'\'', i + 1);
+            between += format.mid(i + 1, end < 0 ? -1 : end - i - 1);
+            i = end < 0 ? format.size() : end + 1;
+            continue;
+        }
+        if (c.isLetter()) {
+            const bool known = (c == u'd' && run <= 2) || (c == u'M' && run <= 2) || c == u'y';
+            if (!known || split.fields.contains(c))
+                return {};
+            split.separators << between;
+            split.fields << c;
+            between.clear();
+        } else {
+            between += format.mid(i, run);
+        }
+        i += run;
+    }
+    split.separators << between;
+    if (split.fields.size() != 3)
+        return {};
+    return split;
+}
+
+QString Written(const DateFields &split, bool hint)
+{
+    QString text = split.separators.front();
+    for (qsizetype i = 0; i < split.fields.size(); ++i) {
+        const QChar field = split.fields[i];
+        text += hint ? HintLetters(field) : field == u'y' ? QStringLiteral("yyyy") : QString(2, field);
+        text += split.separators[i + 1];
+    }
+    return text.trimmed();
+}
+
+} // namespace
+
+DateStyle DateStyle::of(const QLocale &region)
+{
+    static const DateFields iso = SplitFormat(QStringLiteral("yyyy-MM-dd"));
+    DateFields split = SplitFormat(region.dateFormat(QLocale::ShortFormat));
+    if (split.fields.isEmpty())
+        split = iso;
+    return {Written(split, false), Written(split, true), Written(iso, true)};
+}
+
+std::optional<QDate> ReadDate(const QString &text, const DateStyle &style, QString *problem)
+{
+    const QString typed = text.trimmed();
+    if (Matches(u"[0-9]{4}-[0-9]{2}-[0-9]{2}", typed))
+        return ReadDate(typed, problem);
+    // The region's own order, each field one or two digits but the year, between its separators (spaces in
+    // them optional).
+    const DateFields split = SplitFormat(style.pattern);
+    const auto refuse = [&] {
+        return Refuse<QDate>(problem, QCoreApplication::translate("ExactReading", "Not a date: “%1”. Give it as "
+                                                                                  "%2 or %3.")
+                                          .arg(ShownSafely(text), style.hint, style.isoHint));
+    };
+    if (split.fields.isEmpty())
+        return refuse();
+    QString pattern = QStringLiteral("\\s*");
+    for (qsizetype i = 0; i <= split.fields.size(); ++i) {
+        for (const QString &part : split.separators[i].trimmed().split(u' ', Qt::SkipEmptyParts))
+            pattern += QRegularExpression::escape(part) + QStringLiteral("\\s*");
+        if (i < split.fields.size())
+            pattern += split.fields[i] == u'y' ? QStringLiteral("([0-9]+)\\s*") : QStringLiteral("([0-9]{1,2})\\s*");
+    }
+    const QRegularExpressionMatch match =
+        QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(typed);
+    if (!match.hasMatch())
+        return refuse();
+    int day = 0, month = 0, year = 0;
+    for (qsizetype i = 0; i < split.fields.size(); ++i) {
+        const QString digits = match.captured(int(i) + 1);
+        if (split.fields[i] == u'y' && digits.size() != 4)
+            return Refuse<QDate>(problem, QCoreApplication::translate("ExactReading",
+                                                                      "The year in “%1” needs all four digits: "
+                                                                      "give the date as %2.")
+                                              .arg(ShownSafely(text), style.hint));
+        (split.fields[i] == u'd' ? day : split.fields[i] == u'M' ? month : year) = digits.toInt();
+    }
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return Refuse<QDate>(problem, QCoreApplication::translate("ExactReading", "There is no such date as “%1”.")
+                                          .arg(ShownSafely(text)));
+    if (date < FirstBirthDate || date > LastBirthDate)
+        return Refuse<QDate>(problem, DateRangeMessage());
+    return date;
+}
+
+namespace {
+
+bool HasTwelveHours(const QLocale &region)
+{
+    return region.timeFormat(QLocale::ShortFormat).contains(u'a', Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QString TimeHint(const QLocale &region)
+{
+    const QString hint = QCoreApplication::translate("ExactReading", "HH:MM", "a time's hint");
+    return HasTwelveHours(region) ? QStringLiteral("%1 %2/%3").arg(hint, region.amText(), region.pmText()) : hint;
+}
+
+std::optional<QTime> ReadTime(const QString &text, const QLocale &region, QString *problem)
+{
+    const QString typed = text.trimmed();
+    static const QRegularExpression clock(QRegularExpression::anchoredPattern(
+        QStringLiteral("([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?\\s*(\\S.*)?")));
+    const QRegularExpressionMatch match = clock.match(typed);
+    if (match.hasMatch()) {
+        int hour = match.captured(1).toInt();
+        const QString half = match.captured(4).remove(u'.').toCaseFolded();
+        const auto is = [&half](const QString &marker, const char *english) {
+            return half == QString(marker).remove(u'.').toCaseFolded() || half == QLatin1String(english);
+        };
+        const bool am = !half.isEmpty() && is(region.amText(), "am");
+        const bool pm = !half.isEmpty() && !am && is(region.pmText(), "pm");
+        if (half.isEmpty() || ((am || pm) && hour >= 1 && hour <= 12)) {
+            if (am || pm)
+                hour = hour % 12 + (pm ? 12 : 0);
+            const QTime time(hour, match.captured(2).toInt(), match.captured(3).toInt());
+            if (time.isValid())
+                return time;
+        }
+    }
+    return Refuse<QTime>(problem, QCoreApplication::translate("ExactReading", "Not a time of day: “%1”. Give it "
+                                                                              "as %2.")
+                                      .arg(ShownSafely(text), TimeHint(region)));
+}
+
 std::optional<int> ReadTimeSlot(const QString &text, QString *problem)
 {
     // The names of the slots in English, in the language spoken, and in every translation built in.

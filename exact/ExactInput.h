@@ -7,6 +7,7 @@
 #include "WallTime.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QStringView>
 #include <QTime>
@@ -43,6 +44,20 @@ std::optional<double> ParseDegrees(QStringView text, double limit);
 std::optional<QDate> ReadDate(const QString &text, QString *problem);
 // HH:MM or HH:MM:SS, 00:00 to 23:59:59.
 std::optional<QTime> ReadTime(const QString &text, QString *problem);
+// The window's readers: a date also as the region writes it, with the year in four digits ("12.05.1979" in
+// Germany, "05/12/1979" in the United States), a time also on a twelve-hour clock ("11:40 pm"), and each
+// field's hint in the language spoken. A two-digit year is refused, never guessed.
+struct DateStyle
+{
+    QString pattern; // the region's short date format with a four-digit year: "dd.MM.yyyy", "M/d/yyyy"
+    QString hint;    // "TT.MM.JJJJ" in German, "DD/MM/YYYY" in British English
+    QString isoHint; // "JJJJ-MM-TT"
+    static DateStyle of(const QLocale &region);
+};
+std::optional<QDate> ReadDate(const QString &text, const DateStyle &style, QString *problem);
+// "HH:MM", or "HH:MM AM/PM" where the region's clock has twelve hours.
+QString TimeHint(const QLocale &region);
+std::optional<QTime> ReadTime(const QString &text, const QLocale &region, QString *problem);
 // A two-hour slot as the quick reading lists it ("2pm-4pm"), in English or as the window names it in any
 // language Quorvis speaks ("14-16 Uhr"), without regard to case: its index into TimeSlots.
 std::optional<int> ReadTimeSlot(const QString &text, QString *problem);

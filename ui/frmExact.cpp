@@ -24,6 +24,12 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWindow>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -69,6 +75,22 @@ QAccessibleInterface *exactWindowAccessible(const QString &className, QObject *o
 
 // The person's choice of the nadir sign interpreted where the two rules differ.
 constexpr char NadirRuleKey[] = "ExactNadir/InterpretedSign";
+// The last inputs, as they were when the window closed: dates ISO 8601, times HH:mm[:ss] where they could be
+// read, else the text as typed.
+constexpr char NameKey[] = "ExactNadir/Name";
+constexpr char DateKey[] = "ExactNadir/Date";
+constexpr char TimeKey[] = "ExactNadir/Time";
+constexpr char SlotOnlyKey[] = "ExactNadir/SlotOnly";
+constexpr char SlotKey[] = "ExactNadir/Slot";
+constexpr char PlaceKey[] = "ExactNadir/Place";
+constexpr char PlacePickedKey[] = "ExactNadir/PlacePicked";
+constexpr char CoordinatesKey[] = "ExactNadir/Coordinates";
+constexpr char LatitudeKey[] = "ExactNadir/Latitude";
+constexpr char LongitudeKey[] = "ExactNadir/Longitude";
+constexpr char ZoneKey[] = "ExactNadir/Zone";
+
+// How long the line saying where a card went stays.
+constexpr int SavedShownMs = 8000;
 constexpr char ByImumCoeli[] = "imum-coeli";
 constexpr char ByRisingSign[] = "rising-sign";
 
@@ -131,7 +153,14 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     connect(ui->optNadirByIC, &QRadioButton::clicked, this, &frmExact::optNadirRule_Click);
     connect(ui->optNadirByRising, &QRadioButton::clicked, this, &frmExact::optNadirRule_Click);
 
+    connect(ui->cmdNew, &QPushButton::clicked, this, &frmExact::cmdNew_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmExact::cmdSave_Click);
+    connect(ui->cmdPrint, &QPushButton::clicked, this, &frmExact::cmdPrint_Click);
+    ui->cmdPrint->setShortcut(QKeySequence::Print);
+    ui->cmdNew->setShortcut(QKeySequence::New);
+    m_savedTimer.setSingleShot(true);
+    m_savedTimer.setInterval(SavedShownMs);
+    connect(&m_savedTimer, &QTimer::timeout, ui->lblSaved, &QLabel::hide);
     connect(ui->cmdCopy, &QPushButton::clicked, this, &frmExact::cmdCopy_Click);
     connect(ui->cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
@@ -146,8 +175,9 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     // The choice between the two rules shows only for a reading where they differ; the column keeps the width
     // it needs then, so that a longer language's option is not cut off when it appears.
     ui->wheel->setMinimumWidth(std::max(ui->wheel->minimumWidth(), ui->wdgNadirRule->minimumSizeHint().width()));
-    resize(minimumSizeHint().expandedTo(minimumSize()));
-    CentreOnScreen(this);
+    // The columns scroll on a screen too small for them; they are drawn on the window's own ground.
+    ui->scrContent->viewport()->setAutoFillBackground(false);
+    ui->wdgContent->setAutoFillBackground(false);
 }
 
 // The list first: it follows the application's focus changes, which taking down the fields can cause.
@@ -162,29 +192,126 @@ void frmExact::Form_Load()
     m_risingSignChosen =
         settings->value(QLatin1String(NadirRuleKey)).toString() == QLatin1String(ByRisingSign);
     (m_risingSignChosen ? ui->optNadirByRising : ui->optNadirByIC)->setChecked(true);
+    setRegion(QLocale::system());
+    restoreInputs();
     updateModes();
     ui->txtPlace->setFocus();
 }
 
+void frmExact::setRegion(const QLocale &region)
+{
+    // A date already typed keeps its day: it is written again in the new region's way.
+    QString unread;
+    const std::optional<QDate> date = exact::ReadDate(ui->txtDate->text(), m_dateStyle, &unread);
+    m_region = region;
+    m_dateStyle = exact::DateStyle::of(region);
+    ui->txtDate->setPlaceholderText(m_dateStyle.hint);
+    ui->txtTime->setPlaceholderText(exact::TimeHint(region));
+    if (date)
+        ui->txtDate->setText(date->toString(m_dateStyle.pattern));
+}
+
+void frmExact::keepInputs() const
+{
+    const std::unique_ptr<QSettings> settings = m_host.openSettings();
+    QString unread;
+    const QString date = ui->txtDate->text().trimmed();
+    const std::optional<QDate> day = exact::ReadDate(date, m_dateStyle, &unread);
+    const QString time = ui->txtTime->text().trimmed();
+    const std::optional<QTime> clock = exact::ReadTime(time, m_region, &unread);
+    settings->setValue(QLatin1String(NameKey), ui->txtName->text());
+    settings->setValue(QLatin1String(DateKey), day ? day->toString(Qt::ISODate) : date);
+    settings->setValue(QLatin1String(TimeKey), clock ? exact::ClockText(*clock) : time);
+    settings->setValue(QLatin1String(SlotOnlyKey), ui->chkSlotOnly->isChecked());
+    settings->setValue(QLatin1String(SlotKey), ui->cmbSlot->currentIndex());
+    settings->setValue(QLatin1String(PlaceKey), ui->txtPlace->text());
+    settings->setValue(QLatin1String(PlacePickedKey), m_place != nullptr);
+    settings->setValue(QLatin1String(CoordinatesKey), ui->chkCoordinates->isChecked());
+    settings->setValue(QLatin1String(LatitudeKey), ui->txtLatitude->text());
+    settings->setValue(QLatin1String(LongitudeKey), ui->txtLongitude->text());
+    settings->setValue(QLatin1String(ZoneKey), ui->txtZone->text());
+}
+
+void frmExact::restoreInputs()
+{
+    const std::unique_ptr<QSettings> settings = m_host.openSettings();
+    const auto text = [&settings](const char *key) { return settings->value(QLatin1String(key)).toString(); };
+    ui->txtName->setText(text(NameKey));
+    const QDate day = QDate::fromString(text(DateKey), Qt::ISODate);
+    ui->txtDate->setText(day.isValid() ? day.toString(m_dateStyle.pattern) : text(DateKey));
+    ui->txtTime->setText(text(TimeKey));
+    ui->chkSlotOnly->setChecked(settings->value(QLatin1String(SlotOnlyKey)).toBool());
+    const int slot = settings->value(QLatin1String(SlotKey), -1).toInt();
+    if (slot >= 0 && slot < ui->cmbSlot->count())
+        ui->cmbSlot->setCurrentIndex(slot);
+    ui->chkCoordinates->setChecked(settings->value(QLatin1String(CoordinatesKey)).toBool());
+    ui->txtLatitude->setText(text(LatitudeKey));
+    ui->txtLongitude->setText(text(LongitudeKey));
+    ui->txtZone->setText(text(ZoneKey));
+    const QString place = text(PlaceKey);
+    if (place.isEmpty())
+        return;
+    // A place picked from the list is found again by its name; one only typed is typed again.
+    const Place *picked =
+        settings->value(QLatin1String(PlacePickedKey)).toBool() ? exact::FindNamedPlace(place).place : nullptr;
+    if (picked) {
+        const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
+            blockZone(ui->txtZone);
+        const QString latitude = ui->txtLatitude->text(), longitude = ui->txtLongitude->text(),
+                      zone = ui->txtZone->text();
+        pickPlace(picked);
+        if (ui->chkCoordinates->isChecked()) { // coordinates were typed over the place's own
+            ui->txtLatitude->setText(latitude);
+            ui->txtLongitude->setText(longitude);
+            ui->txtZone->setText(zone);
+        }
+    } else {
+        ui->txtPlace->setText(place);
+        txtPlace_Change(place);
+    }
+}
+
+// Empties the form for another person's reading.
+void frmExact::cmdNew_Click()
+{
+    for (QLineEdit *field : {ui->txtName, ui->txtDate, ui->txtTime, ui->txtPlace, ui->txtLatitude,
+                             ui->txtLongitude, ui->txtZone})
+        field->clear();
+    m_place = nullptr;
+    m_placeList->setMatches({});
+    ui->chkSlotOnly->setChecked(false);
+    ui->chkCoordinates->setChecked(false);
+    ui->cmbSlot->setCurrentIndex(0);
+    ui->lblSaved->hide();
+    refresh();
+    ui->txtName->setFocus();
+}
+
+// What the person chose in the main window wins over what this window kept, but not the main window's
+// untouched defaults (no name, the first day of its lists); a quick reading's name, date and slot always win.
 void frmExact::prefillFrom(const QWidget *mainWindow, bool fromQuickReading)
 {
     const auto list = [mainWindow](const char *name) {
         return mainWindow->findChild<QComboBox *>(QLatin1String(name));
     };
-    if (const auto *name = mainWindow->findChild<QLineEdit *>(QStringLiteral("txtName")))
+    if (const auto *name = mainWindow->findChild<QLineEdit *>(QStringLiteral("txtName"));
+        name && (fromQuickReading || !name->text().isEmpty()))
         ui->txtName->setText(name->text());
     const QComboBox *day = list("cmbDate");
     const QComboBox *month = list("cmbMonth");
     const QComboBox *year = list("cmbYear");
-    if (day && month && year) {
+    if (day && month && year &&
+        (fromQuickReading || day->currentIndex() > 0 || month->currentIndex() > 0 || year->currentIndex() > 0)) {
         const QDate first(year->currentText().toInt(), month->currentIndex() + 1, 1);
         if (first.isValid())
             ui->txtDate->setText(
-                first.addDays(qMin(day->currentIndex(), first.daysInMonth() - 1)).toString(Qt::ISODate));
+                first.addDays(qMin(day->currentIndex(), first.daysInMonth() - 1)).toString(m_dateStyle.pattern));
     }
+    if (!fromQuickReading)
+        return;
     if (const QComboBox *slot = list("cmbTime"); slot && slot->currentIndex() >= 0)
         ui->cmbSlot->setCurrentIndex(slot->currentIndex());
-    ui->chkSlotOnly->setChecked(fromQuickReading);
+    ui->chkSlotOnly->setChecked(true);
 }
 
 // Each keystroke asks for the places the text finds (the gazetteer loads on the first one); the list drops down.
@@ -232,37 +359,53 @@ void frmExact::updateModes()
     refresh();
 }
 
-std::optional<exact::Request> frmExact::readInputs(QString *problem, QWidget **field) const
+std::optional<exact::Request> frmExact::readInputs(QHash<QWidget *, QString> &problems) const
 {
     exact::Request in;
     const QString date = ui->txtDate->text().trimmed();
     const QString time = ui->txtTime->text().trimmed();
     const bool slotOnly = ui->chkSlotOnly->isChecked();
-    // The first field that cannot be read is the one named; one not yet filled in makes no reading.
-    if (!date.isEmpty() && !(in.date = exact::ReadDate(date, problem).value_or(QDate())).isValid())
-        *field = ui->txtDate;
-    else if (!slotOnly && !time.isEmpty() && !(in.time = exact::ReadTime(time, problem)))
-        *field = ui->txtTime;
-    if (*field || date.isEmpty() || (!slotOnly && time.isEmpty()))
+    const bool byCoordinates = ui->chkCoordinates->isChecked();
+    // Every field that cannot be read says so; one not yet filled in makes no reading, silently.
+    QString problem;
+    if (!date.isEmpty()) {
+        if (const std::optional<QDate> day = exact::ReadDate(date, m_dateStyle, &problem))
+            in.date = *day;
+        else
+            problems.insert(ui->txtDate, problem);
+    }
+    if (!slotOnly && !time.isEmpty() && !(in.time = exact::ReadTime(time, m_region, &problem)))
+        problems.insert(ui->txtTime, problem);
+    const QString placeText = ui->txtPlace->text().trimmed();
+    if (!byCoordinates && !m_place && !placeText.isEmpty() && m_placeList->matches().empty())
+        problems.insert(ui->txtPlace,
+                        tr("No place called “%1” in the list, which holds towns of %L2 people or more. Enter "
+                           "coordinates instead?")
+                            .arg(exact::ShownSafely(placeText))
+                            .arg(15000));
+    std::optional<double> north, east;
+    if (byCoordinates) {
+        const QString latitude = ui->txtLatitude->text().trimmed();
+        const QString longitude = ui->txtLongitude->text().trimmed();
+        const QString zone = ui->txtZone->text().trimmed();
+        if (!latitude.isEmpty() && !(north = exact::ReadLatitude(latitude, &problem)))
+            problems.insert(ui->txtLatitude, problem);
+        if (!longitude.isEmpty() && !(east = exact::ReadLongitude(longitude, &problem)))
+            problems.insert(ui->txtLongitude, problem);
+        if (!zone.isEmpty() && !(in.clock = exact::ReadClock(zone, &problem)))
+            problems.insert(ui->txtZone, problem);
+    }
+    if (!problems.isEmpty() || !in.date.isValid() || (!slotOnly && !in.time))
         return std::nullopt;
     if (slotOnly)
         in.slot = ui->cmbSlot->currentIndex();
-    if (!ui->chkCoordinates->isChecked()) {
+    if (!byCoordinates) {
         if (!m_place)
             return std::nullopt;
         exact::UsePlace(in, *m_place);
         return in;
     }
-    const QString latitude = ui->txtLatitude->text().trimmed();
-    const QString longitude = ui->txtLongitude->text().trimmed();
-    const QString zone = ui->txtZone->text().trimmed();
-    if (latitude.isEmpty() || longitude.isEmpty() || zone.isEmpty())
-        return std::nullopt;
-    const std::optional<double> north = exact::ReadLatitude(latitude, problem);
-    const std::optional<double> east = north ? exact::ReadLongitude(longitude, problem) : std::nullopt;
-    in.clock = north && east ? exact::ReadClock(zone, problem) : std::nullopt;
-    *field = !north ? ui->txtLatitude : !east ? ui->txtLongitude : !in.clock ? ui->txtZone : nullptr;
-    if (*field)
+    if (!north || !east || !in.clock)
         return std::nullopt;
     in.latitude = *north;
     in.longitude = *east;
@@ -274,20 +417,30 @@ void frmExact::refresh()
     // With the time known, the (disabled) slot list shows the slot it falls in, which the quick reading uses
     // and which "only the two-hour slot" starts from.
     QString unread;
-    if (const std::optional<QTime> time = exact::ReadTime(ui->txtTime->text().trimmed(), &unread);
+    if (const std::optional<QTime> time = exact::ReadTime(ui->txtTime->text(), m_region, &unread);
         time && !ui->chkSlotOnly->isChecked()) {
         const QSignalBlocker quiet(ui->cmbSlot);
         ui->cmbSlot->setCurrentIndex(exact::SlotOfTime(*time));
     }
-    // A field that cannot be read says so beneath itself, and there is no reading.
-    QString problem;
-    QWidget *field = nullptr;
-    std::optional<exact::Request> request = readInputs(&problem, &field);
-    showText(ui->lblInputProblem, problem);
-    for (QWidget *input : {static_cast<QWidget *>(ui->txtDate), static_cast<QWidget *>(ui->txtTime),
-                           static_cast<QWidget *>(ui->txtLatitude), static_cast<QWidget *>(ui->txtLongitude),
-                           static_cast<QWidget *>(ui->txtZone)})
-        input->setAccessibleDescription(input == field ? problem : QString());
+    // A field that cannot be read says so beneath itself, for the eye and for a screen reader, and there is
+    // no reading.
+    QHash<QWidget *, QString> problems;
+    std::optional<exact::Request> request = readInputs(problems);
+    const std::pair<QWidget *, QLabel *> fields[] = {
+        {ui->txtDate, ui->lblDateProblem},         {ui->txtTime, ui->lblTimeProblem},
+        {ui->txtPlace, ui->lblPlaceProblem},       {ui->txtLatitude, ui->lblLatitudeProblem},
+        {ui->txtLongitude, ui->lblLongitudeProblem}, {ui->txtZone, ui->lblZoneProblem}};
+    for (const auto &[field, label] : fields) {
+        const QString problem = problems.value(field);
+        const bool news = !problem.isEmpty() && problem != label->text();
+        showText(label, problem);
+        field->setAccessibleDescription(problem);
+        if (news) {
+            QAccessibleEvent alert(label, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
+    }
+    m_inputProblems = !problems.isEmpty();
     if (request != m_request) {
         m_request = std::move(request);
         m_result = m_request ? exact::Compute(*m_request) : exact::Result{};
@@ -330,7 +483,7 @@ void frmExact::showResult()
     QStringList explanation;
     if (!r.problem.isEmpty())
         explanation << r.problem;
-    else if (!m_request && ui->lblInputProblem->text().isEmpty())
+    else if (!m_request && !m_inputProblems)
         explanation << tr("Give the date, the time and the place of birth to see the exact nadir.");
     else
         for (const QString &sentence : {r.ambiguity, r.readingsGiven, r.meanTimeNote})
@@ -361,21 +514,8 @@ void frmExact::showResult()
     ui->picSign->setAccessibleName(sign);
     ui->picSign->setVisible(c != nullptr);
 
-    for (QPushButton *b : {ui->cmdSave, ui->cmdCopy})
+    for (QPushButton *b : {ui->cmdSave, ui->cmdPrint, ui->cmdCopy})
         b->setEnabled(c != nullptr);
-    fitWrappedTexts();
-}
-
-// A wrapped text longer than its place in the form (a longer language, other fonts) takes the lines it needs
-// from the chart wheel, which can draw smaller, rather than having them cut off; in the column of the
-// reading, from the space left below it.
-void frmExact::fitWrappedTexts()
-{
-    for (QLabel *label : {ui->lblQuick, ui->lblQuickWhy, ui->lblNadirRules, ui->lblInterpretation,
-                          ui->lblNadirSign, ui->lblNadirChange, ui->lblExplanation, ui->lblPolar}) {
-        label->setMinimumHeight(0); // a label's height for a width is never less than its minimum
-        label->setMinimumHeight(label->text().isEmpty() ? 0 : label->heightForWidth(label->width()));
-    }
 }
 
 // One option per reading, each with its Imum Coeli beside it. The form holds two rows; a third or more (rare:
@@ -482,9 +622,38 @@ ReadingCard frmExact::card() const
 
 QString frmExact::WithFormatEnding(const QString &path, const QString &ending)
 {
-    if (path.isEmpty() || QFileInfo(path).suffix().compare(ending, Qt::CaseInsensitive) == 0)
+    if (path.isEmpty())
         return path;
+    const QString typed = QFileInfo(path).suffix().toLower();
+    if (typed == ending.toLower() || typed == QLatin1String("png") || typed == QLatin1String("pdf"))
+        return path;
+#ifdef QUORVIS_SVG_CARD
+    if (typed == QLatin1String("svg"))
+        return path;
+#endif
     return path + QLatin1Char('.') + ending;
+}
+
+QString frmExact::SuggestedFileName(const QString &name, QDate date, const QString &fallback)
+{
+    // Neither system's separators, wildcards, quotes or control characters; no trailing dot or space, which
+    // Windows drops; not a name Windows keeps for a device, whatever follows it.
+    QString safe;
+    for (const QChar c : name.simplified())
+        if (!QStringView(u"/\\:*?\"<>|").contains(c) && c.category() != QChar::Other_Control &&
+            c.category() != QChar::Other_Format)
+            safe += c;
+    safe = safe.simplified();
+    while (safe.endsWith(u'.') || safe.endsWith(u' '))
+        safe.chop(1);
+    safe.truncate(80);
+    static const QRegularExpression device(QStringLiteral("^(con|prn|aux|nul|com[0-9¹²³]|lpt[0-9¹²³])(\\..*)?$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (device.match(safe).hasMatch())
+        safe.prepend(u'_');
+    if (safe.isEmpty())
+        safe = fallback;
+    return date.isValid() ? safe + QLatin1Char(' ') + date.toString(Qt::ISODate) : safe;
 }
 
 QString frmExact::chooseSavePath(const QString &suggested)
@@ -506,7 +675,7 @@ QString frmExact::chooseSavePath(const QString &suggested)
         filter = svg;
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Reading"), suggested,
                                                       filters.join(QLatin1String(";;")), &filter);
-    // An ending typed that is not the chosen format's gets the format's, as desktop programs do.
+    // A format's ending typed is that format; any other ending gets the chosen format's, as desktop programs do.
     return WithFormatEnding(path, filter == svg   ? QStringLiteral("svg")
                                   : filter == pdf ? QStringLiteral("pdf")
                                                   : QStringLiteral("png"));
@@ -515,7 +684,9 @@ QString frmExact::chooseSavePath(const QString &suggested)
 // A card that cannot be saved says so, naming the file and why, and the dialog comes back for another try.
 void frmExact::cmdSave_Click()
 {
-    QString suggested = QDir(saveFolder()).filePath(QStringLiteral("exact-nadir.png"));
+    const QString name = SuggestedFileName(ui->txtName->text(), m_request ? m_request->date : QDate(),
+                                           tr("Exact nadir reading", "a file name"));
+    QString suggested = QDir(saveFolder()).filePath(name + QLatin1String(".png"));
     const ReadingCard reading = card();
     for (;;) {
         const QString path = chooseSavePath(suggested);
@@ -524,6 +695,7 @@ void frmExact::cmdSave_Click()
         QString why;
         if (reading.save(path, {1240, 1754}, &why)) {
             lastSaveFolder() = QFileInfo(path).absolutePath();
+            showSaved(path);
             return;
         }
         ShowMessage(this,
@@ -533,6 +705,43 @@ void frmExact::cmdSave_Click()
     }
 }
 
+// Where the card went, beside the buttons, for a few seconds; a screen reader hears it at once.
+void frmExact::showSaved(const QString &path)
+{
+    showText(ui->lblSaved, tr("Saved to %1").arg(QDir::toNativeSeparators(path)));
+    ui->lblSaved->setToolTip(QDir::toNativeSeparators(path));
+    QAccessibleEvent alert(ui->lblSaved, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    m_savedTimer.start();
+}
+
+bool frmExact::printCard(QPrinter &printer) const
+{
+    const ReadingCard reading = card();
+    printer.setDocName(reading.title);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // The painter starts at the printable area's corner.
+    reading.paint(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    return painter.end();
+}
+
+void frmExact::cmdPrint_Click()
+{
+    if (!shownCandidate())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Reading"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printCard(printer))
+        ShowMessage(this, tr("The reading could not be printed: the printer could not be started."),
+                    QMessageBox::Warning);
+}
+
 void frmExact::cmdCopy_Click()
 {
     const ReadingCard c = card();
@@ -540,6 +749,57 @@ void frmExact::cmdCopy_Click()
     data->setImageData(c.image(QSize(1240, 1754)));
     data->setText(c.text());
     QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// The window opens at the size its columns ask for where the screen has room, else as large as the screen's
+// available area allows, title bar and frame included, and the columns scroll; it opens centred there. The
+// frame is known only once the window manager has framed the window, so the fit is checked again then.
+void frmExact::fitOnScreen()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect outer = frameGeometry(), inner = geometry();
+    QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                     outer.bottom() - inner.bottom());
+    if (frame.isNull()) { // not framed yet: the title bar a window manager usually draws, and a thin frame
+        const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+        frame = QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border, border,
+                         border);
+    }
+    const QSize room = available.size().shrunkBy(frame);
+    // The columns whole, with room for a vertical scroll bar should the screen be too low for them.
+    const QMargins margins = layout()->contentsMargins();
+    const int bar = ui->scrContent->verticalScrollBar()->sizeHint().width();
+    const int width = ui->wdgContent->sizeHint().width() + bar + margins.left() + margins.right();
+    const int columns = ui->wdgContent->hasHeightForWidth() ? ui->wdgContent->heightForWidth(width - bar)
+                                                            : ui->wdgContent->sizeHint().height();
+    // At least the room a reading takes in a longer language, so that the window does not grow, or scroll,
+    // when the first reading shows.
+    const QSize wanted = QSize(width, columns + layout()->spacing() + ui->layButtons->sizeHint().height() +
+                                          margins.top() + margins.bottom())
+                             .expandedTo(QSize(fontMetrics().height() * 82, fontMetrics().height() * 46));
+    const QSize size = wanted.boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room));
+    if (m_fitted && frameGeometry().size() == size.grownBy(frame) && available.contains(frameGeometry()))
+        return;
+    resize(size);
+    QRect placed(QPoint(), size.grownBy(frame));
+    placed.moveCenter(available.center());
+    // Never above or left of the area: the title bar stays within reach.
+    move(qMax(placed.left(), available.left()), qMax(placed.top(), available.top()));
+}
+
+void frmExact::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_fitted)
+        return;
+    fitOnScreen();
+    m_fitted = true;
+    // Once framed (the window manager answers after the window is mapped), the frame's real size.
+    QTimer::singleShot(0, this, &frmExact::fitOnScreen);
+    QTimer::singleShot(200, this, &frmExact::fitOnScreen);
 }
 
 // Esc closes the window (an open place list or calendar takes its own Esc first); Enter presses the focused
@@ -564,6 +824,7 @@ void frmExact::keyPressEvent(QKeyEvent *event)
 void frmExact::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    keepInputs();
     Form_Unload();
 }
 

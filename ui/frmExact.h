@@ -5,12 +5,15 @@
 //   inputs --readInputs--> exact::Request --exact::Compute--> exact::Result --showResult--> labels, wheel,
 //   picture
 //
-// It stores nothing about a reading; closing it just unloads it.
+// Its last inputs are kept in the settings when it closes and come back when it opens again.
 #pragma once
 
 #include "ExactReading.h"
 #include "ReadingCard.h"
 
+#include <QHash>
+#include <QLocale>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -36,6 +39,8 @@ public:
     // until it is typed: a reading is made only of what the person gave.
     void prefillFrom(const QWidget *mainWindow, bool fromQuickReading);
 
+    // The region whose dates, times and hints the fields take (the system's by default).
+    void setRegion(const QLocale &region);
     // The card of the reading shown now.
     ReadingCard card() const;
     // Where "Save Reading…" writes: by default a file dialog; tests give a path instead. An empty path
@@ -44,10 +49,16 @@ public:
     // The folder the file dialog of "Save Reading…" starts in: the one a card was last saved to in this
     // session, else the person's Pictures folder, else Documents, else home.
     static QString saveFolder();
-    // `path` with `ending` added, unless it already ends so (in any case): "card.txt" -> "card.txt.png".
+    // `path` as the card is written to it: kept where it ends in a format the card is saved in (".pdf" typed
+    // with PNG chosen is a PDF), else with the chosen format's `ending` added: "card.txt" -> "card.txt.png".
     static QString WithFormatEnding(const QString &path, const QString &ending);
+    // The file name offered for a card: "Katharina 1979-05-12", safe on both systems; `fallback` without a name.
+    static QString SuggestedFileName(const QString &name, QDate date, const QString &fallback);
+    // Prints the card on `printer`, one page. False when the printer could not be started.
+    bool printCard(class QPrinter &printer) const;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -56,15 +67,21 @@ private:
     void Form_Unload();
     void txtPlace_Change(const QString &text);
     void txtPlace_Enter();
+    void cmdNew_Click();
     void cmdSave_Click();
+    void cmdPrint_Click();
     void cmdCopy_Click();
     void optNadirRule_Click();
 
     void pickPlace(const quorvis::places::Place *place);
+    void keepInputs() const;
+    void restoreInputs();
+    // The window lies wholly inside its screen's available area, title bar included.
+    void fitOnScreen();
+    void showSaved(const QString &path);
     void updateModes();
     void refresh();
     void showResult();
-    void fitWrappedTexts();
     void showChoices();
     // The sign the interpretation and the picture are of: the Imum Coeli's, or the whole-sign nadir where the
     // person chose it and the two differ.
@@ -72,9 +89,9 @@ private:
     bool byRisingSign(const quorvis::exact::Candidate &c) const;
     // The reading shown: the one chosen among several, else the only one; nothing without a reading.
     const quorvis::exact::Candidate *shownCandidate() const;
-    // The request the inputs make; nothing while they are incomplete, and a sentence in `problem` when one
-    // cannot be read, with the field it concerns.
-    std::optional<quorvis::exact::Request> readInputs(QString *problem, QWidget **field) const;
+    // The request the inputs make; nothing while they are incomplete or one cannot be read, which then has
+    // its sentence in `problems`.
+    std::optional<quorvis::exact::Request> readInputs(QHash<QWidget *, QString> &problems) const;
     QString chooseSavePath(const QString &suggested);
 
     ProgramHost &m_host;
@@ -87,4 +104,9 @@ private:
     int m_pictureSign = -1;          // the sign whose picture is shown
     bool m_risingSignChosen = false; // the person's choice of rule for the interpretation, remembered
     std::function<QString()> m_chooseSavePath;
+    QLocale m_region;
+    quorvis::exact::DateStyle m_dateStyle;
+    bool m_fitted = false;
+    bool m_inputProblems = false; // a field says it cannot be read
+    QTimer m_savedTimer;          // takes the line saying where a card went away again
 };
