@@ -158,8 +158,11 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
     const exact::NamedPlace named = exact::FindNamedPlace(request.searchText);
     if (!named.place)
         return QCoreApplication::translate("ExactCommandLine",
-                                           "no place matches %1; --places TEXT lists what a search finds")
-            .arg(Quoted(request.searchText));
+                                           "no place matches %1 (the list holds towns of %L2 people or more); "
+                                           "--places TEXT lists what a search finds, or give the coordinates "
+                                           "with --lat, --lon and --zone")
+            .arg(Quoted(request.searchText))
+            .arg(15000);
     if (!named.alike.empty())
         request.notice = OneLine(
             QCoreApplication::translate("ExactCommandLine",

@@ -222,14 +222,21 @@ QString NadirSignsSentence(int icSign, int risingSign, int wholeSign, bool risin
         .arg(SignName(risingSign), SignName(wholeSign), SignName(icSign));
 }
 
-QString NadirChangeSentence(NadirRule rule, int sign, const CivilTime &change, qint64 seconds)
+std::pair<QString, QString> NadirChangeWhen(const CivilTime &change, qint64 seconds)
 {
-    // The first whole minute of the later sign, as the clocks there showed it and as a slot lists it, and
-    // the time from the reading to that minute.
+    // Within a minute of the reading, the very second and the seconds to it: a minute would say "0 minutes".
+    if (std::abs(seconds) < 60)
+        return {change.time.toString(QStringLiteral("HH:mm:ss")), FormatDuration(seconds)};
+    // Else the first whole minute of the later sign, as the clocks there showed it and as a slot lists it,
+    // and the time from the reading to that minute.
     const int intoMinute = change.time.second();
     const qint64 toMinute = intoMinute ? 60 - intoMinute : 0;
-    const QString at = ClockText(change.addSecs(toMinute));
-    const QString distance = FormatDuration(seconds + toMinute);
+    return {ClockText(change.addSecs(toMinute)), FormatDuration(seconds + toMinute)};
+}
+
+QString NadirChangeSentence(NadirRule rule, int sign, const CivilTime &change, qint64 seconds)
+{
+    const auto [at, distance] = NadirChangeWhen(change, seconds);
     const QString text =
         seconds > 0
             ? rule == NadirRule::ImumCoeli
@@ -274,6 +281,12 @@ QString TimeUsedText(const CivilTime &local, const QString &clock)
 
 QString FormatDuration(qint64 seconds)
 {
+    if (std::abs(seconds) < 60) {
+        const int n = int(std::abs(seconds));
+        return n == 0   ? QCoreApplication::translate("ExactReading", "less than a second")
+               : n == 1 ? QCoreApplication::translate("ExactReading", "%n second", nullptr, n)
+                        : QCoreApplication::translate("ExactReading", "%n seconds", nullptr, n);
+    }
     const qint64 minutes = (std::abs(seconds) + 30) / 60;
     // English has a text for one and one for more; a translation gives each its plural forms.
     QStringList parts;
@@ -283,7 +296,7 @@ QString FormatDuration(qint64 seconds)
     if (const int hours = int(minutes % 1440 / 60); hours > 0)
         parts << (hours == 1 ? QCoreApplication::translate("ExactReading", "%n hour", nullptr, hours)
                              : QCoreApplication::translate("ExactReading", "%n hours", nullptr, hours));
-    if (const int rest = int(minutes % 60); rest != 0 || minutes == 0)
+    if (const int rest = int(minutes % 60); rest != 0)
         parts << (rest == 1 ? QCoreApplication::translate("ExactReading", "%n minute", nullptr, rest)
                             : QCoreApplication::translate("ExactReading", "%n minutes", nullptr, rest));
     // "1 day 2 hours 30 minutes" in English; a translation may join the last two with its "and".

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 namespace quorvis::exact {
@@ -42,6 +43,9 @@ QString NadirSignsSentence(int icSign, int risingSign, int wholeSign, bool risin
 // "Your nadir sign changes to Libra at 10:47, 17 minutes later." for a change `seconds` after the reading, or
 // "Your nadir sign was Virgo until 10:13, 17 minutes earlier." for one before it (`sign` the sign it was);
 // `change` is the change on the clocks there, told by the first whole minute of the later sign.
+// When a nadir sign changes, as a sentence says it: the clock time and the time from the reading to it. The
+// first whole minute of the later sign, or, within a minute of the reading, the very second.
+std::pair<QString, QString> NadirChangeWhen(const CivilTime &change, qint64 seconds);
 QString NadirChangeSentence(NadirRule rule, int sign, const CivilTime &change, qint64 seconds);
 
 } // namespace quorvis::exact

@@ -142,17 +142,23 @@ QStringList NearNadirChanges(const Candidate &c)
                                            change.reading.offsetSeconds),
                                    change.utSeconds - ut);
     };
+    // The time a sentence would say.
+    const auto when = [ut](const NadirSignChange &change) {
+        return NadirChangeWhen(
+            ToCivil(change.utSeconds + change.reading.offsetSeconds, change.reading.offsetSeconds),
+            change.utSeconds - ut);
+    };
     QStringList sentences;
     for (const auto side : {&NadirSignChanges::before, &NadirSignChanges::after}) {
         const std::optional<NadirSignChange> ic = near(c.icChanges.*side);
         const std::optional<NadirSignChange> wholeSign = near(c.wholeSignChanges.*side);
         // One sentence where there is one nadir sign to speak of: where the rising sign is unreliable, or
-        // where the two rules name one sign and change it alike, within the same minute.
+        // where the two rules name one sign and change it alike, at the time the sentence would say.
         if (c.wholeSignNadirUnreliable) {
             if (ic)
                 sentences << sentence(NadirRule::Unnamed, *ic);
         } else if (ic && wholeSign && !c.nadirRulesDiffer() && ic->sign == wholeSign->sign &&
-                   std::abs(ic->utSeconds - wholeSign->utSeconds) < 60) {
+                   when(*ic) == when(*wholeSign)) {
             sentences << sentence(NadirRule::Unnamed, *ic);
         } else {
             if (ic)

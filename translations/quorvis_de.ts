@@ -214,10 +214,6 @@ Fehler die Deutung verhindern; 2 für unbrauchbare Eingaben.</translation>
         <translation>sowohl --lat als auch --lon angeben</translation>
     </message>
     <message>
-        <source>no place matches %1; --places TEXT lists what a search finds</source>
-        <translation>kein Ort passt zu %1; --places TEXT listet auf, was eine Suche findet</translation>
-    </message>
-    <message>
         <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
         <translation>Ortsdatum und Uhrzeit mit --date YYYY-MM-DD und --time HH:MM angeben</translation>
     </message>
@@ -283,6 +279,10 @@ tz-Daten %2
     <message>
         <source>cannot write the reading: %1</source>
         <translation>das Ergebnis kann nicht ausgegeben werden: %1</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>kein Ort passt zu %1 (die Liste enthält Orte ab %L2 Einwohnern); --places TEXT listet auf, was eine Suche findet, oder geben Sie die Koordinaten mit --lat, --lon und --zone an</translation>
     </message>
 </context>
 <context>
@@ -703,6 +703,56 @@ tz-Daten %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Ihr Nadir-Zeichen war bis %2, %3 früher, noch das Zeichen %1.</translation>
+    </message>
+    <message>
+        <source>DD</source>
+        <comment>a day in a date&apos;s hint</comment>
+        <translation>TT</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <comment>a month in a date&apos;s hint</comment>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>YYYY</source>
+        <comment>a year in a date&apos;s hint</comment>
+        <translation>JJJJ</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as %2 or %3.</source>
+        <translation>Kein Datum: „%1“. Geben Sie es als %2 oder %3 an.</translation>
+    </message>
+    <message>
+        <source>The year in “%1” needs all four digits: give the date as %2.</source>
+        <translation>Das Jahr in „%1“ braucht alle vier Ziffern: Geben Sie das Datum als %2 an.</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <comment>a time&apos;s hint</comment>
+        <translation>HH:MM</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as %2.</source>
+        <translation>Keine Uhrzeit: „%1“. Geben Sie sie als %2 an.</translation>
+    </message>
+    <message>
+        <source>less than a second</source>
+        <translation>weniger als eine Sekunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1355,35 @@ tz-Daten %2
         <translation>Das Ergebnis konnte nicht unter %1 gespeichert werden.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Reading</source>
+        <translation>Neue &amp;Eingabe</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
+        <translation>Kein Ort namens „%1“ in der Liste, die Orte ab %L2 Einwohnern enthält. Stattdessen Koordinaten eingeben?</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <comment>a file name</comment>
+        <translation>Genauer Nadir</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert unter %1</translation>
+    </message>
+    <message>
+        <source>Print Reading</source>
+        <translation>Ergebnis drucken</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed: the printer could not be started.</source>
+        <translation>Das Ergebnis konnte nicht gedruckt werden: Der Drucker ließ sich nicht starten.</translation>
     </message>
 </context>
 <context>

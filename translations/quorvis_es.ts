@@ -215,10 +215,6 @@ por un fallo propio; 2 para datos que no puede usar.</translation>
         <translation>indique tanto --lat como --lon</translation>
     </message>
     <message>
-        <source>no place matches %1; --places TEXT lists what a search finds</source>
-        <translation>ningún lugar coincide con %1; --places TEXTO lista lo que encuentra una búsqueda</translation>
-    </message>
-    <message>
         <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
         <translation>indique la fecha y la hora locales con --date YYYY-MM-DD y --time HH:MM</translation>
     </message>
@@ -284,6 +280,10 @@ datos tz %2
     <message>
         <source>cannot write the reading: %1</source>
         <translation>no se puede escribir el resultado: %1</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>ningún lugar coincide con %1 (la lista recoge localidades de %L2 habitantes o más); --places TEXTO lista lo que encuentra una búsqueda, o indique las coordenadas con --lat, --lon y --zone</translation>
     </message>
 </context>
 <context>
@@ -704,6 +704,56 @@ datos tz %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Su signo del nadir era %1 hasta las %2, %3 antes.</translation>
+    </message>
+    <message>
+        <source>DD</source>
+        <comment>a day in a date&apos;s hint</comment>
+        <translation>DD</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <comment>a month in a date&apos;s hint</comment>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>YYYY</source>
+        <comment>a year in a date&apos;s hint</comment>
+        <translation>AAAA</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as %2 or %3.</source>
+        <translation>No es una fecha: «%1». Indíquela como %2 o %3.</translation>
+    </message>
+    <message>
+        <source>The year in “%1” needs all four digits: give the date as %2.</source>
+        <translation>El año de «%1» necesita sus cuatro cifras: indique la fecha como %2.</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <comment>a time&apos;s hint</comment>
+        <translation>HH:MM</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as %2.</source>
+        <translation>No es una hora: «%1». Indíquela como %2.</translation>
+    </message>
+    <message>
+        <source>less than a second</source>
+        <translation>menos de un segundo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1356,35 @@ datos tz %2
         <translation>No se pudo guardar el resultado en %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Reading</source>
+        <translation>Nue&amp;vo resultado</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
+        <translation>No hay ningún lugar llamado «%1» en la lista, que recoge localidades de %L2 habitantes o más. ¿Introducir coordenadas en su lugar?</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <comment>a file name</comment>
+        <translation>Nadir exacto</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+    <message>
+        <source>Print Reading</source>
+        <translation>Imprimir resultado</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed: the printer could not be started.</source>
+        <translation>No se pudo imprimir el resultado: no se pudo iniciar la impresora.</translation>
     </message>
 </context>
 <context>

@@ -215,10 +215,6 @@ installées ou d’une erreur interne&#xa0;; 2 pour une saisie inutilisable.</tr
         <translation>donnez à la fois --lat et --lon</translation>
     </message>
     <message>
-        <source>no place matches %1; --places TEXT lists what a search finds</source>
-        <translation>aucun lieu ne correspond à %1&#xa0;; --places TEXTE liste ce que trouve une recherche</translation>
-    </message>
-    <message>
         <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
         <translation>donnez la date et l’heure locales avec --date YYYY-MM-DD et --time HH:MM</translation>
     </message>
@@ -284,6 +280,10 @@ données tz %2
     <message>
         <source>cannot write the reading: %1</source>
         <translation>impossible d’écrire le résultat&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>aucun lieu ne correspond à %1 (la liste compte les villes de %L2&#xa0;habitants ou plus)&#xa0;; --places TEXTE liste ce que trouve une recherche, ou indiquez les coordonnées avec --lat, --lon et --zone</translation>
     </message>
 </context>
 <context>
@@ -704,6 +704,56 @@ données tz %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Votre signe du nadir était %1 jusqu’à %2, %3 plus tôt.</translation>
+    </message>
+    <message>
+        <source>DD</source>
+        <comment>a day in a date&apos;s hint</comment>
+        <translation>JJ</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <comment>a month in a date&apos;s hint</comment>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>YYYY</source>
+        <comment>a year in a date&apos;s hint</comment>
+        <translation>AAAA</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as %2 or %3.</source>
+        <translation>Ce n’est pas une date&#xa0;: «&#xa0;%1&#xa0;». Indiquez-la sous la forme %2 ou %3.</translation>
+    </message>
+    <message>
+        <source>The year in “%1” needs all four digits: give the date as %2.</source>
+        <translation>L’année de «&#xa0;%1&#xa0;» doit avoir ses quatre chiffres&#xa0;: indiquez la date sous la forme %2.</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <comment>a time&apos;s hint</comment>
+        <translation>HH:MM</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as %2.</source>
+        <translation>Ce n’est pas une heure&#xa0;: «&#xa0;%1&#xa0;». Indiquez-la sous la forme %2.</translation>
+    </message>
+    <message>
+        <source>less than a second</source>
+        <translation>moins d’une seconde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1356,35 @@ données tz %2
         <translation>Le résultat n’a pas pu être enregistré dans %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Reading</source>
+        <translation>Nou&amp;veau résultat</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
+        <translation>Aucun lieu nommé «&#xa0;%1&#xa0;» dans la liste, qui compte les villes de %L2&#xa0;habitants ou plus. Saisir plutôt des coordonnées&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <comment>a file name</comment>
+        <translation>Nadir exact</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>Print Reading</source>
+        <translation>Imprimer le résultat</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed: the printer could not be started.</source>
+        <translation>Le résultat n’a pas pu être imprimé&#xa0;: l’imprimante n’a pas pu démarrer.</translation>
     </message>
 </context>
 <context>

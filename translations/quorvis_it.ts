@@ -215,10 +215,6 @@ errore proprio; 2 per dati che non può usare.</translation>
         <translation>indica sia --lat sia --lon</translation>
     </message>
     <message>
-        <source>no place matches %1; --places TEXT lists what a search finds</source>
-        <translation>nessun luogo corrisponde a %1; --places TESTO elenca ciò che trova una ricerca</translation>
-    </message>
-    <message>
         <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
         <translation>indica data e ora locali con --date YYYY-MM-DD e --time HH:MM</translation>
     </message>
@@ -284,6 +280,10 @@ dati tz %2
     <message>
         <source>cannot write the reading: %1</source>
         <translation>impossibile scrivere il risultato: %1</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>nessun luogo corrisponde a %1 (l’elenco comprende i centri da %L2 abitanti in su); --places TESTO elenca ciò che trova una ricerca, oppure indica le coordinate con --lat, --lon e --zone</translation>
     </message>
 </context>
 <context>
@@ -704,6 +704,56 @@ dati tz %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Il tuo segno del nadir era %1 fino alle %2, %3 prima.</translation>
+    </message>
+    <message>
+        <source>DD</source>
+        <comment>a day in a date&apos;s hint</comment>
+        <translation>GG</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <comment>a month in a date&apos;s hint</comment>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>YYYY</source>
+        <comment>a year in a date&apos;s hint</comment>
+        <translation>AAAA</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as %2 or %3.</source>
+        <translation>Non è una data: «%1». Indicala come %2 o %3.</translation>
+    </message>
+    <message>
+        <source>The year in “%1” needs all four digits: give the date as %2.</source>
+        <translation>L’anno in «%1» richiede tutte e quattro le cifre: indica la data come %2.</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <comment>a time&apos;s hint</comment>
+        <translation>HH:MM</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as %2.</source>
+        <translation>Non è un’ora: «%1». Indicala come %2.</translation>
+    </message>
+    <message>
+        <source>less than a second</source>
+        <translation>meno di un secondo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1356,35 @@ dati tz %2
         <translation>Impossibile salvare il risultato in %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Reading</source>
+        <translation>Nuovo risul&amp;tato</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Stampa…</translation>
+    </message>
+    <message>
+        <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
+        <translation>Nessun luogo chiamato «%1» nell’elenco, che comprende i centri da %L2 abitanti in su. Inserire invece le coordinate?</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <comment>a file name</comment>
+        <translation>Nadir esatto</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message>
+        <source>Print Reading</source>
+        <translation>Stampa risultato</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed: the printer could not be started.</source>
+        <translation>Impossibile stampare il risultato: la stampante non si è avviata.</translation>
     </message>
 </context>
 <context>

@@ -215,10 +215,6 @@ instalados ou de uma falha própria; 2 para dados que não pode usar.</translati
         <translation>informe tanto --lat quanto --lon</translation>
     </message>
     <message>
-        <source>no place matches %1; --places TEXT lists what a search finds</source>
-        <translation>nenhum local corresponde a %1; --places TEXTO lista o que uma busca encontra</translation>
-    </message>
-    <message>
         <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
         <translation>informe a data e a hora locais com --date YYYY-MM-DD e --time HH:MM</translation>
     </message>
@@ -284,6 +280,10 @@ dados tz %2
     <message>
         <source>cannot write the reading: %1</source>
         <translation>não é possível escrever o resultado: %1</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>nenhum local corresponde a %1 (a lista reúne cidades de %L2 habitantes ou mais); --places TEXTO lista o que uma busca encontra, ou informe as coordenadas com --lat, --lon e --zone</translation>
     </message>
 </context>
 <context>
@@ -704,6 +704,56 @@ dados tz %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Seu signo do nadir era %1 até as %2, %3 antes.</translation>
+    </message>
+    <message>
+        <source>DD</source>
+        <comment>a day in a date&apos;s hint</comment>
+        <translation>DD</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <comment>a month in a date&apos;s hint</comment>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>YYYY</source>
+        <comment>a year in a date&apos;s hint</comment>
+        <translation>AAAA</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as %2 or %3.</source>
+        <translation>Não é uma data: “%1”. Informe-a como %2 ou %3.</translation>
+    </message>
+    <message>
+        <source>The year in “%1” needs all four digits: give the date as %2.</source>
+        <translation>O ano em “%1” precisa dos quatro dígitos: informe a data como %2.</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <comment>a time&apos;s hint</comment>
+        <translation>HH:MM</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as %2.</source>
+        <translation>Não é uma hora: “%1”. Informe-a como %2.</translation>
+    </message>
+    <message>
+        <source>less than a second</source>
+        <translation>menos de um segundo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1356,35 @@ dados tz %2
         <translation>Não foi possível salvar o resultado em %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Reading</source>
+        <translation>Nov&amp;o resultado</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
+        <translation>Nenhum local chamado “%1” na lista, que reúne cidades de %L2 habitantes ou mais. Informar coordenadas em vez disso?</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <comment>a file name</comment>
+        <translation>Nadir exato</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvo em %1</translation>
+    </message>
+    <message>
+        <source>Print Reading</source>
+        <translation>Imprimir resultado</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed: the printer could not be started.</source>
+        <translation>Não foi possível imprimir o resultado: a impressora não pôde ser iniciada.</translation>
     </message>
 </context>
 <context>

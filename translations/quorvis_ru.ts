@@ -214,10 +214,6 @@ place list; 1 when it cannot read because of the installed time-zone data or a f
         <translation>укажите и --lat, и --lon</translation>
     </message>
     <message>
-        <source>no place matches %1; --places TEXT lists what a search finds</source>
-        <translation>нет мест, подходящих под %1; --places ТЕКСТ показывает, что находит поиск</translation>
-    </message>
-    <message>
         <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
         <translation>укажите местную дату и время: --date YYYY-MM-DD и --time HH:MM</translation>
     </message>
@@ -283,6 +279,10 @@ tz data %2
     <message>
         <source>cannot write the reading: %1</source>
         <translation>не удаётся вывести расчёт: %1</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>нет мест, подходящих под %1 (в списке города с населением от %L2 человек); --places ТЕКСТ показывает, что находит поиск, или укажите координаты через --lat, --lon и --zone</translation>
     </message>
 </context>
 <context>
@@ -712,6 +712,58 @@ tz data %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Знак вашего надира до %2 (разница — %3) был другим: %1.</translation>
+    </message>
+    <message>
+        <source>DD</source>
+        <comment>a day in a date&apos;s hint</comment>
+        <translation>ДД</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <comment>a month in a date&apos;s hint</comment>
+        <translation>ММ</translation>
+    </message>
+    <message>
+        <source>YYYY</source>
+        <comment>a year in a date&apos;s hint</comment>
+        <translation>ГГГГ</translation>
+    </message>
+    <message>
+        <source>Not a date: “%1”. Give it as %2 or %3.</source>
+        <translation>Это не дата: «%1». Укажите её в виде %2 или %3.</translation>
+    </message>
+    <message>
+        <source>The year in “%1” needs all four digits: give the date as %2.</source>
+        <translation>Год в «%1» нужен полностью, четырьмя цифрами: укажите дату в виде %2.</translation>
+    </message>
+    <message>
+        <source>HH:MM</source>
+        <comment>a time&apos;s hint</comment>
+        <translation>ЧЧ:ММ</translation>
+    </message>
+    <message>
+        <source>Not a time of day: “%1”. Give it as %2.</source>
+        <translation>Это не время суток: «%1». Укажите его в виде %2.</translation>
+    </message>
+    <message>
+        <source>less than a second</source>
+        <translation>меньше секунды</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second</source>
+        <translation>
+            <numerusform>%n секунда</numerusform>
+            <numerusform>%n секунды</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n секунда</numerusform>
+            <numerusform>%n секунды</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1366,35 @@ tz data %2
         <translation>Не удалось сохранить расчёт в %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w Reading</source>
+        <translation>&amp;Новый расчёт</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Печать…</translation>
+    </message>
+    <message>
+        <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
+        <translation>Места «%1» нет в списке: в нём только города с населением от %L2 человек. Ввести координаты?</translation>
+    </message>
+    <message>
+        <source>Exact nadir reading</source>
+        <comment>a file name</comment>
+        <translation>Точный надир</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Сохранено: %1</translation>
+    </message>
+    <message>
+        <source>Print Reading</source>
+        <translation>Печать расчёта</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed: the printer could not be started.</source>
+        <translation>Не удалось напечатать расчёт: принтер не запустился.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,9 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <cmath>
+#include <vector>
+
 namespace {
 
 // The program's purple for lines and glyphs, a deep red for the Imum Coeli, on a pale ground that reads the
@@ -44,25 +47,71 @@ struct Frame
     }
 };
 
-QFont wheelFont(qreal pixelSize, bool bold = false)
-{
-    return DrawingFont(qMax(1, qRound(pixelSize)), bold);
-}
+// The texts' sizes in the wheel's units; the smallest sets the wheel's least size on screen.
+constexpr int NameSize = 9, NadirNameSize = 10, DegreesSize = 9, GlyphSize = 13, HouseSize = 10;
+constexpr int SmallestText = 9;
 
 // An axis end's label: its name over its degrees, inside the ring, beside the axis.
-void axisLabel(QPainter &p, const Frame &f, double longitude, const QString &name, bool emphasised)
+struct AxisLabel
 {
-    // Beside the axis, clear of it: as far off as the label's half-extent across the axis, plus a margin.
-    constexpr qreal halfWidth = 22, halfHeight = 9;
-    const QPointF across = f.at(longitude + 90, 1);
-    const qreal clearance = 2 + qAbs(across.x()) * halfWidth + qAbs(across.y()) * halfHeight;
-    const QPointF centre = f.at(longitude, Inner - 20) + across * clearance;
-    const QRectF box(centre - QPointF(halfWidth, halfHeight), QSizeF(2 * halfWidth, 2 * halfHeight));
-    p.setPen(emphasised ? Nadir : Ink);
-    p.setFont(wheelFont(emphasised ? 8 : 7, true));
-    p.drawText(box.adjusted(0, 0, 0, -9), Qt::AlignHCenter | Qt::AlignBottom, name);
-    p.setFont(wheelFont(emphasised ? 7.5 : 6.5, emphasised));
-    p.drawText(box.adjusted(0, 9, 0, 0), Qt::AlignHCenter | Qt::AlignTop, degreesText(longitude));
+    double longitude = 0;
+    QString name;
+    bool emphasised = false;
+    QRectF box; // where it is drawn
+};
+
+QFont nameFont(const AxisLabel &l) { return DrawingFont(l.emphasised ? NadirNameSize : NameSize, true); }
+QFont degreesFont(const AxisLabel &l) { return DrawingFont(DegreesSize, l.emphasised); }
+
+QSizeF labelSize(const AxisLabel &l)
+{
+    const QFontMetricsF name(nameFont(l)), degrees(degreesFont(l));
+    return {qMax(name.horizontalAdvance(l.name), degrees.horizontalAdvance(degreesText(l.longitude))) + 2,
+            name.height() + degrees.height()};
+}
+
+// Each label takes the first place, nearest the ring first and on either side of its axis, that overlaps no
+// label placed before it and nothing else marked (the house number), within the inner circle; where the
+// axes crowd, the place that overlaps least.
+void placeLabels(const Frame &f, std::vector<AxisLabel> &labels, std::vector<QRectF> taken)
+{
+    const auto overlap = [&taken](const QRectF &box) {
+        qreal area = 0;
+        for (const QRectF &other : taken) {
+            const QRectF both = box.intersected(other);
+            area += both.isEmpty() ? 0 : both.width() * both.height();
+        }
+        const qreal corner = std::hypot(qMax(qAbs(box.left()), qAbs(box.right())),
+                                        qMax(qAbs(box.top()), qAbs(box.bottom())));
+        return area + (corner > Inner - 1 ? 1e6 * (corner - Inner + 1) : 0);
+    };
+    for (AxisLabel &label : labels) {
+        const QSizeF size = labelSize(label);
+        const QPointF across = f.at(label.longitude + 90, 1);
+        const qreal clearance = 2 + (qAbs(across.x()) * size.width() + qAbs(across.y()) * size.height()) / 2;
+        qreal best = -1;
+        for (const qreal radius : {Inner - 24, Inner - 38, Inner - 52, Inner - 66})
+            for (const int side : {1, -1}) {
+                QRectF box(QPointF(), size);
+                box.moveCenter(f.at(label.longitude, radius) + across * clearance * side);
+                const qreal cost = overlap(box);
+                if (best < 0 || cost < best) {
+                    best = cost;
+                    label.box = box;
+                }
+            }
+        taken.push_back(label.box);
+    }
+}
+
+void drawLabel(QPainter &p, const AxisLabel &l)
+{
+    p.setPen(l.emphasised ? Nadir : Ink);
+    const QFontMetricsF name(nameFont(l));
+    p.setFont(nameFont(l));
+    p.drawText(QRectF(l.box.topLeft(), QSizeF(l.box.width(), name.height())), Qt::AlignCenter, l.name);
+    p.setFont(degreesFont(l));
+    p.drawText(l.box.adjusted(0, name.height(), 0, 0), Qt::AlignCenter, degreesText(l.longitude));
 }
 
 } // namespace
@@ -99,6 +148,13 @@ QString ChartWheel::describe(const std::optional<quorvis::ChartAngles> &angles,
         .arg(described, quorvis::exact::SignName(*wholeSignHouse));
 }
 
+QSize ChartWheel::minimumSizeHint() const
+{
+    // Its smallest text no smaller than 8 points on this screen.
+    const int side = qCeil(200.0 * 8.0 * logicalDpiY() / 72.0 / SmallestText);
+    return {side, side};
+}
+
 void ChartWheel::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -127,13 +183,16 @@ void ChartWheel::paint(QPainter &p, QPointF centre, qreal side,
         p.drawPie(circle(Outer), qRound(f.angle(30.0 * sign) * 16), 30 * 16);
     p.setBrush(Ground);
     p.drawEllipse(circle(Inner));
+    // The house number sits in its house by the ring; the axis labels keep clear of it.
+    std::vector<QRectF> marked;
     if (angles && wholeSignHouse) {
         p.setBrush(FourthHouse);
         p.drawPie(circle(Inner), qRound(f.angle(30.0 * *wholeSignHouse) * 16), 30 * 16);
         p.setPen(Nadir);
-        p.setFont(wheelFont(9, true));
+        p.setFont(DrawingFont(HouseSize, true));
         const QPointF c = f.at(30.0 * *wholeSignHouse + 15, Inner - 10);
-        p.drawText(QRectF(c - QPointF(8, 8), QSizeF(16, 16)), Qt::AlignCenter, QStringLiteral("4"));
+        marked.emplace_back(c - QPointF(6, 7), QSizeF(12, 14));
+        p.drawText(marked.back(), Qt::AlignCenter, QStringLiteral("4"));
         p.setPen(Qt::NoPen);
     }
 
@@ -150,7 +209,7 @@ void ChartWheel::paint(QPainter &p, QPointF centre, qreal side,
     }
 
     p.setPen(Ink);
-    p.setFont(wheelFont(12));
+    p.setFont(DrawingFont(GlyphSize));
     for (int sign = 0; sign < 12; ++sign) {
         const QPointF c = f.at(30.0 * sign + 15, GlyphAt);
         p.drawText(QRectF(c - QPointF(8, 8), QSizeF(16, 16)), Qt::AlignCenter, glyph(sign));
@@ -168,10 +227,13 @@ void ChartWheel::paint(QPainter &p, QPointF centre, qreal side,
         p.setBrush(Ink);
         p.drawEllipse(QPointF(0, 0), 1.6, 1.6);
 
-        axisLabel(p, f, angles->asc, tr("ASC", "Ascendant, on the wheel"), false);
-        axisLabel(p, f, angles->dsc, tr("DSC", "Descendant, on the wheel"), false);
-        axisLabel(p, f, angles->mc, tr("MC", "Midheaven, on the wheel"), false);
-        axisLabel(p, f, angles->ic, tr("IC", "Imum Coeli, on the wheel"), true);
+        std::vector<AxisLabel> labels{{angles->ic, tr("IC", "Imum Coeli, on the wheel"), true, {}},
+                                      {angles->asc, tr("ASC", "Ascendant, on the wheel"), false, {}},
+                                      {angles->mc, tr("MC", "Midheaven, on the wheel"), false, {}},
+                                      {angles->dsc, tr("DSC", "Descendant, on the wheel"), false, {}}};
+        placeLabels(f, labels, marked);
+        for (const AxisLabel &label : labels)
+            drawLabel(p, label);
     }
     p.restore();
 }

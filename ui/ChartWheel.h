@@ -37,7 +37,7 @@ public:
                             std::optional<int> wholeSignHouse = {});
 
     QSize sizeHint() const override { return {320, 320}; }
-    QSize minimumSizeHint() const override { return {240, 240}; }
+    QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override { return width; }
 

@@ -307,11 +307,11 @@ void frmExact::prefillFrom(const QWidget *mainWindow, bool fromQuickReading)
             ui->txtDate->setText(
                 first.addDays(qMin(day->currentIndex(), first.daysInMonth() - 1)).toString(m_dateStyle.pattern));
     }
-    if (!fromQuickReading)
-        return;
-    if (const QComboBox *slot = list("cmbTime"); slot && slot->currentIndex() >= 0)
+    if (const QComboBox *slot = list("cmbTime"); slot && (fromQuickReading ? slot->currentIndex() >= 0
+                                                                           : slot->currentIndex() > 0))
         ui->cmbSlot->setCurrentIndex(slot->currentIndex());
-    ui->chkSlotOnly->setChecked(true);
+    if (fromQuickReading)
+        ui->chkSlotOnly->setChecked(true);
 }
 
 // Each keystroke asks for the places the text finds (the gazetteer loads on the first one); the list drops down.

@@ -86,6 +86,8 @@ private Q_SLOTS:
     void refusals();
     void degrees_data();
     void degrees();
+    void regionalDatesAndTimes_data();
+    void regionalDatesAndTimes();
     void placesFound_data();
     void placesFound();
     void wholeSignNadirAgainstSwetest_data();
@@ -267,6 +269,49 @@ void ExactReadingTest::refusals()
     QCOMPARE(r.internal, internal);
 }
 
+// The window reads a date as the person's region writes it, with the year whole, as well as in ISO 8601, and a
+// time also on a twelve-hour clock; a two-digit year is refused, never guessed.
+void ExactReadingTest::regionalDatesAndTimes_data()
+{
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("read"); // ISO 8601, or the refusal's words
+    QTest::newRow("Germany") << "de_DE" << "12.05.1979" << "1979-05-12";
+    QTest::newRow("Germany, ISO") << "de_DE" << "1979-05-12" << "1979-05-12";
+    QTest::newRow("Germany, one digit") << "de_DE" << "1.5.1979" << "1979-05-01";
+    QTest::newRow("Germany, two-digit year") << "de_DE" << "12.05.79" << "needs all four digits: give the date as DD.MM.YYYY";
+    QTest::newRow("Russia") << "ru_RU" << "12.05.1979" << "1979-05-12";
+    QTest::newRow("Britain") << "en_GB" << "12/05/1979" << "1979-05-12";
+    QTest::newRow("India") << "en_IN" << "12/05/1979" << "1979-05-12";
+    QTest::newRow("United States") << "en_US" << "05/12/1979" << "1979-05-12";
+    QTest::newRow("United States, no such day") << "en_US" << "31/12/1979" << "There is no such date";
+    QTest::newRow("United States, the other order") << "en_US" << "1979/05/12" << "Give it as MM/DD/YYYY or YYYY-MM-DD";
+    QTest::newRow("12 hours, evening") << "en_US" << "11:40 pm" << "23:40";
+    QTest::newRow("12 hours, after midnight") << "en_US" << "12:05 AM" << "00:05";
+    QTest::newRow("12 hours, not an hour of them") << "en_US" << "13:40 pm" << "Give it as HH:MM AM/PM";
+    QTest::newRow("24 hours") << "de_DE" << "23:40" << "23:40";
+    QTest::newRow("24 hours, one digit") << "de_DE" << "9:05" << "09:05";
+    QTest::newRow("24 hours, a half of the day typed") << "de_DE" << "9:05 pm" << "21:05";
+}
+
+void ExactReadingTest::regionalDatesAndTimes()
+{
+    QFETCH(QString, region);
+    QFETCH(QString, typed);
+    QFETCH(QString, read);
+    const QLocale locale(region);
+    QString problem;
+    QString got;
+    if (typed.contains(u':')) {
+        const std::optional<QTime> time = exact::ReadTime(typed, locale, &problem);
+        got = time ? time->toString(u"HH:mm") : problem;
+    } else {
+        const std::optional<QDate> date = exact::ReadDate(typed, exact::DateStyle::of(locale), &problem);
+        got = date ? date->toString(Qt::ISODate) : problem;
+    }
+    QVERIFY2(got == read || (!read.front().isDigit() && got.contains(read)), qPrintable(got));
+}
+
 // The window and the command line read degrees alike.
 void ExactReadingTest::degrees_data()
 {
@@ -419,6 +464,8 @@ void ExactReadingTest::nearestChangesOfEachRule_data()
         << QStringList{"By the Imum Coeli, your nadir sign changes to Gemini at 02:58, 28 minutes later.",
                        "Counted from the rising sign, your nadir sign changes to Gemini at 02:44, 14 minutes "
                        "later."};
+    QTest::newRow("Moscow, a change seconds away")
+        << At("Europe/Moscow", 55.75222, 37.61556, {1985, 3, 14}, QTime(7, 45)) << QStringList{"Counted from the rising sign, your nadir sign was Cancer until 07:44:47, 13 seconds earlier."};
     QTest::newRow("New York, nothing near")
         << At("America/New_York", 40.71, -74.01, {2021, 12, 7}, QTime(18, 0)) << QStringList{};
 }

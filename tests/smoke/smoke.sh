@@ -119,7 +119,8 @@ kill -0 "$third" 2>/dev/null && fail "Exit on the promotion window did not end t
 wait "$third" || fail "the program ended with status $?: $(cat "$work/third.log")"
 echo "ok: Exit on the promotion window ended the program"
 
-# The exact-nadir window by keyboard: File, Find My Exact Nadir; a place picked from the list as typed, a time;
+# The exact-nadir window by keyboard: File, Find My Exact Nadir; a place picked from the list as typed, a date
+# and a time;
 # Copy puts the card on the clipboard, which names the Imum Coeli; Esc closes the window and the program goes
 # on with its main window.
 exact_window_session() {
@@ -133,7 +134,9 @@ exact_window_session() {
     exact="$(windows "Exact Nadir - $title")"
     xdotool windowfocus --sync "$exact" type --delay 80 "London"
     sleep 0.5
-    press "$exact" Down Return alt+t
+    press "$exact" Down Return alt+d
+    xdotool windowfocus --sync "$exact" type --delay 80 "1990-08-01"
+    press "$exact" alt+t
     xdotool windowfocus --sync "$exact" type --delay 80 "10:30"
     press "$exact" alt+p
     sleep 0.5
@@ -141,11 +144,11 @@ exact_window_session() {
     echo "$card" | grep -qE "^Imum Coeli [0-9]+°[0-9]{2}′ [A-Z][a-z]+$" || fail "the copied card names no Imum Coeli: $card"
     echo "$card" | grep -q "^Place: London, England, United Kingdom" || fail "the card names another place: $card"
     echo "$card" | grep -q "^Born .* at 10:30$" || fail "the card has another time: $card"
-    # The window's Imum Coeli is the tool's for the same birth (the main window's first date, 1 January 1900).
+    # The window's Imum Coeli is the tool's for the same birth.
     tool="$(dirname "$bin")/../cli/quorvis-exact"
     [ -x "$tool" ] || tool="$(dirname "$bin")/quorvis-exact"
     if [ -x "$tool" ]; then
-        expected="$("$tool" --place London --date 1900-01-01 --time 10:30 | awk '/^IC:/ {print $2, $3}')"
+        expected="$("$tool" --place London --date 1990-08-01 --time 10:30 | awk '/^IC:/ {print $2, $3}')"
         echo "$card" | grep -qx "Imum Coeli $expected" || fail "the window says $(echo "$card" | grep '^Imum Coeli'), the tool $expected"
     fi
     echo "ok: exact nadir by keyboard: $(echo "$card" | grep '^Imum Coeli')"

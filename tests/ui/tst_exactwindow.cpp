@@ -27,7 +27,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -197,7 +199,10 @@ private Q_SLOTS:
         QCOMPARE(w->windowTitle(), QStringLiteral("Exact Nadir - Quorvis v1.0"));
         QCOMPARE(childOf<QLineEdit>(w, "txtName")->text(),
                  fromResult ? QStringLiteral("A") : QStringLiteral("ANN"));
-        QCOMPARE(childOf<QLineEdit>(w, "txtDate")->text(), fromResult ? "1990-08-31" : "1990-02-28");
+        QString unread;
+        QCOMPARE(quorvis::exact::ReadDate(childOf<QLineEdit>(w, "txtDate")->text(),
+                                          quorvis::exact::DateStyle::of(QLocale::system()), &unread),
+                 fromResult ? QDate(1990, 8, 31) : QDate(1990, 2, 28));
         QCOMPARE(childOf<QComboBox>(w, "cmbSlot")->currentText(), QStringLiteral("10am-noon"));
         // Only what the person gave: no time of birth made up; from a quick reading, its slot alone.
         QCOMPARE(childOf<QLineEdit>(w, "txtTime")->text(), QString());
@@ -397,12 +402,12 @@ private Q_SLOTS:
         QTest::newRow("Berlin 1890, local mean time")
             << QStringList{"52.52", "13.405", "Europe/Berlin"} << QDate(1890, 6, 1) << "lblExplanation"
             << "local mean time of the birthplace";
-        // A word is not a zone: a sentence beneath the fields, and no reading.
+        // A word is not a zone: a sentence beneath that field, and no reading.
         QTest::newRow("not a zone") << QStringList{"52.52", "13.405", "garbage"} << QDate(2000, 6, 1)
-                                    << "lblInputProblem"
+                                    << "lblZoneProblem"
                                     << "Unknown time zone \u201Cgarbage\u201D";
         QTest::newRow("a longitude past the date line")
-            << QStringList{"52.52", "181", "Europe/Berlin"} << QDate(2000, 6, 1) << "lblInputProblem"
+            << QStringList{"52.52", "181", "Europe/Berlin"} << QDate(2000, 6, 1) << "lblLongitudeProblem"
             << "Not a longitude: \u201C181\u201D";
         QTest::newRow("Svalbard, polar")
             << QStringList{"78.22", "15.65", "Europe/Oslo"} << QDate(2000, 6, 1) << "lblPolar"
@@ -419,7 +424,7 @@ private Q_SLOTS:
         coordinates(w, where[0], where[1], where[2]);
         QVERIFY2(text(w, qPrintable(label)).contains(says), qPrintable(text(w, qPrintable(label))));
         // A field that cannot be read is the one thing said: no reading, no prompt for more.
-        const bool refused = label == QLatin1String("lblInputProblem");
+        const bool refused = label.endsWith(QLatin1String("Problem"));
         QCOMPARE(childOf<QLabel>(w, "lblIC")->isVisible(), !refused);
         if (refused)
             QCOMPARE(text(w, "lblExplanation"), QString());
@@ -542,7 +547,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(path));
     }
 
-    // An ending the person typed that is not the chosen format's gets the format's.
+    // An ending the person typed is the format written; one that is no format's gets the chosen format's.
     void typedEndingGetsTheFormats_data()
     {
         QTest::addColumn<QString>("typed");
@@ -550,7 +555,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::newRow("none") << "card" << "png" << "card.png";
         QTest::newRow("the format's, in capitals") << "card.PDF" << "pdf" << "card.PDF";
-        QTest::newRow("another format's") << "card.pdf" << "png" << "card.pdf.png";
+        QTest::newRow("another format's: that format") << "katharina.pdf" << "png" << "katharina.pdf";
+        QTest::newRow("an ending no format has") << "card.txt" << "png" << "card.txt.png";
         QTest::newRow("cancelled") << "" << "png" << "";
     }
     void typedEndingGetsTheFormats()
@@ -583,6 +589,90 @@ private Q_SLOTS:
         w->setSavePathChooser([&at] { return at.filePath(QStringLiteral("cards/mine.png")); });
         childOf<QPushButton>(w, "cmdSave")->click();
         QCOMPARE(frmExact::saveFolder(), at.filePath(QStringLiteral("cards")));
+    }
+
+    // The file name offered is the person's and the birth date, safe on either system.
+    void suggestedFileName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("a name") << "Katharina" << "Katharina 1979-05-12";
+        QTest::newRow("separators and wildcards") << "A/B\\C:D*E?F\"G<H>I|J" << "ABCDEFGHIJ 1979-05-12";
+        QTest::newRow("a trailing dot") << "Jr. " << "Jr 1979-05-12";
+        QTest::newRow("a device's name") << "con" << "_con 1979-05-12";
+        QTest::newRow("no name") << "  " << "reading 1979-05-12";
+    }
+    void suggestedFileName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        QCOMPARE(frmExact::SuggestedFileName(name, QDate(1979, 5, 12), QStringLiteral("reading")), file);
+    }
+
+    // Print prints the card on one page: here to a PDF file, read back by poppler's tools.
+    void printsTheCard()
+    {
+        frmExact *w = londonReading();
+        childOf<QLineEdit>(w, "txtName")->setText(QStringLiteral("Katharina"));
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("card.pdf")));
+        QVERIFY(w->printCard(printer));
+        QProcess info, text;
+        info.start(QStringLiteral("pdfinfo"), {printer.outputFileName()});
+        text.start(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
+        if (!info.waitForFinished() || !text.waitForFinished())
+            QSKIP("poppler's pdfinfo and pdftotext are not installed");
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(u"Pages: +1\\n"_qs)));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        for (const QString &line : {w->card().title, w->card().nadir})
+            QVERIFY2(printed.contains(line), qPrintable(printed));
+    }
+
+    // A name that matches no place says so at once beside the field, and the coordinates are one Tab away.
+    void placeNotInTheListSaysSo()
+    {
+        frmExact *w = open();
+        auto *place = childOf<QLineEdit>(w, "txtPlace");
+        place->setFocus();
+        QTest::keyClicks(place, QStringLiteral("Xyzzyhausen"));
+        QVERIFY(childOf<QLabel>(w, "lblPlaceProblem")->isVisible());
+        QVERIFY2(text(w, "lblPlaceProblem").contains(u"\u201CXyzzyhausen\u201D"_qs), qPrintable(text(w, "lblPlaceProblem")));
+        QCOMPARE(place->accessibleDescription(), text(w, "lblPlaceProblem"));
+        QTest::keyClick(place, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), childOf<QCheckBox>(w, "chkCoordinates"));
+    }
+
+    // The last inputs come back when the window opens again, in this run and the next; New Reading empties
+    // the form.
+    void lastInputsKept()
+    {
+        frmExact *w = londonReading();
+        childOf<QLineEdit>(w, "txtName")->setText(QStringLiteral("Anna-Lena"));
+        const QString ic = text(w, "lblIC");
+        QTest::keyClick(w, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (const bool restart : {false, true}) {
+            if (restart) {
+                program.reset();
+                Program::Environment environment;
+                environment.settingsFile = settings->filePath(QStringLiteral("settings.ini"));
+                program = std::make_unique<Program>(environment);
+            }
+            w = open();
+            QCOMPARE(childOf<QLineEdit>(w, "txtName")->text(), QStringLiteral("Anna-Lena"));
+            QVERIFY2(childOf<QLineEdit>(w, "txtPlace")->text().startsWith(u"London"_qs),
+                     qPrintable(childOf<QLineEdit>(w, "txtPlace")->text()));
+            QCOMPARE(text(w, "lblIC"), ic);
+            w->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        w = open();
+        childOf<QPushButton>(w, "cmdNew")->click();
+        for (const char *field : {"txtName", "txtDate", "txtTime", "txtPlace"})
+            QCOMPARE(childOf<QLineEdit>(w, field)->text(), QString());
+        QVERIFY(!childOf<QLabel>(w, "lblIC")->isVisible());
     }
 
     // Inputs are named by their captions and reached by Tab in order; results are named by their text.
@@ -625,14 +715,14 @@ private Q_SLOTS:
 
         QStringList order;
         childOf<QWidget>(w, "txtName")->setFocus();
-        for (int i = 0; i < 40 && order.size() < 11; ++i) {
+        for (int i = 0; i < 40 && order.size() < 13; ++i) {
             if (order.value(order.size() - 1) != QApplication::focusWidget()->objectName())
                 order << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(order,
                  (QStringList{"txtName", "txtDate", "txtTime", "chkSlotOnly", "chkCoordinates", "txtLatitude",
-                              "txtLongitude", "txtZone", "cmdSave", "cmdCopy", "cmdClose"}));
+                              "txtLongitude", "txtZone", "cmdNew", "cmdSave", "cmdPrint", "cmdCopy", "cmdClose"}));
     }
 
     // A whole date or time typed over the old one is read whole, as typed, or refused beneath the fields with
@@ -669,7 +759,9 @@ private Q_SLOTS:
         QTest::keyClicks(edit, typed);
         const bool refused = says.startsWith(QLatin1String("Not"));
         QCOMPARE(childOf<QLabel>(w, "lblIC")->isVisible(), !refused);
-        const QString shown = refused ? text(w, "lblInputProblem") : w->card().text();
+        const QString shown =
+            refused ? text(w, field == QLatin1String("txtDate") ? "lblDateProblem" : "lblTimeProblem")
+                    : w->card().text();
         QVERIFY2(shown.contains(says), qPrintable(shown));
     }
 
