@@ -47,8 +47,8 @@ ManifestDPIAware true
 !define ERROR_PATH_NOT_FOUND 3
 !define ERROR_ACCESS_DENIED 5
 !define ERROR_DIRECTORY 267
-; The longest PATH this installer reads whole (its strings hold NSIS_MAX_STRLEN characters, the last a NUL).
-!define /math PATH_LIMIT ${NSIS_MAX_STRLEN} - 1
+; The components page's "Space required" line (a control of NSIS's own dialog).
+!define IDC_SPACE_REQUIRED 1023
 
 Name "Quorvis"
 OutFile "${OUTFILE}"
@@ -76,7 +76,6 @@ VIAddVersionKey "LegalCopyright" "Copyright 2026 ${PUBLISHER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_UNABORTWARNING
-!define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\quorvis.exe"
 !insertmacro MUI_PAGE_WELCOME
 ; The licence page shows notices: nothing in them is to be agreed to, so it goes on with Next.
@@ -93,6 +92,7 @@ VIAddVersionKey "LegalCopyright" "Copyright 2026 ${PUBLISHER}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !define MUI_COMPONENTSPAGE_TEXT_TOP "$(UninstallComponentsTop)"
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.ComponentsShow
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 ; The pages speak the system's language where Quorvis does; the first is the default.
@@ -104,6 +104,7 @@ VIAddVersionKey "LegalCopyright" "Copyright 2026 ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "Italian"
 !insertmacro MUI_LANGUAGE "Russian"
 !include /CHARSET=UTF8 "${__FILEDIR__}\messages.nsh"
+!include "${__FILEDIR__}\registry.nsh"
 
 Var OldFolder
 Var OldVersion
@@ -144,80 +145,6 @@ FunctionEnd
 !macroend
 !insertmacro WAIT_FOR_NO_RUNNING_COPY ""
 !insertmacro WAIT_FOR_NO_RUNNING_COPY "un."
-
-; The user's own PATH (HKCU\Environment) without the entries naming folder $R1 (with or without a final
-; backslash, in any case): read from $R0, left in $R2. Changes no register but $R2.
-!macro PATH_WITHOUT un
-Function ${un}PathWithout
-    Push $R3
-    Push $R4
-    Push $R5
-    Push $R6
-    Push $R7
-    ; (The folder as the uninstaller gets it may end in a backslash.)
-    StrCpy $R7 $R1 1 -1
-    ${If} $R7 == "\"
-        StrCpy $R7 $R1 -1
-    ${Else}
-        StrCpy $R7 $R1
-    ${EndIf}
-    StrCpy $R2 ""
-    StrCpy $R3 $R0
-    ${DoWhile} $R3 != ""
-        ; The next entry, up to its ';'.
-        StrLen $R5 $R3
-        StrCpy $R4 0
-        ${DoWhile} $R4 < $R5
-            StrCpy $R6 $R3 1 $R4
-            ${If} $R6 == ";"
-                ${ExitDo}
-            ${EndIf}
-            IntOp $R4 $R4 + 1
-        ${Loop}
-        StrCpy $R6 $R3 $R4
-        IntOp $R4 $R4 + 1
-        StrCpy $R3 $R3 "" $R4
-        ${If} $R6 == ""
-        ${OrIf} $R6 == $R7
-        ${OrIf} $R6 == "$R7\"
-            ${Continue}
-        ${EndIf}
-        ${If} $R2 == ""
-            StrCpy $R2 $R6
-        ${Else}
-            StrCpy $R2 "$R2;$R6"
-        ${EndIf}
-    ${Loop}
-    Pop $R7
-    Pop $R6
-    Pop $R5
-    Pop $R4
-    Pop $R3
-FunctionEnd
-!macroend
-!insertmacro PATH_WITHOUT ""
-!insertmacro PATH_WITHOUT "un."
-
-; Takes folder $R1 off the user's PATH. A PATH as long as this installer's strings could be cut short on
-; reading, so it is left as it is and the person is told.
-Function un.TakeOffPath
-    ReadRegStr $R0 HKCU "Environment" "Path"
-    StrLen $R2 $R0
-    ${If} $R2 >= ${PATH_LIMIT}
-        MessageBox MB_OK|MB_ICONINFORMATION "$(PathTooLong)" /SD IDOK
-        Return
-    ${EndIf}
-    Call un.PathWithout
-    ${If} $R2 == $R0
-        Return
-    ${EndIf}
-    ${If} $R2 == ""
-        DeleteRegValue HKCU "Environment" "Path"
-    ${Else}
-        WriteRegExpandStr HKCU "Environment" "Path" $R2
-    ${EndIf}
-    SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=2000
-FunctionEnd
 
 ; Whether a folder can be made at $INSTDIR: tries to make (and removes) one in the nearest folder that exists on
 ; the way there, with the rights this installer has. Sets $ProbeAt and $ProbeError.
@@ -271,8 +198,13 @@ Function RemoveEarlierVersion
     ${If} $OldFolder == ""
         Return
     ${EndIf}
-    ; (Uninstallers from before /UPGRADE remove the whole settings key; their one setting was this date.)
-    ReadRegStr $R1 HKCU "${SETTINGS_KEY}" "Duration"
+    ; (Uninstallers from before /UPGRADE remove the whole settings key; their one setting was this date. It is
+    ; put back only if it was read whole and nothing stands in its place.)
+    StrCpy $RegKey "${SETTINGS_KEY}"
+    StrCpy $RegName "Duration"
+    Call ReadWhole
+    StrCpy $R1 $RegText
+    StrCpy $R3 $RegType
     InitPluginsDir
     CopyFiles /SILENT "$OldFolder\Uninstall.exe" "$PLUGINSDIR\earlier-uninstall.exe"
     ClearErrors
@@ -286,9 +218,9 @@ Function RemoveEarlierVersion
     ; Run in place, the uninstaller cannot remove itself.
     Delete "$OldFolder\Uninstall.exe"
     RMDir "$OldFolder"
-    ReadRegStr $R2 HKCU "${SETTINGS_KEY}" "Duration"
-    ${If} $R1 != ""
-    ${AndIf} $R2 == ""
+    Call ReadWhole
+    ${If} $R3 > 0
+    ${AndIf} $RegType = 0
         WriteRegStr HKCU "${SETTINGS_KEY}" "Duration" $R1
     ${EndIf}
 FunctionEnd
@@ -319,7 +251,9 @@ Section "Quorvis" SecProgram
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\quorvis.exe,0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    ; (Run in place, with _?=, the uninstaller ends only once it is done, with its own exit status; otherwise it
+    ; starts a copy of itself and ends at once with status 0, whatever the copy then finds.)
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S _?=$INSTDIR'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "${PRODUCT_SITE}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "HelpLink" "${PRODUCT_SITE}/quorvis-help.html"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "URLUpdateInfo" "${PRODUCT_SITE}/download-quorvis.html"
@@ -336,21 +270,14 @@ SectionEnd
 
 Section /o "$(PathSection)" SecPath
     StrCpy $R1 $INSTDIR
-    ReadRegStr $R0 HKCU "Environment" "Path"
-    StrLen $R2 $R0
-    ${If} $R2 >= ${PATH_LIMIT}
-        MessageBox MB_OK|MB_ICONINFORMATION "$(PathTooLong)" /SD IDOK
-        Return
-    ${EndIf}
-    Call PathWithout
-    ${If} $R2 == ""
-        StrCpy $R2 $INSTDIR
-    ${Else}
-        StrCpy $R2 "$R2;$INSTDIR"
-    ${EndIf}
-    WriteRegExpandStr HKCU "Environment" "Path" $R2
-    SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=2000
+    Call AddToUserPath
 SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "$(ProgramDescription)"
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecDesktop} "$(DesktopDescription)"
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecPath} "$(PathDescription)"
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function .onInit
     Call WaitForNoRunningCopy
@@ -367,27 +294,42 @@ Function .onInit
     ${EndIf}
     ; An earlier install: this one goes into its folder (unless /D names another), offers what it had chosen,
     ; and a downgrade is asked.
-    ReadRegStr $OldFolder HKCU "${UNINSTALL_KEY}" "InstallLocation"
-    ReadRegStr $OldVersion HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+    ; (An entry that cannot be read whole is not taken for no entry: this installer does not go on blindly.)
+    StrCpy $RegKey "${UNINSTALL_KEY}"
+    StrCpy $RegName "InstallLocation"
+    Call ReadWhole
+    ${If} $RegType < 0
+        MessageBox MB_OK|MB_ICONSTOP "$(EntryUnreadable)" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+    StrCpy $OldFolder $RegText
     ${If} $OldFolder == ""
     ${OrIfNot} ${FileExists} "$OldFolder\Uninstall.exe"
         StrCpy $OldFolder ""
         Return
     ${EndIf}
+    StrCpy $RegName "DisplayVersion"
+    Call ReadWhole
+    StrCpy $OldVersion $RegText
+    StrCpy $R2 $RegType
     ${If} $INSTDIR == "$LOCALAPPDATA\Programs\Quorvis"
         StrCpy $INSTDIR $OldFolder
     ${EndIf}
     ${If} ${FileExists} "${DESKTOP_ENTRY}"
         !insertmacro SelectSection ${SecDesktop}
     ${EndIf}
-    ReadRegStr $R0 HKCU "Environment" "Path"
+    Call ReadUserPath
+    StrCpy $PathLeft $RegText
     StrCpy $R1 $OldFolder
     Call PathWithout
-    ${If} $R2 != $R0
+    ${If} $PathLeft != $RegText
         !insertmacro SelectSection ${SecPath}
     ${EndIf}
+    ; (A version that cannot be read is asked about as a newer one would be.)
     ${VersionCompare} "${VERSION}" "$OldVersion" $0
     ${If} $0 == 2
+    ${OrIf} $R2 < 0
         ${If} ${Silent}
             SetErrorLevel 2
             Quit
@@ -423,6 +365,14 @@ Section "-un.Quorvis"
         Return
     ${EndIf}
     Delete "$INSTDIR\Uninstall.exe"
+    ; Run in place (the uninstall entry's quiet command runs it so, that its caller gets its exit status), it
+    ; cannot delete its own file while it runs, but Windows lets it move it: into the temporary folder, as
+    ; the uninstaller's usual copy of itself lies there, and gone by the next uninstall.
+    ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
+        System::Call 'kernel32::GetCurrentProcessId() i .R0'
+        Rename "$INSTDIR\Uninstall.exe" "$TEMP\Quorvis-uninstall-$R0.exe"
+    ${EndIf}
+    SetOutPath "$TEMP"
     RMDir "$INSTDIR"
     ; What the program keeps in its cache folder (how far its windows grow in a language) goes with it; it is
     ; made again when needed.
@@ -434,12 +384,11 @@ Section "-un.Quorvis"
     Delete "${DESKTOP_ENTRY}"
     ; The folder as the installer named it on PATH, and as this uninstaller was started from (another spelling
     ; of it: a short name, a mapped drive).
-    ReadRegStr $R1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
-    ${If} $R1 != ""
-        Call un.TakeOffPath
-    ${EndIf}
-    StrCpy $R1 $INSTDIR
-    Call un.TakeOffPath
+    StrCpy $RegKey "${UNINSTALL_KEY}"
+    StrCpy $RegName "InstallLocation"
+    Call un.ReadWhole
+    StrCpy $R1 $RegText
+    Call un.TakeOffUserPath
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
 
@@ -452,7 +401,20 @@ Section /o "un.$(RemoveSettingsSection)" SecRemoveSettings
     DeleteRegKey HKCU "${SETTINGS_ROOT}"
 SectionEnd
 
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecRemoveSettings} "$(RemoveSettingsDescription)"
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_END
+
+; The uninstaller's components page frees space rather than needing it: no "Space required" line.
+Function un.ComponentsShow
+    FindWindow $0 "#32770" "" $HWNDPARENT
+    GetDlgItem $0 $0 ${IDC_SPACE_REQUIRED}
+    ShowWindow $0 ${SW_HIDE}
+FunctionEnd
+
 Function un.onInit
+    ; (What earlier uninstalls run in place left in the temporary folder.)
+    Delete "$TEMP\Quorvis-uninstall-*.exe"
     ${GetParameters} $R0
     ClearErrors
     ${GetOptions} $R0 "/UPGRADE" $R1

@@ -95,11 +95,6 @@ status_of() { # command...: prints its exit status
     "$@" >>"$work/installer.log" 2>&1 || rc=$?
     echo "$rc"
 }
-# The uninstaller run in place (_?=), so that its exit status is its own, not that of the copy of itself it
-# otherwise starts from the temporary folder.
-uninstall_in_place() { # install folder
-    wine "$1/Uninstall.exe" /S "_?=$(winpath "$1")"
-}
 # The usual silent uninstall, awaited by what it leaves.
 uninstall_and_wait() { # install folder, further switches
     wine "$1/Uninstall.exe" /S "${@:2}" || true
@@ -145,6 +140,93 @@ stop_holding() {
     kill "$holder"
     wait "$holder" 2>/dev/null || true
 }
+# Runs the uninstall entry's QuietUninstallString as a script or a package manager does, and prints its status.
+quiet_uninstall() {
+    local command
+    command="$(wine reg query "$uninstall_key" /v QuietUninstallString | tr -d '\r' |
+        sed -n 's/^ *QuietUninstallString *REG_SZ *//p')"
+    [[ $command =~ ^\"([^\"]+)\"\ (.*)$ ]] || fail "the QuietUninstallString is no quoted program: '$command'"
+    read -ra switches <<<"${BASH_REMATCH[2]}"
+    status_of wine "${BASH_REMATCH[1]}" "${switches[@]}"
+}
+# The user's PATH exactly, as "<type> <text>" (a REG_EXPAND_SZ is exported as its bytes), or set from that form.
+exact_path() { # [TYPE TEXT]
+    local file="$work/environment.reg"
+    [ $# = 0 ] && wine reg export 'HKCU\Environment' "$(winpath "$work")\\environment.reg" /y >/dev/null
+    python3 - "$file" "$@" <<'PY'
+import re, sys
+if len(sys.argv) == 2:
+    text = open(sys.argv[1], encoding="utf-16").read().replace("\\\r\n  ", "").replace("\\\n  ", "")
+    m = re.search(r'^"Path"=(?:hex\(2\):([0-9a-f,]*)|"((?:[^"\\]|\\.)*)")\r?$', text, re.M | re.I)
+    if not m:
+        print("none")
+    elif m.group(1) is not None:
+        data = bytes.fromhex(m.group(1).replace(",", ""))
+        # (Exactly one NUL at the end, or the bytes themselves.)
+        ok = len(data) % 2 == 0 and data.endswith(b"\0\0") and "\0" not in data[:-2].decode("utf-16-le")
+        print("REG_EXPAND_SZ", data[:-2].decode("utf-16-le") if ok else data.hex())
+    else:
+        print("REG_SZ", re.sub(r"\\(.)", r"\1", m.group(2)))
+else:
+    kind, value = sys.argv[2], sys.argv[3]
+    if kind == "REG_EXPAND_SZ":
+        data = "hex(2):" + ",".join("%02x" % b for b in (value + "\0").encode("utf-16-le"))
+    else:
+        data = '"' + value.replace("\\", "\\\\").replace('"', '\\"') + '"'
+    open(sys.argv[1], "w", encoding="utf-16").write(
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Environment]\r\n\"Path\"=" + data + "\r\n")
+PY
+    [ $# = 0 ] || wine regedit /s "$(winpath "$work")\\environment.reg"
+}
+# A PATH of exactly N characters: folders C:\Tools\0001;C:\Tools\0002;..., with FIRST before them.
+long_path() { # N [FIRST]
+    python3 -c 'import sys
+n, first = int(sys.argv[1]), sys.argv[2]
+s = first + ";".join("C:\\Tools\\%04d" % i for i in range(n // 10 + 1))
+print(s[:n - 1] + "x")' "$1" "${2:-}"
+}
+
+# ---- 4. The user's PATH, whatever its length and type ------------------------------------------------
+# A silent install with /ADDTOPATH adds the folder to the end of the user's PATH where the two fit in the
+# installer's strings (1,023 characters), else leaves the PATH as it was, and still succeeds; the uninstall
+# entry's quiet command then leaves it as it was before, byte for byte, of the same type.
+path_story() {
+    fresh_prefix path
+    local folder="C:\\users\\$user\\AppData\\Local\\Programs\\Quorvis" fits length type first old want
+    fits=$((1023 - 1 - ${#folder}))
+    # (A PATH in a message: its type, length and end.)
+    shown() { awk '{print $1 ", " length($0) - length($1) - 1 " characters, ending " substr($0, length($0) - 59)}' <<<"$1"; }
+    # Length, type, the first entries.
+    while read -r length type first; do
+        old="$(long_path "$length" "$first")"
+        exact_path "$type" "$old"
+        old="$type $old"
+        [ "$(exact_path)" = "$old" ] || fail "could not set the PATH to $(shown "$old")"
+        [ "$(status_of wine "$setup" /S /ADDTOPATH)" = 0 ] || fail "the install with a PATH of $(shown "$old") failed"
+        want="$old"
+        ((length > fits)) || want="$old;$folder"
+        [ "$(exact_path)" = "$want" ] || fail "the install made $(shown "$old") into $(shown "$(exact_path)")"
+        [ "$(quiet_uninstall)" = 0 ] || fail "the uninstall with a PATH of $(shown "$want") failed"
+        [ "$(exact_path)" = "$old" ] || fail "install and uninstall made $(shown "$old") into $(shown "$(exact_path)")"
+    done <<EOF
+300 REG_EXPAND_SZ %USERPROFILE%\bin;%USERPROFILE%\.local\bin;
+300 REG_SZ C:\Empty;;
+1000 REG_EXPAND_SZ
+$fits REG_SZ
+$((fits + 1)) REG_EXPAND_SZ
+1023 REG_SZ
+1024 REG_EXPAND_SZ
+1100 REG_SZ
+8000 REG_EXPAND_SZ
+8000 REG_SZ
+EOF
+    echo "ok: user PATHs of 300 to 8000 characters, REG_SZ and REG_EXPAND_SZ, %USERPROFILE% entries and an empty one"
+    echo "    kept whole by the install (the folder added up to $fits characters) and the same after the uninstall"
+}
+if [ "${QUORVIS_INSTALLER_STORY:-}" = path ]; then
+    path_story
+    exit 0
+fi
 
 # ---- 1. Any folder, any user name ---------------------------------------------------------------------
 fresh_prefix unicode
@@ -402,10 +484,11 @@ before="$(state)"
 [ "$(status_of wine "$setup" /S)" != 0 ] || fail "a silent install over a running copy reported success"
 [ "$(state)" = "$before" ] || fail "a silent install over a running copy changed the install:
 $(diff <(echo "$before") <(state))"
-[ "$(status_of uninstall_in_place "$inst")" != 0 ] || fail "a silent uninstall of a running copy reported success"
+rc="$(quiet_uninstall)"
+[ "$rc" = 2 ] || fail "the uninstall entry's quiet command, with Quorvis running, ended with status $rc"
 [ "$(state)" = "$before" ] || fail "a silent uninstall of a running copy changed the install:
 $(diff <(echo "$before") <(state))"
-echo "ok: while Quorvis runs, the silent install and uninstall fail and change nothing"
+echo "ok: while Quorvis runs, the silent install and the uninstall entry's quiet command fail (2) and change nothing"
 kill "$program"
 wait "$program" 2>/dev/null || true
 before="$(state)"
@@ -425,18 +508,17 @@ echo "ok: a silent install into a folder it may not write to fails before changi
 # A file held open: the uninstall removes the rest, keeps what lets it finish later, and says it failed.
 wine reg add "$settings_key" /v Newer /d kept /f >/dev/null
 start_holding file "$(winpath "$inst/Qt6Core.dll")"
-[ "$(status_of uninstall_in_place "$inst")" != 0 ] || fail "an uninstall that left a file reported success"
+[ "$(quiet_uninstall)" = 2 ] || fail "an uninstall that left a file reported success"
 [ -f "$inst/Qt6Core.dll" ] && [ ! -e "$inst/Qt6Widgets.dll" ] || fail "the uninstall with a file held open did not remove the rest"
 [ -f "$inst/Uninstall.exe" ] && [ -f "$menu" ] && [ -f "$console_menu" ] ||
     fail "the uninstall that could not finish removed the uninstaller or a Start-menu entry"
 wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall that could not finish removed the uninstall entry"
 stop_holding
 echo "ok: an uninstall with a file held open keeps the uninstaller, the Start-menu entries and the uninstall entry, and fails"
-[ "$(status_of uninstall_in_place "$inst")" = 0 ] || fail "the second uninstall, all files free, failed"
-rm -f "$inst/Uninstall.exe" && rmdir "$inst" # (what an uninstaller run in place leaves: itself)
+[ "$(quiet_uninstall)" = 0 ] || fail "the second uninstall, all files free, failed"
 assert_removed "$inst"
 [ "$(setting Newer)" = kept ] && [ -n "$(setting Duration)" ] || fail "the plain silent uninstall removed the settings"
-echo "ok: run again, the uninstall finishes; the plain silent uninstall keeps the settings"
+echo "ok: run again, the uninstall finishes (0) and has removed all once it ends; it keeps the settings"
 wine reg delete 'HKCU\Software\quorvis' /f >/dev/null
 
 # ---- 3. Upgrades -------------------------------------------------------------------------------------
@@ -474,4 +556,5 @@ assert_removed "$inst"
 [ "$(setting Duration)" = 2026-01-02 ] && [ "$(setting Newer)" = kept ] || fail "the silent uninstall removed the settings"
 echo "ok: a silent downgrade is refused and changes nothing; the same version reinstalls, keeping both settings, PATH"
 echo "    and the desktop shortcut; the silent uninstall takes the folder off PATH and keeps the settings"
-echo "installer: 3 passed, 0 failed"
+path_story
+echo "installer: 4 passed, 0 failed"
