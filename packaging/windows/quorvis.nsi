@@ -47,6 +47,7 @@ ManifestDPIAware true
 !define ERROR_PATH_NOT_FOUND 3
 !define ERROR_ACCESS_DENIED 5
 !define ERROR_DIRECTORY 267
+!define SYNCHRONIZE 0x00100000
 ; The components page's "Space required" line (a control of NSIS's own dialog).
 !define IDC_SPACE_REQUIRED 1023
 
@@ -76,6 +77,8 @@ VIAddVersionKey "LegalCopyright" "Copyright 2026 ${PUBLISHER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_UNABORTWARNING
+; (Under the list, which so keeps its width for the components' names.)
+!define MUI_COMPONENTSPAGE_SMALLDESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\quorvis.exe"
 !insertmacro MUI_PAGE_WELCOME
 ; The licence page shows notices: nothing in them is to be agreed to, so it goes on with Next.
@@ -125,7 +128,7 @@ Function ${un}WaitForNoRunningCopy
     Push $0
     Push $1
     retry:
-    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MARKER}") p .r0 ?e'
+    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${RUNNING_MARKER}") p .r0 ?e'
     Pop $1
     ${If} $0 P<> 0
         System::Call 'kernel32::CloseHandle(p r0)'
@@ -365,13 +368,6 @@ Section "-un.Quorvis"
         Return
     ${EndIf}
     Delete "$INSTDIR\Uninstall.exe"
-    ; Run in place (the uninstall entry's quiet command runs it so, that its caller gets its exit status), it
-    ; cannot delete its own file while it runs, but Windows lets it move it: into the temporary folder, as
-    ; the uninstaller's usual copy of itself lies there, and gone by the next uninstall.
-    ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
-        System::Call 'kernel32::GetCurrentProcessId() i .R0'
-        Rename "$INSTDIR\Uninstall.exe" "$TEMP\Quorvis-uninstall-$R0.exe"
-    ${EndIf}
     SetOutPath "$TEMP"
     RMDir "$INSTDIR"
     ; What the program keeps in its cache folder (how far its windows grow in a language) goes with it; it is
@@ -390,6 +386,15 @@ Section "-un.Quorvis"
     StrCpy $R1 $RegText
     Call un.TakeOffUserPath
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; Run in place (as the uninstall entry's quiet command runs it, so that its caller waits for it and gets
+    ; its exit status), it cannot delete its own file while it runs: a copy of it in the temporary folder
+    ; does, once this one has ended. (The copy stays there, as the uninstaller's usual copy of itself does,
+    ; until the next uninstall.)
+    ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
+        System::Call 'kernel32::GetCurrentProcessId() i .R0'
+        CopyFiles /SILENT "$EXEPATH" "$TEMP\Quorvis-uninstall-$R0.exe"
+        Exec '"$TEMP\Quorvis-uninstall-$R0.exe" /S /REMOVEAFTER=$R0 _?=$INSTDIR'
+    ${EndIf}
 SectionEnd
 
 ; Off unless the person asks: an install later, or the upgrade that runs this, finds the settings as they were.
@@ -413,9 +418,23 @@ Function un.ComponentsShow
 FunctionEnd
 
 Function un.onInit
-    ; (What earlier uninstalls run in place left in the temporary folder.)
-    Delete "$TEMP\Quorvis-uninstall-*.exe"
     ${GetParameters} $R0
+    ; The copy that removes an uninstaller run in place once that one has ended (process $R1, waited for a
+    ; minute at most).
+    ClearErrors
+    ${GetOptions} $R0 "/REMOVEAFTER=" $R1
+    ${IfNot} ${Errors}
+        System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i R1) p .R2'
+        ${If} $R2 P<> 0
+            System::Call 'kernel32::WaitForSingleObject(p R2, i 60000)'
+            System::Call 'kernel32::CloseHandle(p R2)'
+        ${EndIf}
+        Delete "$INSTDIR\Uninstall.exe"
+        RMDir "$INSTDIR"
+        Quit
+    ${EndIf}
+    ; (What the copies of earlier uninstalls left in the temporary folder.)
+    Delete "$TEMP\Quorvis-uninstall-*.exe"
     ClearErrors
     ${GetOptions} $R0 "/UPGRADE" $R1
     ${IfNot} ${Errors}

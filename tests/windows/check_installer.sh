@@ -140,14 +140,19 @@ stop_holding() {
     kill "$holder"
     wait "$holder" 2>/dev/null || true
 }
-# Runs the uninstall entry's QuietUninstallString as a script or a package manager does, and prints its status.
+# Runs the uninstall entry's QuietUninstallString as a script or a package manager does, and prints its status;
+# after a success, waits a moment for the uninstaller's own file, which a copy of it removes once it has ended.
 quiet_uninstall() {
-    local command
+    local command program rc
     command="$(wine reg query "$uninstall_key" /v QuietUninstallString | tr -d '\r' |
         sed -n 's/^ *QuietUninstallString *REG_SZ *//p')"
     [[ $command =~ ^\"([^\"]+)\"\ (.*)$ ]] || fail "the QuietUninstallString is no quoted program: '$command'"
+    program="${BASH_REMATCH[1]}"
     read -ra switches <<<"${BASH_REMATCH[2]}"
-    status_of wine "${BASH_REMATCH[1]}" "${switches[@]}"
+    rc="$(status_of wine "$program" "${switches[@]}")"
+    program="$WINEPREFIX/drive_c/$(tr '\\' / <<<"${program#C:\\}")"
+    for _ in $(seq 50); do [ "$rc" != 0 ] || [ ! -e "$program" ] && break; sleep 0.1; done
+    echo "$rc"
 }
 # The user's PATH exactly, as "<type> <text>" (a REG_EXPAND_SZ is exported as its bytes), or set from that form.
 exact_path() { # [TYPE TEXT]
@@ -289,6 +294,9 @@ grep -qF "$sources" <<<"$notes" || fail "the licence notes do not name $sources"
 grep -qF "$download_page" <<<"$notes" || fail "the licence notes do not name the download page $download_page"
 grep -qi 'you may modify Quorvis for your own use and reverse engineer it to debug such modifications' <<<"$notes" ||
     fail "the licence notes do not allow modification and reverse engineering for debugging"
+# (Lines the licence page would wrap leave a word, or one "=" of an underline, on a line of its own.)
+width="$(tr -d '\r' <"$inst/licences/README.txt" | awk '{ if (length($0) > w) w = length($0) } END { print w }')"
+((width <= 68)) || fail "the licence notes have lines of $width characters, more than the licence page shows (68)"
 echo "ok: the licence notes name $sources at $download_page and allow modification and reverse engineering"
 
 # The installed command-line program, in that folder, gives the Linux build's readings through a pipe, byte
