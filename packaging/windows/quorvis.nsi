@@ -19,7 +19,8 @@
 ;
 ; The uninstaller keeps the program's settings (HKCU\Software\quorvis), so that a later install finds them,
 ; unless the person ticks "Also remove my settings" (silent: /REMOVESETTINGS). The installer's silent
-; switches /DESKTOPSHORTCUT and /ADDTOPATH choose what the components page offers, both off by default.
+; switches /DESKTOPSHORTCUT and /ADDTOPATH choose what the components page offers, both off by default; how
+; the user's PATH is changed, and every value this script decides by read whole, is in registry.nsh.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -206,8 +207,13 @@ Function RemoveEarlierVersion
     StrCpy $RegKey "${SETTINGS_KEY}"
     StrCpy $RegName "Duration"
     Call ReadWhole
-    StrCpy $R1 $RegText
-    StrCpy $R3 $RegType
+    StrCpy $R6 $RegText
+    StrCpy $R7 $RegType
+    ; (Earlier uninstallers wrote the user's PATH back without its empty entries, and as REG_EXPAND_SZ: it is
+    ; put back as it was, only without the earlier folder, as this version's uninstaller leaves it.)
+    Call ReadUserPath
+    StrCpy $R4 $RegText
+    StrCpy $R5 $RegType
     InitPluginsDir
     CopyFiles /SILENT "$OldFolder\Uninstall.exe" "$PLUGINSDIR\earlier-uninstall.exe"
     ClearErrors
@@ -221,10 +227,23 @@ Function RemoveEarlierVersion
     ; Run in place, the uninstaller cannot remove itself.
     Delete "$OldFolder\Uninstall.exe"
     RMDir "$OldFolder"
+    StrCpy $RegKey "${SETTINGS_KEY}"
+    StrCpy $RegName "Duration"
     Call ReadWhole
-    ${If} $R3 > 0
+    ${If} $R7 > 0
     ${AndIf} $RegType = 0
-        WriteRegStr HKCU "${SETTINGS_KEY}" "Duration" $R1
+        WriteRegStr HKCU "${SETTINGS_KEY}" "Duration" $R6
+    ${EndIf}
+    ${If} $R5 >= 0
+        StrCpy $PathLeft $R4
+        StrCpy $R1 $OldFolder
+        Call PathWithout
+        Call ReadUserPath
+        ${If} $PathLeft != $RegText
+        ${OrIf} $R5 <> $RegType
+            StrCpy $RegType $R5
+            Call WriteUserPath
+        ${EndIf}
     ${EndIf}
 FunctionEnd
 
@@ -429,7 +448,12 @@ Function un.onInit
             System::Call 'kernel32::WaitForSingleObject(p R2, i 60000)'
             System::Call 'kernel32::CloseHandle(p R2)'
         ${EndIf}
-        Delete "$INSTDIR\Uninstall.exe"
+        ; (Not an uninstaller that an install made meanwhile: this copy has the time of the one it removes.)
+        GetFileTime "$EXEPATH" $R3 $R4
+        GetFileTime "$INSTDIR\Uninstall.exe" $R5 $R6
+        ${If} "$R3 $R4" == "$R5 $R6"
+            Delete "$INSTDIR\Uninstall.exe"
+        ${EndIf}
         RMDir "$INSTDIR"
         Quit
     ${EndIf}

@@ -4,23 +4,28 @@
 #    under %LOCALAPPDATA%): the files (no zoneinfo\localtime), the Start-menu entries (the program, and a
 #    console in its folder for quorvis-exact) and the uninstall entry (with its web addresses) are in place;
 #    both programs carry their maker's copyright, quorvis-exact.exe the program's icon; the licence notes say
-#    where the sources archive is fetched and allow modification and reverse engineering. The installed
+#    where the sources archive is fetched, allow modification and reverse engineering, and have no line
+#    longer than the licence page shows. The installed
 #    programs, on their own DLLs, read London there (through a pipe as on Linux, also with a TZDIR that holds
 #    no zone files, in a console as a person sees it, and the window's own reading, copied to the clipboard);
 #    the program writes its reminder's date in the registry and refuses a second copy; a silent uninstall
 #    asked to remove the settings leaves nothing of it. Start-up is timed beside the Linux build's (measured,
 #    never asserted).
-# 2. While Quorvis runs, a silent install and a silent uninstall fail and change nothing; so does an install
+# 2. While Quorvis runs, a silent install and the uninstall entry's quiet command (what scripts and package
+#    managers run) fail with status 2 and change nothing; so does an install
 #    while the running-copy marker cannot be opened for another reason than "not found" (as for a copy run as
 #    administrator), and one into a folder this user may not write to; an uninstall while a file is held open
 #    removes what it can, keeps the uninstaller, the shortcuts and the uninstall entry, and fails; once all is
-#    closed, both succeed, and the plain silent uninstall keeps the settings.
+#    closed, both succeed (0), the uninstall having removed all, and keeps the settings.
 # 3. An install over an "older version" (one with a file this version lacks, in a folder of its own choosing,
 #    with the setting written and one the installer does not know, on the user's PATH and with a desktop
 #    shortcut) leaves one copy in that folder, no stale file, both settings and those choices; the older
 #    installer then refuses to go over the newer version; the same version installs over itself, keeping
 #    them; the uninstall takes the folder off PATH (the user's own entries stay) and keeps the settings.
+# 4. User PATHs of 300 to 8,000 characters, of both types, through an install with /ADDTOPATH and the quiet
+#    uninstall: never cut short, the folder added only where it fits, the same bytes and type at the end.
 # Usage: check_installer.sh SETUP.EXE PREFIX TITLE LINUX_BUILD OLDER_SETUP.EXE CONSOLE_CHECK.EXE HOLD.EXE
+# QUORVIS_INSTALLER_STORY=path runs story 4 alone (only SETUP.EXE and PREFIX are used then).
 # With QUORVIS_SHOTS=DIR, keeps pictures of the main, result and exact-nadir windows there (windows-*.png).
 set -euo pipefail
 setup="$1"
