@@ -24,6 +24,7 @@
 #    them; the uninstall takes the folder off PATH (the user's own entries stay) and keeps the settings.
 # 4. User PATHs of 300 to 8,000 characters, of both types, through an install with /ADDTOPATH and the quiet
 #    uninstall: never cut short, the folder added only where it fits, the same bytes and type at the end.
+#    An uninstall entry whose folder is too long to read is not taken for none.
 # Usage: check_installer.sh SETUP.EXE PREFIX TITLE LINUX_BUILD OLDER_SETUP.EXE CONSOLE_CHECK.EXE HOLD.EXE
 # QUORVIS_INSTALLER_STORY=path runs story 4 alone (only SETUP.EXE and PREFIX are used then).
 # With QUORVIS_SHOTS=DIR, keeps pictures of the main, result and exact-nadir windows there (windows-*.png).
@@ -232,6 +233,14 @@ $((fits + 1)) REG_EXPAND_SZ
 EOF
     echo "ok: user PATHs of 300 to 8000 characters, REG_SZ and REG_EXPAND_SZ, %USERPROFILE% entries and an empty one"
     echo "    kept whole by the install (the folder added up to $fits characters) and the same after the uninstall"
+    # Nor is an uninstall entry whose folder cannot be read whole taken for none: the install refuses.
+    wine reg add "$uninstall_key" /v InstallLocation /d "C:\\$(printf '%01100d' 0)" /f >/dev/null
+    local before
+    before="$(state)"
+    [ "$(status_of wine "$setup" /S)" = 2 ] && [ "$(state)" = "$before" ] ||
+        fail "an install over an uninstall entry whose folder is too long to read did not refuse, or changed something"
+    wine reg delete "$uninstall_key" /f >/dev/null
+    echo "ok: an install over an uninstall entry whose folder is too long to read refuses and changes nothing"
 }
 if [ "${QUORVIS_INSTALLER_STORY:-}" = path ]; then
     path_story
