@@ -40,7 +40,6 @@ Function ${un}ReadWhole
     ${If} $1 = ${ERROR_FILE_NOT_FOUND}
         StrCpy $RegType 0
     ${ElseIf} $1 = 0
-        ; (Two bytes beyond the longest value read, which System::Alloc leaves zero.)
         System::Alloc ${WHOLE_BYTES}
         Pop $4
         System::Call 'advapi32::RegQueryValueExW(p r0, w "$RegName", p 0, *i .r2, p r4, *i ${WHOLE_BYTES} r3) i .r1'
@@ -54,8 +53,8 @@ Function ${un}ReadWhole
                 StrCpy $RegType $2
             ${Else}
                 ; Whole: its last character is its one NUL.
-                IntOp $0 $4 + $3
-                IntOp $0 $0 - 2
+                IntPtrOp $0 $4 + $3
+                IntPtrOp $0 $0 - 2
                 System::Call '*$0(&i2 .r0)'
                 System::Call 'kernel32::lstrcpynW(w .r1, p r4, i ${NSIS_MAX_STRLEN})'
                 StrLen $RegText $1
