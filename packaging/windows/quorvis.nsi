@@ -49,8 +49,6 @@ ManifestDPIAware true
 !define ERROR_ACCESS_DENIED 5
 !define ERROR_DIRECTORY 267
 !define SYNCHRONIZE 0x00100000
-; The components page's "Space required" line (a control of NSIS's own dialog).
-!define IDC_SPACE_REQUIRED 1023
 
 Name "Quorvis"
 OutFile "${OUTFILE}"
@@ -431,9 +429,7 @@ SectionEnd
 
 ; The uninstaller's components page frees space rather than needing it: no "Space required" line.
 Function un.ComponentsShow
-    FindWindow $0 "#32770" "" $HWNDPARENT
-    GetDlgItem $0 $0 ${IDC_SPACE_REQUIRED}
-    ShowWindow $0 ${SW_HIDE}
+    ShowWindow $mui.ComponentsPage.SpaceRequired ${SW_HIDE}
 FunctionEnd
 
 Function un.onInit
