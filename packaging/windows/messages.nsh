@@ -136,7 +136,8 @@ LangString UninstallComponentsTop ${LANG_PORTUGUESEBR} "O Quorvis será removido
 LangString UninstallComponentsTop ${LANG_ITALIAN} "Quorvis sarà rimosso da questo computer. Le tue impostazioni restano, così che un'installazione futura le ritrovi, a meno che tu non spunti la casella qui sotto."
 LangString UninstallComponentsTop ${LANG_RUSSIAN} "Quorvis будет удалён с этого компьютера. Ваши настройки сохранятся, чтобы их нашла будущая установка, если только вы не отметите флажок ниже."
 
-; A PATH longer than the installer reads whole is left alone; $R1 is the program's folder.
+; A PATH that cannot be read whole, or would be too long with the folder added, is left alone; $R1 is the
+; program's folder.
 LangString PathTooLong ${LANG_ENGLISH} "Your PATH is too long for this installer to change safely, so it is left as it is. Add or remove $R1 there yourself if you wish."
 LangString PathTooLong ${LANG_GERMAN} "Ihr PATH ist zu lang, um ihn hier sicher zu ändern; er bleibt, wie er ist. Fügen Sie $R1 dort bei Bedarf selbst hinzu oder entfernen Sie ihn."
 LangString PathTooLong ${LANG_FRENCH} "Votre PATH est trop long pour que ce programme le modifie sans risque ; il reste tel quel. Ajoutez-y ou retirez-en $R1 vous-même si vous le souhaitez."
@@ -144,3 +145,45 @@ LangString PathTooLong ${LANG_SPANISH} "Su PATH es demasiado largo para que este
 LangString PathTooLong ${LANG_PORTUGUESEBR} "Seu PATH é longo demais para este instalador alterá-lo com segurança; ele fica como está. Adicione ou remova $R1 você mesmo, se quiser."
 LangString PathTooLong ${LANG_ITALIAN} "Il tuo PATH è troppo lungo perché questo programma lo modifichi senza rischi; resta com'è. Aggiungi o togli tu stesso $R1, se vuoi."
 LangString PathTooLong ${LANG_RUSSIAN} "Ваш PATH слишком длинный, чтобы программа установки изменила его без риска; он оставлен как есть. При желании добавьте или удалите $R1 сами."
+
+; The components pages' descriptions, in the two lines under the list.
+LangString ProgramDescription ${LANG_ENGLISH} "Quorvis and quorvis-exact, with their Start-menu entries."
+LangString ProgramDescription ${LANG_GERMAN} "Quorvis und quorvis-exact mit ihren Einträgen im Startmenü."
+LangString ProgramDescription ${LANG_FRENCH} "Quorvis et quorvis-exact, avec leurs entrées du menu Démarrer."
+LangString ProgramDescription ${LANG_SPANISH} "Quorvis y quorvis-exact, con sus entradas del menú Inicio."
+LangString ProgramDescription ${LANG_PORTUGUESEBR} "O Quorvis e o quorvis-exact, com suas entradas no menu Iniciar."
+LangString ProgramDescription ${LANG_ITALIAN} "Quorvis e quorvis-exact, con le loro voci nel menu Start."
+LangString ProgramDescription ${LANG_RUSSIAN} "Quorvis и quorvis-exact с их пунктами в меню «Пуск»."
+
+LangString DesktopDescription ${LANG_ENGLISH} "A shortcut that starts Quorvis from your desktop."
+LangString DesktopDescription ${LANG_GERMAN} "Eine Verknüpfung, die Quorvis vom Desktop aus startet."
+LangString DesktopDescription ${LANG_FRENCH} "Un raccourci qui lance Quorvis depuis votre bureau."
+LangString DesktopDescription ${LANG_SPANISH} "Un acceso directo que abre Quorvis desde el escritorio."
+LangString DesktopDescription ${LANG_PORTUGUESEBR} "Um atalho que abre o Quorvis a partir da área de trabalho."
+LangString DesktopDescription ${LANG_ITALIAN} "Un collegamento che avvia Quorvis dal desktop."
+LangString DesktopDescription ${LANG_RUSSIAN} "Ярлык для запуска Quorvis с рабочего стола."
+
+LangString PathDescription ${LANG_ENGLISH} "PATH: the folders where Windows finds commands. So quorvis-exact runs in any console."
+LangString PathDescription ${LANG_GERMAN} "PATH: die Ordner, in denen Windows Befehle sucht. So läuft quorvis-exact in jeder Konsole."
+LangString PathDescription ${LANG_FRENCH} "PATH : dossiers où Windows cherche les commandes ; quorvis-exact marche dans toute console."
+LangString PathDescription ${LANG_SPANISH} "PATH: carpetas donde Windows busca comandos; así quorvis-exact funciona en toda consola."
+LangString PathDescription ${LANG_PORTUGUESEBR} "PATH: pastas onde o Windows procura comandos; assim o quorvis-exact roda em todo console."
+LangString PathDescription ${LANG_ITALIAN} "PATH: cartelle in cui Windows cerca i comandi; così quorvis-exact va in ogni console."
+LangString PathDescription ${LANG_RUSSIAN} "PATH — папки, где Windows ищет команды; так quorvis-exact работает в любой консоли."
+
+LangString RemoveSettingsDescription ${LANG_ENGLISH} "Deletes your settings too, which a later install would otherwise find."
+LangString RemoveSettingsDescription ${LANG_GERMAN} "Löscht auch Ihre Einstellungen, die eine spätere Installation sonst vorfände."
+LangString RemoveSettingsDescription ${LANG_FRENCH} "Supprime aussi vos réglages, qu'une installation ultérieure retrouverait sinon."
+LangString RemoveSettingsDescription ${LANG_SPANISH} "Borra también su configuración, que si no encontraría una instalación posterior."
+LangString RemoveSettingsDescription ${LANG_PORTUGUESEBR} "Apaga também suas configurações, que uma instalação futura encontraria."
+LangString RemoveSettingsDescription ${LANG_ITALIAN} "Elimina anche le tue impostazioni, che un'installazione futura ritroverebbe."
+LangString RemoveSettingsDescription ${LANG_RUSSIAN} "Удаляет и ваши настройки, которые иначе нашла бы будущая установка."
+
+; The uninstall entry of an earlier install cannot be read whole ($OldFolder is not known).
+LangString EntryUnreadable ${LANG_ENGLISH} "The entry of the installed Quorvis in the list of installed programs cannot be read, so this version was not installed. Uninstall Quorvis first, then run this installer again."
+LangString EntryUnreadable ${LANG_GERMAN} "Der Eintrag des installierten Quorvis in der Liste der installierten Programme kann nicht gelesen werden; diese Version wurde daher nicht installiert. Deinstallieren Sie Quorvis zuerst und starten Sie dann diese Installation erneut."
+LangString EntryUnreadable ${LANG_FRENCH} "L'entrée du Quorvis installé dans la liste des programmes installés ne peut pas être lue ; cette version n'a donc pas été installée. Désinstallez d'abord Quorvis, puis relancez ce programme d'installation."
+LangString EntryUnreadable ${LANG_SPANISH} "No se puede leer la entrada del Quorvis instalado en la lista de programas instalados, así que esta versión no se ha instalado. Desinstale primero Quorvis y vuelva a ejecutar este instalador."
+LangString EntryUnreadable ${LANG_PORTUGUESEBR} "Não é possível ler a entrada do Quorvis instalado na lista de programas instalados; por isso, esta versão não foi instalada. Desinstale o Quorvis primeiro e execute este instalador de novo."
+LangString EntryUnreadable ${LANG_ITALIAN} "Non è possibile leggere la voce del Quorvis installato nell'elenco dei programmi installati, quindi questa versione non è stata installata. Disinstalla prima Quorvis, poi esegui di nuovo questo programma di installazione."
+LangString EntryUnreadable ${LANG_RUSSIAN} "Не удалось прочитать запись установленного Quorvis в списке установленных программ, поэтому эта версия не установлена. Сначала удалите Quorvis, затем снова запустите программу установки."

@@ -19,7 +19,8 @@
 ;
 ; The uninstaller keeps the program's settings (HKCU\Software\quorvis), so that a later install finds them,
 ; unless the person ticks "Also remove my settings" (silent: /REMOVESETTINGS). The installer's silent
-; switches /DESKTOPSHORTCUT and /ADDTOPATH choose what the components page offers, both off by default.
+; switches /DESKTOPSHORTCUT and /ADDTOPATH choose what the components page offers, both off by default; how
+; the user's PATH is changed, and every value this script decides by read whole, is in registry.nsh.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -47,8 +48,7 @@ ManifestDPIAware true
 !define ERROR_PATH_NOT_FOUND 3
 !define ERROR_ACCESS_DENIED 5
 !define ERROR_DIRECTORY 267
-; The longest PATH this installer reads whole (its strings hold NSIS_MAX_STRLEN characters, the last a NUL).
-!define /math PATH_LIMIT ${NSIS_MAX_STRLEN} - 1
+!define SYNCHRONIZE 0x00100000
 
 Name "Quorvis"
 OutFile "${OUTFILE}"
@@ -76,7 +76,8 @@ VIAddVersionKey "LegalCopyright" "Copyright 2026 ${PUBLISHER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_UNABORTWARNING
-!define MUI_COMPONENTSPAGE_NODESC
+; (Under the list, which so keeps its width for the components' names.)
+!define MUI_COMPONENTSPAGE_SMALLDESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\quorvis.exe"
 !insertmacro MUI_PAGE_WELCOME
 ; The licence page shows notices: nothing in them is to be agreed to, so it goes on with Next.
@@ -93,6 +94,7 @@ VIAddVersionKey "LegalCopyright" "Copyright 2026 ${PUBLISHER}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !define MUI_COMPONENTSPAGE_TEXT_TOP "$(UninstallComponentsTop)"
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.ComponentsShow
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 ; The pages speak the system's language where Quorvis does; the first is the default.
@@ -104,6 +106,7 @@ VIAddVersionKey "LegalCopyright" "Copyright 2026 ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "Italian"
 !insertmacro MUI_LANGUAGE "Russian"
 !include /CHARSET=UTF8 "${__FILEDIR__}\messages.nsh"
+!include "${__FILEDIR__}\registry.nsh"
 
 Var OldFolder
 Var OldVersion
@@ -124,7 +127,7 @@ Function ${un}WaitForNoRunningCopy
     Push $0
     Push $1
     retry:
-    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MARKER}") p .r0 ?e'
+    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${RUNNING_MARKER}") p .r0 ?e'
     Pop $1
     ${If} $0 P<> 0
         System::Call 'kernel32::CloseHandle(p r0)'
@@ -144,80 +147,6 @@ FunctionEnd
 !macroend
 !insertmacro WAIT_FOR_NO_RUNNING_COPY ""
 !insertmacro WAIT_FOR_NO_RUNNING_COPY "un."
-
-; The user's own PATH (HKCU\Environment) without the entries naming folder $R1 (with or without a final
-; backslash, in any case): read from $R0, left in $R2. Changes no register but $R2.
-!macro PATH_WITHOUT un
-Function ${un}PathWithout
-    Push $R3
-    Push $R4
-    Push $R5
-    Push $R6
-    Push $R7
-    ; (The folder as the uninstaller gets it may end in a backslash.)
-    StrCpy $R7 $R1 1 -1
-    ${If} $R7 == "\"
-        StrCpy $R7 $R1 -1
-    ${Else}
-        StrCpy $R7 $R1
-    ${EndIf}
-    StrCpy $R2 ""
-    StrCpy $R3 $R0
-    ${DoWhile} $R3 != ""
-        ; The next entry, up to its ';'.
-        StrLen $R5 $R3
-        StrCpy $R4 0
-        ${DoWhile} $R4 < $R5
-            StrCpy $R6 $R3 1 $R4
-            ${If} $R6 == ";"
-                ${ExitDo}
-            ${EndIf}
-            IntOp $R4 $R4 + 1
-        ${Loop}
-        StrCpy $R6 $R3 $R4
-        IntOp $R4 $R4 + 1
-        StrCpy $R3 $R3 "" $R4
-        ${If} $R6 == ""
-        ${OrIf} $R6 == $R7
-        ${OrIf} $R6 == "$R7\"
-            ${Continue}
-        ${EndIf}
-        ${If} $R2 == ""
-            StrCpy $R2 $R6
-        ${Else}
-            StrCpy $R2 "$R2;$R6"
-        ${EndIf}
-    ${Loop}
-    Pop $R7
-    Pop $R6
-    Pop $R5
-    Pop $R4
-    Pop $R3
-FunctionEnd
-!macroend
-!insertmacro PATH_WITHOUT ""
-!insertmacro PATH_WITHOUT "un."
-
-; Takes folder $R1 off the user's PATH. A PATH as long as this installer's strings could be cut short on
-; reading, so it is left as it is and the person is told.
-Function un.TakeOffPath
-    ReadRegStr $R0 HKCU "Environment" "Path"
-    StrLen $R2 $R0
-    ${If} $R2 >= ${PATH_LIMIT}
-        MessageBox MB_OK|MB_ICONINFORMATION "$(PathTooLong)" /SD IDOK
-        Return
-    ${EndIf}
-    Call un.PathWithout
-    ${If} $R2 == $R0
-        Return
-    ${EndIf}
-    ${If} $R2 == ""
-        DeleteRegValue HKCU "Environment" "Path"
-    ${Else}
-        WriteRegExpandStr HKCU "Environment" "Path" $R2
-    ${EndIf}
-    SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=2000
-FunctionEnd
 
 ; Whether a folder can be made at $INSTDIR: tries to make (and removes) one in the nearest folder that exists on
 ; the way there, with the rights this installer has. Sets $ProbeAt and $ProbeError.
@@ -271,8 +200,18 @@ Function RemoveEarlierVersion
     ${If} $OldFolder == ""
         Return
     ${EndIf}
-    ; (Uninstallers from before /UPGRADE remove the whole settings key; their one setting was this date.)
-    ReadRegStr $R1 HKCU "${SETTINGS_KEY}" "Duration"
+    ; (Uninstallers from before /UPGRADE remove the whole settings key; their one setting was this date. It is
+    ; put back only if it was read whole and nothing stands in its place.)
+    StrCpy $RegKey "${SETTINGS_KEY}"
+    StrCpy $RegName "Duration"
+    Call ReadWhole
+    StrCpy $R6 $RegText
+    StrCpy $R7 $RegType
+    ; (Earlier uninstallers wrote the user's PATH back without its empty entries, and as REG_EXPAND_SZ: it is
+    ; put back as it was, only without the earlier folder, as this version's uninstaller leaves it.)
+    Call ReadUserPath
+    StrCpy $R4 $RegText
+    StrCpy $R5 $RegType
     InitPluginsDir
     CopyFiles /SILENT "$OldFolder\Uninstall.exe" "$PLUGINSDIR\earlier-uninstall.exe"
     ClearErrors
@@ -286,10 +225,23 @@ Function RemoveEarlierVersion
     ; Run in place, the uninstaller cannot remove itself.
     Delete "$OldFolder\Uninstall.exe"
     RMDir "$OldFolder"
-    ReadRegStr $R2 HKCU "${SETTINGS_KEY}" "Duration"
-    ${If} $R1 != ""
-    ${AndIf} $R2 == ""
-        WriteRegStr HKCU "${SETTINGS_KEY}" "Duration" $R1
+    StrCpy $RegKey "${SETTINGS_KEY}"
+    StrCpy $RegName "Duration"
+    Call ReadWhole
+    ${If} $R7 > 0
+    ${AndIf} $RegType = 0
+        WriteRegStr HKCU "${SETTINGS_KEY}" "Duration" $R6
+    ${EndIf}
+    ${If} $R5 >= 0
+        StrCpy $PathLeft $R4
+        StrCpy $R1 $OldFolder
+        Call PathWithout
+        Call ReadUserPath
+        ${If} $PathLeft != $RegText
+        ${OrIf} $R5 <> $RegType
+            StrCpy $RegType $R5
+            Call WriteUserPath
+        ${EndIf}
     ${EndIf}
 FunctionEnd
 
@@ -319,7 +271,9 @@ Section "Quorvis" SecProgram
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\quorvis.exe,0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    ; (Run in place, with _?=, the uninstaller ends only once it is done, with its own exit status; otherwise it
+    ; starts a copy of itself and ends at once with status 0, whatever the copy then finds.)
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S _?=$INSTDIR'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "${PRODUCT_SITE}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "HelpLink" "${PRODUCT_SITE}/quorvis-help.html"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "URLUpdateInfo" "${PRODUCT_SITE}/download-quorvis.html"
@@ -336,21 +290,14 @@ SectionEnd
 
 Section /o "$(PathSection)" SecPath
     StrCpy $R1 $INSTDIR
-    ReadRegStr $R0 HKCU "Environment" "Path"
-    StrLen $R2 $R0
-    ${If} $R2 >= ${PATH_LIMIT}
-        MessageBox MB_OK|MB_ICONINFORMATION "$(PathTooLong)" /SD IDOK
-        Return
-    ${EndIf}
-    Call PathWithout
-    ${If} $R2 == ""
-        StrCpy $R2 $INSTDIR
-    ${Else}
-        StrCpy $R2 "$R2;$INSTDIR"
-    ${EndIf}
-    WriteRegExpandStr HKCU "Environment" "Path" $R2
-    SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=2000
+    Call AddToUserPath
 SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "$(ProgramDescription)"
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecDesktop} "$(DesktopDescription)"
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecPath} "$(PathDescription)"
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function .onInit
     Call WaitForNoRunningCopy
@@ -367,27 +314,42 @@ Function .onInit
     ${EndIf}
     ; An earlier install: this one goes into its folder (unless /D names another), offers what it had chosen,
     ; and a downgrade is asked.
-    ReadRegStr $OldFolder HKCU "${UNINSTALL_KEY}" "InstallLocation"
-    ReadRegStr $OldVersion HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+    ; (An entry that cannot be read whole is not taken for no entry: this installer does not go on blindly.)
+    StrCpy $RegKey "${UNINSTALL_KEY}"
+    StrCpy $RegName "InstallLocation"
+    Call ReadWhole
+    ${If} $RegType < 0
+        MessageBox MB_OK|MB_ICONSTOP "$(EntryUnreadable)" /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
+    StrCpy $OldFolder $RegText
     ${If} $OldFolder == ""
     ${OrIfNot} ${FileExists} "$OldFolder\Uninstall.exe"
         StrCpy $OldFolder ""
         Return
     ${EndIf}
+    StrCpy $RegName "DisplayVersion"
+    Call ReadWhole
+    StrCpy $OldVersion $RegText
+    StrCpy $R2 $RegType
     ${If} $INSTDIR == "$LOCALAPPDATA\Programs\Quorvis"
         StrCpy $INSTDIR $OldFolder
     ${EndIf}
     ${If} ${FileExists} "${DESKTOP_ENTRY}"
         !insertmacro SelectSection ${SecDesktop}
     ${EndIf}
-    ReadRegStr $R0 HKCU "Environment" "Path"
+    Call ReadUserPath
+    StrCpy $PathLeft $RegText
     StrCpy $R1 $OldFolder
     Call PathWithout
-    ${If} $R2 != $R0
+    ${If} $PathLeft != $RegText
         !insertmacro SelectSection ${SecPath}
     ${EndIf}
+    ; (A version that cannot be read is asked about as a newer one would be.)
     ${VersionCompare} "${VERSION}" "$OldVersion" $0
     ${If} $0 == 2
+    ${OrIf} $R2 < 0
         ${If} ${Silent}
             SetErrorLevel 2
             Quit
@@ -423,6 +385,7 @@ Section "-un.Quorvis"
         Return
     ${EndIf}
     Delete "$INSTDIR\Uninstall.exe"
+    SetOutPath "$TEMP"
     RMDir "$INSTDIR"
     ; What the program keeps in its cache folder (how far its windows grow in a language) goes with it; it is
     ; made again when needed.
@@ -434,13 +397,21 @@ Section "-un.Quorvis"
     Delete "${DESKTOP_ENTRY}"
     ; The folder as the installer named it on PATH, and as this uninstaller was started from (another spelling
     ; of it: a short name, a mapped drive).
-    ReadRegStr $R1 HKCU "${UNINSTALL_KEY}" "InstallLocation"
-    ${If} $R1 != ""
-        Call un.TakeOffPath
-    ${EndIf}
-    StrCpy $R1 $INSTDIR
-    Call un.TakeOffPath
+    StrCpy $RegKey "${UNINSTALL_KEY}"
+    StrCpy $RegName "InstallLocation"
+    Call un.ReadWhole
+    StrCpy $R1 $RegText
+    Call un.TakeOffUserPath
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; Run in place (as the uninstall entry's quiet command runs it, so that its caller waits for it and gets
+    ; its exit status), it cannot delete its own file while it runs: a copy of it in the temporary folder
+    ; does, once this one has ended. (The copy stays there, as the uninstaller's usual copy of itself does,
+    ; until the next uninstall.)
+    ${If} ${FileExists} "$INSTDIR\Uninstall.exe"
+        System::Call 'kernel32::GetCurrentProcessId() i .R0'
+        CopyFiles /SILENT "$EXEPATH" "$TEMP\Quorvis-uninstall-$R0.exe"
+        Exec '"$TEMP\Quorvis-uninstall-$R0.exe" /S /REMOVEAFTER=$R0 _?=$INSTDIR'
+    ${EndIf}
 SectionEnd
 
 ; Off unless the person asks: an install later, or the upgrade that runs this, finds the settings as they were.
@@ -452,8 +423,38 @@ Section /o "un.$(RemoveSettingsSection)" SecRemoveSettings
     DeleteRegKey HKCU "${SETTINGS_ROOT}"
 SectionEnd
 
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecRemoveSettings} "$(RemoveSettingsDescription)"
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_END
+
+; The uninstaller's components page frees space rather than needing it: no "Space required" line.
+Function un.ComponentsShow
+    ShowWindow $mui.ComponentsPage.SpaceRequired ${SW_HIDE}
+FunctionEnd
+
 Function un.onInit
     ${GetParameters} $R0
+    ; The copy that removes an uninstaller run in place once that one has ended (process $R1, waited for a
+    ; minute at most).
+    ClearErrors
+    ${GetOptions} $R0 "/REMOVEAFTER=" $R1
+    ${IfNot} ${Errors}
+        System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i R1) p .R2'
+        ${If} $R2 P<> 0
+            System::Call 'kernel32::WaitForSingleObject(p R2, i 60000)'
+            System::Call 'kernel32::CloseHandle(p R2)'
+        ${EndIf}
+        ; (Not an uninstaller that an install made meanwhile: this copy has the time of the one it removes.)
+        GetFileTime "$EXEPATH" $R3 $R4
+        GetFileTime "$INSTDIR\Uninstall.exe" $R5 $R6
+        ${If} "$R3 $R4" == "$R5 $R6"
+            Delete "$INSTDIR\Uninstall.exe"
+        ${EndIf}
+        RMDir "$INSTDIR"
+        Quit
+    ${EndIf}
+    ; (What the copies of earlier uninstalls left in the temporary folder.)
+    Delete "$TEMP\Quorvis-uninstall-*.exe"
     ClearErrors
     ${GetOptions} $R0 "/UPGRADE" $R1
     ${IfNot} ${Errors}

@@ -4,23 +4,29 @@
 #    under %LOCALAPPDATA%): the files (no zoneinfo\localtime), the Start-menu entries (the program, and a
 #    console in its folder for quorvis-exact) and the uninstall entry (with its web addresses) are in place;
 #    both programs carry their maker's copyright, quorvis-exact.exe the program's icon; the licence notes say
-#    where the sources archive is fetched and allow modification and reverse engineering. The installed
+#    where the sources archive is fetched, allow modification and reverse engineering, and have no line
+#    longer than the licence page shows. The installed
 #    programs, on their own DLLs, read London there (through a pipe as on Linux, also with a TZDIR that holds
 #    no zone files, in a console as a person sees it, and the window's own reading, copied to the clipboard);
 #    the program writes its reminder's date in the registry and refuses a second copy; a silent uninstall
 #    asked to remove the settings leaves nothing of it. Start-up is timed beside the Linux build's (measured,
 #    never asserted).
-# 2. While Quorvis runs, a silent install and a silent uninstall fail and change nothing; so does an install
+# 2. While Quorvis runs, a silent install and the uninstall entry's quiet command (what scripts and package
+#    managers run) fail with status 2 and change nothing; so does an install
 #    while the running-copy marker cannot be opened for another reason than "not found" (as for a copy run as
 #    administrator), and one into a folder this user may not write to; an uninstall while a file is held open
 #    removes what it can, keeps the uninstaller, the shortcuts and the uninstall entry, and fails; once all is
-#    closed, both succeed, and the plain silent uninstall keeps the settings.
+#    closed, both succeed (0), the uninstall having removed all, and keeps the settings.
 # 3. An install over an "older version" (one with a file this version lacks, in a folder of its own choosing,
 #    with the setting written and one the installer does not know, on the user's PATH and with a desktop
 #    shortcut) leaves one copy in that folder, no stale file, both settings and those choices; the older
 #    installer then refuses to go over the newer version; the same version installs over itself, keeping
 #    them; the uninstall takes the folder off PATH (the user's own entries stay) and keeps the settings.
+# 4. User PATHs of 300 to 8,000 characters, of both types, through an install with /ADDTOPATH and the quiet
+#    uninstall: never cut short, the folder added only where it fits, the same bytes and type at the end.
+#    An uninstall entry whose folder is too long to read is not taken for none.
 # Usage: check_installer.sh SETUP.EXE PREFIX TITLE LINUX_BUILD OLDER_SETUP.EXE CONSOLE_CHECK.EXE HOLD.EXE
+# QUORVIS_INSTALLER_STORY=path runs story 4 alone (only SETUP.EXE and PREFIX are used then).
 # With QUORVIS_SHOTS=DIR, keeps pictures of the main, result and exact-nadir windows there (windows-*.png).
 set -euo pipefail
 setup="$1"
@@ -95,11 +101,6 @@ status_of() { # command...: prints its exit status
     "$@" >>"$work/installer.log" 2>&1 || rc=$?
     echo "$rc"
 }
-# The uninstaller run in place (_?=), so that its exit status is its own, not that of the copy of itself it
-# otherwise starts from the temporary folder.
-uninstall_in_place() { # install folder
-    wine "$1/Uninstall.exe" /S "_?=$(winpath "$1")"
-}
 # The usual silent uninstall, awaited by what it leaves.
 uninstall_and_wait() { # install folder, further switches
     wine "$1/Uninstall.exe" /S "${@:2}" || true
@@ -145,6 +146,106 @@ stop_holding() {
     kill "$holder"
     wait "$holder" 2>/dev/null || true
 }
+# Runs the uninstall entry's QuietUninstallString as a script or a package manager does, and prints its status;
+# after a success, waits a moment for the uninstaller's own file, which a copy of it removes once it has ended.
+quiet_uninstall() {
+    local command program rc
+    command="$(wine reg query "$uninstall_key" /v QuietUninstallString | tr -d '\r' |
+        sed -n 's/^ *QuietUninstallString *REG_SZ *//p')"
+    [[ $command =~ ^\"([^\"]+)\"\ (.*)$ ]] || fail "the QuietUninstallString is no quoted program: '$command'"
+    program="${BASH_REMATCH[1]}"
+    read -ra switches <<<"${BASH_REMATCH[2]}"
+    rc="$(status_of wine "$program" "${switches[@]}")"
+    program="$WINEPREFIX/drive_c/$(tr '\\' / <<<"${program#C:\\}")"
+    for _ in $(seq 50); do [ "$rc" != 0 ] || [ ! -e "$program" ] && break; sleep 0.1; done
+    echo "$rc"
+}
+# The user's PATH exactly, as "<type> <text>" (a REG_EXPAND_SZ is exported as its bytes), or set from that form.
+exact_path() { # [TYPE TEXT]
+    local file="$work/environment.reg"
+    [ $# = 0 ] && wine reg export 'HKCU\Environment' "$(winpath "$work")\\environment.reg" /y >/dev/null
+    python3 - "$file" "$@" <<'PY'
+import re, sys
+if len(sys.argv) == 2:
+    text = open(sys.argv[1], encoding="utf-16").read().replace("\\\r\n  ", "").replace("\\\n  ", "")
+    m = re.search(r'^"Path"=(?:hex\(2\):([0-9a-f,]*)|"((?:[^"\\]|\\.)*)")\r?$', text, re.M | re.I)
+    if not m:
+        print("none")
+    elif m.group(1) is not None:
+        data = bytes.fromhex(m.group(1).replace(",", ""))
+        # (Exactly one NUL at the end, or the bytes themselves.)
+        ok = len(data) % 2 == 0 and data.endswith(b"\0\0") and "\0" not in data[:-2].decode("utf-16-le")
+        print("REG_EXPAND_SZ", data[:-2].decode("utf-16-le") if ok else data.hex())
+    else:
+        print("REG_SZ", re.sub(r"\\(.)", r"\1", m.group(2)))
+else:
+    kind, value = sys.argv[2], sys.argv[3]
+    if kind == "REG_EXPAND_SZ":
+        data = "hex(2):" + ",".join("%02x" % b for b in (value + "\0").encode("utf-16-le"))
+    else:
+        data = '"' + value.replace("\\", "\\\\").replace('"', '\\"') + '"'
+    open(sys.argv[1], "w", encoding="utf-16").write(
+        "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Environment]\r\n\"Path\"=" + data + "\r\n")
+PY
+    [ $# = 0 ] || wine regedit /s "$(winpath "$work")\\environment.reg"
+}
+# A PATH of exactly N characters: folders C:\Tools\0001;C:\Tools\0002;..., with FIRST before them.
+long_path() { # N [FIRST]
+    python3 -c 'import sys
+n, first = int(sys.argv[1]), sys.argv[2]
+s = first + ";".join("C:\\Tools\\%04d" % i for i in range(n // 10 + 1))
+print(s[:n - 1] + "x")' "$1" "${2:-}"
+}
+
+# ---- 4. The user's PATH, whatever its length and type ------------------------------------------------
+# A silent install with /ADDTOPATH adds the folder to the end of the user's PATH where the two fit in the
+# installer's strings (1,023 characters), else leaves the PATH as it was, and still succeeds; the uninstall
+# entry's quiet command then leaves it as it was before, byte for byte, of the same type.
+path_story() {
+    fresh_prefix path
+    local folder="C:\\users\\$user\\AppData\\Local\\Programs\\Quorvis" fits length type first old want
+    fits=$((1023 - 1 - ${#folder}))
+    # (A PATH in a message: its type, length and end.)
+    shown() { awk '{print $1 ", " length($0) - length($1) - 1 " characters, ending " substr($0, length($0) - 59)}' <<<"$1"; }
+    # Length, type, the first entries.
+    while read -r length type first; do
+        old="$(long_path "$length" "$first")"
+        exact_path "$type" "$old"
+        old="$type $old"
+        [ "$(exact_path)" = "$old" ] || fail "could not set the PATH to $(shown "$old")"
+        [ "$(status_of wine "$setup" /S /ADDTOPATH)" = 0 ] || fail "the install with a PATH of $(shown "$old") failed"
+        want="$old"
+        ((length > fits)) || want="$old;$folder"
+        [ "$(exact_path)" = "$want" ] || fail "the install made $(shown "$old") into $(shown "$(exact_path)")"
+        [ "$(quiet_uninstall)" = 0 ] || fail "the uninstall with a PATH of $(shown "$want") failed"
+        [ "$(exact_path)" = "$old" ] || fail "install and uninstall made $(shown "$old") into $(shown "$(exact_path)")"
+    done <<EOF
+300 REG_EXPAND_SZ %USERPROFILE%\bin;%USERPROFILE%\.local\bin;
+300 REG_SZ C:\Empty;;
+1000 REG_EXPAND_SZ
+$fits REG_SZ
+$((fits + 1)) REG_EXPAND_SZ
+1023 REG_SZ
+1024 REG_EXPAND_SZ
+1100 REG_SZ
+8000 REG_EXPAND_SZ
+8000 REG_SZ
+EOF
+    echo "ok: user PATHs of 300 to 8000 characters, REG_SZ and REG_EXPAND_SZ, %USERPROFILE% entries and an empty one"
+    echo "    kept whole by the install (the folder added up to $fits characters) and the same after the uninstall"
+    # Nor is an uninstall entry whose folder cannot be read whole taken for none: the install refuses.
+    wine reg add "$uninstall_key" /v InstallLocation /d "C:\\$(printf '%01100d' 0)" /f >/dev/null
+    local before
+    before="$(state)"
+    [ "$(status_of wine "$setup" /S)" = 2 ] && [ "$(state)" = "$before" ] ||
+        fail "an install over an uninstall entry whose folder is too long to read did not refuse, or changed something"
+    wine reg delete "$uninstall_key" /f >/dev/null
+    echo "ok: an install over an uninstall entry whose folder is too long to read refuses and changes nothing"
+}
+if [ "${QUORVIS_INSTALLER_STORY:-}" = path ]; then
+    path_story
+    exit 0
+fi
 
 # ---- 1. Any folder, any user name ---------------------------------------------------------------------
 fresh_prefix unicode
@@ -207,6 +308,9 @@ grep -qF "$sources" <<<"$notes" || fail "the licence notes do not name $sources"
 grep -qF "$download_page" <<<"$notes" || fail "the licence notes do not name the download page $download_page"
 grep -qi 'you may modify Quorvis for your own use and reverse engineer it to debug such modifications' <<<"$notes" ||
     fail "the licence notes do not allow modification and reverse engineering for debugging"
+# (Lines the licence page would wrap leave a word, or one "=" of an underline, on a line of its own.)
+width="$(tr -d '\r' <"$inst/licences/README.txt" | awk '{ if (length($0) > w) w = length($0) } END { print w }')"
+((width <= 68)) || fail "the licence notes have lines of $width characters, more than the licence page shows (68)"
 echo "ok: the licence notes name $sources at $download_page and allow modification and reverse engineering"
 
 # The installed command-line program, in that folder, gives the Linux build's readings through a pipe, byte
@@ -402,10 +506,11 @@ before="$(state)"
 [ "$(status_of wine "$setup" /S)" != 0 ] || fail "a silent install over a running copy reported success"
 [ "$(state)" = "$before" ] || fail "a silent install over a running copy changed the install:
 $(diff <(echo "$before") <(state))"
-[ "$(status_of uninstall_in_place "$inst")" != 0 ] || fail "a silent uninstall of a running copy reported success"
+rc="$(quiet_uninstall)"
+[ "$rc" = 2 ] || fail "the uninstall entry's quiet command, with Quorvis running, ended with status $rc"
 [ "$(state)" = "$before" ] || fail "a silent uninstall of a running copy changed the install:
 $(diff <(echo "$before") <(state))"
-echo "ok: while Quorvis runs, the silent install and uninstall fail and change nothing"
+echo "ok: while Quorvis runs, the silent install and the uninstall entry's quiet command fail (2) and change nothing"
 kill "$program"
 wait "$program" 2>/dev/null || true
 before="$(state)"
@@ -425,18 +530,17 @@ echo "ok: a silent install into a folder it may not write to fails before changi
 # A file held open: the uninstall removes the rest, keeps what lets it finish later, and says it failed.
 wine reg add "$settings_key" /v Newer /d kept /f >/dev/null
 start_holding file "$(winpath "$inst/Qt6Core.dll")"
-[ "$(status_of uninstall_in_place "$inst")" != 0 ] || fail "an uninstall that left a file reported success"
+[ "$(quiet_uninstall)" = 2 ] || fail "an uninstall that left a file reported success"
 [ -f "$inst/Qt6Core.dll" ] && [ ! -e "$inst/Qt6Widgets.dll" ] || fail "the uninstall with a file held open did not remove the rest"
 [ -f "$inst/Uninstall.exe" ] && [ -f "$menu" ] && [ -f "$console_menu" ] ||
     fail "the uninstall that could not finish removed the uninstaller or a Start-menu entry"
 wine reg query "$uninstall_key" >/dev/null 2>&1 || fail "the uninstall that could not finish removed the uninstall entry"
 stop_holding
 echo "ok: an uninstall with a file held open keeps the uninstaller, the Start-menu entries and the uninstall entry, and fails"
-[ "$(status_of uninstall_in_place "$inst")" = 0 ] || fail "the second uninstall, all files free, failed"
-rm -f "$inst/Uninstall.exe" && rmdir "$inst" # (what an uninstaller run in place leaves: itself)
+[ "$(quiet_uninstall)" = 0 ] || fail "the second uninstall, all files free, failed"
 assert_removed "$inst"
 [ "$(setting Newer)" = kept ] && [ -n "$(setting Duration)" ] || fail "the plain silent uninstall removed the settings"
-echo "ok: run again, the uninstall finishes; the plain silent uninstall keeps the settings"
+echo "ok: run again, the uninstall finishes (0) and has removed all once it ends; it keeps the settings"
 wine reg delete 'HKCU\Software\quorvis' /f >/dev/null
 
 # ---- 3. Upgrades -------------------------------------------------------------------------------------
@@ -474,4 +578,5 @@ assert_removed "$inst"
 [ "$(setting Duration)" = 2026-01-02 ] && [ "$(setting Newer)" = kept ] || fail "the silent uninstall removed the settings"
 echo "ok: a silent downgrade is refused and changes nothing; the same version reinstalls, keeping both settings, PATH"
 echo "    and the desktop shortcut; the silent uninstall takes the folder off PATH and keeps the settings"
-echo "installer: 3 passed, 0 failed"
+path_story
+echo "installer: 4 passed, 0 failed"
