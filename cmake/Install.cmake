@@ -91,7 +91,8 @@ endif()
 # JPEG reader the program loads, ERFA's DLL, the runtime of mingw-w64's GCC and its threads library, tzdata's
 # zone files, and the licences and notices of all of them in licences/.
 if(WIN32)
-    install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
+    install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+        $<TARGET_FILE:Qt6::PrintSupport> DESTINATION .)
     install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
     install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION imageformats) # the sign pictures
     pkg_get_variable(ERFA_PREFIX erfa prefix)

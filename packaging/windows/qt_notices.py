@@ -5,7 +5,7 @@ Usage: qt_notices.py QT_ORIG_TARBALL OUT.txt
 
 Qt names what it carries of others' code in qt_attribution.json files beside that code. This reads them, and
 the licence files they name, straight from Debian's qt6-base source tarball, and writes one text with each
-component that the shipped DLLs contain (Qt Core, Gui and Widgets, the Windows platform plugin and the JPEG
+component that the shipped DLLs contain (Qt Core, Gui, Widgets and Print Support, the Windows platform plugin and the JPEG
 reader, as scripts/windows.sh configures them): its name, version, copyright and licence texts.
 
 Every attribution Id in the tarball is either shipped (SHIPPED) or listed as not shipped with the reason

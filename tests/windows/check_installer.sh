@@ -252,7 +252,8 @@ fresh_prefix unicode
 inst_windows='C:\users\Łukasz-ı東\Quorvis'
 inst="$WINEPREFIX/drive_c/users/Łukasz-ı東/Quorvis"
 wine "$setup" /S "/D=$inst_windows"
-for f in quorvis.exe quorvis-exact.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+for f in quorvis.exe quorvis-exact.exe Uninstall.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll \
+    platforms/qwindows.dll \
     imageformats/qjpeg.dll \
     liberfa-1.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll zoneinfo/Europe/London zoneinfo/tzdata.zi \
     zoneinfo/zone1970.tab translations/qtbase_de.qm translations/qtbase_ru.qm licences/README.txt \
