@@ -18,9 +18,12 @@ namespace {
 
 // What the name field takes from typing: in English letters A-Z (small ones as capitals) and spaces; in a
 // translated window the letters of every script with their accents (combining marks) and spaces, turned into
-// capitals by the rules of the window's language ("müller" to "MÜLLER", "анна" to "АННА"). Digits,
-// punctuation, symbols and control characters are refused in every language.
+// capitals by the rules of the window's language ("müller" to "MÜLLER", "анна" to "АННА"), and the hyphens and
+// apostrophes that join the parts of a name (Anna-Lena, O'Brien, D’Angelo). Digits, other punctuation,
+// symbols and control characters are refused in every language.
 // Returns the text to insert, or a null string when any character is refused.
+bool isNameJoiner(char32_t c) { return c == U'-' || c == U'\u2010' || c == U'\'' || c == U'\u2019'; }
+
 QString acceptedNameText(const QString &typed)
 {
     if (Language::SpeaksEnglish()) {
@@ -38,9 +41,23 @@ QString acceptedNameText(const QString &typed)
         return out;
     }
     for (const char32_t c : typed.toUcs4())
-        if (c != U' ' && !QChar::isLetter(c) && !QChar::isMark(c))
+        if (c != U' ' && !QChar::isLetter(c) && !QChar::isMark(c) && !isNameJoiner(c))
             return {};
     return QLocale(Language::Current()).toUpper(typed);
+}
+
+// A joiner stands between two parts of a name: a name that starts with one, or has two in a row, is refused
+// when it is read (one typed last is the next part's beginning).
+bool joinsBadly(const QString &name)
+{
+    bool lastJoined = true; // as if the name began after a joiner
+    for (const char32_t c : name.toUcs4()) {
+        const bool joiner = isNameJoiner(c);
+        if (joiner && lastJoined)
+            return true;
+        lastJoined = joiner;
+    }
+    return false;
 }
 
 } // namespace
@@ -92,6 +109,11 @@ void frmMain::Form_Load()
 
 void frmMain::cmdProceed_Click()
 {
+    if (!Language::SpeaksEnglish() && joinsBadly(ui->txtName->text())) {
+        refuseNameCharacter();
+        ui->txtName->setFocus();
+        return;
+    }
     const auto check = quorvis::ValidateBirthDetails(
         ui->txtName->text().isEmpty(), static_cast<std::int16_t>(ui->cmbDate->currentIndex()),
         static_cast<std::int16_t>(ui->cmbMonth->currentIndex()), ui->cmbYear->currentText().toInt());

@@ -283,7 +283,10 @@ private Q_SLOTS:
         QTest::newRow("fr combining accent") << "fr" << "e\u0301" << "E\u0301" << 0;
         QTest::newRow("it Greek") << "it" << "\u03b1\u03b2" << "\u0391\u0392" << 0;
         QTest::newRow("es digits refused") << "es" << "jos\u00e9 2" << "JOS\u00c9 " << 1;
-        QTest::newRow("pt_BR punctuation refused") << "pt_BR" << "d'ana." << "DANA" << 2;
+        QTest::newRow("pt_BR punctuation refused") << "pt_BR" << "d'ana." << "D'ANA" << 1;
+        QTest::newRow("de hyphen") << "de" << "anna-lena" << "ANNA-LENA" << 0;
+        QTest::newRow("fr typographic apostrophe") << "fr" << "d\u2019angelo" << "D\u2019ANGELO" << 0;
+        QTest::newRow("en hyphen refused") << en << "anna-lena" << "ANNALENA" << 1;
         QTest::newRow("ru control refused") << "ru" << "\u044f\t" << "\u042f" << 1;
     }
     void nameField()
@@ -305,6 +308,28 @@ private Q_SLOTS:
         const QString english = QStringLiteral("Please Enter Only Alphabet !");
         for (const QString &message : answerer.texts())
             QCOMPARE(message == english, language == QString::fromLatin1(Language::English));
+    }
+
+    // A name that starts with a hyphen or an apostrophe, or has two in a row, is refused when it is read.
+    void nameJoinersReadWhole_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("first") << "-ANNA" << true;
+        QTest::newRow("two in a row") << "ANNA-'LENA" << true;
+        QTest::newRow("between letters") << "O'BRIEN" << false;
+    }
+    void nameJoinersReadWhole()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, refused);
+        QWidget *window = open(QStringLiteral("de"), QStringLiteral("main"));
+        QVERIFY(window);
+        childOf<QLineEdit>(window, "txtName")->setText(name);
+        MessageAnswerer answerer;
+        childOf<QPushButton>(window, "cmdProceed")->click();
+        QCOMPARE(answerer.seen.size(), refused ? 1 : 0);
+        QCOMPARE(window->isVisible(), refused);
     }
 
     void render_data()
