@@ -414,6 +414,11 @@ void ExactReadingTest::nearestChangesOfEachRule_data()
     QTest::newRow("Tromsø, the rising sign unreliable, a change the day before")
         << At("Europe/Oslo", 69.65, 18.96, {1975, 12, 21}, QTime(0, 0))
         << QStringList{"Your nadir sign was Sagittarius until 23:49, 11 minutes earlier."};
+    QTest::newRow("Húsavík at 66°, where the rising sign runs fastest: one lasts 6 minutes")
+        << At("Atlantic/Reykjavik", 66.04, -17.34, {1990, 6, 15}, QTime(1, 26))
+        << QStringList{"By the Imum Coeli, your nadir sign changes to Cancer at 01:37, 11 minutes later.",
+                       "Counted from the rising sign, your nadir sign changes to Taurus at 01:29, 3 minutes "
+                       "later."};
     QTest::newRow("Sydney, a clock time that showed twice")
         << At("Australia/Sydney", -33.87, 151.21, {2021, 4, 4}, QTime(2, 30))
         << QStringList{"By the Imum Coeli, your nadir sign changes to Gemini at 02:58, 28 minutes later.",
