@@ -10,8 +10,15 @@
 namespace quorvis::exact {
 
 // The clock's reading `wallSeconds` (places::WallSeconds) as a civil date and time with its offset: the one
-// place where a reading's wall time becomes a date.
-CivilTime ToCivil(qint64 wallSeconds, int offsetSeconds = 0);
+// place where a reading's wall time becomes a date. A time that never showed, in a gap, is given the offset
+// before the jump, as the clock would have shown it without the change.
+CivilTime ToCivil(qint64 wallSeconds, int offsetSeconds);
+// The gap's edges, and the time in it that never showed, each on its clock.
+struct CivilGap
+{
+    CivilTime from, to, wall;
+};
+CivilGap ToCivil(const places::WallTimeResolution &gap, qint64 wall);
 std::vector<CivilChange> ToCivil(const std::vector<places::ClockChange> &changes);
 
 // The angles and sentences of one reading of the local time; nothing, with `problem` set, when the angles

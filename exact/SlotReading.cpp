@@ -127,12 +127,11 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
     const qint64 start = places::WallSeconds(request.date, SlotStart(request.slot));
     std::vector<Sample> samples = minutesThatShowed(clock, start);
     if (samples.empty()) {
-        const places::WallTimeResolution resolution = clock.resolve(start);
-        r.problem =
-            QCoreApplication::translate("ExactReading",
-                                        "No minute of this slot showed on the clocks there. %1",
-                                        "%1: what the clocks did")
-                .arg(GapSentence(ToCivil(resolution.gapFrom), ToCivil(resolution.gapTo), ToCivil(start)));
+        const CivilGap gap = ToCivil(clock.resolve(start), start);
+        r.problem = QCoreApplication::translate("ExactReading",
+                                                "No minute of this slot showed on the clocks there. %1",
+                                                "%1: what the clocks did")
+                        .arg(GapSentence(gap.from, gap.to, gap.wall));
         return;
     }
 

@@ -2,6 +2,7 @@
 // slot; the nadir sign by both rules, against swetest, and how near each is to changing; and the one reading
 // of typed degrees.
 #include "ExactReading.h"
+#include "ExactSteps.h"
 #include "ExactTexts.h"
 
 #include <QProcess>
@@ -76,6 +77,7 @@ class ExactReadingTest : public QObject
 private Q_SLOTS:
     void whatTheClocksDid_data();
     void whatTheClocksDid();
+    void clockChangesKeepTheirInstant();
     void overlapSentence_data();
     void overlapSentence();
     void slotByTheClockOnTheWall();
@@ -140,6 +142,24 @@ void ExactReadingTest::whatTheClocksDid()
     QCOMPARE(r.candidates.size(), 2);
     QCOMPARE(r.ambiguity, ambiguity);
     QCOMPARE(r.meanTimeNote, meanTimeNote);
+}
+
+// A change of the clocks, and the edges of a gap, carry their own offsets: each side names the instant of the
+// change.
+void ExactReadingTest::clockChangesKeepTheirInstant()
+{
+    const places::PlaceClock berlin(*places::Clock::zone(u"Europe/Berlin"), 13.405);
+    const qint64 spring = QDateTime(QDate(2021, 3, 28), QTime(1, 0), Qt::UTC).toSecsSinceEpoch();
+    const QDateTime instant = QDateTime::fromSecsSinceEpoch(spring, Qt::UTC);
+    const std::vector<exact::CivilChange> changes =
+        exact::ToCivil(berlin.changesBetween(spring - 3600, spring + 3600));
+    QCOMPARE(changes.size(), std::size_t(1));
+    QCOMPARE(changes.front().before.ut(), instant);
+    QCOMPARE(changes.front().after.ut(), instant);
+    const qint64 wall = places::WallSeconds({2021, 3, 28}, QTime(2, 30));
+    const exact::CivilGap gap = exact::ToCivil(berlin.resolve(wall), wall);
+    QCOMPARE(gap.from.ut(), instant);
+    QCOMPARE(gap.to.ut(), instant);
 }
 
 // However many times a local time showed, the sentence names what the clocks did and how often it showed.
