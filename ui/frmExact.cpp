@@ -1,4 +1,3 @@
-#include "Language.h"
 #include "frmExact.h"
 #include "ui_frmExact.h"
 
@@ -213,8 +212,8 @@ void frmExact::pickPlace(const Place *place)
     // The typed coordinates start from the chosen place.
     const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
         blockZone(ui->txtZone);
-    ui->txtLatitude->setText(Language::NumberLocale().toString(place->latitude, 'f', 4));
-    ui->txtLongitude->setText(Language::NumberLocale().toString(place->longitude, 'f', 4));
+    ui->txtLatitude->setText(exact::FormatDegrees(place->latitude, 4));
+    ui->txtLongitude->setText(exact::FormatDegrees(place->longitude, 4));
     ui->txtZone->setText(place->zone);
     refresh();
 }

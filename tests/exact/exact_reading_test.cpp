@@ -88,6 +88,8 @@ private Q_SLOTS:
     void refusals();
     void degrees_data();
     void degrees();
+    void degreesWrittenAreRead_data();
+    void degreesWrittenAreRead();
     void placesFound_data();
     void placesFound();
     void wholeSignNadirAgainstSwetest_data();
@@ -316,6 +318,27 @@ void ExactReadingTest::degrees()
     QCOMPARE(parsed.has_value(), valid);
     if (valid)
         QCOMPARE(*parsed, value);
+}
+
+// Degrees written as any region writes them are read back as they were, to the places written.
+void ExactReadingTest::degreesWrittenAreRead_data()
+{
+    QTest::addColumn<QLocale>("region");
+    QTest::newRow("C, a point") << QLocale::c();
+    QTest::newRow("German, a comma") << QLocale(QLocale::German, QLocale::Germany);
+    QTest::newRow("Swedish, a true minus") << QLocale(QLocale::Swedish, QLocale::Sweden);
+    QTest::newRow("Arabic, digits of its own") << QLocale(QLocale::Arabic, QLocale::Egypt);
+    QTest::newRow("Persian, its own digits and minus") << QLocale(QLocale::Persian, QLocale::Iran);
+}
+
+void ExactReadingTest::degreesWrittenAreRead()
+{
+    QFETCH(QLocale, region);
+    for (const double degrees : {-179.123456, -0.5, 0.0, 51.507222, 179.999999}) {
+        const QString written = exact::FormatDegrees(degrees, 6, region);
+        const std::optional<double> read = exact::ParseDegrees(written, 180);
+        QVERIFY2(read && std::abs(*read - degrees) < 5e-7, qPrintable(written));
+    }
 }
 
 // Both front ends find places through FindPlaces and FindNamedPlace: a name beginning with the letters as typed
