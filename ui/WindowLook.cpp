@@ -5,35 +5,25 @@
 #include "SiteAddresses.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHash>
 #include <QImageReader>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPalette>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QScreen>
-#include <QSet>
-#include <QStandardPaths>
 #include <QStyleOptionComboBox>
 #include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
-#include <utility>
 #include <vector>
 
 QIcon ProgramIcon()
@@ -258,192 +248,14 @@ Fit measureFit(QMainWindow *main, const QWidget *root, const QList<QWidget *> &c
     return fit;
 }
 
-// The face a font comes out in: its family where installed, else the first installed stand-in. (Looked up in
-// the list of installed families, which the font set-up has made already; asking the font database for each
-// family would resolve aliases through the system's font configuration, at a cost like measuring itself.)
-QString resolvedFamily(const QFont &font)
-{
-    static const QSet<QString> installed = [] {
-        QSet<QString> names;
-        for (const QString &family : QFontDatabase::families())
-            names.insert(family.toCaseFolded());
-        return names;
-    }();
-    const QString family = font.family();
-    for (const QString &candidate : QStringList(family) + QFont::substitutes(family))
-        if (installed.contains(candidate.toCaseFolded()))
-            return candidate;
-    return QStringLiteral("(default)");
-}
-
-// What a form's fit depends on: every control's kind, place, font (the face it resolves to included) and the
-// texts that are measured, the menus', the screen's resolution, and Qt's version. Two starts with the same key
-// fit alike. (Gathered as raw bytes and hashed with Qt's own hash, beside their length: a cryptographic hash
-// would cost a third of the measuring it saves.)
-QByteArray fitKey(const QWidget *window, const QWidget *root, const QList<QWidget *> &controls)
-{
-    QByteArray facts;
-    facts.reserve(16384);
-    const auto addNumber = [&facts](qint32 n) { facts.append(reinterpret_cast<const char *>(&n), sizeof n); };
-    const auto add = [&](QStringView text) {
-        addNumber(qint32(text.size()));
-        facts.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-    };
-    const auto addRect = [&](const QRect &r) {
-        for (int n : {r.x(), r.y(), r.width(), r.height()})
-            addNumber(n);
-    };
-    std::vector<QFont> fonts; // the few fonts of a form, each told once in full
-    const auto addFont = [&](const QFont &font) {
-        const auto known = std::find(fonts.begin(), fonts.end(), font);
-        addNumber(qint32(known - fonts.begin()));
-        if (known == fonts.end()) {
-            fonts.push_back(font);
-            add(font.key());
-            add(resolvedFamily(font));
-        }
-    };
-    add(QString::fromLatin1(qVersion()));
-    add(window->objectName());
-    if (const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
-        for (const qreal measure : {screen->logicalDotsPerInchY(), screen->devicePixelRatio()})
-            addNumber(qint32(std::lround(measure * 100)));
-    addRect(QRect(QPoint(), root->minimumSize()));
-    for (const QWidget *control : controls) {
-        add(QString::fromLatin1(control->metaObject()->className()));
-        add(control->objectName());
-        addRect(control->geometry());
-        addFont(control->font());
-        for (const QString &text : control->property("fitTexts").toStringList())
-            add(text);
-        if (const auto *label = qobject_cast<const QLabel *>(control)) {
-            add(label->text());
-            const QMargins m = label->contentsMargins();
-            addRect(QRect(m.left(), m.top(), m.right(), m.bottom()));
-            addRect(QRect(label->wordWrap(), label->pixmap().isNull(), label->margin(), label->indent()));
-        } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
-            add(button->text());
-        } else if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
-            add(frame->title());
-        } else if (const auto *list = qobject_cast<const QComboBox *>(control)) {
-            for (int i = 0; i < list->count(); ++i)
-                if (const QString item = list->itemText(i); !isNumber(item)) // (numbers are not measured)
-                    add(item);
-        }
-    }
-    if (const auto *main = qobject_cast<const QMainWindow *>(window); main && main->menuWidget()) {
-        addFont(main->menuWidget()->font());
-        for (const QAction *action : main->menuWidget()->actions())
-            add(action->text());
-    }
-    // (Seed 0: any other seed takes in the process's random hash seed too.)
-    const auto hash = quint64(qHashBits(facts.constData(), std::size_t(facts.size()), 0));
-    return QByteArray::number(hash, 16).rightJustified(16, '0') +
-           QByteArray::number(quint64(facts.size()), 16).rightJustified(16, '0');
-}
-
-// The fits found, kept in the cache folder, so that a translated form is measured once for its texts, fonts and
-// screen, not at every start. A cache only: when it cannot be read or written, forms are measured as before.
-class FitMemory
-{
-public:
-    std::optional<Fit> find(const QByteArray &key)
-    {
-        load();
-        const auto found = std::find_if(m_fits.cbegin(), m_fits.cend(),
-                                        [&key](const auto &entry) { return entry.first == key; });
-        return found == m_fits.cend() ? std::nullopt : std::optional<Fit>(found->second);
-    }
-
-    // Kept at once for this process; written to the file once the event loop is free again, so that a window
-    // measured for the first time is not kept from the screen by a synced write.
-    void remember(const QByteArray &key, Fit fit)
-    {
-        load();
-        m_fits.insert(m_fits.begin(), {key, fit});
-        if (m_fits.size() > Kept) // the newest: one per form and language in use, with room to spare
-            m_fits.resize(Kept);
-        if (!std::exchange(m_saveAsked, true))
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(), [this] { save(); }, Qt::QueuedConnection);
-    }
-
-    void forget()
-    {
-        m_fits.clear();
-        m_loaded = false;
-    }
-
-private:
-    static constexpr std::size_t Kept = 64;
-
-    void save()
-    {
-        m_saveAsked = false;
-        const QString path = filePath();
-        if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
-            return;
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return;
-        for (const auto &[k, f] : m_fits)
-            file.write(k + ' ' + QByteArray::number(f.across, 'g', 17) + ' ' + QByteArray::number(f.down, 'g', 17) +
-                       '\n');
-        file.commit();
-    }
-
-    static QString filePath()
-    {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        return folder.isEmpty() ? QString() : folder + QLatin1String("/window-fits");
-    }
-
-    void load()
-    {
-        if (m_loaded)
-            return;
-        m_loaded = true;
-        QFile file(filePath());
-        if (!file.open(QIODevice::ReadOnly))
-            return;
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.split(' ');
-            bool acrossOk = false, downOk = false;
-            if (fields.size() != 3 || fields[0].size() != 32)
-                continue;
-            const Fit fit{fields[1].toDouble(&acrossOk), fields[2].toDouble(&downOk)};
-            // (A form only ever grows, and never past four times its size.)
-            if (acrossOk && downOk && fit.across >= 1 && fit.down >= 1 && fit.across <= 4 && fit.down <= 4 &&
-                m_fits.size() < Kept)
-                m_fits.emplace_back(fields[0], fit);
-        }
-    }
-
-    bool m_loaded = false;
-    bool m_saveAsked = false;
-    std::vector<std::pair<QByteArray, Fit>> m_fits;
-};
-
-FitMemory &fitMemory()
-{
-    static FitMemory memory;
-    return memory;
-}
-
 void fitToTexts(QWidget *window)
 {
     auto *main = qobject_cast<QMainWindow *>(window);
     QWidget *root = main && main->centralWidget() ? main->centralWidget() : window;
     const QList<QWidget *> controls = root->findChildren<QWidget *>();
     keepWrappingLabelsWithin(root, controls);
-    const QByteArray key = fitKey(window, root, controls);
-    std::optional<Fit> fit = fitMemory().find(key);
-    if (!fit) {
-        fit = measureFit(main, root, controls);
-        fitMemory().remember(key, *fit);
-    }
-    if (fit->across > 1 || fit->down > 1)
-        stretch(root, fit->across, fit->down);
+    if (const Fit fit = measureFit(main, root, controls); fit.across > 1 || fit.down > 1)
+        stretch(root, fit.across, fit.down);
 }
 
 } // namespace
@@ -480,27 +292,30 @@ void PrepareWindow(QWidget *window)
 // and left the last window's faces in the cache until it was full (10 MB), and the cache keeps the name of
 // every face it has let go. Given one shared palette per colour scheme, with every colour set so that no
 // parent's palette changes it, each new window finds its faces under the names the last one left.
+QPalette CompletePalette(QPalette palette)
+{
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    return palette;
+}
+
 void ShareControlPalettes(QWidget *window)
 {
     static std::vector<QPalette> shared; // one per colour scheme the forms use: a handful
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (control->isWindow() || !control->testAttribute(Qt::WA_SetPalette))
             continue;
-        QPalette complete = control->palette();
-        for (int group = 0; group < QPalette::NColorGroups; ++group)
-            for (int role = 0; role < QPalette::NColorRoles; ++role) {
-                const auto g = QPalette::ColorGroup(group);
-                const auto r = QPalette::ColorRole(role);
-                complete.setBrush(g, r, complete.brush(g, r));
-            }
+        const QPalette complete = CompletePalette(control->palette());
         auto same = std::find(shared.begin(), shared.end(), complete);
         if (same == shared.end())
             same = shared.insert(same, complete);
         control->setPalette(*same);
     }
 }
-
-void ForgetWindowFits() { fitMemory().forget(); }
 
 void CentreOnScreen(QWidget *window)
 {

@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "PlaceList.h"
 #include "ProgramHost.h"
+#include "SettingsKeys.h"
 #include "SignImageList.h"
 #include "Translated.h"
 #include "WindowLook.h"
@@ -67,7 +68,6 @@ QAccessibleInterface *exactWindowAccessible(const QString &className, QObject *o
 }
 
 // The person's choice of the nadir sign interpreted where the two rules differ.
-constexpr char NadirRuleKey[] = "ExactNadir/InterpretedSign";
 constexpr char ByImumCoeli[] = "imum-coeli";
 constexpr char ByRisingSign[] = "rising-sign";
 
@@ -158,8 +158,8 @@ void frmExact::Form_Load()
         ui->cmbSlot->addItem(Translated("TimeSlot", slot));
     ui->optChoice1->setChecked(true);
     const std::unique_ptr<QSettings> settings = m_host.openSettings();
-    m_risingSignChosen =
-        settings->value(QLatin1String(NadirRuleKey)).toString() == QLatin1String(ByRisingSign);
+    m_risingSignChosen = settings->value(QLatin1String(SettingsKeys::InterpretedNadirSign)).toString() ==
+                         QLatin1String(ByRisingSign);
     (m_risingSignChosen ? ui->optNadirByRising : ui->optNadirByIC)->setChecked(true);
     updateModes();
     ui->txtPlace->setFocus();
@@ -425,7 +425,7 @@ void frmExact::optNadirRule_Click()
 {
     m_risingSignChosen = ui->optNadirByRising->isChecked();
     const std::unique_ptr<QSettings> settings = m_host.openSettings();
-    settings->setValue(QLatin1String(NadirRuleKey),
+    settings->setValue(QLatin1String(SettingsKeys::InterpretedNadirSign),
                        QLatin1String(m_risingSignChosen ? ByRisingSign : ByImumCoeli));
     showResult();
 }
@@ -469,12 +469,11 @@ ReadingCard frmExact::card() const
         Translated("Interpretation", quorvis::Interpretations[static_cast<std::size_t>(sign)]);
 
     const QString day = exact::DayText(m_request->date);
-    const QTime born = m_request->time.value_or(QTime());
     card.dataUsed
         << (!m_request->time
                 //: %2 is a two-hour slot, already a range ("4am-6am")
                 ? tr("Born %1, %2").arg(day, ui->cmbSlot->currentText())
-                : tr("Born %1 at %2").arg(day, born.toString(born.second() ? u"HH:mm:ss" : u"HH:mm")));
+                : tr("Born %1 at %2").arg(day, exact::ClockText(*m_request->time)));
     card.dataUsed << tr("Time used: %1").arg(c.timeUsed) << tr("Place: %1").arg(r.placeUsed);
     return card;
 }

@@ -7,7 +7,6 @@
 #include "Messages.h"
 #include "Places.h"
 #include "Program.h"
-#include "ProgramStyle.h"
 #include "SignImageList.h"
 #include "TestSupport.h"
 #include "WrappedLabel.h"
@@ -117,7 +116,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QApplication::setStyle(MakeProgramStyle());
+        QApplication::setStyle(QStringLiteral("Fusion"));
         if (quorvis::places::Gazetteer::instance().places().empty())
             QSKIP("the gazetteer is not built in");
     }
