@@ -94,6 +94,8 @@ private Q_SLOTS:
     void placesFound();
     void wholeSignNadirAgainstSwetest_data();
     void wholeSignNadirAgainstSwetest();
+    void nadirSignsSaid_data();
+    void nadirSignsSaid();
     void nearestChangesOfEachRule_data();
     void nearestChangesOfEachRule();
 };
@@ -436,6 +438,33 @@ void ExactReadingTest::wholeSignNadirAgainstSwetest()
     QVERIFY(!c.wholeSignNadirUnreliable);
     QCOMPARE(c.nadirRulesDiffer(), differ);
     QVERIFY2(c.nadirSigns.contains(exact::SignName(c.wholeSignNadir)), qPrintable(c.nadirSigns));
+}
+
+// The nadir sign by both rules in one sentence: alike, different, or only the IC's beyond the polar circle.
+void ExactReadingTest::nadirSignsSaid_data()
+{
+    QTest::addColumn<exact::Request>("request");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("London, alike")
+        << At("Europe/London", 51.5, -0.13, {1990, 8, 1}, QTime(10, 11, 36))
+        << "Nadir sign: Sagittarius, by the IC and by the rising sign alike";
+    QTest::newRow("Oslo, different")
+        << At("Europe/Oslo", 59.91273, 10.74609, {1985, 3, 10}, QTime(5, 15))
+        << "Your rising sign is Capricorn, so counted as the quick reading counts, your nadir sign is Aries; the "
+           "lowest point of the sky itself, the Imum Coeli, lies in Gemini.";
+    QTest::newRow("Tromsø, the rising sign unreliable")
+        << At("Europe/Oslo", 69.65, 18.96, {1975, 12, 21}, QTime(0, 0))
+        << "Nadir sign: Capricorn, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, "
+           "it would be Capricorn, but beyond the polar circle the rising sign is unreliable.";
+}
+
+void ExactReadingTest::nadirSignsSaid()
+{
+    QFETCH(exact::Request, request);
+    QFETCH(QString, said);
+    const exact::Result r = exact::Compute(request);
+    QVERIFY2(r.ok(), qPrintable(r.problem));
+    QCOMPARE(r.candidates.front().nadirSigns, said);
 }
 
 // Each rule's nearest change, before and after the reading, is where its sign changes: the second before it
