@@ -86,9 +86,9 @@ std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request
         if (i % Step == 0 || i + 1 == n || jumpsAfter(i) || (i > 0 && jumpsAfter(i - 1)))
             checkpoints.push_back(i);
 
-    const SettleWalk walk{exactAt, [&](qint64 i) { return samples[std::size_t(i)].ut; },
-                          icSign,  request.latitude,
-                          0,       qint64(n) - 1};
+    SettleWalk walk{exactAt, [&](qint64 i) { return samples[std::size_t(i)].ut; }, icSign, request.latitude};
+    walk.lowest = 0;
+    walk.highest = qint64(n) - 1;
     std::vector<std::size_t> changes{0};
     for (std::size_t k = 1; k < checkpoints.size() && problem->isEmpty(); ++k) {
         std::size_t lo = checkpoints[k - 1], hi = checkpoints[k];
