@@ -144,7 +144,7 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
 
     // When the clocks changed during the slot, each time listed carries its clock's name, since the same
     // minute may have shown twice.
-    const std::size_t n = samples.size();
+    const qint64 n = qint64(samples.size());
     const std::vector<places::ClockChange> changes = changesInSlot(clock, samples, start);
     if (!changes.empty())
         r.slotJumps = SlotChangesSentence(ToCivil(changes), n * 60);
