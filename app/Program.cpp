@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "Messages.h"
+#include "SettingsKeys.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -18,7 +19,6 @@
 Q_LOGGING_CATEGORY(lcStartup, "quorvis.startup", QtWarningMsg)
 
 namespace {
-constexpr char SettingsKey[] = "Settings/Duration";
 // Dates are stored as ISO 8601 text, so the value reads back the same whatever the locale.
 constexpr Qt::DateFormat StoredDateFormat = Qt::ISODate;
 } // namespace
@@ -86,7 +86,7 @@ void Program::storeFirstStartDate()
 
 void Program::storeDate(QSettings &settings, QDate date)
 {
-    settings.setValue(QLatin1String(SettingsKey), date.toString(StoredDateFormat));
+    settings.setValue(QLatin1String(SettingsKeys::ReminderDate), date.toString(StoredDateFormat));
     settings.sync();
 }
 
@@ -140,7 +140,7 @@ void Program::CheckUpdateReminder()
     const std::unique_ptr<QSettings> settings = openSettings();
     if (settings->status() != QSettings::NoError)
         return;
-    const QString stored = settings->value(QLatin1String(SettingsKey)).toString();
+    const QString stored = settings->value(QLatin1String(SettingsKeys::ReminderDate)).toString();
     if (settings->status() != QSettings::NoError)
         return;
     const QDate today = m_env.today();

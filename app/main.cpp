@@ -2,7 +2,6 @@
 #include "Process.h"
 #include "Program.h"
 #include "ProgramFacts.h"
-#include "ProgramStyle.h"
 
 #include <QApplication>
 
@@ -14,7 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QLatin1String(ProgramVersion));
     QApplication::setOrganizationName(QLatin1String(OrganisationName));
     QApplication::setDesktopFileName(QLatin1String(ApplicationId));
-    QApplication::setStyle(MakeProgramStyle());
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
     // The first of the person's languages that Quorvis speaks; English loads nothing.
     Language::Use(Language::OfSystem());

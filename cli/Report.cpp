@@ -1,6 +1,5 @@
 // The exact reading as quorvis-exact prints it: every sentence comes from the exact reading itself, so that
 // the window and the command line say the same; here only the layout (aligned lines, or JSON) is decided.
-#include "Language.h"
 #include "Report.h"
 
 #include "ExactTexts.h"
@@ -153,7 +152,7 @@ struct Captions
 // Switzerland "123.456789°".
 QString DegreesForReading(double degrees)
 {
-    return Language::NumberLocale().toString(degrees, 'f', 6) + u'\u00B0';
+    return exact::FormatDegrees(degrees, 6) + u'\u00B0';
 }
 
 QString ReadingText(const Request &request, const exact::Result &result)

@@ -124,6 +124,11 @@ EquatorAndEcliptic SiderealTimeAndObliquity(JulianDate ut1, JulianDate tt)
     return {Degrees(gast), Degrees(meanObliquity + nutationInObliquity)};
 }
 
+bool InChartYears(std::int64_t utSeconds)
+{
+    return utSeconds >= FirstChartInstant && utSeconds <= LastChartInstant;
+}
+
 AnglesResult Refuse(AnglesProblem problem, std::string_view message)
 {
     AnglesResult result;
@@ -149,6 +154,17 @@ ChartAngles AnglesFromRamc(double ramc, double obliquity, double latitude)
     return angles;
 }
 
+// (The rate is the linear term of the IAU 2006 mean sidereal time.)
+std::optional<ChartAngles> TurnedAngles(const ChartAngles &from, std::int64_t fromUt, std::int64_t ut,
+                                        double latitude)
+{
+    constexpr double SiderealDegreesPerSecond = 360.98564736629 / 86400.0;
+    if (!InChartYears(ut))
+        return std::nullopt;
+    return AnglesFromRamc(from.ramc + SiderealDegreesPerSecond * double(ut - fromUt), from.obliquity,
+                          latitude);
+}
+
 AnglesResult ComputeAngles(std::int64_t utSeconds, double latitude, double eastLongitude)
 {
     if (!(std::abs(latitude) <= 90.0)) // NaN too
@@ -157,7 +173,7 @@ AnglesResult ComputeAngles(std::int64_t utSeconds, double latitude, double eastL
         return Refuse(AnglesProblem::PoleLatitude, MsgPoleLatitude);
     if (!(std::abs(eastLongitude) <= 180.0))
         return Refuse(AnglesProblem::LongitudeOutOfRange, MsgLongitudeOutOfRange);
-    if (utSeconds < FirstChartInstant || utSeconds > LastChartInstant)
+    if (!InChartYears(utSeconds))
         return Refuse(AnglesProblem::InstantOutOfRange, MsgInstantOutOfRange);
 
     const JulianDate ut1 = JulianDateFromUnixSeconds(utSeconds);

@@ -10,6 +10,7 @@
 #include "translatable.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -60,6 +61,13 @@ AnglesResult ComputeAngles(std::int64_t utSeconds, double latitude, double eastL
 
 // The formula part alone, for a RAMC and an obliquity in degrees.
 ChartAngles AnglesFromRamc(double ramc, double obliquity, double latitude);
+
+// The angles at `ut` by the sky's steady turn at the sidereal rate from the exact angles `from` at `fromUt`,
+// nutation and obliquity held: within a day, the sidereal time is off by less than 0.2″ (a hundredth of a
+// second of time), so a sign found this way is the exact one but within that of its change. Nothing outside
+// the years the angles are computed for.
+std::optional<ChartAngles> TurnedAngles(const ChartAngles &from, std::int64_t fromUt, std::int64_t ut,
+                                        double latitude);
 
 // A longitude as a sign and degrees and minutes within it, rounded to the nearest arc-minute before the sign
 // is chosen: 29°59.7′ Aries is 0°00′ Taurus.

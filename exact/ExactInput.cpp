@@ -112,6 +112,17 @@ std::optional<double> ParseDegrees(QStringView text, double limit)
     return value;
 }
 
+QString FormatDegrees(double degrees, int decimals, const QLocale &region)
+{
+    QLocale writing = region;
+    if (writing.zeroDigit() != QLatin1String("0") ||
+        !QStringList{QStringLiteral("."), QStringLiteral(",")}.contains(writing.decimalPoint()) ||
+        !QStringList{QStringLiteral("-"), QStringLiteral("\u2212")}.contains(writing.negativeSign()))
+        writing = QLocale::c();
+    writing.setNumberOptions(writing.numberOptions() | QLocale::OmitGroupSeparator);
+    return writing.toString(degrees, 'f', decimals);
+}
+
 std::optional<QDate> ReadDate(const QString &text, QString *problem)
 {
     if (!Matches(u"[0-9]{4}-[0-9]{2}-[0-9]{2}", text))

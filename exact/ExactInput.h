@@ -38,6 +38,10 @@ QString DateRangeMessage();
 // Decimal degrees: "51.5", "-0.13", "51,5" (a decimal comma); no exponents, words or degree signs. Nothing
 // when malformed or beyond ±limit.
 std::optional<double> ParseDegrees(QStringView text, double limit);
+// Degrees as the region writes them, whatever the language, with `decimals` places and no group separators,
+// in a form ParseDegrees reads back: "51.5000", in Germany "51,5000". A region whose digits or signs it would
+// not read writes them as "C" does.
+QString FormatDegrees(double degrees, int decimals, const QLocale &region = QLocale::system());
 
 // Each reader gives the value, or nothing and the sentence for `problem`.
 // YYYY-MM-DD, an existing date within the range above.

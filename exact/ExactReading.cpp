@@ -43,8 +43,10 @@ QString quickNadirSign(QDate date, int slot)
 QString ambiguityText(const places::PlaceClock &clock, const places::WallTimeResolution &resolution,
                       qint64 wall)
 {
-    if (resolution.kind == places::WallTimeKind::Gap)
-        return GapSentence(ToCivil(resolution.gapFrom), ToCivil(resolution.gapTo), ToCivil(wall));
+    if (resolution.kind == places::WallTimeKind::Gap) {
+        const CivilGap gap = ToCivil(resolution, wall);
+        return GapSentence(gap.from, gap.to, gap.wall);
+    }
     if (resolution.kind != places::WallTimeKind::Overlap)
         return {};
     std::vector<places::ClockChange> repeated;
@@ -52,7 +54,8 @@ QString ambiguityText(const places::PlaceClock &clock, const places::WallTimeRes
          clock.changesBetween(resolution.readings.front().utSeconds, resolution.readings.back().utSeconds))
         if (change.wallAfter <= wall && wall < change.wallBefore)
             repeated.push_back(change);
-    return OverlapSentence(ToCivil(repeated), ToCivil(wall), resolution.readings.size());
+    return OverlapSentence(ToCivil(repeated), ToCivil(wall, resolution.readings.front().offsetSeconds),
+                           resolution.readings.size());
 }
 
 void nameChoices(Result &r)
@@ -141,12 +144,19 @@ CivilTime ToCivil(qint64 wallSeconds, int offsetSeconds)
     return {places::WallDate(wallSeconds), places::WallTimeOfDay(wallSeconds), offsetSeconds};
 }
 
+CivilGap ToCivil(const places::WallTimeResolution &gap, qint64 wall)
+{
+    const int before = gap.readings.front().offsetSeconds, after = gap.readings.back().offsetSeconds;
+    return {ToCivil(gap.gapFrom, before), ToCivil(gap.gapTo, after), ToCivil(wall, before)};
+}
+
 std::vector<CivilChange> ToCivil(const std::vector<places::ClockChange> &changes)
 {
     std::vector<CivilChange> civil;
     civil.reserve(changes.size());
     for (const places::ClockChange &change : changes)
-        civil.push_back({ToCivil(change.wallBefore), ToCivil(change.wallAfter)});
+        civil.push_back({ToCivil(change.wallBefore, int(change.wallBefore - change.utSeconds)),
+                         ToCivil(change.wallAfter, int(change.wallAfter - change.utSeconds))});
     return civil;
 }
 

@@ -4,11 +4,21 @@
 
 #include "ExactReading.h"
 
+#include <functional>
+#include <limits>
+
 namespace quorvis::exact {
 
 // The clock's reading `wallSeconds` (places::WallSeconds) as a civil date and time with its offset: the one
-// place where a reading's wall time becomes a date.
-CivilTime ToCivil(qint64 wallSeconds, int offsetSeconds = 0);
+// place where a reading's wall time becomes a date. A time that never showed, in a gap, is given the offset
+// before the jump, as the clock would have shown it without the change.
+CivilTime ToCivil(qint64 wallSeconds, int offsetSeconds);
+// The gap's edges, and the time in it that never showed, each on its clock.
+struct CivilGap
+{
+    CivilTime from, to, wall;
+};
+CivilGap ToCivil(const places::WallTimeResolution &gap, qint64 wall);
 std::vector<CivilChange> ToCivil(const std::vector<places::ClockChange> &changes);
 
 // The angles and sentences of one reading of the local time; nothing, with `problem` set, when the angles
@@ -22,10 +32,25 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
 void FindNadirChanges(Candidate &c, const Request &request, const places::PlaceClock &clock);
 // The sentences for those of them within NadirChangeNear.
 QStringList NearNadirChanges(const Candidate &c);
-// The angles at `ut` by the sky's steady turn at the sidereal rate from the exact angles `from` at `fromUt`,
-// nutation and obliquity held: within a day, the sidereal time is off by less than 0.2″ (a hundredth of a
-// second of time), so a sign found this way is the exact one but within that of its change. Nothing beyond the
-// years the angles are computed for.
-std::optional<ChartAngles> TurnedAngles(const ChartAngles &from, qint64 fromUt, qint64 ut, double latitude);
+// A change of sign that the sky's turn (TurnedAngles) put between the neighbouring steps `same`, where the
+// sign `sign` still holds, and `other`, where it no longer does, of a walk through time, settled with exact
+// angles: while the exact sign at `same` is another, the walk steps back; while the sky turned from there
+// still shows `sign` at `other`, it steps on; where neither, the change lies between them. A step is a
+// second for the nearest changes and a minute of the slot that showed for the slot's. Nothing when the
+// angles cannot be computed, or when the walk leaves [lowest, highest].
+struct SettleWalk
+{
+    std::function<std::optional<ChartAngles>(qint64 step)> exactAt;
+    std::function<qint64(qint64 step)> utOf;
+    std::function<int(const ChartAngles &)> signOf;
+    double latitude = 0;
+    qint64 lowest = std::numeric_limits<qint64>::min(), highest = std::numeric_limits<qint64>::max();
+};
+struct SettledChange
+{
+    qint64 same = 0, other = 0;
+    int sign = 0; // at `other`
+};
+std::optional<SettledChange> Settle(const SettleWalk &walk, qint64 same, qint64 other, int sign);
 
 } // namespace quorvis::exact

@@ -4,11 +4,12 @@
 // seconds of time do: 5 km east or west shifts the sidereal time by at most 20 s below the polar circles.)
 //
 // Each rule's sign, as shown (rounded to the arc-minute), is followed outward from the reading in steps of
-// ten minutes, in which no sign begins and ends, and each change found is halved down to its second. Only the
-// reading's own instant and one instant at each change get the full computation (nutation's series being most
-// of its cost); between them the sky turns at the sidereal rate, nutation and obliquity held. Within a day of
-// the reading that puts the sidereal time off by less than 0.2″, a hundredth of a second of time, so the search
-// finds the right second or its neighbour; the exact angles at that second then settle it, since over one
+// ten minutes, and each change found is halved down to its second, keeping to the reading's sign: near the
+// polar circles a rising sign can begin and end within one step. Only the reading's own instant and one
+// instant at each change get the full computation (nutation's series being most of its cost); between them
+// the sky turns at the sidereal rate, nutation and obliquity held (TurnedAngles). Within a day of the reading
+// that puts the sidereal time off by less than 0.2″, a hundredth of a second of time, so the search finds the
+// right second or its neighbour; the exact angles at that second then settle it (Settle), since over one
 // second of turning they are off by a millionth of an arc-second.
 
 #include "ExactSteps.h"
@@ -84,39 +85,44 @@ std::optional<NadirSignChange> nearestChange(AnglesAt &anglesAt, int Signs::*rul
         const qint64 middle = same + (other - same) / 2;
         (signAt(*start, from, middle) == sign ? same : other) = middle;
     }
-    for (int tries = 0; tries < 60; ++tries) {
-        const std::optional<ChartAngles> exact = anglesAt(same);
-        if (!exact)
-            return std::nullopt;
-        const std::optional<int> after = signAt(*exact, same, other);
-        if (!after)
-            return std::nullopt;
-        if (signsOf(*exact).*rule != sign) {
-            other = same;
-            same -= direction;
-        } else if (*after == sign) {
-            same = other;
-            other += direction;
-        } else {
-            NadirSignChange change;
-            change.sign = *after;
-            change.utSeconds = direction > 0 ? other : same;
-            change.reading = clock.readingAt(change.utSeconds);
-            return change;
-        }
-    }
-    return std::nullopt;
+    const SettleWalk walk{std::ref(anglesAt), [](qint64 ut) { return ut; },
+                          [rule](const ChartAngles &a) { return signsOf(a).*rule; }, anglesAt.latitude()};
+    const std::optional<SettledChange> settled = Settle(walk, same, other, sign);
+    if (!settled)
+        return std::nullopt;
+    NadirSignChange change;
+    change.sign = settled->sign;
+    change.utSeconds = direction > 0 ? settled->other : settled->same;
+    change.reading = clock.readingAt(change.utSeconds);
+    return change;
 }
 
 } // namespace
 
-// (The rate is the linear term of the IAU 2006 mean sidereal time.)
-std::optional<ChartAngles> TurnedAngles(const ChartAngles &from, qint64 fromUt, qint64 ut, double latitude)
+std::optional<SettledChange> Settle(const SettleWalk &walk, qint64 same, qint64 other, int sign)
 {
-    constexpr double SiderealDegreesPerSecond = 360.98564736629 / 86400.0;
-    if (ut < FirstChartInstant || ut > LastChartInstant)
-        return std::nullopt;
-    return AnglesFromRamc(from.ramc + SiderealDegreesPerSecond * double(ut - fromUt), from.obliquity, latitude);
+    const qint64 direction = other > same ? 1 : -1;
+    for (int tries = 0; tries < 60; ++tries) {
+        if (std::min(same, other) < walk.lowest || std::max(same, other) > walk.highest)
+            return std::nullopt;
+        const std::optional<ChartAngles> exact = walk.exactAt(same);
+        if (!exact)
+            return std::nullopt;
+        const std::optional<ChartAngles> after =
+            TurnedAngles(*exact, walk.utOf(same), walk.utOf(other), walk.latitude);
+        if (!after)
+            return std::nullopt;
+        if (walk.signOf(*exact) != sign) {
+            other = same;
+            same -= direction;
+        } else if (walk.signOf(*after) == sign) {
+            same = other;
+            other += direction;
+        } else {
+            return SettledChange{same, other, walk.signOf(*after)};
+        }
+    }
+    return std::nullopt;
 }
 
 void FindNadirChanges(Candidate &c, const Request &request, const places::PlaceClock &clock)

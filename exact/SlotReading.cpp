@@ -2,8 +2,9 @@
 // resolved at the place; a minute that fell into a gap never showed and is left out, one that showed twice
 // counts twice. Among the instants that remain, in the order they happened, the IC's sign is followed: it
 // changes at most a few times in two hours and never within ten minutes of its last change, so checking every
-// tenth instant (and both ends of each stretch without a jump) sees every change, and halving finds its
-// minute. The reading is taken at the middle of the time that really passed.
+// tenth instant (and both ends of each stretch without a jump) sees every change, halving finds its minute,
+// and exact angles settle it (Settle), as they do a reading's nearest changes. The reading is taken at the
+// middle of the time that really passed.
 #include "ExactSteps.h"
 #include "ExactTexts.h"
 
@@ -41,22 +42,55 @@ std::vector<Sample> minutesThatShowed(const places::PlaceClock &clock, qint64 st
     return samples;
 }
 
-// The samples where the IC's sign changes, found with `signAt`: the sign is compared at every tenth sample
-// and at both ends of each stretch without a jump, and each change found is halved down to its minute.
-template <typename SignAt>
-std::vector<std::size_t> changesFound(const std::vector<Sample> &samples, SignAt signAt, const QString &problem)
+// The IC's sign at the first sample and the samples where it changes; `problem` set when the angles cannot be
+// computed. The signs of the first and last samples are the exact ones, the others the sky's turn from the
+// first; the sign is compared at every tenth sample and at both ends of each stretch without a jump, each
+// change found is halved down to its minute, and then settled with exact angles (Settle).
+std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request &request, QString *problem)
 {
-    constexpr std::size_t Step = 10;
     const std::size_t n = samples.size();
-    const auto jumpsAfter = [&](std::size_t i) { return i + 1 < n && samples[i + 1].ut - samples[i].ut != 60; };
+    const auto exactAt = [&](qint64 i) -> std::optional<ChartAngles> {
+        const AnglesResult a = ComputeAngles(samples[std::size_t(i)].ut, request.latitude, request.longitude);
+        if (!a.ok()) {
+            *problem = AnglesMessage(a.message);
+            return std::nullopt;
+        }
+        return a.angles;
+    };
+    const auto icSign = [](const ChartAngles &a) { return ToSignPosition(a.ic).sign; };
+    const std::optional<ChartAngles> first = exactAt(0), last = exactAt(qint64(n) - 1);
+    if (!first || !last)
+        return {0};
+    samples.front().sign = icSign(*first);
+    samples.back().sign = icSign(*last);
+    const auto signAt = [&](std::size_t i) {
+        Sample &s = samples[i];
+        if (s.sign < 0) {
+            const std::optional<ChartAngles> turned =
+                TurnedAngles(*first, samples[0].ut, s.ut, request.latitude);
+            if (!turned) {
+                *problem = AnglesMessage(MsgInstantOutOfRange);
+                return 0;
+            }
+            s.sign = icSign(*turned);
+        }
+        return s.sign;
+    };
+
+    constexpr std::size_t Step = 10;
+    const auto jumpsAfter = [&](std::size_t i) {
+        return i + 1 < n && samples[i + 1].ut - samples[i].ut != 60;
+    };
     std::vector<std::size_t> checkpoints;
     for (std::size_t i = 0; i < n; ++i)
         if (i % Step == 0 || i + 1 == n || jumpsAfter(i) || (i > 0 && jumpsAfter(i - 1)))
             checkpoints.push_back(i);
 
+    SettleWalk walk{exactAt, [&](qint64 i) { return samples[std::size_t(i)].ut; }, icSign, request.latitude};
+    walk.lowest = 0;
+    walk.highest = qint64(n) - 1;
     std::vector<std::size_t> changes{0};
-    signAt(0);
-    for (std::size_t k = 1; k < checkpoints.size() && problem.isEmpty(); ++k) {
+    for (std::size_t k = 1; k < checkpoints.size() && problem->isEmpty(); ++k) {
         std::size_t lo = checkpoints[k - 1], hi = checkpoints[k];
         if (signAt(lo) == signAt(hi))
             continue;
@@ -64,63 +98,14 @@ std::vector<std::size_t> changesFound(const std::vector<Sample> &samples, SignAt
             const std::size_t mid = (lo + hi) / 2;
             (signAt(mid) == signAt(lo) ? lo : hi) = mid;
         }
-        changes.push_back(hi);
+        // A walk that leaves the slot found a change just beyond it.
+        if (const std::optional<SettledChange> settled =
+                Settle(walk, qint64(lo), qint64(hi), samples[lo].sign)) {
+            samples[std::size_t(settled->other)].sign = settled->sign;
+            changes.push_back(std::size_t(settled->other));
+        }
     }
     return changes;
-}
-
-// The IC's sign at the first sample and at each sample where it changes; `problem` set when the angles
-// cannot be computed. Found first by the sky's turn from the first sample's exact angles, and kept when the
-// exact angles agree on both sides of every change; else (a change within a hundredth of a second of a
-// sample) found again with the exact angles throughout.
-std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request &request, QString *problem)
-{
-    const auto exactAngles = [&](qint64 ut) -> std::optional<ChartAngles> {
-        const AnglesResult a = ComputeAngles(ut, request.latitude, request.longitude);
-        if (!a.ok()) {
-            *problem = AnglesMessage(a.message);
-            return std::nullopt;
-        }
-        return a.angles;
-    };
-    const auto exactSign = [&](qint64 ut) -> std::optional<int> {
-        const std::optional<ChartAngles> a = exactAngles(ut);
-        return a ? std::optional(ToSignPosition(a->ic).sign) : std::nullopt;
-    };
-    const std::optional<ChartAngles> first = exactAngles(samples[0].ut);
-    if (!first)
-        return {0};
-    samples[0].sign = ToSignPosition(first->ic).sign;
-    const auto turnedSign = [&](std::size_t i) {
-        Sample &s = samples[i];
-        if (s.sign < 0) {
-            const std::optional<ChartAngles> turned = TurnedAngles(*first, samples[0].ut, s.ut, request.latitude);
-            if (!turned) {
-                *problem = AnglesMessage(MsgInstantOutOfRange);
-                return 0;
-            }
-            s.sign = ToSignPosition(turned->ic).sign;
-        }
-        return s.sign;
-    };
-    std::vector<std::size_t> changes = changesFound(samples, turnedSign, *problem);
-    bool agree = problem->isEmpty();
-    for (std::size_t k = 1; k < changes.size() && agree; ++k) {
-        const std::size_t at = changes[k];
-        agree = exactSign(samples[at - 1].ut) == samples[at - 1].sign && exactSign(samples[at].ut) == samples[at].sign;
-    }
-    if (agree || !problem->isEmpty())
-        return changes;
-
-    for (Sample &s : samples)
-        s.sign = -1;
-    const auto exactSignAt = [&](std::size_t i) {
-        Sample &s = samples[i];
-        if (s.sign < 0)
-            s.sign = exactSign(s.ut).value_or(0);
-        return s.sign;
-    };
-    return changesFound(samples, exactSignAt, *problem);
 }
 
 // The changes of the clocks that skipped or repeated clock times of the slot from `start`.
@@ -142,12 +127,11 @@ void ReadSlot(Result &r, const Request &request, const places::PlaceClock &clock
     const qint64 start = places::WallSeconds(request.date, SlotStart(request.slot));
     std::vector<Sample> samples = minutesThatShowed(clock, start);
     if (samples.empty()) {
-        const places::WallTimeResolution resolution = clock.resolve(start);
+        const CivilGap gap = ToCivil(clock.resolve(start), start);
         r.problem = QCoreApplication::translate("ExactReading",
                                                 "No minute of this slot showed on the clocks there. %1",
                                                 "%1: what the clocks did")
-                        .arg(GapSentence(ToCivil(resolution.gapFrom), ToCivil(resolution.gapTo),
-                                         ToCivil(start)));
+                        .arg(GapSentence(gap.from, gap.to, gap.wall));
         return;
     }
 

@@ -3,10 +3,11 @@
 # starts a virtual X display (Xvfb) and runs:
 #   - the start-up benchmark: Quorvis (a usual start in English, the same in German, and a first start with no
 #     settings yet; with --earlier, another build's Quorvis too) against two baselines, interleaved, RUNS
-#     times each, timed from the spawn to the main window's MapNotify, with the peak resident memory of each run. The baselines are the same look's floor (a bare window with labels in
-#     the faces and sizes Quorvis draws in) and a bare Qt window of the same size;
-#   - the instructions each of them runs up to the native show of its window, counted by callgrind (three runs
-#     each, median), a figure that other work on the machine does not move;
+#     times each, timed from the spawn to the main window's MapNotify, with the peak resident memory of each
+#     run at the map and after its first frame. The baselines are the same look's floor (a bare window with
+#     labels in the faces and sizes Quorvis draws in) and a bare Qt window of the same size;
+#   - the instructions each of them runs up to the native show of its window and up to its first drawn frame,
+#     counted by callgrind (three runs each, median), figures that other work on the machine does not move;
 #   - the same start-up benchmark under Wine, when the Windows libraries are cached: quorvis.exe as installed
 #     against bench_floor.exe and bench_bare.exe in its folder (scripts/windows.sh builds them);
 #   - the reading benchmark: READINGS readings in-process, timed from the find button's click to the shown
@@ -116,10 +117,12 @@ echo "Targets: Quorvis / floor at most 1.03 for each figure; German at most 2 % 
 echo
 
 # Instructions from the start to the first native show of a window (QXcbWindow::show), where the main window
-# is handed to the X server: callgrind dumps its counts on entering that function. Prints the median of three
-# runs, in millions. Variables NAME=VALUE after the program are set for it.
+# is handed to the X server, and to its first drawn frame (the first QBackingStore::flush, which hands the
+# drawn window to the X server): callgrind dumps its counts on entering each, the counts of each dump being
+# those since the one before. Prints the medians of three runs, in millions, to the show and to the frame.
+# Variables NAME=VALUE after the program are set for it.
 instructions_to_window() { # program [fresh] [NAME=VALUE ...]
-    local program="$1" counts=() out runtime config pid dump fresh=""
+    local program="$1" counts=() frames=() out runtime config pid shown drawn fresh=""
     shift
     [ "${1:-}" = fresh ] && { fresh=1; shift; }
     for _ in 1 2 3; do
@@ -128,23 +131,27 @@ instructions_to_window() { # program [fresh] [NAME=VALUE ...]
         config="$XDG_CONFIG_HOME"
         [ -n "$fresh" ] && config="$(mktemp -d "$work/config-XXXXXX")"
         env XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$config" "$@" valgrind --tool=callgrind \
-            --callgrind-out-file="$out/callgrind.%p" --dump-before='QXcbWindow::show()' "$program" >"$out/log" 2>&1 &
+            --callgrind-out-file="$out/callgrind.%p" --dump-before='QXcbWindow::show()' --dump-before='QBackingStore::flush*' "$program" >"$out/log" 2>&1 &
         pid=$!
-        dump=""
+        drawn=""
         for _ in $(seq 1200); do
-            dump="$(compgen -G "$out/callgrind.*.1" | head -1 || true)"
-            [ -n "$dump" ] && grep -q '^totals:' "$dump" && break
+            drawn="$(compgen -G "$out/callgrind.*.2" | head -1 || true)"
+            [ -n "$drawn" ] && grep -q '^totals:' "$drawn" && break
             sleep 0.1
         done
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
         rm -rf "$runtime"
-        [ -n "$dump" ] || { echo "bench.sh: no callgrind dump from $program: $(cat "$out/log")" >&2; return 1; }
-        counts+=("$(sed -n 's/^totals: //p' "$dump")")
+        shown="${drawn%.2}.1"
+        [ -n "$drawn" ] && [ -f "$shown" ] ||
+            { echo "bench.sh: no callgrind dumps from $program: $(cat "$out/log")" >&2; return 1; }
+        counts+=("$(sed -n 's/^totals: //p' "$shown")")
+        frames+=("$(($(sed -n 's/^totals: //p' "$shown") + $(sed -n 's/^totals: //p' "$drawn")))")
     done
-    printf '%s\n' "${counts[@]}" | sort -n | sed -n 2p | awk '{printf "%.1f", $1 / 1e6}'
+    printf '%s\n' "${counts[@]}" | sort -n | sed -n 2p | awk '{printf "%.1f ", $1 / 1e6}'
+    printf '%s\n' "${frames[@]}" | sort -n | sed -n 2p | awk '{printf "%.1f", $1 / 1e6}'
 }
-echo "### Instructions to the window (callgrind, median of 3 runs, millions)"
+echo "### Instructions to the window and to its first drawn frame (callgrind, median of 3 runs, millions)"
 echo
 instructions_status=0
 {
@@ -156,10 +163,13 @@ instructions_status=0
         bare_ir="$(instructions_to_window "$build/bench/bench_bare")"
 } || instructions_status=1
 if ((instructions_status == 0)); then
-    echo "| program | instructions to window (M) | / floor | / bare | / quorvis |"
-    echo "|---|---:|---:|---:|---:|"
+    # Each figure is "to the show, to the first frame"; each ratio is given for both.
+    echo "| program | instructions to window (M) | to first frame (M) | / floor | / bare | / quorvis |"
+    echo "|---|---:|---:|---:|---:|---:|"
     row() { awk -v l="$1" -v c="$2" -v f="$floor_ir" -v b="$bare_ir" -v q="$quorvis_ir" \
-        'BEGIN {printf "| %s | %.1f | %.3f | %.3f | %.3f |\n", l, c, c / f, c / b, c / q}'; }
+        'BEGIN {split(c, x, " "); split(f, y, " "); split(b, z, " "); split(q, w, " ");
+                printf "| %s | %.1f | %.1f | %.3f, %.3f | %.3f, %.3f | %.3f, %.3f |\n", l, x[1], x[2],
+                       x[1] / y[1], x[2] / y[2], x[1] / z[1], x[2] / z[2], x[1] / w[1], x[2] / w[2]}'; }
     row quorvis "$quorvis_ir"
     row "quorvis, German" "$german_ir"
     [ -z "$earlier" ] || row "quorvis, earlier build" "$earlier_ir"

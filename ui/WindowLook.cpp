@@ -3,37 +3,20 @@
 #include "Language.h"
 #include "ProgramFacts.h"
 #include "SiteAddresses.h"
+#include "WindowFit.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHash>
 #include <QImageReader>
 #include <QLabel>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QPalette>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QScreen>
-#include <QSet>
-#include <QStandardPaths>
-#include <QStyleOptionComboBox>
 #include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
-#include <utility>
 #include <vector>
 
 QIcon ProgramIcon()
@@ -112,342 +95,6 @@ void SizeLabelToText(QLabel *label)
     label->setGeometry(r);
 }
 
-namespace {
-
-// The texts a control may come to show: its own, and those it is given later (dynamic property "fitTexts").
-QStringList textsOf(const QWidget *control, const QString &own)
-{
-    QStringList texts = control->property("fitTexts").toStringList();
-    if (!own.isEmpty())
-        texts << own;
-    return texts;
-}
-
-bool isNumber(const QString &text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-}
-
-int widestText(const QFontMetrics &metrics, const QStringList &texts)
-{
-    int widest = 0;
-    for (const QString &text : texts)
-        widest = std::max(widest, metrics.horizontalAdvance(QString(text).remove(u'&')));
-    return widest;
-}
-
-// How many times wider than it is `control` must be to show its texts whole in one line; 0 for a control
-// that wraps or shows no text.
-double widthNeeded(const QWidget *control)
-{
-    const QFontMetrics metrics = control->fontMetrics();
-    const int width = std::max(1, control->width());
-    int needed = 0;
-    if (const auto *label = qobject_cast<const QLabel *>(control)) {
-        if (label->wordWrap() || !label->pixmap().isNull())
-            return 0;
-        // Its own text through the label's size hint, which the label keeps and the sizing to text that
-        // follows asks for again; the texts it is given later measured here.
-        const QMargins margins = label->contentsMargins();
-        needed = std::max(label->sizeHint().width(), widestText(metrics, textsOf(label, QString())) +
-                                                         margins.left() + margins.right() +
-                                                         2 * std::max(0, label->margin()));
-    } else if (const auto *box = qobject_cast<const QCheckBox *>(control)) {
-        needed = box->sizeHint().width();
-    } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
-        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-        needed = widestText(metrics, {button->text()}) + 2 * margin + 4;
-    } else if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
-        needed = widestText(metrics, {frame->title()}) + 2 * metrics.height();
-    } else if (const auto *list = qobject_cast<const QComboBox *>(control)) {
-        // Numbers (the days, the years) are written alike in every language and the English layout holds them;
-        // only the words are measured, which keeps a list of two hundred years from being shaped at start-up.
-        QStringList items;
-        for (int i = 0; i < list->count(); ++i)
-            if (const QString item = list->itemText(i); !isNumber(item))
-                items << item;
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                          QStyle::SC_ComboBoxEditField, list);
-        needed = widestText(metrics, items) + (width - field.width()) + 2;
-    }
-    return double(needed) / width;
-}
-
-// How many times taller than it is a wrapping label must be to show its longest text at `width`.
-double heightNeeded(const QLabel *label, int width)
-{
-    if (!label->wordWrap())
-        return 0;
-    QLabel probe;
-    probe.setFont(label->font());
-    probe.setWordWrap(true);
-    probe.setContentsMargins(label->contentsMargins());
-    probe.setMargin(label->margin());
-    probe.setIndent(label->indent());
-    int needed = 0;
-    for (const QString &text : textsOf(label, label->text())) {
-        probe.setText(text);
-        needed = std::max(needed, probe.heightForWidth(width));
-    }
-    return double(needed) / std::max(1, label->height());
-}
-
-// Stretches the controls of `root` (places and sizes, recursively) by `across` and `down`, edges rounded so
-// that controls which met still meet and controls apart stay apart. Pictures keep their size. A rectangle a
-// form keeps for later (dynamic property "designGeometry") is stretched with its control.
-void stretch(QWidget *root, double across, double down)
-{
-    const auto scaled = [across, down](const QRect &g) {
-        const int left = int(std::lround(g.left() * across));
-        const int top = int(std::lround(g.top() * down));
-        return QRect(left, top, int(std::lround((g.left() + g.width()) * across)) - left,
-                     int(std::lround((g.top() + g.height()) * down)) - top);
-    };
-    for (QWidget *child : root->findChildren<QWidget *>()) {
-        if (child->isWindow())
-            continue;
-        QRect g = scaled(child->geometry());
-        if (const auto *label = qobject_cast<const QLabel *>(child); label && !label->pixmap().isNull())
-            g.setSize(child->size());
-        child->setGeometry(g);
-        if (const QVariant design = child->property("designGeometry"); design.isValid())
-            child->setProperty("designGeometry", scaled(design.toRect()));
-    }
-    const QSize size(int(std::lround(root->minimumWidth() * across)),
-                     int(std::lround(root->minimumHeight() * down)));
-    root->setMinimumSize(size);
-    root->setMaximumSize(size);
-}
-
-// A wrapping label that reaches past the right edge of its container shows only the part within it; a longer
-// text would wrap into the part that does not show, so it wraps within what shows.
-void keepWrappingLabelsWithin(QWidget *root, const QList<QWidget *> &controls)
-{
-    for (QWidget *control : controls)
-        if (auto *label = qobject_cast<QLabel *>(control); label && label->wordWrap()) {
-            const QWidget *container = label->parentWidget();
-            const int right = container == root ? root->minimumWidth()
-                                                : container->contentsRect().x() + container->contentsRect().width();
-            if (label->geometry().right() >= right && label->x() < right)
-                label->resize(right - label->x(), label->height());
-        }
-}
-
-struct Fit
-{
-    double across = 1;
-    double down = 1;
-};
-
-// A form is laid out for its English texts. Where a translation is longer, the whole form grows in proportion,
-// first in width until every one-line text fits, then in height until every wrapping text does; what is
-// beside or below a control stays beside or below it.
-Fit measureFit(QMainWindow *main, const QWidget *root, const QList<QWidget *> &controls)
-{
-    Fit fit;
-    for (const QWidget *control : controls)
-        fit.across = std::max(fit.across, widthNeeded(control));
-    if (main && main->menuWidget())
-        if (auto *bar = qobject_cast<QMenuBar *>(main->menuWidget()))
-            fit.across = std::max(fit.across, double(bar->sizeHint().width()) / std::max(1, root->minimumWidth()));
-    for (const QWidget *control : controls)
-        if (const auto *label = qobject_cast<const QLabel *>(control))
-            fit.down = std::max(fit.down, heightNeeded(label, int(std::lround(label->width() * fit.across))));
-    return fit;
-}
-
-// The face a font comes out in: its family where installed, else the first installed stand-in. (Looked up in
-// the list of installed families, which the font set-up has made already; asking the font database for each
-// family would resolve aliases through the system's font configuration, at a cost like measuring itself.)
-QString resolvedFamily(const QFont &font)
-{
-    static const QSet<QString> installed = [] {
-        QSet<QString> names;
-        for (const QString &family : QFontDatabase::families())
-            names.insert(family.toCaseFolded());
-        return names;
-    }();
-    const QString family = font.family();
-    for (const QString &candidate : QStringList(family) + QFont::substitutes(family))
-        if (installed.contains(candidate.toCaseFolded()))
-            return candidate;
-    return QStringLiteral("(default)");
-}
-
-// What a form's fit depends on: every control's kind, place, font (the face it resolves to included) and the
-// texts that are measured, the menus', the screen's resolution, and Qt's version. Two starts with the same key
-// fit alike. (Gathered as raw bytes and hashed with Qt's own hash, beside their length: a cryptographic hash
-// would cost a third of the measuring it saves.)
-QByteArray fitKey(const QWidget *window, const QWidget *root, const QList<QWidget *> &controls)
-{
-    QByteArray facts;
-    facts.reserve(16384);
-    const auto addNumber = [&facts](qint32 n) { facts.append(reinterpret_cast<const char *>(&n), sizeof n); };
-    const auto add = [&](QStringView text) {
-        addNumber(qint32(text.size()));
-        facts.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-    };
-    const auto addRect = [&](const QRect &r) {
-        for (int n : {r.x(), r.y(), r.width(), r.height()})
-            addNumber(n);
-    };
-    std::vector<QFont> fonts; // the few fonts of a form, each told once in full
-    const auto addFont = [&](const QFont &font) {
-        const auto known = std::find(fonts.begin(), fonts.end(), font);
-        addNumber(qint32(known - fonts.begin()));
-        if (known == fonts.end()) {
-            fonts.push_back(font);
-            add(font.key());
-            add(resolvedFamily(font));
-        }
-    };
-    add(QString::fromLatin1(qVersion()));
-    add(window->objectName());
-    if (const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen())
-        for (const qreal measure : {screen->logicalDotsPerInchY(), screen->devicePixelRatio()})
-            addNumber(qint32(std::lround(measure * 100)));
-    addRect(QRect(QPoint(), root->minimumSize()));
-    for (const QWidget *control : controls) {
-        add(QString::fromLatin1(control->metaObject()->className()));
-        add(control->objectName());
-        addRect(control->geometry());
-        addFont(control->font());
-        for (const QString &text : control->property("fitTexts").toStringList())
-            add(text);
-        if (const auto *label = qobject_cast<const QLabel *>(control)) {
-            add(label->text());
-            const QMargins m = label->contentsMargins();
-            addRect(QRect(m.left(), m.top(), m.right(), m.bottom()));
-            addRect(QRect(label->wordWrap(), label->pixmap().isNull(), label->margin(), label->indent()));
-        } else if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
-            add(button->text());
-        } else if (const auto *frame = qobject_cast<const QGroupBox *>(control)) {
-            add(frame->title());
-        } else if (const auto *list = qobject_cast<const QComboBox *>(control)) {
-            for (int i = 0; i < list->count(); ++i)
-                if (const QString item = list->itemText(i); !isNumber(item)) // (numbers are not measured)
-                    add(item);
-        }
-    }
-    if (const auto *main = qobject_cast<const QMainWindow *>(window); main && main->menuWidget()) {
-        addFont(main->menuWidget()->font());
-        for (const QAction *action : main->menuWidget()->actions())
-            add(action->text());
-    }
-    // (Seed 0: any other seed takes in the process's random hash seed too.)
-    const auto hash = quint64(qHashBits(facts.constData(), std::size_t(facts.size()), 0));
-    return QByteArray::number(hash, 16).rightJustified(16, '0') +
-           QByteArray::number(quint64(facts.size()), 16).rightJustified(16, '0');
-}
-
-// The fits found, kept in the cache folder, so that a translated form is measured once for its texts, fonts and
-// screen, not at every start. A cache only: when it cannot be read or written, forms are measured as before.
-class FitMemory
-{
-public:
-    std::optional<Fit> find(const QByteArray &key)
-    {
-        load();
-        const auto found = std::find_if(m_fits.cbegin(), m_fits.cend(),
-                                        [&key](const auto &entry) { return entry.first == key; });
-        return found == m_fits.cend() ? std::nullopt : std::optional<Fit>(found->second);
-    }
-
-    // Kept at once for this process; written to the file once the event loop is free again, so that a window
-    // measured for the first time is not kept from the screen by a synced write.
-    void remember(const QByteArray &key, Fit fit)
-    {
-        load();
-        m_fits.insert(m_fits.begin(), {key, fit});
-        if (m_fits.size() > Kept) // the newest: one per form and language in use, with room to spare
-            m_fits.resize(Kept);
-        if (!std::exchange(m_saveAsked, true))
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(), [this] { save(); }, Qt::QueuedConnection);
-    }
-
-    void forget()
-    {
-        m_fits.clear();
-        m_loaded = false;
-    }
-
-private:
-    static constexpr std::size_t Kept = 64;
-
-    void save()
-    {
-        m_saveAsked = false;
-        const QString path = filePath();
-        if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
-            return;
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return;
-        for (const auto &[k, f] : m_fits)
-            file.write(k + ' ' + QByteArray::number(f.across, 'g', 17) + ' ' + QByteArray::number(f.down, 'g', 17) +
-                       '\n');
-        file.commit();
-    }
-
-    static QString filePath()
-    {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        return folder.isEmpty() ? QString() : folder + QLatin1String("/window-fits");
-    }
-
-    void load()
-    {
-        if (m_loaded)
-            return;
-        m_loaded = true;
-        QFile file(filePath());
-        if (!file.open(QIODevice::ReadOnly))
-            return;
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.split(' ');
-            bool acrossOk = false, downOk = false;
-            if (fields.size() != 3 || fields[0].size() != 32)
-                continue;
-            const Fit fit{fields[1].toDouble(&acrossOk), fields[2].toDouble(&downOk)};
-            // (A form only ever grows, and never past four times its size.)
-            if (acrossOk && downOk && fit.across >= 1 && fit.down >= 1 && fit.across <= 4 && fit.down <= 4 &&
-                m_fits.size() < Kept)
-                m_fits.emplace_back(fields[0], fit);
-        }
-    }
-
-    bool m_loaded = false;
-    bool m_saveAsked = false;
-    std::vector<std::pair<QByteArray, Fit>> m_fits;
-};
-
-FitMemory &fitMemory()
-{
-    static FitMemory memory;
-    return memory;
-}
-
-void fitToTexts(QWidget *window)
-{
-    auto *main = qobject_cast<QMainWindow *>(window);
-    QWidget *root = main && main->centralWidget() ? main->centralWidget() : window;
-    const QList<QWidget *> controls = root->findChildren<QWidget *>();
-    keepWrappingLabelsWithin(root, controls);
-    const QByteArray key = fitKey(window, root, controls);
-    std::optional<Fit> fit = fitMemory().find(key);
-    if (!fit) {
-        fit = measureFit(main, root, controls);
-        fitMemory().remember(key, *fit);
-    }
-    if (fit->across > 1 || fit->down > 1)
-        stretch(root, fit->across, fit->down);
-}
-
-} // namespace
-
 void PrepareWindow(QWidget *window)
 {
     // Dialogs stay dialogs; everything else becomes a plain top-level window.
@@ -466,7 +113,7 @@ void PrepareWindow(QWidget *window)
     for (QWidget *child : children)
         applyFractionalPointSize(child);
     if (!Language::SpeaksEnglish())
-        fitToTexts(window);
+        FitToTexts(window);
     for (QWidget *child : children)
         sizeLabelToText(child);
     window->adjustSize();
@@ -480,27 +127,30 @@ void PrepareWindow(QWidget *window)
 // and left the last window's faces in the cache until it was full (10 MB), and the cache keeps the name of
 // every face it has let go. Given one shared palette per colour scheme, with every colour set so that no
 // parent's palette changes it, each new window finds its faces under the names the last one left.
+QPalette CompletePalette(QPalette palette)
+{
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    return palette;
+}
+
 void ShareControlPalettes(QWidget *window)
 {
     static std::vector<QPalette> shared; // one per colour scheme the forms use: a handful
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (control->isWindow() || !control->testAttribute(Qt::WA_SetPalette))
             continue;
-        QPalette complete = control->palette();
-        for (int group = 0; group < QPalette::NColorGroups; ++group)
-            for (int role = 0; role < QPalette::NColorRoles; ++role) {
-                const auto g = QPalette::ColorGroup(group);
-                const auto r = QPalette::ColorRole(role);
-                complete.setBrush(g, r, complete.brush(g, r));
-            }
+        const QPalette complete = CompletePalette(control->palette());
         auto same = std::find(shared.begin(), shared.end(), complete);
         if (same == shared.end())
             same = shared.insert(same, complete);
         control->setPalette(*same);
     }
 }
-
-void ForgetWindowFits() { fitMemory().forget(); }
 
 void CentreOnScreen(QWidget *window)
 {

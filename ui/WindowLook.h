@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QPalette>
 #include <QString>
 
 class QLabel;
@@ -23,12 +24,11 @@ QFont DrawingFont(int pixelSize, bool bold = false);
 
 // Gives `window` the shared look: the program's title, title-bar buttons, icon, fonts at the fractional point
 // sizes recorded in the form (dynamic property "fontPointSize"), a fixed size and a place in the middle of
-// its screen. In a language other than English the form grows to fit its longer texts; how much is measured
-// once for the form's texts, fonts and screen, and then taken from the cache folder (file "window-fits").
+// its screen. In a language other than English the form grows to fit its longer texts.
 void PrepareWindow(QWidget *window);
 
-// Forgets the fits this process has read or found, so that the next form reads the cache folder again.
-void ForgetWindowFits();
+// `palette` with every colour of every group set, so that no container's palette changes any of them.
+QPalette CompletePalette(QPalette palette);
 
 // Gives every control of `window` that has a palette of its own the program's shared copy of that palette, so
 // that a window made again draws with the palettes the last one drew with. Call it once the form is set up.

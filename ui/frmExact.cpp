@@ -1,4 +1,3 @@
-#include "Language.h"
 #include "frmExact.h"
 #include "ui_frmExact.h"
 
@@ -6,6 +5,7 @@
 #include "Messages.h"
 #include "PlaceList.h"
 #include "ProgramHost.h"
+#include "SettingsKeys.h"
 #include "SignImageList.h"
 #include "Translated.h"
 #include "WindowLook.h"
@@ -74,21 +74,6 @@ QAccessibleInterface *exactWindowAccessible(const QString &className, QObject *o
 }
 
 // The person's choice of the nadir sign interpreted where the two rules differ.
-constexpr char NadirRuleKey[] = "ExactNadir/InterpretedSign";
-// The last inputs, as they were when the window closed: dates ISO 8601, times HH:mm[:ss] where they could be
-// read, else the text as typed.
-constexpr char NameKey[] = "ExactNadir/Name";
-constexpr char DateKey[] = "ExactNadir/Date";
-constexpr char TimeKey[] = "ExactNadir/Time";
-constexpr char SlotOnlyKey[] = "ExactNadir/SlotOnly";
-constexpr char SlotKey[] = "ExactNadir/Slot";
-constexpr char PlaceKey[] = "ExactNadir/Place";
-constexpr char PlacePickedKey[] = "ExactNadir/PlacePicked";
-constexpr char CoordinatesKey[] = "ExactNadir/Coordinates";
-constexpr char LatitudeKey[] = "ExactNadir/Latitude";
-constexpr char LongitudeKey[] = "ExactNadir/Longitude";
-constexpr char ZoneKey[] = "ExactNadir/Zone";
-
 // How long the line saying where a card went stays.
 constexpr int SavedShownMs = 8000;
 constexpr char ByImumCoeli[] = "imum-coeli";
@@ -189,8 +174,8 @@ void frmExact::Form_Load()
         ui->cmbSlot->addItem(Translated("TimeSlot", slot));
     ui->optChoice1->setChecked(true);
     const std::unique_ptr<QSettings> settings = m_host.openSettings();
-    m_risingSignChosen =
-        settings->value(QLatin1String(NadirRuleKey)).toString() == QLatin1String(ByRisingSign);
+    m_risingSignChosen = settings->value(QLatin1String(SettingsKeys::InterpretedNadirSign)).toString() ==
+                         QLatin1String(ByRisingSign);
     (m_risingSignChosen ? ui->optNadirByRising : ui->optNadirByIC)->setChecked(true);
     setRegion(QLocale::system());
     restoreInputs();
@@ -219,41 +204,41 @@ void frmExact::keepInputs() const
     const std::optional<QDate> day = exact::ReadDate(date, m_dateStyle, &unread);
     const QString time = ui->txtTime->text().trimmed();
     const std::optional<QTime> clock = exact::ReadTime(time, m_region, &unread);
-    settings->setValue(QLatin1String(NameKey), ui->txtName->text());
-    settings->setValue(QLatin1String(DateKey), day ? day->toString(Qt::ISODate) : date);
-    settings->setValue(QLatin1String(TimeKey), clock ? exact::ClockText(*clock) : time);
-    settings->setValue(QLatin1String(SlotOnlyKey), ui->chkSlotOnly->isChecked());
-    settings->setValue(QLatin1String(SlotKey), ui->cmbSlot->currentIndex());
-    settings->setValue(QLatin1String(PlaceKey), ui->txtPlace->text());
-    settings->setValue(QLatin1String(PlacePickedKey), m_place != nullptr);
-    settings->setValue(QLatin1String(CoordinatesKey), ui->chkCoordinates->isChecked());
-    settings->setValue(QLatin1String(LatitudeKey), ui->txtLatitude->text());
-    settings->setValue(QLatin1String(LongitudeKey), ui->txtLongitude->text());
-    settings->setValue(QLatin1String(ZoneKey), ui->txtZone->text());
+    settings->setValue(QLatin1String(SettingsKeys::ExactName), ui->txtName->text());
+    settings->setValue(QLatin1String(SettingsKeys::ExactDate), day ? day->toString(Qt::ISODate) : date);
+    settings->setValue(QLatin1String(SettingsKeys::ExactTime), clock ? exact::ClockText(*clock) : time);
+    settings->setValue(QLatin1String(SettingsKeys::ExactSlotOnly), ui->chkSlotOnly->isChecked());
+    settings->setValue(QLatin1String(SettingsKeys::ExactSlot), ui->cmbSlot->currentIndex());
+    settings->setValue(QLatin1String(SettingsKeys::ExactPlace), ui->txtPlace->text());
+    settings->setValue(QLatin1String(SettingsKeys::ExactPlacePicked), m_place != nullptr);
+    settings->setValue(QLatin1String(SettingsKeys::ExactCoordinates), ui->chkCoordinates->isChecked());
+    settings->setValue(QLatin1String(SettingsKeys::ExactLatitude), ui->txtLatitude->text());
+    settings->setValue(QLatin1String(SettingsKeys::ExactLongitude), ui->txtLongitude->text());
+    settings->setValue(QLatin1String(SettingsKeys::ExactZone), ui->txtZone->text());
 }
 
 void frmExact::restoreInputs()
 {
     const std::unique_ptr<QSettings> settings = m_host.openSettings();
     const auto text = [&settings](const char *key) { return settings->value(QLatin1String(key)).toString(); };
-    ui->txtName->setText(text(NameKey));
-    const QDate day = QDate::fromString(text(DateKey), Qt::ISODate);
-    ui->txtDate->setText(day.isValid() ? day.toString(m_dateStyle.pattern) : text(DateKey));
-    ui->txtTime->setText(text(TimeKey));
-    ui->chkSlotOnly->setChecked(settings->value(QLatin1String(SlotOnlyKey)).toBool());
-    const int slot = settings->value(QLatin1String(SlotKey), -1).toInt();
+    ui->txtName->setText(text(SettingsKeys::ExactName));
+    const QDate day = QDate::fromString(text(SettingsKeys::ExactDate), Qt::ISODate);
+    ui->txtDate->setText(day.isValid() ? day.toString(m_dateStyle.pattern) : text(SettingsKeys::ExactDate));
+    ui->txtTime->setText(text(SettingsKeys::ExactTime));
+    ui->chkSlotOnly->setChecked(settings->value(QLatin1String(SettingsKeys::ExactSlotOnly)).toBool());
+    const int slot = settings->value(QLatin1String(SettingsKeys::ExactSlot), -1).toInt();
     if (slot >= 0 && slot < ui->cmbSlot->count())
         ui->cmbSlot->setCurrentIndex(slot);
-    ui->chkCoordinates->setChecked(settings->value(QLatin1String(CoordinatesKey)).toBool());
-    ui->txtLatitude->setText(text(LatitudeKey));
-    ui->txtLongitude->setText(text(LongitudeKey));
-    ui->txtZone->setText(text(ZoneKey));
-    const QString place = text(PlaceKey);
+    ui->chkCoordinates->setChecked(settings->value(QLatin1String(SettingsKeys::ExactCoordinates)).toBool());
+    ui->txtLatitude->setText(text(SettingsKeys::ExactLatitude));
+    ui->txtLongitude->setText(text(SettingsKeys::ExactLongitude));
+    ui->txtZone->setText(text(SettingsKeys::ExactZone));
+    const QString place = text(SettingsKeys::ExactPlace);
     if (place.isEmpty())
         return;
     // A place picked from the list is found again by its name; one only typed is typed again.
     const Place *picked =
-        settings->value(QLatin1String(PlacePickedKey)).toBool() ? exact::FindNamedPlace(place).place : nullptr;
+        settings->value(QLatin1String(SettingsKeys::ExactPlacePicked)).toBool() ? exact::FindNamedPlace(place).place : nullptr;
     if (picked) {
         const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
             blockZone(ui->txtZone);
@@ -340,8 +325,8 @@ void frmExact::pickPlace(const Place *place)
     // The typed coordinates start from the chosen place.
     const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
         blockZone(ui->txtZone);
-    ui->txtLatitude->setText(Language::NumberLocale().toString(place->latitude, 'f', 4));
-    ui->txtLongitude->setText(Language::NumberLocale().toString(place->longitude, 'f', 4));
+    ui->txtLatitude->setText(exact::FormatDegrees(place->latitude, 4));
+    ui->txtLongitude->setText(exact::FormatDegrees(place->longitude, 4));
     ui->txtZone->setText(place->zone);
     refresh();
 }
@@ -566,7 +551,7 @@ void frmExact::optNadirRule_Click()
 {
     m_risingSignChosen = ui->optNadirByRising->isChecked();
     const std::unique_ptr<QSettings> settings = m_host.openSettings();
-    settings->setValue(QLatin1String(NadirRuleKey),
+    settings->setValue(QLatin1String(SettingsKeys::InterpretedNadirSign),
                        QLatin1String(m_risingSignChosen ? ByRisingSign : ByImumCoeli));
     showResult();
 }
@@ -610,12 +595,11 @@ ReadingCard frmExact::card() const
         Translated("Interpretation", quorvis::Interpretations[static_cast<std::size_t>(sign)]);
 
     const QString day = exact::DayText(m_request->date);
-    const QTime born = m_request->time.value_or(QTime());
     card.dataUsed
         << (!m_request->time
                 //: %2 is a two-hour slot, already a range ("4am-6am")
                 ? tr("Born %1, %2").arg(day, ui->cmbSlot->currentText())
-                : tr("Born %1 at %2").arg(day, born.toString(born.second() ? u"HH:mm:ss" : u"HH:mm")));
+                : tr("Born %1 at %2").arg(day, exact::ClockText(*m_request->time)));
     card.dataUsed << tr("Time used: %1").arg(c.timeUsed) << tr("Place: %1").arg(r.placeUsed);
     return card;
 }

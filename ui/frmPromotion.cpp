@@ -40,19 +40,6 @@ bool movesBetweenFields(const QFocusEvent *event)
     return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
 }
 
-// The application's colours for `control`, every role set so that none is taken from the container.
-QPalette standardPalette(const QWidget *control)
-{
-    QPalette palette = QApplication::palette(control);
-    for (int group = 0; group < QPalette::NColorGroups; ++group)
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = QPalette::ColorGroup(group);
-            const auto r = QPalette::ColorRole(role);
-            palette.setBrush(g, r, palette.brush(g, r));
-        }
-    return palette;
-}
-
 } // namespace
 
 frmPromotion::frmPromotion(ProgramHost &host, QWidget *parent)
@@ -99,7 +86,7 @@ void frmPromotion::Form_Load()
     // A frame paints its caption in its Text colour, which its children would inherit with its navy
     // background; the form's own controls keep the standard colours.
     for (QWidget *control : ui->Frame2->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        control->setPalette(standardPalette(control));
+        control->setPalette(CompletePalette(QApplication::palette(control)));
 }
 
 void frmPromotion::closeEvent(QCloseEvent *event)

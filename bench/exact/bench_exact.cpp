@@ -9,7 +9,6 @@
 //   bench_exact [CHANGES]        (default 2000; any Qt platform, offscreen or xcb)
 #include "ExactReading.h"
 #include "Program.h"
-#include "ProgramStyle.h"
 #include "Samples.h"
 #include "frmExact.h"
 #include "frmMain.h"
@@ -48,7 +47,7 @@ void report(const char *what, std::vector<double> us)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(MakeProgramStyle());
+    QApplication::setStyle(QStringLiteral("Fusion"));
     const int changes = argc > 1 ? std::max(10, std::atoi(argv[1])) : 2000;
 
     Program program;

@@ -8,7 +8,6 @@
 //
 //   bench_reading [READINGS]        (default 1000; any Qt platform, offscreen or xcb)
 #include "Program.h"
-#include "ProgramStyle.h"
 #include "Samples.h"
 #include "Scratch.h"
 #include "frmDisplay.h"
@@ -79,7 +78,7 @@ int main(int argc, char *argv[])
 {
     qInstallMessageHandler(countMessage);
     QApplication app(argc, argv);
-    QApplication::setStyle(MakeProgramStyle());
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
     const int readings = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
 

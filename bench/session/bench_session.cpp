@@ -3,7 +3,6 @@
 // brings up the promotion window) and the promotion window's Close, which ends the program.
 // Settings and the lock live in a scratch directory; the stored date is today's, so no reminder comes up.
 #include "Program.h"
-#include "ProgramStyle.h"
 #include "Scratch.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -60,7 +59,7 @@ void read(Program &program, const char *who, int day, int month, int year, int s
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(MakeProgramStyle());
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     QTemporaryDir scratch;

@@ -10,7 +10,6 @@
 // timer, which a person's session, unlike this one, gives it many times over. --pixmap-cache-kib sets that
 // cache's limit before the first window, to see how much of the growth is the cache's.
 #include "Program.h"
-#include "ProgramStyle.h"
 #include "Scratch.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -90,7 +89,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    QApplication::setStyle(MakeProgramStyle());
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
     if (pixmapCacheKiB >= 0)
         QPixmapCache::setCacheLimit(pixmapCacheKiB);

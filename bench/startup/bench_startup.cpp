@@ -3,8 +3,9 @@
 // Each run spawns one program and waits, listening to the root window's SubstructureNotify events, for the
 // MapNotify of a top-level window that belongs to it (_NET_WM_PID) and carries the expected title. The time
 // from just before the spawn to that event is the start-up time; the CPU time the process had used by then is
-// taken too, as a figure that other load on the machine does not inflate. The window is then left to settle,
-// the process's peak resident memory (VmHWM) is read from /proc, and it is ended with SIGTERM and reaped.
+// taken too, as a figure that other load on the machine does not inflate, and the process's peak resident
+// memory (VmHWM) at that moment. The window is then left to settle (its first frame drawn), VmHWM is read
+// again from /proc, and it is ended with SIGTERM and reaped.
 //
 // Programs are run interleaved (A, B, A, B, ...) so that drift of the machine touches all of them alike; the
 // first --warmup rounds fill the page cache and are not counted. Every run gets an empty XDG_RUNTIME_DIR of
@@ -77,7 +78,8 @@ struct Run
     int round = 0;
     double mapMs = 0;    // spawn to MapNotify of the main window
     double mapCpuMs = 0; // CPU time of all the process's threads up to that MapNotify
-    long hwmKiB = 0;     // VmHWM after settling
+    long mapHwmKiB = 0;  // VmHWM at that MapNotify
+    long hwmKiB = 0;     // VmHWM after settling, the first frame drawn
     long rssKiB = 0;     // VmRSS after settling
     long maxrssKiB = 0;  // ru_maxrss from wait4 (includes the work done while ending)
     double cpuMs = 0;    // user + system time of the whole run, settling and ending included
@@ -311,6 +313,7 @@ public:
         if (mapped) {
             r.mapMs = *mapped - start;
             r.mapCpuMs = cpuMsOf(pid);
+            r.mapHwmKiB = memoryOf(pid).first;
             usleep(useconds_t(m_opt.settleMs) * 1000);
             std::tie(r.hwmKiB, r.rssKiB) = memoryOf(pid);
         }
@@ -408,7 +411,7 @@ double quantile(std::vector<double> v, double q)
 
 struct Summary
 {
-    double mapMedian, mapMin, mapP90, mapCpuMedian, hwmMedian, cpuMedian;
+    double mapMedian, mapMin, mapP90, mapCpuMedian, mapHwmMedian, hwmMedian, cpuMedian;
     std::size_t count;
 };
 
@@ -416,13 +419,13 @@ struct Summary
 // time and the peak memory to the window; with the 10th and 90th percentiles of the time's ratios.
 struct Ratios
 {
-    double map, mapCpu, hwm, mapP10, mapP90;
+    double map, mapCpu, mapHwm, hwm, mapP10, mapP90;
     std::size_t rounds;
 };
 
 Ratios ratiosWithinRounds(const std::vector<Run> &runs, std::size_t program, std::size_t baseline)
 {
-    std::vector<double> map, mapCpu, hwm;
+    std::vector<double> map, mapCpu, mapHwm, hwm;
     for (const Run &p : runs) {
         if (p.program != program)
             continue;
@@ -430,25 +433,28 @@ Ratios ratiosWithinRounds(const std::vector<Run> &runs, std::size_t program, std
             if (b.program == baseline && b.round == p.round) {
                 map.push_back(p.mapMs / b.mapMs);
                 mapCpu.push_back(p.mapCpuMs / b.mapCpuMs);
+                mapHwm.push_back(double(p.mapHwmKiB) / double(b.mapHwmKiB));
                 hwm.push_back(double(p.hwmKiB) / double(b.hwmKiB));
             }
     }
-    return {quantile(map, 0.5), quantile(mapCpu, 0.5), quantile(hwm, 0.5), quantile(map, 0.1), quantile(map, 0.9),
+    return {quantile(map, 0.5), quantile(mapCpu, 0.5), quantile(mapHwm, 0.5),
+            quantile(hwm, 0.5), quantile(map, 0.1),    quantile(map, 0.9),
             map.size()};
 }
 
 Summary summarise(const std::vector<Run> &runs, std::size_t program)
 {
-    std::vector<double> map, mapCpu, hwm, cpu;
+    std::vector<double> map, mapCpu, mapHwm, hwm, cpu;
     for (const Run &r : runs)
         if (r.program == program) {
             map.push_back(r.mapMs);
             mapCpu.push_back(r.mapCpuMs);
+            mapHwm.push_back(double(r.mapHwmKiB));
             hwm.push_back(double(r.hwmKiB));
             cpu.push_back(r.cpuMs);
         }
-    return {quantile(map, 0.5), quantile(map, 0.0), quantile(map, 0.9), quantile(mapCpu, 0.5),
-            quantile(hwm, 0.5), quantile(cpu, 0.5), map.size()};
+    return {quantile(map, 0.5),    quantile(map, 0.0), quantile(map, 0.9), quantile(mapCpu, 0.5),
+            quantile(mapHwm, 0.5), quantile(hwm, 0.5), quantile(cpu, 0.5), map.size()};
 }
 
 } // namespace
@@ -488,26 +494,28 @@ int main(int argc, char **argv)
         std::FILE *csv = std::fopen(opt.csv.c_str(), "w");
         if (!csv)
             die("cannot write " + opt.csv);
-        std::fprintf(csv, "round,program,map_ms,map_cpu_ms,vmhwm_kib,vmrss_kib,ru_maxrss_kib,cpu_ms\n");
+        std::fprintf(
+            csv, "round,program,map_ms,map_cpu_ms,map_vmhwm_kib,vmhwm_kib,vmrss_kib,ru_maxrss_kib,cpu_ms\n");
         for (const Run &r : runs)
-            std::fprintf(csv, "%d,%s,%.3f,%.3f,%ld,%ld,%ld,%.1f\n", r.round,
-                         opt.programs[r.program].label.c_str(), r.mapMs, r.mapCpuMs, r.hwmKiB, r.rssKiB,
-                         r.maxrssKiB, r.cpuMs);
+            std::fprintf(csv, "%d,%s,%.3f,%.3f,%ld,%ld,%ld,%ld,%.1f\n", r.round,
+                         opt.programs[r.program].label.c_str(), r.mapMs, r.mapCpuMs, r.mapHwmKiB, r.hwmKiB,
+                         r.rssKiB, r.maxrssKiB, r.cpuMs);
         std::fclose(csv);
     }
 
-    std::printf("| program | runs | start to window, median (ms) | min | p90 | CPU to window, median (ms) "
-                "| peak RSS (VmHWM), median (MiB) | CPU per run, median (ms) |\n");
-    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|\n");
+    std::printf(
+        "| program | runs | start to window, median (ms) | min | p90 | CPU to window, median (ms) "
+        "| peak RSS (VmHWM) at the map, median (MiB) | after the first frame | CPU per run, median (ms) |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (std::size_t p = 0; p < opt.programs.size(); ++p) {
         const Summary s = summarise(runs, p);
-        std::printf("| %s | %zu | %.1f | %.1f | %.1f | %.1f | %.1f | %.0f |\n", opt.programs[p].label.c_str(),
-                    s.count, s.mapMedian, s.mapMin, s.mapP90, s.mapCpuMedian, s.hwmMedian / 1024.0,
-                    s.cpuMedian);
+        std::printf("| %s | %zu | %.1f | %.1f | %.1f | %.1f | %.1f | %.1f | %.0f |\n",
+                    opt.programs[p].label.c_str(), s.count, s.mapMedian, s.mapMin, s.mapP90, s.mapCpuMedian,
+                    s.mapHwmMedian / 1024.0, s.hwmMedian / 1024.0, s.cpuMedian);
     }
     std::printf("\n| ratio, median of the rounds' ratios | rounds | start to window | of it: p10-p90 "
-                "| CPU to window | peak memory |\n");
-    std::printf("|---|---:|---:|---:|---:|---:|\n");
+                "| CPU to window | peak memory at the map | after the first frame |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
     for (std::size_t p = 0; p < opt.programs.size(); ++p) {
         if (opt.programs[p].baseline)
             continue;
@@ -515,8 +523,9 @@ int main(int argc, char **argv)
             if (!opt.programs[b].baseline && opt.programs[b].label != opt.programs[p].against)
                 continue;
             const Ratios r = ratiosWithinRounds(runs, p, b);
-            std::printf("| %s / %s | %zu | %.3f | %.3f-%.3f | %.3f | %.3f |\n", opt.programs[p].label.c_str(),
-                        opt.programs[b].label.c_str(), r.rounds, r.map, r.mapP10, r.mapP90, r.mapCpu, r.hwm);
+            std::printf("| %s / %s | %zu | %.3f | %.3f-%.3f | %.3f | %.3f | %.3f |\n",
+                        opt.programs[p].label.c_str(), opt.programs[b].label.c_str(), r.rounds, r.map,
+                        r.mapP10, r.mapP90, r.mapCpu, r.mapHwm, r.hwm);
         }
     }
     if (failures) {

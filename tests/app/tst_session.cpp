@@ -2,7 +2,6 @@
 // About window, closing to the promotion window, a referral, its links, and Exit. Built with the sanitizers,
 // it shows that no step leaks or touches freed memory, including the shutdown's deferred deletions.
 #include "Program.h"
-#include "ProgramStyle.h"
 #include "SiteAddresses.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
@@ -22,7 +21,7 @@ class SessionTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
 
     void wholeSession()
     {

@@ -1,7 +1,6 @@
 // The life of the windows: closing a working window brings up the promotion window instead of ending the
 // program; Back puts it away; closing the promotion window unloads everything and ends the event loop.
 #include "Program.h"
-#include "ProgramStyle.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -39,7 +38,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
     void init()
     {
         Program::Environment env;

@@ -2,11 +2,16 @@
 // slot; the nadir sign by both rules, against swetest, and how near each is to changing; and the one reading
 // of typed degrees.
 #include "ExactReading.h"
+#include "ExactSteps.h"
 #include "ExactTexts.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace quorvis;
 
@@ -76,6 +81,7 @@ class ExactReadingTest : public QObject
 private Q_SLOTS:
     void whatTheClocksDid_data();
     void whatTheClocksDid();
+    void clockChangesKeepTheirInstant();
     void overlapSentence_data();
     void overlapSentence();
     void slotByTheClockOnTheWall();
@@ -88,10 +94,14 @@ private Q_SLOTS:
     void degrees();
     void regionalDatesAndTimes_data();
     void regionalDatesAndTimes();
+    void degreesWrittenAreRead_data();
+    void degreesWrittenAreRead();
     void placesFound_data();
     void placesFound();
     void wholeSignNadirAgainstSwetest_data();
     void wholeSignNadirAgainstSwetest();
+    void nadirSignsSaid_data();
+    void nadirSignsSaid();
     void nearestChangesOfEachRule_data();
     void nearestChangesOfEachRule();
 };
@@ -142,6 +152,24 @@ void ExactReadingTest::whatTheClocksDid()
     QCOMPARE(r.candidates.size(), 2);
     QCOMPARE(r.ambiguity, ambiguity);
     QCOMPARE(r.meanTimeNote, meanTimeNote);
+}
+
+// A change of the clocks, and the edges of a gap, carry their own offsets: each side names the instant of the
+// change.
+void ExactReadingTest::clockChangesKeepTheirInstant()
+{
+    const places::PlaceClock berlin(*places::Clock::zone(u"Europe/Berlin"), 13.405);
+    const qint64 spring = QDateTime(QDate(2021, 3, 28), QTime(1, 0), Qt::UTC).toSecsSinceEpoch();
+    const QDateTime instant = QDateTime::fromSecsSinceEpoch(spring, Qt::UTC);
+    const std::vector<exact::CivilChange> changes =
+        exact::ToCivil(berlin.changesBetween(spring - 3600, spring + 3600));
+    QCOMPARE(changes.size(), std::size_t(1));
+    QCOMPARE(changes.front().before.ut(), instant);
+    QCOMPARE(changes.front().after.ut(), instant);
+    const qint64 wall = places::WallSeconds({2021, 3, 28}, QTime(2, 30));
+    const exact::CivilGap gap = exact::ToCivil(berlin.resolve(wall), wall);
+    QCOMPARE(gap.from.ut(), instant);
+    QCOMPARE(gap.to.ut(), instant);
 }
 
 // However many times a local time showed, the sentence names what the clocks did and how often it showed.
@@ -202,14 +230,38 @@ void ExactReadingTest::slotByTheClockOnTheWall()
     QCOMPARE(plain.candidates.front().timeUsed, "03:00 CEST (UTC+02:00) = 01:00 UT, the middle of the slot");
 }
 
-// The sweep of a slot against readings of single minutes: each sign listed holds at its minute, by the
-// reading of that exact time, and the minute that showed before it had another sign.
+// A slot in which the IC enters a sign less than a millisecond before the slot's last minute, where the sky
+// turned from the first minute still shows the sign before: only the exact angles at the last minute see it.
+namespace {
+exact::Request ChangeJustBeforeTheLastMinute()
+{
+    const QDate date(2000, 7, 1);
+    constexpr int slot = 5; // 10:00 to 12:00 UT
+    constexpr double latitude = 51.5;
+    const qint64 first = QDateTime(date, exact::SlotStart(slot), Qt::UTC).toSecsSinceEpoch();
+    const qint64 last = first + 119 * 60;
+    const ChartAngles atLast = ComputeAngles(last, latitude, 0).angles;
+    const double lag =
+        atLast.ramc - TurnedAngles(ComputeAngles(first, latitude, 0).angles, first, last, latitude)->ramc;
+    // The RAMC where the IC, rounded to the arc-minute, enters the next sign; the place put half the lag past it.
+    const double mc = qDegreesToRadians((ToSignPosition(atLast.ic).sign + 1) * 30.0 - 1.0 / 120 - 180);
+    const double ramc =
+        qRadiansToDegrees(std::atan2(std::sin(mc) * std::cos(qDegreesToRadians(atLast.obliquity)), std::cos(mc)));
+    if (!(lag > 0))
+        qFatal("the turned sky does not lag at the slot's last minute here; take another slot");
+    return At("Etc/UTC", latitude, std::remainder(ramc - atLast.ramc + lag / 2, 360.0), date, {}, slot);
+}
+} // namespace
+
+// The sweep of a slot against the exact angles at every minute of it that showed: the same signs, changing at
+// the same minutes.
 void ExactReadingTest::slotSignsHoldFromTheirMinute_data()
 {
     QTest::addColumn<exact::Request>("slot");
     QTest::newRow("London, an ordinary day") << At("Europe/London", 51.5, -0.13, {1990, 8, 1}, {}, 9);
     QTest::newRow("Berlin, clocks forward") << At("Europe/Berlin", 52.52, 13.405, {2021, 3, 28}, {}, 1);
     QTest::newRow("Berlin, clocks back") << At("Europe/Berlin", 52.52, 13.405, {2021, 10, 31}, {}, 1);
+    QTest::newRow("a change just before the last minute") << ChangeJustBeforeTheLastMinute();
 }
 
 void ExactReadingTest::slotSignsHoldFromTheirMinute()
@@ -217,16 +269,23 @@ void ExactReadingTest::slotSignsHoldFromTheirMinute()
     QFETCH(exact::Request, slot);
     const exact::Result r = exact::Compute(slot);
     QVERIFY2(r.ok(), qPrintable(r.problem));
-    const auto signAt = [&](qint64 ut) {
-        const auto angles = ComputeAngles(ut, slot.latitude, slot.longitude);
-        return ToSignPosition(angles.angles.ic).sign;
-    };
-    for (qsizetype i = 0; i < r.slotSigns.size(); ++i) {
-        const exact::SlotSign &s = r.slotSigns[i];
-        QCOMPARE(signAt(s.reading.utSeconds), s.sign);
-        if (i > 0)
-            QVERIFY(signAt(s.reading.utSeconds - 60) != s.sign);
-    }
+    const places::PlaceClock clock(*slot.clock, slot.longitude);
+    const qint64 start = places::WallSeconds(slot.date, exact::SlotStart(slot.slot));
+    std::vector<qint64> instants;
+    for (int minute = 0; minute < 120; ++minute)
+        if (const places::WallTimeResolution at = clock.resolve(start + 60 * minute);
+            at.kind != places::WallTimeKind::Gap)
+            for (const places::WallTimeReading &reading : at.readings)
+                instants.push_back(reading.utSeconds);
+    std::sort(instants.begin(), instants.end());
+    QList<std::pair<qint64, int>> exactly, listed;
+    for (const qint64 ut : instants)
+        if (const int sign = ToSignPosition(ComputeAngles(ut, slot.latitude, slot.longitude).angles.ic).sign;
+            exactly.isEmpty() || exactly.back().second != sign)
+            exactly.append({ut, sign});
+    for (const exact::SlotSign &s : r.slotSigns)
+        listed.append({s.reading.utSeconds, s.sign});
+    QCOMPARE(listed, exactly);
 }
 
 void ExactReadingTest::aSlotThatNeverShowed()
@@ -343,6 +402,27 @@ void ExactReadingTest::degrees()
         QCOMPARE(*parsed, value);
 }
 
+// Degrees written as any region writes them are read back as they were, to the places written.
+void ExactReadingTest::degreesWrittenAreRead_data()
+{
+    QTest::addColumn<QLocale>("region");
+    QTest::newRow("C, a point") << QLocale::c();
+    QTest::newRow("German, a comma") << QLocale(QLocale::German, QLocale::Germany);
+    QTest::newRow("Swedish, a true minus") << QLocale(QLocale::Swedish, QLocale::Sweden);
+    QTest::newRow("Arabic, digits of its own") << QLocale(QLocale::Arabic, QLocale::Egypt);
+    QTest::newRow("Persian, its own digits and minus") << QLocale(QLocale::Persian, QLocale::Iran);
+}
+
+void ExactReadingTest::degreesWrittenAreRead()
+{
+    QFETCH(QLocale, region);
+    for (const double degrees : {-179.123456, -0.5, 0.0, 51.507222, 179.999999}) {
+        const QString written = exact::FormatDegrees(degrees, 6, region);
+        const std::optional<double> read = exact::ParseDegrees(written, 180);
+        QVERIFY2(read && std::abs(*read - degrees) < 5e-7, qPrintable(written));
+    }
+}
+
 // Both front ends find places through FindPlaces and FindNamedPlace: a name beginning with the letters as typed
 // first, and every form a place list writes names its place.
 void ExactReadingTest::placesFound_data()
@@ -440,6 +520,33 @@ void ExactReadingTest::wholeSignNadirAgainstSwetest()
     QVERIFY2(c.nadirSigns.contains(exact::SignName(c.wholeSignNadir)), qPrintable(c.nadirSigns));
 }
 
+// The nadir sign by both rules in one sentence: alike, different, or only the IC's beyond the polar circle.
+void ExactReadingTest::nadirSignsSaid_data()
+{
+    QTest::addColumn<exact::Request>("request");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("London, alike")
+        << At("Europe/London", 51.5, -0.13, {1990, 8, 1}, QTime(10, 11, 36))
+        << "Nadir sign: Sagittarius, by the IC and by the rising sign alike";
+    QTest::newRow("Oslo, different")
+        << At("Europe/Oslo", 59.91273, 10.74609, {1985, 3, 10}, QTime(5, 15))
+        << "Your rising sign is Capricorn, so counted as the quick reading counts, your nadir sign is Aries; the "
+           "lowest point of the sky itself, the Imum Coeli, lies in Gemini.";
+    QTest::newRow("Tromsø, the rising sign unreliable")
+        << At("Europe/Oslo", 69.65, 18.96, {1975, 12, 21}, QTime(0, 0))
+        << "Nadir sign: Capricorn, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, "
+           "it would be Capricorn, but beyond the polar circle the rising sign is unreliable.";
+}
+
+void ExactReadingTest::nadirSignsSaid()
+{
+    QFETCH(exact::Request, request);
+    QFETCH(QString, said);
+    const exact::Result r = exact::Compute(request);
+    QVERIFY2(r.ok(), qPrintable(r.problem));
+    QCOMPARE(r.candidates.front().nadirSigns, said);
+}
+
 // Each rule's nearest change, before and after the reading, is where its sign changes: the second before it
 // has the one sign, the second itself the other, and every minute between it and the reading the reading's.
 // Within half an hour, a sentence says so.
@@ -459,6 +566,11 @@ void ExactReadingTest::nearestChangesOfEachRule_data()
     QTest::newRow("Tromsø, the rising sign unreliable, a change the day before")
         << At("Europe/Oslo", 69.65, 18.96, {1975, 12, 21}, QTime(0, 0))
         << QStringList{"Your nadir sign was Sagittarius until 23:49, 11 minutes earlier."};
+    QTest::newRow("Húsavík at 66°, where the rising sign runs fastest: one lasts 6 minutes")
+        << At("Atlantic/Reykjavik", 66.04, -17.34, {1990, 6, 15}, QTime(1, 26))
+        << QStringList{"By the Imum Coeli, your nadir sign changes to Cancer at 01:37, 11 minutes later.",
+                       "Counted from the rising sign, your nadir sign changes to Taurus at 01:29, 3 minutes "
+                       "later."};
     QTest::newRow("Sydney, a clock time that showed twice")
         << At("Australia/Sydney", -33.87, 151.21, {2021, 4, 4}, QTime(2, 30))
         << QStringList{"By the Imum Coeli, your nadir sign changes to Gemini at 02:58, 28 minutes later.",

@@ -2,7 +2,6 @@
 // pages and leave it open; its controls sit where the design puts them, in its colours and fonts.
 #include "LayoutCheck.h"
 #include "ProgramFacts.h"
-#include "ProgramStyle.h"
 #include "TestSupport.h"
 
 #include "LinkLabel.h"
@@ -52,7 +51,7 @@ class AboutTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
     void cleanup() { QVERIFY2(visibleTopLevels().isEmpty(), "a window was left open"); }
 
     void closes_data();

@@ -2,7 +2,6 @@
 // controls named by their captions (lists through their buddy labels), the sign picture by the nadir sign,
 // and link labels described as opening a page.
 #include "Program.h"
-#include "ProgramStyle.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
@@ -28,7 +27,7 @@ private:
     std::unique_ptr<Program> program;
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
     void init()
     {
         program = std::make_unique<Program>();

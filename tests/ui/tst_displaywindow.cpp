@@ -2,7 +2,6 @@
 // File menu, and the About window opened over it.
 #include "Program.h"
 #include "ProgramFacts.h"
-#include "ProgramStyle.h"
 #include "TestSupport.h"
 #include "frmAbout.h"
 #include "frmDisplay.h"
@@ -40,7 +39,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
 
     void init()
     {

@@ -4,7 +4,6 @@
 #include "ChartWheel.h"
 #include "FakeHost.h"
 #include "Program.h"
-#include "ProgramStyle.h"
 #include "TestSupport.h"
 #include "frmAbout.h"
 #include "frmPromotion.h"
@@ -90,7 +89,7 @@ class FontsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
 
     void verdanaResolvesToTheStandIn_data()
     {

@@ -4,7 +4,6 @@
 #include "LayoutCheck.h"
 #include "Program.h"
 #include "ProgramFacts.h"
-#include "ProgramStyle.h"
 #include "SiteAddresses.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
@@ -78,7 +77,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QApplication::setStyle(MakeProgramStyle());
+        QApplication::setStyle(QStringLiteral("Fusion"));
         program = std::make_unique<Program>();
         program->mainWindow().show();
         askForReading(&program->mainWindow());

@@ -2,7 +2,6 @@
 // reading flow by button, menu, Enter and Esc.
 #include "Program.h"
 #include "ProgramFacts.h"
-#include "ProgramStyle.h"
 #include "SignImageList.h"
 #include "TestSupport.h"
 #include "frmDisplay.h"
@@ -17,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QtTest>
 
 class MainWindowTest : public QObject
@@ -57,7 +55,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
 
     void init()
     {
@@ -75,24 +73,6 @@ private Q_SLOTS:
     {
         program.reset();
         QVERIFY(visibleTopLevels().isEmpty());
-    }
-
-    // The program's style draws exactly as Fusion: the whole window, and the menu bar's overflow arrow, which
-    // it reads only when first drawn.
-    void drawnExactlyAsFusion()
-    {
-        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        for (auto which :
-             {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
-            const QIcon deferred = QApplication::style()->standardIcon(which);
-            QCOMPARE(deferred.availableSizes(), fusion->standardIcon(which).availableSizes());
-            QCOMPARE(deferred.pixmap(16).toImage(), fusion->standardIcon(which).pixmap(16).toImage());
-        }
-        const QImage shipped = main->grab().toImage();
-        QApplication::setStyle(fusion.release());
-        const QImage asFusion = main->grab().toImage();
-        QApplication::setStyle(MakeProgramStyle());
-        QCOMPARE(shipped, asFusion);
     }
 
     void loadStepFillsAndPresetsTheLists()

@@ -4,7 +4,6 @@
 #include "FakeHost.h"
 #include "LayoutCheck.h"
 #include "ProgramFacts.h"
-#include "ProgramStyle.h"
 #include "TestSupport.h"
 
 #include "LinkLabel.h"
@@ -77,7 +76,7 @@ class PromotionTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
     void cleanup() { QVERIFY2(visibleTopLevels().isEmpty(), "a window was left open"); }
 
     void window();

@@ -2,7 +2,6 @@
 // e-mail fields, the checks with their messages in their order, and a request whose query gives back exactly
 // what was typed.
 #include "FakeHost.h"
-#include "ProgramStyle.h"
 #include "TestSupport.h"
 
 #include "ProgramHost.h"
@@ -91,7 +90,7 @@ class ReferralTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
     void cleanup() { QVERIFY2(visibleTopLevels().isEmpty(), "a window was left open"); }
 
     void submit_data();

@@ -3,7 +3,6 @@
 // request address.
 #include "Messages.h"
 #include "Program.h"
-#include "ProgramStyle.h"
 #include "SiteAddresses.h"
 #include "TestSupport.h"
 #include "frmMain.h"
@@ -64,7 +63,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setStyle(MakeProgramStyle()); }
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
     void init()
     {
         messages.clear();

@@ -115,18 +115,6 @@ QString BuiltInFile(const QString &name) { return ownFile(QStringLiteral(":/i18n
 
 QString OfSystem() { return Choose(QLocale::system().uiLanguages()); }
 
-QLocale NumberLocale()
-{
-    QLocale region = QLocale::system();
-    // Digits other than 0-9 and separators other than these could not be read back where a number is typed.
-    if (region.zeroDigit() != QLatin1String("0") ||
-        !QStringList{QStringLiteral("."), QStringLiteral(",")}.contains(region.decimalPoint()) ||
-        !QStringList{QStringLiteral("-"), QStringLiteral("\u2212")}.contains(region.negativeSign()))
-        region = QLocale::c();
-    region.setNumberOptions(region.numberOptions() | QLocale::OmitGroupSeparator);
-    return region;
-}
-
 QString Use(const QString &language, const QString &folder)
 {
     removeInstalled();

@@ -37,8 +37,4 @@ QString Use(const QString &language, const QString &folder = QStringLiteral(":/i
 QString Current();
 inline bool SpeaksEnglish() { return Current() == QLatin1String(English); }
 
-// Numbers as the region writes them, whatever the language: the system's locale (on Linux LC_ALL, LC_NUMERIC,
-// LANG; on Windows the regional format), without group separators. "C" writes a decimal point.
-QLocale NumberLocale();
-
 } // namespace Language

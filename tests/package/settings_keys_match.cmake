@@ -1,0 +1,22 @@
+# The installer's script keeps the reminder's date across an upgrade and cannot include the program's header:
+# the group and key it names must be those of SettingsKeys::ReminderDate.
+#   cmake -DHEADER=ui/SettingsKeys.h -DSCRIPT=packaging/windows/quorvis.nsi -P settings_keys_match.cmake
+file(READ ${HEADER} header)
+file(READ ${SCRIPT} script)
+if(NOT header MATCHES "ReminderDate\\[\\] = \"([A-Za-z]+)/([A-Za-z]+)\"")
+    message(FATAL_ERROR "no ReminderDate in ${HEADER}")
+endif()
+set(group ${CMAKE_MATCH_1})
+set(key ${CMAKE_MATCH_2})
+if(NOT script MATCHES "!define SETTINGS_KEY \"[^\"]*\\\\${group}\"")
+    message(FATAL_ERROR "SETTINGS_KEY in ${SCRIPT} does not end in the group ${group}")
+endif()
+string(REGEX MATCHALL "\"\\\${SETTINGS_KEY}\" \"[A-Za-z]+\"" uses "${script}")
+if(NOT uses)
+    message(FATAL_ERROR "${SCRIPT} names no value under SETTINGS_KEY")
+endif()
+foreach(use IN LISTS uses)
+    if(NOT use MATCHES "\" \"${key}\"$")
+        message(FATAL_ERROR "${SCRIPT} names ${use}, not ${key}")
+    endif()
+endforeach()
