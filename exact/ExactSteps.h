@@ -23,9 +23,9 @@ void FindNadirChanges(Candidate &c, const Request &request, const places::PlaceC
 // The sentences for those of them within NadirChangeNear.
 QStringList NearNadirChanges(const Candidate &c);
 // The angles at `ut` by the sky's steady turn at the sidereal rate from the exact angles `from` at `fromUt`,
-// nutation and obliquity held: within a day, the sidereal time is off by less than 0.2″ (a hundredth of a
-// second of time), so a sign found this way is the exact one but within that of its change. Nothing beyond the
-// years the angles are computed for.
+// nutation, obliquity and ayanamsa held (the ayanamsa moves by less than 0.3″ a day): within a day, the
+// sidereal time is off by less than 0.2″ (a hundredth of a second of time), so a sign found this way is the
+// exact one but within that of its change. Nothing beyond the years the angles are computed for.
 std::optional<ChartAngles> TurnedAngles(const ChartAngles &from, qint64 fromUt, qint64 ut, double latitude);
 
 } // namespace quorvis::exact

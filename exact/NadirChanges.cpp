@@ -43,7 +43,7 @@ public:
     {
         if (const auto known = m_known.find(ut); known != m_known.end())
             return known->second;
-        const AnglesResult a = ComputeAngles(ut, m_request.latitude, m_request.longitude);
+        const AnglesResult a = ComputeAngles(ut, m_request.latitude, m_request.longitude, m_request.zodiac);
         const std::optional<ChartAngles> angles = a.ok() ? std::optional(a.angles) : std::nullopt;
         m_known.emplace(ut, angles);
         return angles;
@@ -116,7 +116,8 @@ std::optional<ChartAngles> TurnedAngles(const ChartAngles &from, qint64 fromUt, 
     constexpr double SiderealDegreesPerSecond = 360.98564736629 / 86400.0;
     if (ut < FirstChartInstant || ut > LastChartInstant)
         return std::nullopt;
-    return AnglesFromRamc(from.ramc + SiderealDegreesPerSecond * double(ut - fromUt), from.obliquity, latitude);
+    return AnglesFromRamc(from.ramc + SiderealDegreesPerSecond * double(ut - fromUt), from.obliquity,
+                          latitude, from.ayanamsa);
 }
 
 void FindNadirChanges(Candidate &c, const Request &request, const places::PlaceClock &clock)

@@ -76,7 +76,7 @@ std::vector<std::size_t> changesFound(const std::vector<Sample> &samples, SignAt
 std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request &request, QString *problem)
 {
     const auto exactAngles = [&](qint64 ut) -> std::optional<ChartAngles> {
-        const AnglesResult a = ComputeAngles(ut, request.latitude, request.longitude);
+        const AnglesResult a = ComputeAngles(ut, request.latitude, request.longitude, request.zodiac);
         if (!a.ok()) {
             *problem = AnglesMessage(a.message);
             return std::nullopt;

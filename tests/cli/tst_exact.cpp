@@ -102,6 +102,8 @@ private Q_SLOTS:
     void nadirByBothRules_data();
     void nadirByBothRules();
     void onlyTheSlot();
+    void zodiacCountsEverySign_data();
+    void zodiacCountsEverySign();
 };
 
 void ExactTest::knownBirthMatchesSwetest_data()
@@ -282,6 +284,9 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
            "it, such as 2pm-4pm.";
     QTest::newRow("a time and a slot")
         << at + when + QStringList{"--slot", "2pm-4pm"} << "give either --time or --slot, not both";
+    QTest::newRow("unknown zodiac")
+        << at + when + QStringList{"--zodiac", "sidereal"}
+        << "no zodiac \"sidereal\"; --zodiac takes tropical, lahiri, raman, krishnamurti, fagan-bradley";
 }
 
 void ExactTest::badInputGetsOneLineAndStatusTwo()
@@ -555,6 +560,51 @@ void ExactTest::onlyTheSlot()
     QVERIFY2(text.out.contains(
                  "\nSlot:        1990-08-01 2pm-4pm\nIC signs:    Aquarius from 14:00, Pisces from 14:30\n"),
              text.out.constData());
+}
+
+// Pune, 1990-10-21 06:05: the tropical Ascendant in Libra, the Lahiri one in Virgo, and so the fourth sign
+// counted by whole signs Sagittarius, where Indian astrology counts the house of home. The ayanamsa is
+// swetest's (swetest -ay1 -bj2448185.5 -ut: 23.7321718°, at 00:35 UT a millionth of a degree more).
+void ExactTest::zodiacCountsEverySign_data()
+{
+    QTest::addColumn<QString>("zodiac");
+    QTest::addColumn<double>("ayanamsa"); // negative: null
+    QTest::addColumn<QString>("ascSign");
+    QTest::addColumn<QString>("wholeSign");
+    QTest::addColumn<QStringList>("says");
+    QTest::newRow("tropical") << "tropical" << -1.0 << "Libra"
+                              << "Capricorn"
+                              << QStringList{"\nZodiac:      tropical zodiac\n",
+                                             "\nIC:          20°10′ Capricorn"};
+    QTest::newRow("lahiri") << "lahiri" << 23.73218 << "Virgo"
+                            << "Sagittarius"
+                            << QStringList{
+                                   "\nZodiac:      sidereal zodiac, Lahiri ayanamsa 23°44′ (23.732",
+                                   "\nIC:          26°26′ Sagittarius",
+                                   "\nNadir sign: Sagittarius, by the IC and by the rising sign alike\n"};
+}
+
+void ExactTest::zodiacCountsEverySign()
+{
+    QFETCH(QString, zodiac);
+    QFETCH(double, ayanamsa);
+    QFETCH(QString, ascSign);
+    QFETCH(QString, wholeSign);
+    QFETCH(QStringList, says);
+    const QStringList pune = {"--lat",  "18.52",      "--lon",  "73.8567", "--zone",   "Asia/Kolkata",
+                              "--date", "1990-10-21", "--time", "06:05",   "--zodiac", zodiac};
+    const Run text = RunExact(pune);
+    QCOMPARE(text.exitStatus, 0);
+    for (const QString &line : says)
+        QVERIFY2(QString::fromUtf8(text.out).contains(line), text.out.constData());
+    const QJsonObject json = JsonOf(RunExact(pune + QStringList{QStringLiteral("--json")}));
+    QCOMPARE(json[QStringLiteral("zodiac")].toString(), zodiac);
+    QCOMPARE(json[QStringLiteral("ayanamsa_degrees")].isNull(), ayanamsa < 0);
+    if (ayanamsa >= 0)
+        QVERIFY(std::abs(json[QStringLiteral("ayanamsa_degrees")].toDouble() - ayanamsa) < 2e-5);
+    const QJsonObject reading = json[QStringLiteral("candidates")].toArray()[0].toObject();
+    QVERIFY(reading[QStringLiteral("asc_sign")].toString().endsWith(ascSign));
+    QCOMPARE(reading[QStringLiteral("whole_sign_nadir")].toString(), wholeSign);
 }
 
 QTEST_GUILESS_MAIN(ExactTest)

@@ -37,32 +37,43 @@ bool SwetestInstalled() { return std::system("command -v swetest >/dev/null 2>&1
 struct ReferenceAngles
 {
     double asc = 0, mc = 0, ic = 0;
+    double ayanamsa = 0; // with `sidereal`
 };
 
 // swetest takes instants typed on its standard input in its interactive mode, so one process serves every
 // instant at one place. -ut: the instants are Universal Time; -emos: no data files; P: house 4 is the IC.
+// `sidereal`: swetest's number of an ayanamsa, for sidereal angles (-sidN) and, from a second run that
+// prints nothing else, the ayanamsa itself (-ayN).
 std::vector<ReferenceAngles> RunSwetest(double latitude, double eastLongitude,
-                                        const std::vector<std::int64_t> &utSeconds)
+                                        const std::vector<std::int64_t> &utSeconds, int sidereal = -1)
 {
-    std::ostringstream command;
-    command.precision(17);
-    command << "printf '";
+    std::ostringstream instants;
+    instants.precision(17);
+    instants << "printf '";
     for (std::int64_t seconds : utSeconds)
-        command << 'j' << std::fixed << 2440587.5 + static_cast<double>(seconds) / 86400.0 << "\\n";
-    command << ".\\n' | swetest -p -house" << eastLongitude << ',' << latitude
-            << ",P -emos -fPl -head -ut -ep 2>&1";
+        instants << 'j' << std::fixed << 2440587.5 + static_cast<double>(seconds) / 86400.0 << "\\n";
+    instants << ".\\n' | swetest -emos -fPl -head -ut -ep";
+    std::ostringstream command;
+    command << instants.str() << " -p -house" << eastLongitude << ',' << latitude << ",P";
+    if (sidereal >= 0)
+        command << " -sid" << sidereal << " 2>&1; " << instants.str() << " -ay" << sidereal;
+    command << " 2>&1";
     std::vector<ReferenceAngles> results;
     FILE *output = popen(command.str().c_str(), "r");
     if (!output)
         return results;
     ReferenceAngles current;
+    std::size_t ayanamsas = 0;
     char line[256];
     while (std::fgets(line, sizeof line, output)) {
         const std::string text = line;
         const auto value = [&] { return std::stod(text.substr(16)); };
         // Each block ends "house 12", "Ascendant", "MC", "ARMC", ...; "Date ?" prompts share lines with them.
         const std::size_t house4 = text.find("house  4");
-        if (house4 != std::string::npos)
+        if (text.find("Ayanamsha") != std::string::npos && ayanamsas < results.size())
+            results[ayanamsas++].ayanamsa =
+                std::stod(text.substr(text.find_last_of(' ', text.find_last_not_of(" \n")) + 1));
+        else if (house4 != std::string::npos)
             current.ic = std::stod(text.substr(house4 + 8));
         else if (text.rfind("Ascendant", 0) == 0)
             current.asc = value();
@@ -151,6 +162,74 @@ INSTANTIATE_TEST_SUITE_P(
                     Period{"Years1800To1900", 1800, 1899, 25, 8, 66.0, 0.01, 0.01, 0.01, 1800},
                     Period{"Years2050To2100", 2050, 2100, 25, 8, 66.0, 0.01, 0.01, 0.01, 2050}),
     [](const testing::TestParamInfo<Period> &info) { return std::string(info.param.name); });
+
+// ---- the sidereal zodiacs ------------------------------------------------------------------------
+
+struct SiderealCase
+{
+    Zodiac zodiac;
+    int swetestNumber; // swetest's -sidN / -ayN
+};
+
+class SiderealAgainstSwetest : public testing::TestWithParam<SiderealCase>
+{
+};
+
+// Random births from 1800 to 2100 below the polar circles: the ayanamsa to 0.1", and the angles counted from
+// it to the tropical comparison's tolerances, which are wider outside 1900 to 2050 where swetest changes its
+// sidereal time (the tropical angles themselves then differ by up to 0.0011°).
+TEST_P(SiderealAgainstSwetest, AyanamsaAndAnglesAgree)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "swetest is a Linux program";
+#endif
+    if (!SwetestInstalled())
+        GTEST_SKIP() << "swetest is not installed (Debian package swetest)";
+    const SiderealCase c = GetParam();
+    std::mt19937_64 random(static_cast<unsigned>(c.swetestNumber) + 32);
+    std::uniform_real_distribution<double> latitudes(-60.0, 60.0), longitudes(-180.0, 180.0);
+    std::uniform_int_distribution<std::int64_t> instants(UnixSecondsAtNewYear(1800),
+                                                         UnixSecondsAtNewYear(2101) - 1);
+    double worstAyanamsa = 0, worstMc = 0, worstAsc = 0;
+    int outside = 0;
+    for (int place = 0; place < 12; ++place) {
+        const double latitude = std::round(latitudes(random) * 1e6) / 1e6;
+        const double longitude = std::round(longitudes(random) * 1e6) / 1e6;
+        std::vector<std::int64_t> births(8);
+        for (std::int64_t &birth : births)
+            birth = instants(random);
+        const std::vector<ReferenceAngles> reference =
+            RunSwetest(latitude, longitude, births, c.swetestNumber);
+        ASSERT_EQ(reference.size(), births.size());
+        for (std::size_t i = 0; i < births.size(); ++i) {
+            const AnglesResult ours = ComputeAngles(births[i], latitude, longitude, c.zodiac);
+            ASSERT_TRUE(ours.ok());
+            const ChartAngles &a = ours.angles;
+            const double mc = std::max(Separation(a.mc, reference[i].mc), Separation(a.ic, reference[i].ic));
+            const double asc = Separation(a.asc, reference[i].asc);
+            const bool modern =
+                births[i] >= UnixSecondsAtNewYear(1900) && births[i] < UnixSecondsAtNewYear(2050);
+            outside += mc > (modern ? 0.001 : 0.01) || asc > (modern ? 0.003 : 0.01);
+            worstAyanamsa = std::max(worstAyanamsa, std::abs(a.ayanamsa - reference[i].ayanamsa) * 3600);
+            worstMc = std::max(worstMc, mc);
+            worstAsc = std::max(worstAsc, asc);
+        }
+    }
+    EXPECT_LT(worstAyanamsa, 0.1) << "arc-seconds";
+    EXPECT_EQ(outside, 0) << "births outside the tolerance";
+    std::printf("largest differences: ayanamsa %.4f\", MC/IC %.6f°, ASC %.6f°\n", worstAyanamsa, worstMc,
+                worstAsc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ayanamsas, SiderealAgainstSwetest,
+                         testing::Values(SiderealCase{Zodiac::Lahiri, 1}, SiderealCase{Zodiac::Raman, 3},
+                                         SiderealCase{Zodiac::Krishnamurti, 5},
+                                         SiderealCase{Zodiac::FaganBradley, 0}),
+                         [](const testing::TestParamInfo<SiderealCase> &info) {
+                             return std::string(ZodiacKey(info.param.zodiac) == "fagan-bradley"
+                                                    ? "FaganBradley"
+                                                    : ZodiacKey(info.param.zodiac));
+                         });
 
 // ---- geometry ------------------------------------------------------------------------------------
 
