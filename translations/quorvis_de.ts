@@ -284,6 +284,18 @@ tz-Daten %2
         <source>cannot write the reading: %1</source>
         <translation>das Ergebnis kann nicht ausgegeben werden: %1</translation>
     </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>Der Tierkreis, in dem die Zeichen gezählt werden: %1 (Vorgabe) oder siderisch, nach einer der Ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>kein Tierkreis %1; --zodiac nimmt %2</translation>
+    </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Tierkreis:</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -703,6 +715,54 @@ tz-Daten %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Ihr Nadir-Zeichen war bis %2, %3 früher, noch das Zeichen %1.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Lahiri</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Krishnamurti</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Fagan/Bradley</translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>Die schnelle Deutung zählt im tropischen Tierkreis.</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>tropischer Tierkreis</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa's name; %2 and %3: its degrees and minutes</comment>
+        <translation>siderischer Tierkreis, Ayanamsa nach %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Tropisch</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa's name</comment>
+        <translation>Siderisch (%1)</translation>
     </message>
 </context>
 <context>
@@ -1305,6 +1365,10 @@ tz-Daten %2
         <translation>Das Ergebnis konnte nicht unter %1 gespeichert werden.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Tierkreis</translation>
     </message>
 </context>
 <context>

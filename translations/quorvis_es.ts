@@ -285,6 +285,18 @@ datos tz %2
         <source>cannot write the reading: %1</source>
         <translation>no se puede escribir el resultado: %1</translation>
     </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>El zodiaco en que se cuentan los signos: %1 (el predeterminado) o sideral, según una de las ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>no hay zodiaco %1; --zodiac admite %2</translation>
+    </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Zodiaco:</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -704,6 +716,54 @@ datos tz %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Su signo del nadir era %1 hasta las %2, %3 antes.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Lahiri</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Krishnamurti</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Fagan/Bradley</translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>La lectura rápida cuenta en el zodiaco tropical.</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>zodiaco tropical</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa's name; %2 and %3: its degrees and minutes</comment>
+        <translation>zodiaco sideral, ayanamsa de %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Tropical</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa's name</comment>
+        <translation>Sideral (%1)</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1366,10 @@ datos tz %2
         <translation>No se pudo guardar el resultado en %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Zodiaco</translation>
     </message>
 </context>
 <context>

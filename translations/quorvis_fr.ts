@@ -285,6 +285,18 @@ données tz %2
         <source>cannot write the reading: %1</source>
         <translation>impossible d’écrire le résultat&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>Le zodiaque dans lequel les signes sont comptés : %1 (par défaut) ou sidéral, selon l’une des ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>aucun zodiaque %1 ; --zodiac accepte %2</translation>
+    </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Zodiaque :</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -704,6 +716,54 @@ données tz %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Votre signe du nadir était %1 jusqu’à %2, %3 plus tôt.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Lahiri</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Krishnamurti</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Fagan/Bradley</translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>La lecture rapide compte dans le zodiaque tropical.</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>zodiaque tropical</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa's name; %2 and %3: its degrees and minutes</comment>
+        <translation>zodiaque sidéral, ayanamsa de %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Tropical</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa's name</comment>
+        <translation>Sidéral (%1)</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1366,10 @@ données tz %2
         <translation>Le résultat n’a pas pu être enregistré dans %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Zodiaque</translation>
     </message>
 </context>
 <context>

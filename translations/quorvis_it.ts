@@ -285,6 +285,18 @@ dati tz %2
         <source>cannot write the reading: %1</source>
         <translation>impossibile scrivere il risultato: %1</translation>
     </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>Lo zodiaco in cui si contano i segni: %1 (predefinito) o siderale, secondo una delle ayanamsa %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>nessuno zodiaco %1; --zodiac accetta %2</translation>
+    </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Zodiaco:</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -704,6 +716,54 @@ dati tz %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Il tuo segno del nadir era %1 fino alle %2, %3 prima.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Lahiri</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Krishnamurti</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Fagan/Bradley</translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>La lettura rapida conta nello zodiaco tropicale.</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>zodiaco tropicale</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa's name; %2 and %3: its degrees and minutes</comment>
+        <translation>zodiaco siderale, ayanamsa di %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Tropicale</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa's name</comment>
+        <translation>Siderale (%1)</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1366,10 @@ dati tz %2
         <translation>Impossibile salvare il risultato in %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Zodiaco</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,18 @@ dados tz %2
         <source>cannot write the reading: %1</source>
         <translation>não é possível escrever o resultado: %1</translation>
     </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>O zodíaco em que os signos são contados: %1 (o padrão) ou sideral, por uma das ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>nenhum zodíaco %1; --zodiac aceita %2</translation>
+    </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Zodíaco:</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -704,6 +716,54 @@ dados tz %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Seu signo do nadir era %1 até as %2, %3 antes.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Lahiri</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Krishnamurti</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Fagan/Bradley</translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>A leitura rápida conta no zodíaco tropical.</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>zodíaco tropical</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa's name; %2 and %3: its degrees and minutes</comment>
+        <translation>zodíaco sideral, ayanamsa de %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Tropical</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa's name</comment>
+        <translation>Sideral (%1)</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1366,10 @@ dados tz %2
         <translation>Não foi possível salvar o resultado em %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Zodíaco</translation>
     </message>
 </context>
 <context>

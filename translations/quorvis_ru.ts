@@ -284,6 +284,18 @@ tz data %2
         <source>cannot write the reading: %1</source>
         <translation>не удаётся вывести расчёт: %1</translation>
     </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>Зодиак, в котором считаются знаки: %1 (по умолчанию) или сидерический, по одной из аянамш %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>нет зодиака %1; --zodiac принимает %2</translation>
+    </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Зодиак:</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -712,6 +724,54 @@ tz data %2
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
         <translation>Знак вашего надира до %2 (разница — %3) был другим: %1.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Лахири</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Раман</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Кришнамурти</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Фэган/Брэдли</translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>Быстрое толкование считает по тропическому зодиаку.</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>тропический зодиак</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa's name; %2 and %3: its degrees and minutes</comment>
+        <translation>сидерический зодиак, аянамша %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Тропический</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa's name</comment>
+        <translation>Сидерический (%1)</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1374,10 @@ tz data %2
         <translation>Не удалось сохранить расчёт в %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Зодиак</translation>
     </message>
 </context>
 <context>
