@@ -202,9 +202,12 @@ Result Compute(const Request &request)
         "The quick reading looks only at the day, the month and the two-hour slot through fixed "
         "tables; the exact one uses the minute and the birthplace, so the two can name different "
         "signs.");
-    if (request.zodiac != Zodiac::Tropical)
+    // Read in another zodiac, the quick reading's sign is compared as what it is: a tropical one.
+    if (request.zodiac != Zodiac::Tropical) {
+        r.quickReading = WithZodiac(r.quickReading, ZodiacText(Zodiac::Tropical, 0));
         r.quickWhy += u' ' + QCoreApplication::translate("ExactReading",
                                                          "The quick reading counts the tropical zodiac.");
+    }
 
     if (request.time)
         readTime(r, request, clock);
