@@ -102,8 +102,6 @@ private Q_SLOTS:
     void nadirByBothRules_data();
     void nadirByBothRules();
     void onlyTheSlot();
-    void zodiacCountsEverySign_data();
-    void zodiacCountsEverySign();
 };
 
 void ExactTest::knownBirthMatchesSwetest_data()
@@ -498,9 +496,21 @@ void ExactTest::nadirByBothRules_data()
         << QStringList{"--lat",         "51.5",   "--lon",      "-0.13",  "--zone",
                        "Europe/London", "--date", "1990-08-01", "--time", "10:11:36"}
         << "Sagittarius"
-        << QStringList{"\nNadir sign: Sagittarius, by the IC and by the rising sign alike\n",
+        << QStringList{"\nZodiac:      tropical zodiac\n",
+                       "\nNadir sign: Sagittarius, by the IC and by the rising sign alike\n",
                        "\nYour nadir sign changes to Capricorn at 10:22, 10 minutes later.\n"}
         << 10.0;
+    // Pune in the sidereal zodiac: the Ascendant in Virgo (Libra in the tropical one), so Sagittarius three
+    // on, the fourth house of Indian astrology. The ayanamsa is swetest's (-ay1 -bj2448185.5
+    // -ut: 23.7321718°).
+    QTest::newRow("Pune, Lahiri")
+        << QStringList{"--lat",  "18.52",      "--lon",  "73.8567", "--zone",   "Asia/Kolkata",
+                       "--date", "1990-10-21", "--time", "06:05",   "--zodiac", "lahiri"}
+        << "Sagittarius"
+        << QStringList{"\nZodiac:      sidereal zodiac, Lahiri ayanamsa 23°44′ (23.7321",
+                       "\nIC:          26°26′ Sagittarius", "\nASC:         26°56′ Virgo",
+                       "\nNadir sign: Sagittarius, by the IC and by the rising sign alike\n"}
+        << 15.1;
     QTest::newRow("Tromsø, beyond the polar circle")
         << QStringList{"--lat",       "69.65",  "--lon",      "18.96",  "--zone",
                        "Europe/Oslo", "--date", "1975-12-21", "--time", "00:00"}
@@ -522,10 +532,11 @@ void ExactTest::nadirByBothRules()
     for (const QString &line : says)
         QVERIFY2(QString::fromUtf8(text.out).contains(line), text.out.constData());
 
-    const QJsonObject reading =
-        JsonOf(RunExact(arguments + QStringList{QStringLiteral("--json")}))[QStringLiteral("candidates")]
-            .toArray()[0]
-            .toObject();
+    const QJsonObject json = JsonOf(RunExact(arguments + QStringList{QStringLiteral("--json")}));
+    const bool lahiri = arguments.contains(QLatin1String("lahiri"));
+    QCOMPARE(json[QStringLiteral("zodiac")].toString(), lahiri ? "lahiri" : "tropical");
+    QCOMPARE(json[QStringLiteral("ayanamsa_degrees")].isNull(), !lahiri);
+    const QJsonObject reading = json[QStringLiteral("candidates")].toArray()[0].toObject();
     QCOMPARE(reading[QStringLiteral("whole_sign_nadir")].toString(), wholeSign);
     const bool unreliable = reading[QStringLiteral("asc_unreliable")].toBool();
     QCOMPARE(reading[QStringLiteral("whole_sign_nadir_unreliable")].toBool(), unreliable);
@@ -560,51 +571,6 @@ void ExactTest::onlyTheSlot()
     QVERIFY2(text.out.contains(
                  "\nSlot:        1990-08-01 2pm-4pm\nIC signs:    Aquarius from 14:00, Pisces from 14:30\n"),
              text.out.constData());
-}
-
-// Pune, 1990-10-21 06:05: the tropical Ascendant in Libra, the Lahiri one in Virgo, and so the fourth sign
-// counted by whole signs Sagittarius, where Indian astrology counts the house of home. The ayanamsa is
-// swetest's (swetest -ay1 -bj2448185.5 -ut: 23.7321718°, at 00:35 UT a millionth of a degree more).
-void ExactTest::zodiacCountsEverySign_data()
-{
-    QTest::addColumn<QString>("zodiac");
-    QTest::addColumn<double>("ayanamsa"); // negative: null
-    QTest::addColumn<QString>("ascSign");
-    QTest::addColumn<QString>("wholeSign");
-    QTest::addColumn<QStringList>("says");
-    QTest::newRow("tropical") << "tropical" << -1.0 << "Libra"
-                              << "Capricorn"
-                              << QStringList{"\nZodiac:      tropical zodiac\n",
-                                             "\nIC:          20°10′ Capricorn"};
-    QTest::newRow("lahiri") << "lahiri" << 23.73218 << "Virgo"
-                            << "Sagittarius"
-                            << QStringList{
-                                   "\nZodiac:      sidereal zodiac, Lahiri ayanamsa 23°44′ (23.732",
-                                   "\nIC:          26°26′ Sagittarius",
-                                   "\nNadir sign: Sagittarius, by the IC and by the rising sign alike\n"};
-}
-
-void ExactTest::zodiacCountsEverySign()
-{
-    QFETCH(QString, zodiac);
-    QFETCH(double, ayanamsa);
-    QFETCH(QString, ascSign);
-    QFETCH(QString, wholeSign);
-    QFETCH(QStringList, says);
-    const QStringList pune = {"--lat",  "18.52",      "--lon",  "73.8567", "--zone",   "Asia/Kolkata",
-                              "--date", "1990-10-21", "--time", "06:05",   "--zodiac", zodiac};
-    const Run text = RunExact(pune);
-    QCOMPARE(text.exitStatus, 0);
-    for (const QString &line : says)
-        QVERIFY2(QString::fromUtf8(text.out).contains(line), text.out.constData());
-    const QJsonObject json = JsonOf(RunExact(pune + QStringList{QStringLiteral("--json")}));
-    QCOMPARE(json[QStringLiteral("zodiac")].toString(), zodiac);
-    QCOMPARE(json[QStringLiteral("ayanamsa_degrees")].isNull(), ayanamsa < 0);
-    if (ayanamsa >= 0)
-        QVERIFY(std::abs(json[QStringLiteral("ayanamsa_degrees")].toDouble() - ayanamsa) < 2e-5);
-    const QJsonObject reading = json[QStringLiteral("candidates")].toArray()[0].toObject();
-    QVERIFY(reading[QStringLiteral("asc_sign")].toString().endsWith(ascSign));
-    QCOMPARE(reading[QStringLiteral("whole_sign_nadir")].toString(), wholeSign);
 }
 
 QTEST_GUILESS_MAIN(ExactTest)

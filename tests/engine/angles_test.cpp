@@ -94,6 +94,8 @@ struct Period
     double maxLatitude;
     double mcTolerance, ascTolerance, highLatitudeAscTolerance; // degrees; high: 60° < |latitude|
     unsigned seed;
+    Zodiac zodiac = Zodiac::Tropical;
+    int swetestSidereal = -1; // swetest's number of the zodiac's ayanamsa
 };
 
 class AgainstSwetest : public testing::TestWithParam<Period>
@@ -129,13 +131,14 @@ TEST_P(AgainstSwetest, AnglesAgreeWithinTolerance)
         std::vector<std::int64_t> births(static_cast<std::size_t>(period.birthsPerPlace));
         for (std::int64_t &birth : births)
             birth = instants(random);
-        const std::vector<ReferenceAngles> reference = RunSwetest(latitude, longitude, births);
+        const std::vector<ReferenceAngles> reference =
+            RunSwetest(latitude, longitude, births, period.swetestSidereal);
         ASSERT_EQ(reference.size(), births.size())
             << "swetest answered too little at " << latitude << ", " << longitude;
         const double ascTolerance =
             std::abs(latitude) > 60.0 ? period.highLatitudeAscTolerance : period.ascTolerance;
         for (std::size_t i = 0; i < births.size(); ++i) {
-            const AnglesResult ours = ComputeAngles(births[i], latitude, longitude);
+            const AnglesResult ours = ComputeAngles(births[i], latitude, longitude, period.zodiac);
             ASSERT_TRUE(ours.ok()) << ours.message;
             const double mc = Separation(ours.angles.mc, reference[i].mc);
             const double ic = Separation(ours.angles.ic, reference[i].ic);
@@ -144,6 +147,9 @@ TEST_P(AgainstSwetest, AnglesAgreeWithinTolerance)
             worstIc = std::max(worstIc, ic);
             worstAsc = std::max(worstAsc, asc);
             ++compared;
+            if (std::abs(ours.angles.ayanamsa - reference[i].ayanamsa) > 0.1 / 3600 && reported++ < 10)
+                ADD_FAILURE() << "at " << births[i] << " s UT: ayanamsa " << ours.angles.ayanamsa << " vs "
+                              << reference[i].ayanamsa;
             if ((mc > period.mcTolerance || ic > period.mcTolerance || asc > ascTolerance) && reported++ < 10)
                 ADD_FAILURE() << "at " << births[i] << " s UT, latitude " << latitude << ", longitude "
                               << longitude << ": MC " << ours.angles.mc << " vs " << reference[i].mc
@@ -158,78 +164,25 @@ TEST_P(AgainstSwetest, AnglesAgreeWithinTolerance)
 
 INSTANTIATE_TEST_SUITE_P(
     Periods, AgainstSwetest,
-    testing::Values(Period{"Years1900To2050", 1900, 2050, 250, 8, 66.0, 0.001, 0.003, 0.01, 1900},
-                    Period{"Years1800To1900", 1800, 1899, 25, 8, 66.0, 0.01, 0.01, 0.01, 1800},
-                    Period{"Years2050To2100", 2050, 2100, 25, 8, 66.0, 0.01, 0.01, 0.01, 2050}),
+    testing::Values(
+        Period{"Years1900To2050", 1900, 2050, 250, 8, 66.0, 0.001, 0.003, 0.01, 1900},
+        Period{"Years1800To1900", 1800, 1899, 25, 8, 66.0, 0.01, 0.01, 0.01, 1800},
+        Period{"Years2050To2100", 2050, 2100, 25, 8, 66.0, 0.01, 0.01, 0.01, 2050},
+        // The sidereal zodiacs below the polar circles: the ayanamsa within 0.1" (to 0.01" in
+        // fact), and the angles to the tropical comparison's tolerances.
+        Period{"Lahiri1900To2050", 1900, 2050, 8, 8, 60.0, 0.001, 0.003, 0.003, 1, Zodiac::Lahiri, 1},
+        Period{"Lahiri1800To2100", 1800, 2100, 8, 8, 60.0, 0.01, 0.01, 0.01, 11, Zodiac::Lahiri, 1},
+        Period{"Raman1900To2050", 1900, 2050, 8, 8, 60.0, 0.001, 0.003, 0.003, 3, Zodiac::Raman, 3},
+        Period{"Raman1800To2100", 1800, 2100, 8, 8, 60.0, 0.01, 0.01, 0.01, 13, Zodiac::Raman, 3},
+        Period{"Krishnamurti1900To2050", 1900, 2050, 8, 8, 60.0, 0.001, 0.003, 0.003, 5, Zodiac::Krishnamurti,
+               5},
+        Period{"Krishnamurti1800To2100", 1800, 2100, 8, 8, 60.0, 0.01, 0.01, 0.01, 15, Zodiac::Krishnamurti,
+               5},
+        Period{"FaganBradley1900To2050", 1900, 2050, 8, 8, 60.0, 0.001, 0.003, 0.003, 7, Zodiac::FaganBradley,
+               0},
+        Period{"FaganBradley1800To2100", 1800, 2100, 8, 8, 60.0, 0.01, 0.01, 0.01, 17, Zodiac::FaganBradley,
+               0}),
     [](const testing::TestParamInfo<Period> &info) { return std::string(info.param.name); });
-
-// ---- the sidereal zodiacs ------------------------------------------------------------------------
-
-struct SiderealCase
-{
-    Zodiac zodiac;
-    int swetestNumber; // swetest's -sidN / -ayN
-};
-
-class SiderealAgainstSwetest : public testing::TestWithParam<SiderealCase>
-{
-};
-
-// Random births from 1800 to 2100 below the polar circles: the ayanamsa to 0.1", and the angles counted from
-// it to the tropical comparison's tolerances, which are wider outside 1900 to 2050 where swetest changes its
-// sidereal time (the tropical angles themselves then differ by up to 0.0011°).
-TEST_P(SiderealAgainstSwetest, AyanamsaAndAnglesAgree)
-{
-#ifdef _WIN32
-    GTEST_SKIP() << "swetest is a Linux program";
-#endif
-    if (!SwetestInstalled())
-        GTEST_SKIP() << "swetest is not installed (Debian package swetest)";
-    const SiderealCase c = GetParam();
-    std::mt19937_64 random(static_cast<unsigned>(c.swetestNumber) + 32);
-    std::uniform_real_distribution<double> latitudes(-60.0, 60.0), longitudes(-180.0, 180.0);
-    std::uniform_int_distribution<std::int64_t> instants(UnixSecondsAtNewYear(1800),
-                                                         UnixSecondsAtNewYear(2101) - 1);
-    double worstAyanamsa = 0, worstMc = 0, worstAsc = 0;
-    int outside = 0;
-    for (int place = 0; place < 12; ++place) {
-        const double latitude = std::round(latitudes(random) * 1e6) / 1e6;
-        const double longitude = std::round(longitudes(random) * 1e6) / 1e6;
-        std::vector<std::int64_t> births(8);
-        for (std::int64_t &birth : births)
-            birth = instants(random);
-        const std::vector<ReferenceAngles> reference =
-            RunSwetest(latitude, longitude, births, c.swetestNumber);
-        ASSERT_EQ(reference.size(), births.size());
-        for (std::size_t i = 0; i < births.size(); ++i) {
-            const AnglesResult ours = ComputeAngles(births[i], latitude, longitude, c.zodiac);
-            ASSERT_TRUE(ours.ok());
-            const ChartAngles &a = ours.angles;
-            const double mc = std::max(Separation(a.mc, reference[i].mc), Separation(a.ic, reference[i].ic));
-            const double asc = Separation(a.asc, reference[i].asc);
-            const bool modern =
-                births[i] >= UnixSecondsAtNewYear(1900) && births[i] < UnixSecondsAtNewYear(2050);
-            outside += mc > (modern ? 0.001 : 0.01) || asc > (modern ? 0.003 : 0.01);
-            worstAyanamsa = std::max(worstAyanamsa, std::abs(a.ayanamsa - reference[i].ayanamsa) * 3600);
-            worstMc = std::max(worstMc, mc);
-            worstAsc = std::max(worstAsc, asc);
-        }
-    }
-    EXPECT_LT(worstAyanamsa, 0.1) << "arc-seconds";
-    EXPECT_EQ(outside, 0) << "births outside the tolerance";
-    std::printf("largest differences: ayanamsa %.4f\", MC/IC %.6f°, ASC %.6f°\n", worstAyanamsa, worstMc,
-                worstAsc);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ayanamsas, SiderealAgainstSwetest,
-                         testing::Values(SiderealCase{Zodiac::Lahiri, 1}, SiderealCase{Zodiac::Raman, 3},
-                                         SiderealCase{Zodiac::Krishnamurti, 5},
-                                         SiderealCase{Zodiac::FaganBradley, 0}),
-                         [](const testing::TestParamInfo<SiderealCase> &info) {
-                             return std::string(ZodiacKey(info.param.zodiac) == "fagan-bradley"
-                                                    ? "FaganBradley"
-                                                    : ZodiacKey(info.param.zodiac));
-                         });
 
 // ---- geometry ------------------------------------------------------------------------------------
 
