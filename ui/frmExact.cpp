@@ -72,7 +72,7 @@ constexpr char NadirRuleKey[] = "ExactNadir/InterpretedSign";
 constexpr char ByImumCoeli[] = "imum-coeli";
 constexpr char ByRisingSign[] = "rising-sign";
 // The zodiac chosen, by its key ("tropical", "lahiri", ...).
-constexpr char ZodiacKey[] = "ExactNadir/Zodiac";
+constexpr char ZodiacSettingKey[] = "ExactNadir/Zodiac";
 
 // The folder a card was last saved to in this session.
 QString &lastSaveFolder()
@@ -179,7 +179,7 @@ void frmExact::Form_Load()
     m_risingSignChosen =
         settings->value(QLatin1String(NadirRuleKey)).toString() == QLatin1String(ByRisingSign);
     (m_risingSignChosen ? ui->optNadirByRising : ui->optNadirByIC)->setChecked(true);
-    const QByteArray zodiac = settings->value(QLatin1String(ZodiacKey)).toString().toLatin1();
+    const QByteArray zodiac = settings->value(QLatin1String(ZodiacSettingKey)).toString().toLatin1();
     m_cmbZodiac->setCurrentIndex(m_cmbZodiac->findData(
         int(quorvis::ZodiacFromKey(std::string_view(zodiac.constData(), std::size_t(zodiac.size())))
                 .value_or(quorvis::Zodiac::Tropical))));
@@ -448,7 +448,7 @@ int frmExact::interpretedSign(const exact::Candidate &c) const
 void frmExact::cmbZodiac_Change()
 {
     const std::string_view key = quorvis::ZodiacKey(quorvis::Zodiac(m_cmbZodiac->currentData().toInt()));
-    m_host.openSettings()->setValue(QLatin1String(ZodiacKey),
+    m_host.openSettings()->setValue(QLatin1String(ZodiacSettingKey),
                                     QString::fromLatin1(key.data(), qsizetype(key.size())));
     refresh();
 }
