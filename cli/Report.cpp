@@ -104,6 +104,11 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
     }
     QJsonObject root;
     root[QStringLiteral("status")] = StatusName(result.kind);
+    const std::string_view zodiac = ZodiacKey(request.zodiac);
+    root[QStringLiteral("zodiac")] = QString::fromLatin1(zodiac.data(), qsizetype(zodiac.size()));
+    root[QStringLiteral("ayanamsa_degrees")] = request.zodiac == Zodiac::Tropical
+                                                   ? QJsonValue()
+                                                   : QJsonValue(result.candidates.front().angles.ayanamsa);
     const QString zone = request.clock && !request.clock->isFixedOffset() ? request.clock->name() : QString();
     root[QStringLiteral("place")] = PlaceJson(request.place, request.latitude, request.longitude, zone);
     root[QStringLiteral("explanation")] = TextOrNull(result.ambiguity);
@@ -121,12 +126,12 @@ QString ReadingJson(const exact::Request &request, const exact::Result &result)
 // characters in English).
 struct Captions
 {
-    QString place, gap, overlap, note, localTime, slot, slotSigns, timeUsed, ut, ic, asc, mc;
+    QString place, gap, overlap, note, localTime, slot, slotSigns, timeUsed, ut, zodiac, ic, asc, mc;
 
     Captions()
     {
-        QString *all[] = {&place,     &gap,      &overlap, &note, &localTime, &slot,
-                          &slotSigns, &timeUsed, &ut,      &ic,   &asc,       &mc};
+        QString *all[] = {&place,    &gap, &overlap, &note, &localTime, &slot, &slotSigns,
+                          &timeUsed, &ut,  &zodiac,  &ic,   &asc,       &mc};
         place = QCoreApplication::translate("ExactCommandLine", "Place:");
         gap = QCoreApplication::translate("ExactCommandLine", "Gap:");
         overlap = QCoreApplication::translate("ExactCommandLine", "Overlap:");
@@ -137,6 +142,7 @@ struct Captions
             QCoreApplication::translate("ExactCommandLine", "IC signs:", "the IC's signs during a slot");
         timeUsed = QCoreApplication::translate("ExactCommandLine", "Time used:");
         ut = QCoreApplication::translate("ExactCommandLine", "UT:");
+        zodiac = QCoreApplication::translate("ExactCommandLine", "Zodiac:");
         ic = QCoreApplication::translate("ExactCommandLine", "IC:");
         asc = QCoreApplication::translate("ExactCommandLine", "ASC:");
         mc = QCoreApplication::translate("ExactCommandLine", "MC:");
@@ -167,6 +173,11 @@ QString ReadingText(const Request &request, const exact::Result &result)
     for (const QString &note : {result.meanTimeNote, result.polarNote})
         if (!note.isEmpty())
             lines << captions.note + note;
+    // The zodiac the signs below are counted in; a sidereal one with its ayanamsa at the moment, in full.
+    lines << captions.zodiac + result.zodiac +
+                 (reading.zodiac == Zodiac::Tropical ? QString()
+                                                     : QStringLiteral(" (%1)").arg(DegreesForReading(
+                                                           result.candidates.front().angles.ayanamsa)));
 
     // Only the slot: its signs and what the clocks did in it, and the time used for the reading.
     if (!reading.time) {

@@ -18,6 +18,15 @@ QString Quoted(const QString &text) { return u'"' + text + u'"'; }
 // text around: written out, they keep the message one line of plain text that reads as typed.
 QString OneLine(const QString &text) { return exact::ShownSafely(text); }
 
+// "tropical", "lahiri", …: what --zodiac takes.
+QStringList ZodiacKeys()
+{
+    QStringList keys;
+    for (const Zodiac zodiac : AllZodiacs)
+        keys << QString::fromLatin1(ZodiacKey(zodiac).data(), qsizetype(ZodiacKey(zodiac).size()));
+    return keys;
+}
+
 struct Options
 {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
@@ -69,12 +78,19 @@ struct Options
             "ExactCommandLine",
             "List the first places a search finds, and stop (only --json may go with it)."),
         QCoreApplication::translate("ExactCommandLine", "text", "value of an option")};
+    QCommandLineOption zodiac{
+        QStringLiteral("zodiac"),
+        QCoreApplication::translate("ExactCommandLine",
+                                    "The zodiac the signs are counted in: %1 (the default) or sidereal, by "
+                                    "one of the ayanamsas %2.")
+            .arg(ZodiacKeys().constFirst(), ZodiacKeys().mid(1).join(QLatin1String(", "))),
+        QCoreApplication::translate("ExactCommandLine", "name", "value of an option")};
     QCommandLineOption json{QStringLiteral("json"),
                             QCoreApplication::translate("ExactCommandLine", "Print one JSON object.")};
 
     QList<QCommandLineOption> all() const
     {
-        return {help, version, place, lat, lon, zone, offset, date, time, slot, places, json};
+        return {help, version, place, lat, lon, zone, offset, date, time, slot, zodiac, places, json};
     }
 };
 
@@ -190,6 +206,14 @@ QString ReadReading(const QCommandLineParser &parser, const Options &o, Request 
         request.reading.slot = exact::ReadTimeSlot(parser.value(o.slot), &error).value_or(0);
     else if (error.isEmpty())
         request.reading.time = exact::ReadTime(parser.value(o.time), &error);
+    if (error.isEmpty() && parser.isSet(o.zodiac)) {
+        const QByteArray key = parser.value(o.zodiac).toUtf8();
+        if (const std::optional<Zodiac> zodiac = ZodiacFromKey(std::string_view(key.constData(), key.size())))
+            request.reading.zodiac = *zodiac;
+        else
+            error = QCoreApplication::translate("ExactCommandLine", "no zodiac %1; --zodiac takes %2")
+                        .arg(Quoted(parser.value(o.zodiac)), ZodiacKeys().join(QLatin1String(", ")));
+    }
     if (error.isEmpty())
         error = ReadClock(parser, o, &request.reading);
     if (error.isEmpty())

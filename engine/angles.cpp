@@ -7,7 +7,8 @@
 // that the Espenak–Meeus polynomials for ΔT = TT − UT.
 //
 // The apparent sidereal time and the true obliquity need the same IAU 2006/2000A nutation, the costliest
-// step by far; it is evaluated once and shared, exactly as eraGst06a composes it internally.
+// step by far; it is evaluated once and shared, exactly as eraGst06a composes it internally, and with a
+// sidereal zodiac its nutation in longitude makes the true ayanamsa too.
 #include "angles.h"
 
 #include "reading.h"
@@ -15,6 +16,7 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -107,6 +109,7 @@ struct EquatorAndEcliptic
 {
     double apparentSiderealTime = 0; // Greenwich, degrees [0, 360)
     double trueObliquity = 0;        // degrees
+    double nutationInLongitude = 0;  // degrees
 };
 
 // IAU 2006 precession with IAU 2000A nutation: eraGst06a and eraObl06 + Δε from eraNut06a, with the nutation
@@ -121,7 +124,99 @@ EquatorAndEcliptic SiderealTimeAndObliquity(JulianDate ut1, JulianDate tt)
     double npb[3][3];
     eraFw2m(gamb, phib, psib + nutationInLongitude, meanObliquity + nutationInObliquity, npb);
     const double gast = eraGst06(ut1.day, ut1.fraction, tt.day, tt.fraction, npb);
-    return {Degrees(gast), Degrees(meanObliquity + nutationInObliquity)};
+    return {Degrees(gast), Degrees(meanObliquity + nutationInObliquity), Degrees(nutationInLongitude)};
+}
+
+// ---- the sidereal zodiacs ----------------------------------------------------------------------------
+//
+// An ayanamsa is defined by its published value at a reference epoch. That value is carried to J2000 with
+// the precession it was published with (the offsets this makes are constant: 0.13" for Lahiri, -0.41" for
+// Fagan/Bradley, -0.83" for Raman and Krishnamurti against carrying it with IAU 2006 throughout), and from
+// J2000 to the moment with ERFA's IAU 2006 precession: the mean ayanamsa grows by the longitude, on the
+// ecliptic of J2000, that the mean equinox of date has moved back from J2000's. Adding the nutation in
+// longitude gives the true ayanamsa, the distance of the sidereal zodiac's start from the true equinox of
+// date, in which the angles are computed.
+
+constexpr double J2000 = 2451545.0;
+
+// Newcomb's general precession in longitude (Tables of the Sun, 1895): 5025.64" T + 1.11" T², T in tropical
+// centuries from 1900.0; degrees from `epoch` to J2000.
+double NewcombPrecessionToJ2000(double epoch)
+{
+    const auto p = [](double jd) {
+        const double t = (jd - 2415020.31352) / 36524.2199;
+        return (5025.64 * t + 1.11 * t * t) / 3600.0;
+    };
+    return p(J2000) - p(epoch);
+}
+
+// The IAU 1976 general precession in longitude (Lieske et al. 1977), p_A = 5029.0966" t + 1.11113" t²
+// − 0.000006" t³, t in Julian centuries from J2000; degrees from `epoch` to J2000.
+double Iau1976PrecessionToJ2000(double epoch)
+{
+    const double t = (epoch - J2000) / 36525.0;
+    return -(5029.0966 * t + 1.11113 * t * t - 0.000006 * t * t * t) / 3600.0;
+}
+
+struct AyanamsaDefinition
+{
+    double epoch;     // Julian date (TT)
+    double meanValue; // degrees at the epoch, without nutation
+    double (*precessionToJ2000)(double epoch);
+};
+
+AyanamsaDefinition Definition(Zodiac zodiac)
+{
+    switch (zodiac) {
+    case Zodiac::Lahiri:
+        // India's Calendar Reform Committee (Report, 1955), as the Indian Astronomical Ephemeris tabulates
+        // it: true ayanamsa 23°15′00.658″ on 1956 March 21, 0h (JD 2435553.5), less that moment's nutation in
+        // longitude, 16.769″; carried with the IAU 1976 precession, as the sidereal ephemerides carry it.
+        return {2435553.5, 23.250182778 - 0.004658035, Iau1976PrecessionToJ2000};
+    case Zodiac::Raman:
+        // B. V. Raman (Hindu Predictive Astrology; zero year 397 CE): 21°00′52″ at 1900 January 0.5 (J1900),
+        // carried with Newcomb's precession, as in his tables.
+        return {2415020.0, 360.0 - 338.98556, NewcombPrecessionToJ2000};
+    case Zodiac::Krishnamurti:
+        // K. S. Krishnamurti (KP Reader I, zero year 291 CE): 22°21′50″ at 1900 January 0.5 (J1900), with
+        // Newcomb's precession.
+        return {2415020.0, 360.0 - 337.636111, NewcombPrecessionToJ2000};
+    case Zodiac::FaganBradley:
+        // C. Fagan and D. Bradley: the synetic vernal point at 5°57′28.64″ Pisces for 1950.0 (the Besselian
+        // year, JD 2433282.42346), so 24°02′31.36″, with Newcomb's precession.
+        return {2433282.42345905, 24.042044444, NewcombPrecessionToJ2000};
+    case Zodiac::Tropical:
+        break;
+    }
+    return {J2000, 0.0, nullptr};
+}
+
+// The true ayanamsa at `tt`, given the nutation in longitude there (degrees).
+double TrueAyanamsa(Zodiac zodiac, JulianDate tt, double nutationInLongitude)
+{
+    const AyanamsaDefinition definition = Definition(zodiac);
+    if (!definition.precessionToJ2000)
+        return 0.0;
+    // ICRS to the mean ecliptic and equinox of a date; the equinox of date, the first axis of its frame, is
+    // the first row.
+    static const auto j2000Ecliptic = [] {
+        std::array<std::array<double, 3>, 3> m{};
+        double r[3][3];
+        eraEcm06(J2000, 0.0, r);
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j)
+                m[i][j] = r[i][j];
+        return m;
+    }();
+    double ofDate[3][3];
+    eraEcm06(tt.day, tt.fraction, ofDate);
+    double onJ2000Ecliptic[2] = {0, 0};
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 3; ++j)
+            onJ2000Ecliptic[i] += j2000Ecliptic[i][j] * ofDate[0][j];
+    const double equinoxMovedBack = -Degrees(std::atan2(onJ2000Ecliptic[1], onJ2000Ecliptic[0]));
+    return definition.meanValue + definition.precessionToJ2000(definition.epoch) + equinoxMovedBack +
+           nutationInLongitude;
 }
 
 bool InChartYears(std::int64_t utSeconds)
@@ -139,16 +234,44 @@ AnglesResult Refuse(AnglesProblem problem, std::string_view message)
 
 } // namespace
 
-ChartAngles AnglesFromRamc(double ramc, double obliquity, double latitude)
+std::string_view ZodiacKey(Zodiac zodiac)
+{
+    switch (zodiac) {
+    case Zodiac::Lahiri:
+        return "lahiri";
+    case Zodiac::Raman:
+        return "raman";
+    case Zodiac::Krishnamurti:
+        return "krishnamurti";
+    case Zodiac::FaganBradley:
+        return "fagan-bradley";
+    case Zodiac::Tropical:
+        break;
+    }
+    return "tropical";
+}
+
+std::optional<Zodiac> ZodiacFromKey(std::string_view key)
+{
+    for (const Zodiac zodiac : AllZodiacs)
+        if (ZodiacKey(zodiac) == key)
+            return zodiac;
+    return std::nullopt;
+}
+
+ChartAngles AnglesFromRamc(double ramc, double obliquity, double latitude, double ayanamsa)
 {
     const double armc = Radians(ramc), eps = Radians(obliquity), phi = Radians(latitude);
     ChartAngles angles;
     angles.ramc = NormalizeDegrees(ramc);
     angles.obliquity = obliquity;
-    angles.mc = NormalizeDegrees(Degrees(std::atan2(std::sin(armc), std::cos(armc) * std::cos(eps))));
+    angles.ayanamsa = ayanamsa;
+    angles.mc =
+        NormalizeDegrees(Degrees(std::atan2(std::sin(armc), std::cos(armc) * std::cos(eps))) - ayanamsa);
     angles.ic = NormalizeDegrees(angles.mc + 180.0);
-    angles.asc = NormalizeDegrees(Degrees(
-        std::atan2(std::cos(armc), -(std::sin(armc) * std::cos(eps) + std::tan(phi) * std::sin(eps)))));
+    angles.asc = NormalizeDegrees(Degrees(std::atan2(std::cos(armc), -(std::sin(armc) * std::cos(eps) +
+                                                                       std::tan(phi) * std::sin(eps)))) -
+                                  ayanamsa);
     angles.dsc = NormalizeDegrees(angles.asc + 180.0);
     angles.ascUnreliable = std::abs(latitude) > 90.0 - obliquity;
     return angles;
@@ -161,11 +284,11 @@ std::optional<ChartAngles> TurnedAngles(const ChartAngles &from, std::int64_t fr
     constexpr double SiderealDegreesPerSecond = 360.98564736629 / 86400.0;
     if (!InChartYears(ut))
         return std::nullopt;
-    return AnglesFromRamc(from.ramc + SiderealDegreesPerSecond * double(ut - fromUt), from.obliquity,
-                          latitude);
+    return AnglesFromRamc(from.ramc + SiderealDegreesPerSecond * double(ut - fromUt), from.obliquity, latitude,
+                          from.ayanamsa);
 }
 
-AnglesResult ComputeAngles(std::int64_t utSeconds, double latitude, double eastLongitude)
+AnglesResult ComputeAngles(std::int64_t utSeconds, double latitude, double eastLongitude, Zodiac zodiac)
 {
     if (!(std::abs(latitude) <= 90.0)) // NaN too
         return Refuse(AnglesProblem::LatitudeOutOfRange, MsgLatitudeOutOfRange);
@@ -180,7 +303,8 @@ AnglesResult ComputeAngles(std::int64_t utSeconds, double latitude, double eastL
     const JulianDate tt = AddSeconds(ut1, TtMinusUtcSeconds(ut1));
     const EquatorAndEcliptic sky = SiderealTimeAndObliquity(ut1, tt);
     AnglesResult result;
-    result.angles = AnglesFromRamc(sky.apparentSiderealTime + eastLongitude, sky.trueObliquity, latitude);
+    result.angles = AnglesFromRamc(sky.apparentSiderealTime + eastLongitude, sky.trueObliquity, latitude,
+                                   TrueAyanamsa(zodiac, tt, sky.nutationInLongitude));
     return result;
 }
 

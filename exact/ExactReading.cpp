@@ -163,7 +163,8 @@ std::vector<CivilChange> ToCivil(const std::vector<places::ClockChange> &changes
 std::optional<Candidate> CandidateAt(const places::WallTimeReading &reading, const Request &request,
                                      QString *problem)
 {
-    const AnglesResult result = ComputeAngles(reading.utSeconds, request.latitude, request.longitude);
+    const AnglesResult result =
+        ComputeAngles(reading.utSeconds, request.latitude, request.longitude, request.zodiac);
     if (!result.ok()) {
         *problem = AnglesMessage(result.message);
         return std::nullopt;
@@ -211,6 +212,12 @@ Result Compute(const Request &request)
         "The quick reading looks only at the day, the month and the two-hour slot through fixed "
         "tables; the exact one uses the minute and the birthplace, so the two can name different "
         "signs.");
+    // Read in another zodiac, the quick reading's sign is compared as what it is: a tropical one.
+    if (request.zodiac != Zodiac::Tropical) {
+        r.quickReading = WithZodiac(r.quickReading, ZodiacText(Zodiac::Tropical, 0));
+        r.quickWhy += u' ' + QCoreApplication::translate("ExactReading",
+                                                         "The quick reading counts the tropical zodiac.");
+    }
 
     if (request.time)
         readTime(r, request, clock);
@@ -243,6 +250,7 @@ Result Compute(const Request &request)
                                         "of the birthplace is used, counted from either side of the date "
                                         "line: %1 and %2.")
                 .arg(meanTimes.mid(0, meanTimes.size() - 1).join(QLatin1String(", ")), meanTimes.back());
+    r.zodiac = ZodiacText(request.zodiac, r.candidates.front().angles.ayanamsa);
     if (r.candidates.front().angles.ascUnreliable)
         r.polarNote = QCoreApplication::translate(
             "ExactReading",

@@ -38,6 +38,7 @@ struct Request
     double longitude = 0;                 // degrees east
     const places::Place *place = nullptr; // the gazetteer's place, when chosen by name
     std::optional<places::Clock> clock;   // the place's zone, or an offset the person gave
+    Zodiac zodiac = Zodiac::Tropical;     // the zodiac every longitude and sign is counted in
 
     bool operator==(const Request &) const = default;
 };
@@ -111,6 +112,7 @@ struct Result
     QString slotChanges;       // "Pisces from 10:00, Aries from 11:23"
     QString slotJumps;         // "The clocks there jumped from 02:00 to 03:00 during this slot, so …"
     QString placeUsed; // PlaceText(): "London, England, United Kingdom: 51°30′ N, 0°07′ W, Europe/London"
+    QString zodiac;    // ZodiacText(): "tropical zodiac", "sidereal zodiac, Lahiri ayanamsa 23°44′"
     QString quickSign;    // the quick reading's nadir sign for the same date and slot
     QString quickReading; // "Quick reading for the same day and slot: Aries"
     QString quickWhy;     // why the two can differ

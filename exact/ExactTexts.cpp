@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace quorvis::exact {
@@ -310,6 +311,57 @@ QString FormatDuration(qint64 seconds)
                                                    "parts of a length of time before the last")
                            .arg(joined, parts[i]);
     return joined;
+}
+
+namespace {
+
+QString ayanamsaName(Zodiac zodiac)
+{
+    switch (zodiac) {
+    case Zodiac::Lahiri:
+        return QCoreApplication::translate("ExactReading", "Lahiri", "an ayanamsa, named after its author");
+    case Zodiac::Raman:
+        return QCoreApplication::translate("ExactReading", "Raman", "an ayanamsa, named after its author");
+    case Zodiac::Krishnamurti:
+        return QCoreApplication::translate("ExactReading", "Krishnamurti",
+                                           "an ayanamsa, named after its author");
+    case Zodiac::FaganBradley:
+        return QCoreApplication::translate("ExactReading", "Fagan/Bradley",
+                                           "an ayanamsa, named after its two authors");
+    case Zodiac::Tropical:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+QString ZodiacText(Zodiac zodiac, double ayanamsa)
+{
+    if (zodiac == Zodiac::Tropical)
+        return QCoreApplication::translate("ExactReading", "tropical zodiac");
+    const long long minutes = std::llround(ayanamsa * 60.0);
+    return QCoreApplication::translate("ExactReading", "sidereal zodiac, %1 ayanamsa %2°%3′",
+                                       "%1: the ayanamsa's name; %2 and %3: its degrees and minutes")
+        .arg(ayanamsaName(zodiac))
+        .arg(minutes / 60)
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString WithZodiac(const QString &text, const QString &zodiac)
+{
+    const bool stop = text.endsWith(u'.');
+    return QCoreApplication::translate("ExactReading", "%1 (%2)", "a text naming signs, and their zodiac")
+               .arg(stop ? text.chopped(1) : text, zodiac) +
+           (stop ? QStringLiteral(".") : QString());
+}
+
+QString ZodiacChoiceText(Zodiac zodiac)
+{
+    return zodiac == Zodiac::Tropical
+               ? QCoreApplication::translate("ExactReading", "Tropical", "the zodiac to choose")
+               : QCoreApplication::translate("ExactReading", "Sidereal (%1)", "%1: the ayanamsa's name")
+                     .arg(ayanamsaName(zodiac));
 }
 
 } // namespace quorvis::exact

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CivilTime.h"
+#include "angles.h"
 
 #include <QDate>
 #include <QLocale>
@@ -24,6 +25,14 @@ QString SlotChangesSentence(const std::vector<CivilChange> &changes, qint64 last
 // "10:30 BST (UTC+01:00) = 09:30 UT", with the day when UT falls on another one; `clock` is the local
 // time's label ("BST (UTC+01:00)").
 QString TimeUsedText(const CivilTime &local, const QString &clock);
+// The zodiac a reading's signs are counted in, where the signs' degrees are named: "tropical zodiac", or
+// "sidereal zodiac, Lahiri ayanamsa 23°44′" with the ayanamsa (degrees) at the reading's moment.
+QString ZodiacText(Zodiac zodiac, double ayanamsa);
+// `text` naming signs, with the zodiac they are counted in: "Imum Coeli 14°07′ Capricorn (tropical zodiac)",
+// the zodiac before a closing full stop.
+QString WithZodiac(const QString &text, const QString &zodiac);
+// The name of a zodiac to choose: "Tropical", "Sidereal (Lahiri)".
+QString ZodiacChoiceText(Zodiac zodiac);
 // The sign's name in the language spoken.
 QString SignName(int sign);
 // "28 March 2021", or "28 March" without the year; in German "28. März 2021".

@@ -44,7 +44,7 @@ public:
     {
         if (const auto known = m_known.find(ut); known != m_known.end())
             return known->second;
-        const AnglesResult a = ComputeAngles(ut, m_request.latitude, m_request.longitude);
+        const AnglesResult a = ComputeAngles(ut, m_request.latitude, m_request.longitude, m_request.zodiac);
         const std::optional<ChartAngles> angles = a.ok() ? std::optional(a.angles) : std::nullopt;
         m_known.emplace(ut, angles);
         return angles;

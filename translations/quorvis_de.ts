@@ -284,6 +284,18 @@ tz-Daten %2
         <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
         <translation>kein Ort passt zu %1 (die Liste enthält Orte ab %L2 Einwohnern); --places TEXT listet auf, was eine Suche findet, oder geben Sie die Koordinaten mit --lat, --lon und --zone an</translation>
     </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Tierkreis:</translation>
+    </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>Der Tierkreis, in dem die Zeichen gezählt werden: %1 (Vorgabe) oder siderisch, nach einer der Ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>kein Tierkreis %1; --zodiac nimmt %2</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -753,6 +765,54 @@ tz-Daten %2
             <numerusform>%n Sekunde</numerusform>
             <numerusform>%n Sekunden</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>Die schnelle Deutung zählt im tropischen Tierkreis.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Lahiri</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Krishnamurti</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Fagan/Bradley</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>tropischer Tierkreis</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa&apos;s name; %2 and %3: its degrees and minutes</comment>
+        <translation>siderischer Tierkreis, Ayanamsa nach %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Tropisch</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa&apos;s name</comment>
+        <translation>Siderisch (%1)</translation>
     </message>
 </context>
 <context>
@@ -1384,6 +1444,10 @@ tz-Daten %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>Das Ergebnis konnte nicht gedruckt werden: Der Drucker ließ sich nicht starten.</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Tierkreis</translation>
     </message>
 </context>
 <context>

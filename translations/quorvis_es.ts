@@ -285,6 +285,18 @@ datos tz %2
         <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
         <translation>ningún lugar coincide con %1 (la lista recoge localidades de %L2 habitantes o más); --places TEXTO lista lo que encuentra una búsqueda, o indique las coordenadas con --lat, --lon y --zone</translation>
     </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Zodiaco:</translation>
+    </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>El zodiaco en que se cuentan los signos: %1 (el predeterminado) o sideral, según una de las ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>no hay zodiaco %1; --zodiac admite %2</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -754,6 +766,54 @@ datos tz %2
             <numerusform>%n segundo</numerusform>
             <numerusform>%n segundos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>La lectura rápida cuenta en el zodiaco tropical.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Lahiri</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Krishnamurti</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Fagan/Bradley</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>zodiaco tropical</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa&apos;s name; %2 and %3: its degrees and minutes</comment>
+        <translation>zodiaco sideral, ayanamsa de %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Tropical</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa&apos;s name</comment>
+        <translation>Sideral (%1)</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1445,10 @@ datos tz %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>No se pudo imprimir el resultado: no se pudo iniciar la impresora.</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Zodiaco</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,18 @@ données tz %2
         <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
         <translation>aucun lieu ne correspond à %1 (la liste compte les villes de %L2&#xa0;habitants ou plus)&#xa0;; --places TEXTE liste ce que trouve une recherche, ou indiquez les coordonnées avec --lat, --lon et --zone</translation>
     </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Zodiaque&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>Le zodiaque dans lequel les signes sont comptés&#xa0;: %1 (par défaut) ou sidéral, selon l’une des ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>aucun zodiaque %1&#xa0;; --zodiac accepte %2</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -754,6 +766,54 @@ données tz %2
             <numerusform>%n seconde</numerusform>
             <numerusform>%n secondes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>La lecture rapide compte dans le zodiaque tropical.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Lahiri</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Krishnamurti</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Fagan/Bradley</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>zodiaque tropical</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa&apos;s name; %2 and %3: its degrees and minutes</comment>
+        <translation>zodiaque sidéral, ayanamsa de %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Tropical</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa&apos;s name</comment>
+        <translation>Sidéral (%1)</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1445,10 @@ données tz %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>Le résultat n’a pas pu être imprimé&#xa0;: l’imprimante n’a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Zodiaque</translation>
     </message>
 </context>
 <context>

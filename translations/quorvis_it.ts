@@ -285,6 +285,18 @@ dati tz %2
         <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
         <translation>nessun luogo corrisponde a %1 (l’elenco comprende i centri da %L2 abitanti in su); --places TESTO elenca ciò che trova una ricerca, oppure indica le coordinate con --lat, --lon e --zone</translation>
     </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Zodiaco:</translation>
+    </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>Lo zodiaco in cui si contano i segni: %1 (predefinito) o siderale, secondo una delle ayanamsa %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>nessuno zodiaco %1; --zodiac accetta %2</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -754,6 +766,54 @@ dati tz %2
             <numerusform>%n secondo</numerusform>
             <numerusform>%n secondi</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>La lettura rapida conta nello zodiaco tropicale.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Lahiri</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Krishnamurti</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Fagan/Bradley</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>zodiaco tropicale</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa&apos;s name; %2 and %3: its degrees and minutes</comment>
+        <translation>zodiaco siderale, ayanamsa di %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Tropicale</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa&apos;s name</comment>
+        <translation>Siderale (%1)</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1445,10 @@ dati tz %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>Impossibile stampare il risultato: la stampante non si è avviata.</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Zodiaco</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,18 @@ dados tz %2
         <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
         <translation>nenhum local corresponde a %1 (a lista reúne cidades de %L2 habitantes ou mais); --places TEXTO lista o que uma busca encontra, ou informe as coordenadas com --lat, --lon e --zone</translation>
     </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Zodíaco:</translation>
+    </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>O zodíaco em que os signos são contados: %1 (o padrão) ou sideral, por uma das ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>nenhum zodíaco %1; --zodiac aceita %2</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -754,6 +766,54 @@ dados tz %2
             <numerusform>%n segundo</numerusform>
             <numerusform>%n segundos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>A leitura rápida conta no zodíaco tropical.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Lahiri</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Raman</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Krishnamurti</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Fagan/Bradley</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>zodíaco tropical</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa&apos;s name; %2 and %3: its degrees and minutes</comment>
+        <translation>zodíaco sideral, ayanamsa de %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Tropical</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa&apos;s name</comment>
+        <translation>Sideral (%1)</translation>
     </message>
 </context>
 <context>
@@ -1385,6 +1445,10 @@ dados tz %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>Não foi possível imprimir o resultado: a impressora não pôde ser iniciada.</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Zodíaco</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,18 @@ tz data %2
         <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
         <translation>нет мест, подходящих под %1 (в списке города с населением от %L2 человек); --places ТЕКСТ показывает, что находит поиск, или укажите координаты через --lat, --lon и --zone</translation>
     </message>
+    <message>
+        <source>Zodiac:</source>
+        <translation>Зодиак:</translation>
+    </message>
+    <message>
+        <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
+        <translation>Зодиак, в котором считаются знаки: %1 (по умолчанию) или сидерический, по одной из аянамш %2.</translation>
+    </message>
+    <message>
+        <source>no zodiac %1; --zodiac takes %2</source>
+        <translation>нет зодиака %1; --zodiac принимает %2</translation>
+    </message>
 </context>
 <context>
     <name>ExactReading</name>
@@ -764,6 +776,54 @@ tz data %2
             <numerusform>%n секунды</numerusform>
             <numerusform>%n секунд</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>Быстрое толкование считает по тропическому зодиаку.</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Лахири</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Раман</translation>
+    </message>
+    <message>
+        <source>Krishnamurti</source>
+        <comment>an ayanamsa, named after its author</comment>
+        <translation>Кришнамурти</translation>
+    </message>
+    <message>
+        <source>Fagan/Bradley</source>
+        <comment>an ayanamsa, named after its two authors</comment>
+        <translation>Фэган/Брэдли</translation>
+    </message>
+    <message>
+        <source>tropical zodiac</source>
+        <translation>тропический зодиак</translation>
+    </message>
+    <message>
+        <source>sidereal zodiac, %1 ayanamsa %2°%3′</source>
+        <comment>%1: the ayanamsa&apos;s name; %2 and %3: its degrees and minutes</comment>
+        <translation>сидерический зодиак, аянамша %1 %2°%3′</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a text naming signs, and their zodiac</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Tropical</source>
+        <comment>the zodiac to choose</comment>
+        <translation>Тропический</translation>
+    </message>
+    <message>
+        <source>Sidereal (%1)</source>
+        <comment>%1: the ayanamsa&apos;s name</comment>
+        <translation>Сидерический (%1)</translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1455,10 @@ tz data %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>Не удалось напечатать расчёт: принтер не запустился.</translation>
+    </message>
+    <message>
+        <source>Zodiac</source>
+        <translation>Зодиак</translation>
     </message>
 </context>
 <context>

@@ -23,5 +23,7 @@ inline constexpr char ExactCoordinates[] = "ExactNadir/Coordinates";
 inline constexpr char ExactLatitude[] = "ExactNadir/Latitude";
 inline constexpr char ExactLongitude[] = "ExactNadir/Longitude";
 inline constexpr char ExactZone[] = "ExactNadir/Zone";
+// The zodiac the exact-nadir window reads in, by its key ("tropical", "lahiri", ...).
+inline constexpr char ExactZodiac[] = "ExactNadir/Zodiac";
 
 } // namespace SettingsKeys

@@ -138,6 +138,21 @@ frmExact::frmExact(ProgramHost &host, QWidget *parent)
     connect(ui->optNadirByIC, &QRadioButton::clicked, this, &frmExact::optNadirRule_Click);
     connect(ui->optNadirByRising, &QRadioButton::clicked, this, &frmExact::optNadirRule_Click);
 
+    // The zodiac is chosen above the reading it changes, next in the Tab order after the inputs. (Every
+    // letter of its English caption is another control's access key.)
+    auto *zodiacRow = new QHBoxLayout;
+    auto *zodiacLabel = new QLabel(tr("Zodiac"), ui->grpResult);
+    m_cmbZodiac = new QComboBox(ui->grpResult);
+    m_cmbZodiac->setObjectName(QStringLiteral("cmbZodiac"));
+    zodiacLabel->setBuddy(m_cmbZodiac);
+    zodiacRow->addWidget(zodiacLabel);
+    zodiacRow->addWidget(m_cmbZodiac);
+    zodiacRow->addStretch();
+    static_cast<QBoxLayout *>(ui->grpResult->layout())->insertLayout(0, zodiacRow);
+    setTabOrder(ui->txtZone, m_cmbZodiac);
+    for (const quorvis::Zodiac zodiac : quorvis::AllZodiacs)
+        m_cmbZodiac->addItem(exact::ZodiacChoiceText(zodiac), int(zodiac));
+
     connect(ui->cmdNew, &QPushButton::clicked, this, &frmExact::cmdNew_Click);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmExact::cmdSave_Click);
     connect(ui->cmdPrint, &QPushButton::clicked, this, &frmExact::cmdPrint_Click);
@@ -177,6 +192,11 @@ void frmExact::Form_Load()
     m_risingSignChosen = settings->value(QLatin1String(SettingsKeys::InterpretedNadirSign)).toString() ==
                          QLatin1String(ByRisingSign);
     (m_risingSignChosen ? ui->optNadirByRising : ui->optNadirByIC)->setChecked(true);
+    const QByteArray zodiac = settings->value(QLatin1String(SettingsKeys::ExactZodiac)).toString().toLatin1();
+    m_cmbZodiac->setCurrentIndex(m_cmbZodiac->findData(
+        int(quorvis::ZodiacFromKey(std::string_view(zodiac.constData(), std::size_t(zodiac.size())))
+                .value_or(quorvis::Zodiac::Tropical))));
+    connect(m_cmbZodiac, &QComboBox::currentIndexChanged, this, &frmExact::cmbZodiac_Change);
     setRegion(QLocale::system());
     restoreInputs();
     updateModes();
@@ -347,6 +367,7 @@ void frmExact::updateModes()
 std::optional<exact::Request> frmExact::readInputs(QHash<QWidget *, QString> &problems) const
 {
     exact::Request in;
+    in.zodiac = quorvis::Zodiac(m_cmbZodiac->currentData().toInt());
     const QString date = ui->txtDate->text().trimmed();
     const QString time = ui->txtTime->text().trimmed();
     const bool slotOnly = ui->chkSlotOnly->isChecked();
@@ -454,7 +475,7 @@ void frmExact::showResult()
              m_place && !ui->chkCoordinates->isChecked()
                  ? exact::PlaceText(nullptr, m_place->latitude, m_place->longitude, m_place->zone)
                  : QString());
-    showText(ui->lblNadirSign, c ? c->nadirSigns : QString());
+    showText(ui->lblNadirSign, c ? exact::WithZodiac(c->nadirSigns, r.zodiac) : QString());
     showText(ui->lblIC, c ? c->ic : QString());
     showText(ui->lblAscendant, c ? c->asc : QString());
     showText(ui->lblMidheaven, c ? c->mc : QString());
@@ -546,6 +567,15 @@ int frmExact::interpretedSign(const exact::Candidate &c) const
     return byRisingSign(c) ? c.wholeSignNadir : c.nadirSign;
 }
 
+// The zodiac is the person's choice too, kept the same way.
+void frmExact::cmbZodiac_Change()
+{
+    const std::string_view key = quorvis::ZodiacKey(quorvis::Zodiac(m_cmbZodiac->currentData().toInt()));
+    m_host.openSettings()->setValue(QLatin1String(SettingsKeys::ExactZodiac),
+                                    QString::fromLatin1(key.data(), qsizetype(key.size())));
+    refresh();
+}
+
 // The choice of rule is the person's, kept for the next reading and the next time the window opens.
 void frmExact::optNadirRule_Click()
 {
@@ -567,7 +597,7 @@ ReadingCard frmExact::card() const
         return card;
     }
     const exact::Candidate &c = *shownCandidate();
-    card.nadir = c.ic;
+    card.nadir = exact::WithZodiac(c.ic, r.zodiac);
     card.angles = c.angles;
     if (c.nadirRulesDiffer())
         card.wholeSignHouse = c.wholeSignNadir;

@@ -22,6 +22,7 @@
 class PlaceList;
 class ProgramHost;
 class QButtonGroup;
+class QComboBox;
 
 namespace Ui {
 class frmExact;
@@ -72,6 +73,7 @@ private:
     void cmdPrint_Click();
     void cmdCopy_Click();
     void optNadirRule_Click();
+    void cmbZodiac_Change();
 
     void pickPlace(const quorvis::places::Place *place);
     void keepInputs() const;
@@ -98,6 +100,7 @@ private:
     std::unique_ptr<Ui::frmExact> ui;
     PlaceList *m_placeList = nullptr;
     QButtonGroup *m_choices = nullptr; // one option per reading, when there are several; ids from 0
+    QComboBox *m_cmbZodiac = nullptr;  // the zodiac the reading counts in, above it
     const quorvis::places::Place *m_place = nullptr;
     std::optional<quorvis::exact::Request> m_request; // what the inputs ask, once enough and readable
     quorvis::exact::Result m_result;

@@ -285,6 +285,9 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
            "it, such as 2pm-4pm.";
     QTest::newRow("a time and a slot")
         << at + when + QStringList{"--slot", "2pm-4pm"} << "give either --time or --slot, not both";
+    QTest::newRow("unknown zodiac")
+        << at + when + QStringList{"--zodiac", "sidereal"}
+        << "no zodiac \"sidereal\"; --zodiac takes tropical, lahiri, raman, krishnamurti, fagan-bradley";
 }
 
 void ExactTest::badInputGetsOneLineAndStatusTwo()
@@ -480,27 +483,39 @@ void ExactTest::nadirByBothRules_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("wholeSign");
+    QTest::addColumn<QStringList>("alsoSaid"); // in the text
     QTest::addColumn<double>("icChangeAfter"); // minutes; negative: not checked
     // Oslo, 1985: rising sign Capricorn, so Aries by Quorvis's own rule, while the Imum Coeli lies in Gemini.
     QTest::newRow("Oslo, where the two rules differ")
         << QStringList{"--lat",       "59.91273", "--lon",      "10.74609", "--zone",
                        "Europe/Oslo", "--date",   "1985-03-10", "--time",   "05:15"}
-        << "Aries" << -1.0;
+        << "Aries" << QStringList{} << -1.0;
     // Ten minutes before London's Imum Coeli and rising sign changed together.
     QTest::newRow("London, ten minutes before a change")
         << QStringList{"--lat",         "51.5",   "--lon",      "-0.13",  "--zone",
                        "Europe/London", "--date", "1990-08-01", "--time", "10:11:36"}
-        << "Sagittarius" << 10.0;
+        << "Sagittarius" << QStringList{} << 10.0;
+    // Pune in the sidereal zodiac: the Ascendant in Virgo (Libra in the tropical one), so Sagittarius three
+    // on, the fourth house of Indian astrology. The ayanamsa is swetest's (-ay1 -bj2448185.5
+    // -ut: 23.7321718°).
+    QTest::newRow("Pune, Lahiri")
+        << QStringList{"--lat",  "18.52",      "--lon",  "73.8567", "--zone",   "Asia/Kolkata",
+                       "--date", "1990-10-21", "--time", "06:05",   "--zodiac", "lahiri"}
+        << "Sagittarius"
+        << QStringList{"\nZodiac:      sidereal zodiac, Lahiri ayanamsa 23°44′ (23.7321",
+                       "\nIC:          26°26′ Sagittarius", "\nASC:         26°56′ Virgo"}
+        << 15.1;
     QTest::newRow("Tromsø, beyond the polar circle")
         << QStringList{"--lat",       "69.65",  "--lon",      "18.96",  "--zone",
                        "Europe/Oslo", "--date", "1975-12-21", "--time", "00:00"}
-        << "Capricorn" << -1.0;
+        << "Capricorn" << QStringList{} << -1.0;
 }
 
 void ExactTest::nadirByBothRules()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, wholeSign);
+    QFETCH(QStringList, alsoSaid);
     QFETCH(double, icChangeAfter);
     const auto given = [&arguments](const char *option) {
         return arguments.value(arguments.indexOf(QLatin1String(option)) + 1);
@@ -511,17 +526,22 @@ void ExactTest::nadirByBothRules()
     request.clock = quorvis::places::Clock::zone(given("--zone"));
     request.date = QDate::fromString(given("--date"), Qt::ISODate);
     request.time = QTime::fromString(given("--time"), Qt::ISODate);
+    if (arguments.contains(QLatin1String("lahiri")))
+        request.zodiac = quorvis::Zodiac::Lahiri;
     const quorvis::exact::Candidate expected = quorvis::exact::Compute(request).candidates.value(0);
     const Run text = RunExact(arguments);
     QCOMPARE(text.exitStatus, 0);
     QVERIFY(!expected.nadirSigns.isEmpty());
     for (const QString &line : QStringList(expected.nadirSigns) + expected.nadirChangesNear)
         QVERIFY2(QString::fromUtf8(text.out).contains(u'\n' + line + u'\n'), text.out.constData());
+    for (const QString &said : alsoSaid)
+        QVERIFY2(QString::fromUtf8(text.out).contains(said), text.out.constData());
 
-    const QJsonObject reading =
-        JsonOf(RunExact(arguments + QStringList{QStringLiteral("--json")}))[QStringLiteral("candidates")]
-            .toArray()[0]
-            .toObject();
+    const QJsonObject json = JsonOf(RunExact(arguments + QStringList{QStringLiteral("--json")}));
+    const bool lahiri = arguments.contains(QLatin1String("lahiri"));
+    QCOMPARE(json[QStringLiteral("zodiac")].toString(), lahiri ? "lahiri" : "tropical");
+    QCOMPARE(json[QStringLiteral("ayanamsa_degrees")].isNull(), !lahiri);
+    const QJsonObject reading = json[QStringLiteral("candidates")].toArray()[0].toObject();
     QCOMPARE(reading[QStringLiteral("whole_sign_nadir")].toString(), wholeSign);
     const bool unreliable = reading[QStringLiteral("asc_unreliable")].toBool();
     QCOMPARE(reading[QStringLiteral("whole_sign_nadir_unreliable")].toBool(), unreliable);

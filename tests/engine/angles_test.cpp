@@ -37,32 +37,43 @@ bool SwetestInstalled() { return std::system("command -v swetest >/dev/null 2>&1
 struct ReferenceAngles
 {
     double asc = 0, mc = 0, ic = 0;
+    double ayanamsa = 0; // with `sidereal`
 };
 
 // swetest takes instants typed on its standard input in its interactive mode, so one process serves every
 // instant at one place. -ut: the instants are Universal Time; -emos: no data files; P: house 4 is the IC.
+// `sidereal`: swetest's number of an ayanamsa, for sidereal angles (-sidN) and, from a second run that
+// prints nothing else, the ayanamsa itself (-ayN).
 std::vector<ReferenceAngles> RunSwetest(double latitude, double eastLongitude,
-                                        const std::vector<std::int64_t> &utSeconds)
+                                        const std::vector<std::int64_t> &utSeconds, int sidereal = -1)
 {
-    std::ostringstream command;
-    command.precision(17);
-    command << "printf '";
+    std::ostringstream instants;
+    instants.precision(17);
+    instants << "printf '";
     for (std::int64_t seconds : utSeconds)
-        command << 'j' << std::fixed << 2440587.5 + static_cast<double>(seconds) / 86400.0 << "\\n";
-    command << ".\\n' | swetest -p -house" << eastLongitude << ',' << latitude
-            << ",P -emos -fPl -head -ut -ep 2>&1";
+        instants << 'j' << std::fixed << 2440587.5 + static_cast<double>(seconds) / 86400.0 << "\\n";
+    instants << ".\\n' | swetest -emos -fPl -head -ut -ep";
+    std::ostringstream command;
+    command << instants.str() << " -p -house" << eastLongitude << ',' << latitude << ",P";
+    if (sidereal >= 0)
+        command << " -sid" << sidereal << " 2>&1; " << instants.str() << " -ay" << sidereal;
+    command << " 2>&1";
     std::vector<ReferenceAngles> results;
     FILE *output = popen(command.str().c_str(), "r");
     if (!output)
         return results;
     ReferenceAngles current;
+    std::size_t ayanamsas = 0;
     char line[256];
     while (std::fgets(line, sizeof line, output)) {
         const std::string text = line;
         const auto value = [&] { return std::stod(text.substr(16)); };
         // Each block ends "house 12", "Ascendant", "MC", "ARMC", ...; "Date ?" prompts share lines with them.
         const std::size_t house4 = text.find("house  4");
-        if (house4 != std::string::npos)
+        if (text.find("Ayanamsha") != std::string::npos && ayanamsas < results.size())
+            results[ayanamsas++].ayanamsa =
+                std::stod(text.substr(text.find_last_of(' ', text.find_last_not_of(" \n")) + 1));
+        else if (house4 != std::string::npos)
             current.ic = std::stod(text.substr(house4 + 8));
         else if (text.rfind("Ascendant", 0) == 0)
             current.asc = value();
@@ -83,6 +94,8 @@ struct Period
     double maxLatitude;
     double mcTolerance, ascTolerance, highLatitudeAscTolerance; // degrees; high: 60° < |latitude|
     unsigned seed;
+    Zodiac zodiac = Zodiac::Tropical;
+    int swetestSidereal = -1; // swetest's number of the zodiac's ayanamsa
 };
 
 class AgainstSwetest : public testing::TestWithParam<Period>
@@ -118,13 +131,14 @@ TEST_P(AgainstSwetest, AnglesAgreeWithinTolerance)
         std::vector<std::int64_t> births(static_cast<std::size_t>(period.birthsPerPlace));
         for (std::int64_t &birth : births)
             birth = instants(random);
-        const std::vector<ReferenceAngles> reference = RunSwetest(latitude, longitude, births);
+        const std::vector<ReferenceAngles> reference =
+            RunSwetest(latitude, longitude, births, period.swetestSidereal);
         ASSERT_EQ(reference.size(), births.size())
             << "swetest answered too little at " << latitude << ", " << longitude;
         const double ascTolerance =
             std::abs(latitude) > 60.0 ? period.highLatitudeAscTolerance : period.ascTolerance;
         for (std::size_t i = 0; i < births.size(); ++i) {
-            const AnglesResult ours = ComputeAngles(births[i], latitude, longitude);
+            const AnglesResult ours = ComputeAngles(births[i], latitude, longitude, period.zodiac);
             ASSERT_TRUE(ours.ok()) << ours.message;
             const double mc = Separation(ours.angles.mc, reference[i].mc);
             const double ic = Separation(ours.angles.ic, reference[i].ic);
@@ -133,6 +147,9 @@ TEST_P(AgainstSwetest, AnglesAgreeWithinTolerance)
             worstIc = std::max(worstIc, ic);
             worstAsc = std::max(worstAsc, asc);
             ++compared;
+            if (std::abs(ours.angles.ayanamsa - reference[i].ayanamsa) > 0.1 / 3600 && reported++ < 10)
+                ADD_FAILURE() << "at " << births[i] << " s UT: ayanamsa " << ours.angles.ayanamsa << " vs "
+                              << reference[i].ayanamsa;
             if ((mc > period.mcTolerance || ic > period.mcTolerance || asc > ascTolerance) && reported++ < 10)
                 ADD_FAILURE() << "at " << births[i] << " s UT, latitude " << latitude << ", longitude "
                               << longitude << ": MC " << ours.angles.mc << " vs " << reference[i].mc
@@ -147,9 +164,24 @@ TEST_P(AgainstSwetest, AnglesAgreeWithinTolerance)
 
 INSTANTIATE_TEST_SUITE_P(
     Periods, AgainstSwetest,
-    testing::Values(Period{"Years1900To2050", 1900, 2050, 250, 8, 66.0, 0.001, 0.003, 0.01, 1900},
-                    Period{"Years1800To1900", 1800, 1899, 25, 8, 66.0, 0.01, 0.01, 0.01, 1800},
-                    Period{"Years2050To2100", 2050, 2100, 25, 8, 66.0, 0.01, 0.01, 0.01, 2050}),
+    testing::Values(
+        Period{"Years1900To2050", 1900, 2050, 250, 8, 66.0, 0.001, 0.003, 0.01, 1900},
+        Period{"Years1800To1900", 1800, 1899, 25, 8, 66.0, 0.01, 0.01, 0.01, 1800},
+        Period{"Years2050To2100", 2050, 2100, 25, 8, 66.0, 0.01, 0.01, 0.01, 2050},
+        // The sidereal zodiacs below the polar circles: the ayanamsa within 0.1" (to 0.01" in
+        // fact), and the angles to the tropical comparison's tolerances.
+        Period{"Lahiri1900To2050", 1900, 2050, 8, 8, 60.0, 0.001, 0.003, 0.003, 1, Zodiac::Lahiri, 1},
+        Period{"Lahiri1800To2100", 1800, 2100, 8, 8, 60.0, 0.01, 0.01, 0.01, 11, Zodiac::Lahiri, 1},
+        Period{"Raman1900To2050", 1900, 2050, 8, 8, 60.0, 0.001, 0.003, 0.003, 3, Zodiac::Raman, 3},
+        Period{"Raman1800To2100", 1800, 2100, 8, 8, 60.0, 0.01, 0.01, 0.01, 13, Zodiac::Raman, 3},
+        Period{"Krishnamurti1900To2050", 1900, 2050, 8, 8, 60.0, 0.001, 0.003, 0.003, 5, Zodiac::Krishnamurti,
+               5},
+        Period{"Krishnamurti1800To2100", 1800, 2100, 8, 8, 60.0, 0.01, 0.01, 0.01, 15, Zodiac::Krishnamurti,
+               5},
+        Period{"FaganBradley1900To2050", 1900, 2050, 8, 8, 60.0, 0.001, 0.003, 0.003, 7, Zodiac::FaganBradley,
+               0},
+        Period{"FaganBradley1800To2100", 1800, 2100, 8, 8, 60.0, 0.01, 0.01, 0.01, 17, Zodiac::FaganBradley,
+               0}),
     [](const testing::TestParamInfo<Period> &info) { return std::string(info.param.name); });
 
 // ---- geometry ------------------------------------------------------------------------------------

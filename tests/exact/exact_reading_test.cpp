@@ -18,9 +18,10 @@ using namespace quorvis;
 namespace {
 
 exact::Request At(const char *zone, double latitude, double longitude, QDate date, std::optional<QTime> time,
-                  int slot = 0)
+                  int slot = 0, Zodiac zodiac = Zodiac::Tropical)
 {
     exact::Request r;
+    r.zodiac = zodiac;
     r.date = date;
     r.time = time;
     r.slot = slot;
@@ -262,6 +263,10 @@ void ExactReadingTest::slotSignsHoldFromTheirMinute_data()
     QTest::newRow("Berlin, clocks forward") << At("Europe/Berlin", 52.52, 13.405, {2021, 3, 28}, {}, 1);
     QTest::newRow("Berlin, clocks back") << At("Europe/Berlin", 52.52, 13.405, {2021, 10, 31}, {}, 1);
     QTest::newRow("a change just before the last minute") << ChangeJustBeforeTheLastMinute();
+    QTest::newRow("Pune, Lahiri") << At("Asia/Kolkata", 18.52, 73.8567, {1990, 10, 21}, {}, 11,
+                                        Zodiac::Lahiri);
+    QTest::newRow("Berlin, clocks forward, Fagan/Bradley")
+        << At("Europe/Berlin", 52.52, 13.405, {2021, 3, 28}, {}, 1, Zodiac::FaganBradley);
 }
 
 void ExactReadingTest::slotSignsHoldFromTheirMinute()
@@ -280,7 +285,7 @@ void ExactReadingTest::slotSignsHoldFromTheirMinute()
     std::sort(instants.begin(), instants.end());
     QList<std::pair<qint64, int>> exactly, listed;
     for (const qint64 ut : instants)
-        if (const int sign = ToSignPosition(ComputeAngles(ut, slot.latitude, slot.longitude).angles.ic).sign;
+        if (const int sign = ToSignPosition(ComputeAngles(ut, slot.latitude, slot.longitude, slot.zodiac).angles.ic).sign;
             exactly.isEmpty() || exactly.back().second != sign)
             exactly.append({ut, sign});
     for (const exact::SlotSign &s : r.slotSigns)
@@ -578,6 +583,17 @@ void ExactReadingTest::nearestChangesOfEachRule_data()
                        "later."};
     QTest::newRow("Moscow, a change seconds away")
         << At("Europe/Moscow", 55.75222, 37.61556, {1985, 3, 14}, QTime(7, 45)) << QStringList{"Counted from the rising sign, your nadir sign was Cancer until 07:44:47, 13 seconds earlier."};
+    QTest::newRow("Pune, Lahiri: a rising sign of its own")
+        << At("Asia/Kolkata", 18.52, 73.8567, {1990, 10, 21}, QTime(6, 5), 0, Zodiac::Lahiri)
+        << QStringList{
+               "By the Imum Coeli, your nadir sign changes to Capricorn at 06:21, 16 minutes later.",
+               "Counted from the rising sign, your nadir sign changes to Capricorn at 06:19, 14 minutes "
+               "later."};
+    QTest::newRow("Sydney, twice, Krishnamurti")
+        << At("Australia/Sydney", -33.87, 151.21, {2021, 4, 4}, QTime(2, 30), 0, Zodiac::Krishnamurti)
+        << QStringList{
+               "Counted from the rising sign, your nadir sign was Aries until 02:15, 15 minutes earlier.",
+               "By the Imum Coeli, your nadir sign changes to Taurus at 02:33, 3 minutes later."};
     QTest::newRow("New York, nothing near")
         << At("America/New_York", 40.71, -74.01, {2021, 12, 7}, QTime(18, 0)) << QStringList{};
 }
@@ -589,7 +605,7 @@ void ExactReadingTest::nearestChangesOfEachRule()
     const exact::Result r = exact::Compute(request);
     QVERIFY2(r.ok(), qPrintable(r.problem));
     const auto signs = [&request](qint64 ut) {
-        const ChartAngles a = ComputeAngles(ut, request.latitude, request.longitude).angles;
+        const ChartAngles a = ComputeAngles(ut, request.latitude, request.longitude, request.zodiac).angles;
         return std::pair{ToSignPosition(a.ic).sign, (ToSignPosition(a.asc).sign + 3) % 12};
     };
     int found = 0;

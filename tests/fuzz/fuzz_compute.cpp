@@ -1,6 +1,6 @@
 // exact::Compute over any request, decoded from the input: dates around and beyond the years it covers, a
 // time (valid or not) or any slot number, any coordinates (infinities and NaN included), a gazetteer place or
-// none, a zone, an offset or no clock. It either refuses with a sentence or gives readings that hold
+// none, a zone, an offset or no clock, any zodiac. It either refuses with a sentence or gives readings that hold
 // together.
 #include "ExactReading.h"
 #include "ExactTexts.h"
@@ -72,6 +72,7 @@ exact::Request AnyRequest(FuzzedDataProvider &input)
         request.longitude = Degrees(input, 180);
     }
     request.clock = AnyClock(input, request.place);
+    request.zodiac = AllZodiacs[input.ConsumeIntegralInRange<std::size_t>(0, AllZodiacs.size() - 1)];
     return request;
 }
 

@@ -141,7 +141,7 @@ exact_window_session() {
     press "$exact" alt+p
     sleep 0.5
     card="$(xclip -o -selection clipboard 2>/dev/null || true)"
-    echo "$card" | grep -qE "^Imum Coeli [0-9]+°[0-9]{2}′ [A-Z][a-z]+$" || fail "the copied card names no Imum Coeli: $card"
+    echo "$card" | grep -qE "^Imum Coeli [0-9]+°[0-9]{2}′ [A-Z][a-z]+ \(tropical zodiac\)$" || fail "the copied card names no Imum Coeli: $card"
     echo "$card" | grep -q "^Place: London, England, United Kingdom" || fail "the card names another place: $card"
     echo "$card" | grep -q "^Born .* at 10:30$" || fail "the card has another time: $card"
     # The window's Imum Coeli is the tool's for the same birth.
@@ -149,7 +149,7 @@ exact_window_session() {
     [ -x "$tool" ] || tool="$(dirname "$bin")/quorvis-exact"
     if [ -x "$tool" ]; then
         expected="$("$tool" --place London --date 1990-08-01 --time 10:30 | awk '/^IC:/ {print $2, $3}')"
-        echo "$card" | grep -qx "Imum Coeli $expected" || fail "the window says $(echo "$card" | grep '^Imum Coeli'), the tool $expected"
+        echo "$card" | grep -qx "Imum Coeli $expected (tropical zodiac)" || fail "the window says $(echo "$card" | grep '^Imum Coeli'), the tool $expected"
     fi
     echo "ok: exact nadir by keyboard: $(echo "$card" | grep '^Imum Coeli')"
     press "$exact" Escape

@@ -698,7 +698,7 @@ private Q_SLOTS:
             if (!qobject_cast<QComboBox *>(input))
                 QCOMPARE(name(input), shown);
         }
-        QCOMPARE(inputs, 8);
+        QCOMPARE(inputs, 9);
         for (QCheckBox *choice : w->findChildren<QCheckBox *>())
             QCOMPARE(name(choice), choice->text().remove(QLatin1Char('&')));
         for (const char *label : {"lblIC", "lblAscendant", "lblMidheaven", "lblTimeUsed", "lblPlaceUsed",
@@ -714,14 +714,14 @@ private Q_SLOTS:
 
         QStringList order;
         childOf<QWidget>(w, "txtName")->setFocus();
-        for (int i = 0; i < 40 && order.size() < 13; ++i) {
+        for (int i = 0; i < 40 && order.size() < 14; ++i) {
             if (order.value(order.size() - 1) != QApplication::focusWidget()->objectName())
                 order << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(order,
                  (QStringList{"txtName", "txtDate", "txtTime", "chkSlotOnly", "chkCoordinates", "txtLatitude",
-                              "txtLongitude", "txtZone", "cmdNew", "cmdSave", "cmdPrint", "cmdCopy", "cmdClose"}));
+                              "txtLongitude", "txtZone", "cmbZodiac", "cmdNew", "cmdSave", "cmdPrint", "cmdCopy", "cmdClose"}));
     }
 
     // A whole date or time typed over the old one is read whole, as typed, or refused beneath the fields with
@@ -817,7 +817,7 @@ private Q_SLOTS:
         QCOMPARE(text(w, "lblNadirSign"),
                  "Your rising sign is Capricorn, so counted as the quick reading counts, your nadir sign is "
                  "Aries; "
-                 "the lowest point of the sky itself, the Imum Coeli, lies in Gemini.");
+                 "the lowest point of the sky itself, the Imum Coeli, lies in Gemini (tropical zodiac).");
         QCOMPARE(childOf<ChartWheel>(w, "wheel")->wholeSignHouse(), std::optional(Aries));
         QVERIFY(childOf<QWidget>(w, "wdgNadirRule")->isVisible());
         interprets(w, Gemini);
@@ -837,8 +837,58 @@ private Q_SLOTS:
         birth(w, QDate(1990, 8, 1), QTime(10, 30)); // where the two agree, one sign and no choice
         QVERIFY(!childOf<QWidget>(w, "wdgNadirRule")->isVisible());
         QVERIFY(!childOf<ChartWheel>(w, "wheel")->wholeSignHouse());
-        QVERIFY2(text(w, "lblNadirSign").endsWith(QLatin1String(", by the IC and by the rising sign alike")),
+        QVERIFY2(text(w, "lblNadirSign")
+                     .endsWith(QLatin1String(", by the IC and by the rising sign alike (tropical zodiac)")),
                  qPrintable(text(w, "lblNadirSign")));
+    }
+
+    // Pune, 21 October 1990, 06:05, read in the sidereal zodiac as Indian astrology reads it: every figure,
+    // the wheel and the card follow the zodiac chosen, which the window keeps for the next time it opens.
+    void siderealZodiacChosenAndKept()
+    {
+        quorvis::exact::Request request;
+        request.date = QDate(1990, 10, 21);
+        request.time = QTime(6, 5);
+        request.latitude = 18.52;
+        request.longitude = 73.8567;
+        request.clock = quorvis::places::Clock::zone(QStringLiteral("Asia/Kolkata"));
+        request.zodiac = quorvis::Zodiac::Lahiri;
+        const quorvis::exact::Result r = quorvis::exact::Compute(request);
+        QVERIFY2(r.ok(), qPrintable(r.problem));
+        const quorvis::exact::Candidate &c = r.candidates.front();
+        const auto puneReading = [this] {
+            frmExact *w = open();
+            coordinates(w, "18.52", "73.8567", "Asia/Kolkata");
+            birth(w, QDate(1990, 10, 21), QTime(6, 5));
+            return w;
+        };
+        const auto showsLahiri = [&](frmExact *w) {
+            QCOMPARE(childOf<QComboBox>(w, "cmbZodiac")->currentText(), "Sidereal (Lahiri)");
+            QCOMPARE(
+                text(w, "lblNadirSign"),
+                "Nadir sign: Sagittarius, by the IC and by the rising sign alike (sidereal zodiac, Lahiri "
+                "ayanamsa 23°44′)");
+            QCOMPARE(text(w, "lblIC"), c.ic);
+            QCOMPARE(text(w, "lblAscendant"), c.asc);
+            QCOMPARE(text(w, "lblNadirChange"), c.nadirChangesNear.join(u' '));
+            QCOMPARE(childOf<ChartWheel>(w, "wheel")->angles()->ic, c.angles.ic);
+            QCOMPARE(text(w, "lblQuick"),
+                     "Quick reading for the same day and slot: Pisces (tropical zodiac)");
+            QVERIFY(text(w, "lblQuickWhy")
+                        .endsWith(QLatin1String(" The quick reading counts the tropical zodiac.")));
+            QVERIFY(w->card().text().contains(c.ic +
+                                              QStringLiteral(" (sidereal zodiac, Lahiri ayanamsa 23°44′)")));
+        };
+        frmExact *w = puneReading();
+        QVERIFY(text(w, "lblIC").endsWith(QLatin1String(" Capricorn")));
+        childOf<QComboBox>(w, "cmbZodiac")->setCurrentIndex(1);
+        showsLahiri(w);
+        if (QTest::currentTestFailed())
+            return;
+        shoot(w, "sidereal");
+        w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        showsLahiri(puneReading());
     }
 
     // Ten minutes before London's Imum Coeli (and its rising sign) changed sign on 1 August 1990, the window says
