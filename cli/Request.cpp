@@ -165,8 +165,8 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
             QCoreApplication::translate("ExactCommandLine",
                                         "took %1 for %2; to name another, write it as --places lists it, "
                                         "such as --place %3")
-                .arg(named.place->displayName(), Quoted(request.searchText),
-                     Quoted(named.alike.front()->displayName())));
+                .arg(exact::PlaceName(*named.place), Quoted(request.searchText),
+                     Quoted(exact::PlaceName(*named.alike.front()))));
     std::optional<places::Clock> given = reading.clock;
     exact::UsePlace(reading, *named.place);
     if (given)
