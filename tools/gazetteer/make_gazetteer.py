@@ -76,6 +76,8 @@ BRAZILIAN_COUNTRIES = {
 OVERRIDES = {
     ("de", "5128581"): ("New York", "the catalogue keeps the English \"New York City\""),
     ("de", "2038180"): ("", "\"Chángchūn\" is written with the tone marks of Pinyin, which German does not write"),
+    ("ru", "1788534"): ("Синьян", "the catalogue gives Xinyang the name of Jinan, another city of China"),
+    ("ru", "2322794"): ("Суледжа", "the catalogue gives Suleja the name of Abuja, the capital next to it"),
     ("ru", "273203"): ("Библ", "the catalogue adds the name in Latin letters in brackets"),
     ("ru", "1904391"): ("", "a doubled space and a name no Russian reader uses; GeoNames's own is better"),
     ("es", "8948694"): ("", "an abbreviated district in brackets, not a name"),
