@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string_view>
@@ -205,15 +206,24 @@ QStringList Gazetteer::languages() const
     return codes;
 }
 
+// The number of `place` when it is one of `places`, else `places.size()` (a place made up by its user).
+static quint32 NumberOf(const Place &place, const std::vector<Place> &places)
+{
+    const auto at = reinterpret_cast<std::uintptr_t>(&place);
+    const auto first = reinterpret_cast<std::uintptr_t>(places.data());
+    if (at < first || at >= first + places.size() * sizeof(Place))
+        return quint32(places.size());
+    return quint32((at - first) / sizeof(Place));
+}
+
 ShownPlace Gazetteer::shown(const Place &place, QStringView language) const
 {
     const Index &index = *m_index;
-    const auto number = quint32(&place - m_places.data());
-    Q_ASSERT(number < m_places.size());
+    const quint32 number = NumberOf(place, m_places);
     quint32 l = 0;
     while (l < index.languageCount && index.string(U32(index.languages, l)) != language)
         ++l;
-    if (l == index.languageCount) {
+    if (l == index.languageCount || number == m_places.size()) {
         const bool namesake = place.admin1 == place.name;
         return {place.name, namesake ? QString() : place.admin1, place.country, QStringLiteral("en")};
     }
@@ -237,8 +247,7 @@ ShownPlace Gazetteer::shown(const Place &place, QStringView language) const
 PlaceNames Gazetteer::names(const Place &place) const
 {
     const Index &index = *m_index;
-    const auto number = quint32(&place - m_places.data());
-    Q_ASSERT(number < m_places.size());
+    const quint32 number = NumberOf(place, m_places);
     PlaceNames names;
     const auto add = [](QStringList &list, const QString &name) {
         if (!name.isEmpty() && !list.contains(name))
@@ -247,7 +256,7 @@ PlaceNames Gazetteer::names(const Place &place) const
     add(names.names, place.name);
     add(names.admin1, place.admin1);
     add(names.countries, place.country);
-    for (quint32 l = 0; l < index.languageCount; ++l) {
+    for (quint32 l = 0; l < index.languageCount && number < m_places.size(); ++l) {
         add(names.names, index.string(index.placeEntry(l, number) & ~format::kWithoutDivision));
         add(names.admin1, index.divisionName(l, index.division(number)));
         add(names.countries, index.countryName(l, index.country(number)));
