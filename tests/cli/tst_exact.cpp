@@ -97,6 +97,8 @@ private Q_SLOTS:
     void helpInEveryLanguage();
     void placeAsAPlaceListWritesIt_data();
     void placeAsAPlaceListWritesIt();
+    void placeInTheReadersLanguage_data();
+    void placeInTheReadersLanguage();
     void outputThatCannotBeWrittenFails_data();
     void outputThatCannotBeWrittenFails();
     void nadirByBothRules_data();
@@ -428,6 +430,55 @@ void ExactTest::placeAsAPlaceListWritesIt()
     QCOMPARE(run.exitStatus, 0);
     QCOMPARE(JsonOf(run)[QStringLiteral("place")].toObject()[QStringLiteral("admin1")].toString(), taken);
     QCOMPARE(QString::fromUtf8(run.err), said);
+}
+
+// The text names the place in the reader's language; the JSON keeps GeoNames's names and English countries
+// in its fields, byte for byte, and adds the names as shown under place.shown.
+void ExactTest::placeInTheReadersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QStringList>("shown"); // name, division (may be empty), country
+    const auto row = [](const char *language, const char *place, QStringList shown) {
+        QTest::addRow("%s %s", language, place) << QString::fromLatin1(language) << QString::fromUtf8(place) << shown;
+    };
+    row("de", "Graz", {"Graz", "Steiermark", "Österreich"});
+    row("de", "Kyiw", {"Kyiw", "Stadt Kiew", "Ukraine"});
+    row("ru", "Москва", {"Москва", "", "Россия"});
+    row("ru", "Кстово", {"Кстово", "Нижегородская область", "Россия"});
+    row("en", "Graz", {"Graz", "Styria", "Austria"});
+}
+
+void ExactTest::placeInTheReadersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, place);
+    QFETCH(QStringList, shown);
+#ifdef Q_OS_WIN
+    QSKIP("Windows takes the language from the display language, not from LANGUAGE");
+#endif
+    const QString locale = QStringLiteral("LANG=C.UTF-8 LANGUAGE=") + language;
+    const QStringList birth = QStringList{"--place", place} + LondonBirth.mid(0, 4);
+    const Run text = RunExact(birth, {}, locale);
+    QCOMPARE(text.exitStatus, 0);
+    QStringList parts = shown;
+    parts.removeAll(QString());
+    const QString line = QString::fromUtf8(text.out.split('\n').value(0));
+    QVERIFY2(line.contains(QStringLiteral("  %1:").arg(parts.join(QStringLiteral(", ")))), qPrintable(line));
+
+    QJsonObject spoken = JsonOf(RunExact(birth + QStringList{"--json"}, {}, locale));
+    QJsonObject english = JsonOf(RunExact(birth + QStringList{"--json"}));
+    QJsonObject spokenPlace = spoken[QStringLiteral("place")].toObject();
+    const QJsonObject expected{{"name", shown[0]},
+                               {"admin1", shown[1].isEmpty() ? QJsonValue() : QJsonValue(shown[1])},
+                               {"country", shown[2]},
+                               {"language", language}};
+    QCOMPARE(spokenPlace.take(QStringLiteral("shown")).toObject(), expected);
+    QJsonObject englishPlace = english[QStringLiteral("place")].toObject();
+    englishPlace.remove(QStringLiteral("shown"));
+    spoken[QStringLiteral("place")] = spokenPlace;
+    english[QStringLiteral("place")] = englishPlace;
+    QCOMPARE(spoken, english);
 }
 
 // Output that cannot be written whole is a failure with one line on stderr, never a cut-off success: to a
