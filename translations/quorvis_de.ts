@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Overlap:</source>
-        <translation>Doppelt:</translation>
+        <translation>Überschneidung:</translation>
     </message>
     <message>
         <source>Note:</source>
@@ -184,10 +184,10 @@
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
-        <comment>keep the lines within 100 characters</comment>
+        <comment>the program wraps the lines</comment>
         <translation>Exit-Status: 0 für ein Ergebnis (auch wenn die Ortszeit in die Lücke oder Überschneidung einer
 Zeitumstellung fiel) oder eine Ortsliste; 1, wenn die installierten Zeitzonendaten oder ein eigener
-Fehler die Deutung verhindern; 2 für unbrauchbare Eingaben.</translation>
+Fehler die Berechnung des Ergebnisses verhindern; 2 für unbrauchbare Eingaben.</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
@@ -218,8 +218,8 @@ Fehler die Deutung verhindern; 2 für unbrauchbare Eingaben.</translation>
         <translation>kein Ort passt zu %1; --places TEXT listet auf, was eine Suche findet</translation>
     </message>
     <message>
-        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
-        <translation>Ortsdatum und Uhrzeit mit --date YYYY-MM-DD und --time HH:MM angeben</translation>
+        <source>give the local date with --date YYYY-MM-DD, and the time with --time HH:MM or the two-hour slot with --slot</source>
+        <translation>Ortsdatum mit --date YYYY-MM-DD angeben, dazu die Uhrzeit mit --time HH:MM oder das Zwei-Stunden-Fenster mit --slot</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -257,7 +257,7 @@ tz-Daten %2
     </message>
     <message>
         <source>Time used:</source>
-        <translation>Zeitpunkt:</translation>
+        <translation>Verwendete Zeit:</translation>
     </message>
     <message>
         <source>Birth place: a name as --places lists it, or the best match of a search.</source>
@@ -1215,7 +1215,7 @@ tz-Daten %2
     </message>
     <message>
         <source>Exact Nadir - %1</source>
-        <translation>Genauer Nadir - %1</translation>
+        <translation>Genauer Nadir – %1</translation>
     </message>
     <message>
         <source>During the slot: %1</source>

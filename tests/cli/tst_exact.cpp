@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
+#include <tuple>
 #include <unistd.h>
 #endif
 
@@ -344,12 +345,12 @@ void ExactTest::textAndExitStatus_data()
         QTest::newRow(locale) << london + LondonBirth.mid(0, 4) << QString::fromLatin1(locale) << false << 0
                               << QString::fromUtf8(ic);
     };
-    reading("LANG=de_DE.UTF-8", "\nIC:          1°56′ Steinbock     271,931150°\n");
-    reading("LANG=de_CH.UTF-8", "\nIC:          1°56′ Steinbock     271.931150°\n");
-    reading("LANG=de_AT.UTF-8", "\nIC:          1°56′ Steinbock     271,931150°\n");
-    reading("LANG=C.UTF-8 LANGUAGE=de", "\nIC:          1°56′ Steinbock     271.931150°\n");
+    reading("LANG=de_DE.UTF-8", "\nIC:              1°56′ Steinbock     271,931150°\n");
+    reading("LANG=de_CH.UTF-8", "\nIC:              1°56′ Steinbock     271.931150°\n");
+    reading("LANG=de_AT.UTF-8", "\nIC:              1°56′ Steinbock     271,931150°\n");
+    reading("LANG=C.UTF-8 LANGUAGE=de", "\nIC:              1°56′ Steinbock     271.931150°\n");
     reading("LANG=de_DE.UTF-8 LANGUAGE=nl", "\nIC:          1°56′ Capricorn     271,931150°\n");
-    reading("LANGUAGE=nl:ru", "\nIC:            1°56′ Козерог       271.931150°\n");
+    reading("LANGUAGE=nl:ru", "\nIC:                   1°56′ Козерог       271.931150°\n");
     reading("LANG=pt_PT.UTF-8", "\nFC:          1°56′ Capricórnio   271,931150°\n");
     reading("LANG=es_MX.UTF-8", "\nFC:          1°56′ Capricornio   271.931150°\n");
 }
@@ -384,17 +385,21 @@ void ExactTest::helpInEveryLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("zoneOption");
-    for (const auto &[language, zone] : {std::pair{"en", "--zone <zone>"}, {"de", "--zone <Zone>"},
-                                         {"fr", "--zone <fuseau>"}, {"es", "--zone <zona>"},
-                                         {"pt_BR", "--zone <fuso>"}, {"it", "--zone <fuso>"},
-                                         {"ru", "--zone <зона>"}})
-        QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(zone);
+    QTest::addColumn<QString>("slotExample"); // the language's own name of a slot
+    for (const auto &[language, zone, slot] :
+         {std::tuple{"en", "--zone <zone>", "--slot 10am-noon"}, {"de", "--zone <Zone>", "--slot \"10–12 Uhr\""},
+          {"fr", "--zone <fuseau>", "--slot"}, {"es", "--zone <zona>", "--slot"},
+          {"pt_BR", "--zone <fuso>", "--slot"}, {"it", "--zone <fuso>", "--slot"},
+          {"ru", "--zone <пояс>", "--slot \"10–12 ч\""}})
+        QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(zone)
+                                << QString::fromUtf8(slot);
 }
 
 void ExactTest::helpInEveryLanguage()
 {
     QFETCH(QString, language);
     QFETCH(QString, zoneOption);
+    QFETCH(QString, slotExample);
 #ifdef Q_OS_WIN
     if (language != QLatin1String("en"))
         QSKIP("Windows takes the language from the display language, not from LANGUAGE");
@@ -403,8 +408,10 @@ void ExactTest::helpInEveryLanguage()
     QCOMPARE(run.exitStatus, 0);
     const QString help = QString::fromUtf8(run.out);
     QVERIFY2(help.contains(zoneOption), qPrintable(help));
+    QVERIFY2(help.contains(QStringLiteral("--date 1990-08-01 ") + slotExample), qPrintable(help));
+    // Whole lines in a console of 80 columns.
     for (const QString &line : help.split(u'\n'))
-        QVERIFY2(line.size() <= 100, qPrintable(line));
+        QVERIFY2(line.size() < 80, qPrintable(line));
 }
 
 // --place takes a place as --places writes it; a bare name that several places of a size bear takes the
