@@ -37,6 +37,12 @@ QString Use(const QString &language, const QString &folder = QStringLiteral(":/i
 QString Current();
 inline bool SpeaksEnglish() { return Current() == QLatin1String(English); }
 
+// The month names of a list, `translated` being the translation's (January first): where the region's variant
+// of the language spoken names a month otherwise than the language does (QLocale's standalone names: "Jänner"
+// in Austria), the region's name, capitalised as the translation's; the translation's everywhere else, and
+// always in English.
+QStringList MonthNames(const QStringList &translated);
+
 // Numbers as the region writes them, whatever the language: the system's locale (on Linux LC_ALL, LC_NUMERIC,
 // LANG; on Windows the regional format), without group separators. "C" writes a decimal point.
 QLocale NumberLocale();
