@@ -14,7 +14,14 @@ namespace quorvis::cli {
 
 namespace {
 
+// Text to copy into a shell, in straight quotes.
 QString Quoted(const QString &text) { return u'"' + text + u'"'; }
+// What was typed, in the language's own quotation marks ("Graz" in English, «Graz» in Russian).
+QString QuotedTyped(const QString &text)
+{
+    return QCoreApplication::translate("ExactCommandLine", "\"%1\"", "what was typed, in the quotation marks of the language")
+        .arg(text);
+}
 
 // A refusal quotes what was given, which may hold line breaks, terminal escapes or characters that turn the
 // text around: written out, they keep the message one line of plain text that reads as typed.
@@ -194,13 +201,13 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
     if (!named.place)
         return QCoreApplication::translate("ExactCommandLine",
                                            "no place matches %1; --places TEXT lists what a search finds")
-            .arg(Quoted(request.searchText));
+            .arg(QuotedTyped(request.searchText));
     if (!named.alike.empty())
         request.notice = OneLine(
             QCoreApplication::translate("ExactCommandLine",
                                         "took %1 for %2; to name another, write it as --places lists it, "
                                         "such as --place %3")
-                .arg(exact::PlaceName(*named.place), Quoted(request.searchText),
+                .arg(exact::PlaceName(*named.place), QuotedTyped(request.searchText),
                      Quoted(exact::PlaceName(*named.alike.front()))));
     std::optional<places::Clock> given = reading.clock;
     exact::UsePlace(reading, *named.place);
@@ -247,7 +254,7 @@ ParsedRequest ParseRequest(const QStringList &arguments)
     }
     if (!parser.positionalArguments().isEmpty()) {
         parsed.error = OneLine(QCoreApplication::translate("ExactCommandLine", "unexpected argument %1")
-                                   .arg(Quoted(parser.positionalArguments().first())));
+                                   .arg(QuotedTyped(parser.positionalArguments().first())));
         return parsed;
     }
     request.json = parser.isSet(o.json);

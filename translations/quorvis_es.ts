@@ -78,6 +78,11 @@
 <context>
     <name>ExactCommandLine</name>
     <message>
+        <source>&quot;%1&quot;</source>
+        <comment>what was typed, in the quotation marks of the language</comment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
         <source>Place:</source>
         <translation>Lugar:</translation>
     </message>
