@@ -19,7 +19,8 @@ QString Quoted(const QString &text) { return u'"' + text + u'"'; }
 // What was typed, in the language's own quotation marks ("Graz" in English, «Graz» in Russian).
 QString QuotedTyped(const QString &text)
 {
-    return QCoreApplication::translate("ExactCommandLine", "\"%1\"", "what was typed, in the quotation marks of the language")
+    return QCoreApplication::translate("ExactCommandLine", "\"%1\"",
+                                       "what was typed, in the quotation marks of the language")
         .arg(text);
 }
 
@@ -120,25 +121,28 @@ QString Description()
     QString slot = QCoreApplication::translate("TimeSlot", TimeSlots[9].data());
     if (slot.contains(u' '))
         slot = u'"' + slot + u'"';
-    return Wrapped(QCoreApplication::translate("ExactCommandLine", "The exact Imum Coeli, Ascendant and Midheaven of "
-                                                                   "a birth from its local date, time and place."),
+    return Wrapped(QCoreApplication::translate("ExactCommandLine",
+                                               "The exact Imum Coeli, Ascendant and Midheaven of "
+                                               "a birth from its local date, time and place."),
                    Width) +
-           QStringLiteral("\n\n"
-                          "  quorvis-exact --place London --date 1990-08-01 --time 10:30\n"
-                          "  quorvis-exact --lat 51.5 --lon -0.13 --zone Europe/London%1--date 1990-08-01 --time 10:30\n"
-                          "  quorvis-exact --lat 51.5 --lon -0.13 --utc-offset +01:00%1--date 1990-08-01 --time 10:30 "
-                          "--json\n"
-                          "  quorvis-exact --place London --date 1990-08-01 --slot %2\n"
-                          "  quorvis-exact --places lond\n\n")
+           QStringLiteral(
+               "\n\n"
+               "  quorvis-exact --place London --date 1990-08-01 --time 10:30\n"
+               "  quorvis-exact --lat 51.5 --lon -0.13 --zone Europe/London%1--date 1990-08-01 --time 10:30\n"
+               "  quorvis-exact --lat 51.5 --lon -0.13 --utc-offset +01:00%1--date 1990-08-01 --time 10:30 "
+               "--json\n"
+               "  quorvis-exact --place London --date 1990-08-01 --slot %2\n"
+               "  quorvis-exact --places lond\n\n")
                .arg(more, slot) +
-           Wrapped(QCoreApplication::translate("ExactCommandLine",
-                                               "Exit status: 0 for a reading (also when the local time fell in a "
-                                               "clock change's gap or overlap) "
-                                               "or a\nplace list; 1 when it cannot read because of the installed "
-                                               "time-zone data or a failure of "
-                                               "its own;\n2 for input it cannot use.",
-                                               "the program wraps the lines"),
-                   Width);
+           Wrapped(
+               QCoreApplication::translate("ExactCommandLine",
+                                           "Exit status: 0 for a reading (also when the local time fell in a "
+                                           "clock change's gap or overlap) "
+                                           "or a\nplace list; 1 when it cannot read because of the installed "
+                                           "time-zone data or a failure of "
+                                           "its own;\n2 for input it cannot use.",
+                                           "the program wraps the lines"),
+               Width);
 }
 
 // Every option at most once; --places with nothing but --json.
@@ -203,12 +207,12 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
                                            "no place matches %1; --places TEXT lists what a search finds")
             .arg(QuotedTyped(request.searchText));
     if (!named.alike.empty())
-        request.notice = OneLine(
-            QCoreApplication::translate("ExactCommandLine",
-                                        "took %1 for %2; to name another, write it as --places lists it, "
-                                        "such as --place %3")
-                .arg(exact::PlaceName(*named.place), QuotedTyped(request.searchText),
-                     Quoted(exact::PlaceName(*named.alike.front()))));
+        request.notice =
+            OneLine(QCoreApplication::translate(
+                        "ExactCommandLine", "took %1 for %2; to name another, write it as --places lists it, "
+                                            "such as --place %3")
+                        .arg(exact::PlaceName(*named.place), QuotedTyped(request.searchText),
+                             Quoted(exact::PlaceName(*named.alike.front()))));
     std::optional<places::Clock> given = reading.clock;
     exact::UsePlace(reading, *named.place);
     if (given)
@@ -221,9 +225,9 @@ QString ReadReading(const QCommandLineParser &parser, const Options &o, Request 
     if (parser.isSet(o.time) && parser.isSet(o.slot))
         return QCoreApplication::translate("ExactCommandLine", "give either --time or --slot, not both");
     if (!parser.isSet(o.date) || !(parser.isSet(o.time) || parser.isSet(o.slot)))
-        return QCoreApplication::translate("ExactCommandLine",
-                                           "give the local date with --date YYYY-MM-DD, and the time with --time "
-                                           "HH:MM or the two-hour slot with --slot");
+        return QCoreApplication::translate(
+            "ExactCommandLine", "give the local date with --date YYYY-MM-DD, and the time with --time "
+                                "HH:MM or the two-hour slot with --slot");
     QString error;
     request.reading.date = exact::ReadDate(parser.value(o.date), &error).value_or(QDate());
     if (error.isEmpty() && parser.isSet(o.slot))

@@ -291,9 +291,8 @@ NamedPlace FindNamedPlace(QStringView text)
     if (parts.size() > 1 || colon >= 0) {
         const QString where = colon < 0 ? QString() : WhereKey(text.mid(colon + 1));
         for (const places::Place *place : gazetteer.search(written.split(u',').front(), EveryBearer)) {
-            const bool whole =
-                colon < 0 ||
-                WhereKey(PlaceText(nullptr, place->latitude, place->longitude, place->zone)) == where;
+            const bool whole = colon < 0 || WhereKey(PlaceText(nullptr, place->latitude, place->longitude,
+                                                               place->zone)) == where;
             if (whole && Names(*place, parts)) {
                 named.place = place;
                 return named;

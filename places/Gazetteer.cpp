@@ -112,8 +112,14 @@ struct Gazetteer::Index
     }
 
     const uchar *record(quint32 place) const { return places + size_t(place) * format::kPlaceRecordSize; }
-    quint32 division(quint32 place) const { return qFromLittleEndian<quint16>(record(place) + format::DivisionNumber); }
-    quint32 country(quint32 place) const { return qFromLittleEndian<quint16>(record(place) + format::CountryNumber); }
+    quint32 division(quint32 place) const
+    {
+        return qFromLittleEndian<quint16>(record(place) + format::DivisionNumber);
+    }
+    quint32 country(quint32 place) const
+    {
+        return qFromLittleEndian<quint16>(record(place) + format::CountryNumber);
+    }
 
     // Language `l`'s entries: a place's, a division's, a country's.
     const uchar *shownOf(quint32 l) const
@@ -127,9 +133,8 @@ struct Gazetteer::Index
     }
     QString countryName(quint32 l, quint32 country) const
     {
-        return country < countryCount
-                   ? string(U32(shownOf(l), size_t(placeCount) + divisionCount + country))
-                   : QString();
+        return country < countryCount ? string(U32(shownOf(l), size_t(placeCount) + divisionCount + country))
+                                      : QString();
     }
 
     std::string_view key(quint32 k) const
@@ -164,9 +169,9 @@ Gazetteer::Gazetteer()
     index->text = index->section(format::TextAt, 0);
     index->textUnits = (index->size - (index->text - index->data)) / 2;
     index->languages = index->section(format::LanguagesAt, quint64(index->languageCount) * 4);
-    index->shown = index->section(format::ShownAt, quint64(index->languageCount) * 4 *
-                                                       (quint64(placeCount) + index->divisionCount +
-                                                        index->countryCount));
+    index->shown = index->section(format::ShownAt,
+                                  quint64(index->languageCount) * 4 *
+                                      (quint64(placeCount) + index->divisionCount + index->countryCount));
     index->keyStarts = index->section(format::KeyStartsAt, (quint64(index->keyCount) + 1) * 4);
     index->postings = index->section(format::PostingsAt, (quint64(index->keyCount) + 1) * 4);
     index->keyPlaces = index->section(format::KeyPlacesAt, quint64(keyPlaceCount) * 4);

@@ -70,8 +70,8 @@ public:
 
     // The languages the gazetteer has names in besides GeoNames's own: "de", "es", ... "pt_BR", "ru".
     QStringList languages() const;
-    // `place` (one of places()) as a reader of `language` is shown it: the names of the place, its division and
-    // its country in that language where GeoNames has them, else GeoNames's own; the division is left out
+    // `place` (one of places()) as a reader of `language` is shown it: the names of the place, its division
+    // and its country in that language where GeoNames has them, else GeoNames's own; the division is left out
     // where it is the place itself, and in a language of another script where it has no name in it and is
     // not needed to tell places of one name apart. A language the gazetteer has no names in ("en") reads
     // GeoNames's names as displayName() gives them.

@@ -81,8 +81,8 @@ int main(int argc, char **argv)
         }
     }
 
-    // The same typed in Russian and in German, the names the languages give (GeoNames's where they give none),
-    // and the names shown for each of those places.
+    // The same typed in Russian and in German, the names the languages give (GeoNames's where they give
+    // none), and the names shown for each of those places.
     std::vector<double> otherKeystrokes, shownNames;
     for (const char16_t *language : {u"ru", u"de"})
         for (size_t i = 0; i < 500; ++i) {

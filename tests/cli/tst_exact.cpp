@@ -386,11 +386,13 @@ void ExactTest::helpInEveryLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("zoneOption");
     QTest::addColumn<QString>("slotExample"); // the language's own name of a slot
-    for (const auto &[language, zone, slot] :
-         {std::tuple{"en", "--zone <zone>", "--slot 10am-noon"}, {"de", "--zone <Zone>", "--slot \"10–12 Uhr\""},
-          {"fr", "--zone <fuseau>", "--slot"}, {"es", "--zone <zona>", "--slot"},
-          {"pt_BR", "--zone <fuso>", "--slot"}, {"it", "--zone <fuso>", "--slot"},
-          {"ru", "--zone <пояс>", "--slot \"10–12 ч\""}})
+    for (const auto &[language, zone, slot] : {std::tuple{"en", "--zone <zone>", "--slot 10am-noon"},
+                                               {"de", "--zone <Zone>", "--slot \"10–12 Uhr\""},
+                                               {"fr", "--zone <fuseau>", "--slot"},
+                                               {"es", "--zone <zona>", "--slot"},
+                                               {"pt_BR", "--zone <fuso>", "--slot"},
+                                               {"it", "--zone <fuso>", "--slot"},
+                                               {"ru", "--zone <пояс>", "--slot \"10–12 ч\""}})
         QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(zone)
                                 << QString::fromUtf8(slot);
 }
@@ -447,7 +449,8 @@ void ExactTest::placeInTheReadersLanguage_data()
     QTest::addColumn<QString>("place");
     QTest::addColumn<QStringList>("shown"); // name, division (may be empty), country
     const auto row = [](const char *language, const char *place, QStringList shown) {
-        QTest::addRow("%s %s", language, place) << QString::fromLatin1(language) << QString::fromUtf8(place) << shown;
+        QTest::addRow("%s %s", language, place)
+            << QString::fromLatin1(language) << QString::fromUtf8(place) << shown;
     };
     row("de", "Graz", {"Graz", "Steiermark", "Österreich"});
     row("de", "Kyiw", {"Kyiw", "Stadt Kiew", "Ukraine"});

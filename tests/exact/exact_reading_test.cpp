@@ -327,7 +327,8 @@ void ExactReadingTest::placesFound_data()
     QTest::newRow("German name of the division") << "Graz, Steiermark" << true << graz << QStringList();
     QTest::newRow("all in German") << "Graz, Steiermark, Österreich" << true << graz << QStringList();
     QTest::newRow("languages mixed") << "Грац, Steiermark, Autriche" << true << graz << QStringList();
-    QTest::newRow("a Russian name only") << "Бердск" << true << "Berdsk, Novosibirsk, Russia" << QStringList();
+    QTest::newRow("a Russian name only")
+        << "Бердск" << true << "Berdsk, Novosibirsk, Russia" << QStringList();
     QTest::newRow("a German name only") << "Kyiw" << true << "Kiev, Kyiv City, Ukraine" << QStringList();
     QTest::newRow("a name with a comma in German")
         << "Stolberg, Rheinland, Nordrhein-Westfalen, Deutschland" << true

@@ -317,12 +317,14 @@ void GazetteerTest::shownAsTheData()
             const ShownPlace shown = gazetteer.shown(places[row], language);
             ShownPlace expected;
             if (language == u"en") {
-                expected = {places[row].name, places[row].admin1 == places[row].name ? QString() : places[row].admin1,
+                expected = {places[row].name,
+                            places[row].admin1 == places[row].name ? QString() : places[row].admin1,
                             places[row].country, language};
                 QCOMPARE(shown.text(), places[row].displayName());
             } else {
                 expected = {shownOr(QString::number(row), o.names[qsizetype(row)]),
-                            without.contains(row) ? QString() : shownOr(division, value(o.divisions, division)),
+                            without.contains(row) ? QString()
+                                                  : shownOr(division, value(o.divisions, division)),
                             shownOr(country, value(o.countries, country)), language};
             }
             QVERIFY2(shown.name == expected.name && shown.admin1 == expected.admin1 &&

@@ -197,7 +197,8 @@ int main(int argc, char **argv)
         places.u16(quint16(divisionNumbers.value(division, format::kNone)));
         places.u16(quint16(countryNumbers.value(code, format::kNone)));
 
-        // Every name the place bears is a key to it: GeoNames's, the alternate ones, and those it is shown by.
+        // Every name the place bears is a key to it: GeoNames's, the alternate ones, and those it is shown
+        // by.
         QStringList names{row[0]};
         if (!row[1].isEmpty())
             names += row[1].split(u',');
