@@ -3,6 +3,7 @@
 #include "Report.h"
 
 #include "ExactTexts.h"
+#include "Language.h"
 #include "reading.h"
 
 #include <QCoreApplication>
@@ -65,6 +66,17 @@ QJsonObject PlaceJson(const places::Place *place, double latitude, double longit
     object[QStringLiteral("lat")] = latitude;
     object[QStringLiteral("lon")] = longitude;
     object[QStringLiteral("zone")] = TextOrNull(zone);
+    // The names as the text output shows them, in the user's language even though the JSON speaks English;
+    // the fields above stay GeoNames's.
+    if (place) {
+        const places::ShownPlace shown = places::Gazetteer::instance().shown(*place, Language::OfSystem());
+        object[QStringLiteral("shown")] = QJsonObject{{QStringLiteral("name"), shown.name},
+                                                      {QStringLiteral("admin1"), TextOrNull(shown.admin1)},
+                                                      {QStringLiteral("country"), TextOrNull(shown.country)},
+                                                      {QStringLiteral("language"), shown.language}};
+    } else {
+        object[QStringLiteral("shown")] = QJsonValue();
+    }
     return object;
 }
 

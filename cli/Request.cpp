@@ -3,6 +3,8 @@
 // exact formats: a date, time or number followed by anything at all is refused.
 #include "Request.h"
 
+#include "reading.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -12,7 +14,15 @@ namespace quorvis::cli {
 
 namespace {
 
+// Text to copy into a shell, in straight quotes.
 QString Quoted(const QString &text) { return u'"' + text + u'"'; }
+// What was typed, in the language's own quotation marks ("Graz" in English, «Graz» in Russian).
+QString QuotedTyped(const QString &text)
+{
+    return QCoreApplication::translate("ExactCommandLine", "\"%1\"",
+                                       "what was typed, in the quotation marks of the language")
+        .arg(text);
+}
 
 // A refusal quotes what was given, which may hold line breaks, terminal escapes or characters that turn the
 // text around: written out, they keep the message one line of plain text that reads as typed.
@@ -94,25 +104,61 @@ struct Options
     }
 };
 
+// `text` in lines of at most `width` characters, broken between words; the translator's own line breaks are
+// spaces, a blank line stays a paragraph break. A console of 80 columns shows every line whole.
+QString Wrapped(const QString &text, qsizetype width)
+{
+    QStringList lines;
+    for (const QString &paragraph : text.split(QStringLiteral("\n\n"))) {
+        QString line;
+        for (const QString &word : paragraph.simplified().split(u' ', Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+                lines << line;
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        lines << line << QString();
+    }
+    lines.removeLast();
+    return lines.join(u'\n');
+}
+
 QString Description()
 {
-    return QCoreApplication::translate("ExactCommandLine", "The exact Imum Coeli, Ascendant and Midheaven of "
-                                                           "a birth from its local date, time and place.") +
+    // The line width of a console, less one: a line of exactly 80 characters makes Windows' console add an
+    // empty one. The longer examples go on with the shell's own continuation mark.
+    constexpr qsizetype Width = 79;
+#ifdef Q_OS_WIN
+    const QString more = QStringLiteral(" ^\n      ");
+#else
+    const QString more = QStringLiteral(" \\\n      ");
+#endif
+    QString slot = QCoreApplication::translate("TimeSlot", TimeSlots[9].data());
+    if (slot.contains(u' '))
+        slot = u'"' + slot + u'"';
+    return Wrapped(QCoreApplication::translate("ExactCommandLine",
+                                               "The exact Imum Coeli, Ascendant and Midheaven of "
+                                               "a birth from its local date, time and place."),
+                   Width) +
            QStringLiteral(
                "\n\n"
                "  quorvis-exact --place London --date 1990-08-01 --time 10:30\n"
-               "  quorvis-exact --lat 51.5 --lon -0.13 --zone Europe/London --date 1990-08-01 --time 10:30\n"
-               "  quorvis-exact --lat 51.5 --lon -0.13 --utc-offset +01:00 --date 1990-08-01 --time 10:30 "
+               "  quorvis-exact --lat 51.5 --lon -0.13 --zone Europe/London%1--date 1990-08-01 --time 10:30\n"
+               "  quorvis-exact --lat 51.5 --lon -0.13 --utc-offset +01:00%1--date 1990-08-01 --time 10:30 "
                "--json\n"
-               "  quorvis-exact --place London --date 1990-08-01 --slot 10am-noon\n"
-               "  quorvis-exact --places lond\n\n") +
-           QCoreApplication::translate("ExactCommandLine",
-                                       "Exit status: 0 for a reading (also when the local time fell in a "
-                                       "clock change's gap or overlap) "
-                                       "or a\nplace list; 1 when it cannot read because of the installed "
-                                       "time-zone data or a failure of "
-                                       "its own;\n2 for input it cannot use.",
-                                       "keep the lines within 100 characters");
+               "  quorvis-exact --place London --date 1990-08-01 --slot %2\n"
+               "  quorvis-exact --places lond\n\n")
+               .arg(more, slot) +
+           Wrapped(
+               QCoreApplication::translate("ExactCommandLine",
+                                           "Exit status: 0 for a reading (also when the local time fell in a "
+                                           "clock change's gap or overlap) "
+                                           "or a\nplace list; 1 when it cannot read because of the installed "
+                                           "time-zone data or a failure of "
+                                           "its own;\n2 for input it cannot use.",
+                                           "the program wraps the lines"),
+               Width);
 }
 
 // Every option at most once; --places with nothing but --json.
@@ -177,15 +223,15 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
                                            "no place matches %1 (the list holds towns of %L2 people or more); "
                                            "--places TEXT lists what a search finds, or give the coordinates "
                                            "with --lat, --lon and --zone")
-            .arg(Quoted(request.searchText))
+            .arg(QuotedTyped(request.searchText))
             .arg(15000);
     if (!named.alike.empty())
-        request.notice = OneLine(
-            QCoreApplication::translate("ExactCommandLine",
-                                        "took %1 for %2; to name another, write it as --places lists it, "
-                                        "such as --place %3")
-                .arg(named.place->displayName(), Quoted(request.searchText),
-                     Quoted(named.alike.front()->displayName())));
+        request.notice =
+            OneLine(QCoreApplication::translate(
+                        "ExactCommandLine", "took %1 for %2; to name another, write it as --places lists it, "
+                                            "such as --place %3")
+                        .arg(exact::PlaceName(*named.place), QuotedTyped(request.searchText),
+                             Quoted(exact::PlaceName(*named.alike.front()))));
     std::optional<places::Clock> given = reading.clock;
     exact::UsePlace(reading, *named.place);
     if (given)
@@ -199,7 +245,8 @@ QString ReadReading(const QCommandLineParser &parser, const Options &o, Request 
         return QCoreApplication::translate("ExactCommandLine", "give either --time or --slot, not both");
     if (!parser.isSet(o.date) || !(parser.isSet(o.time) || parser.isSet(o.slot)))
         return QCoreApplication::translate(
-            "ExactCommandLine", "give the local date and time with --date YYYY-MM-DD and --time HH:MM");
+            "ExactCommandLine", "give the local date with --date YYYY-MM-DD, and the time with --time "
+                                "HH:MM or the two-hour slot with --slot");
     QString error;
     request.reading.date = exact::ReadDate(parser.value(o.date), &error).value_or(QDate());
     if (error.isEmpty() && parser.isSet(o.slot))
@@ -238,7 +285,7 @@ ParsedRequest ParseRequest(const QStringList &arguments)
     }
     if (!parser.positionalArguments().isEmpty()) {
         parsed.error = OneLine(QCoreApplication::translate("ExactCommandLine", "unexpected argument %1")
-                                   .arg(Quoted(parser.positionalArguments().first())));
+                                   .arg(QuotedTyped(parser.positionalArguments().first())));
         return parsed;
     }
     request.json = parser.isSet(o.json);

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace quorvis::exact {
 
@@ -403,24 +404,47 @@ std::vector<const places::Place *> FindPlaces(QStringView text)
 
 namespace {
 
-// Whether `place` is what the comma-separated `parts` name: its name, then its division and its country in
-// that order, either of them left out.
+// A name's comma-separated parts, each by its SearchKey: "Washington, D.C." is two.
+QStringList PartKeys(QStringView text)
+{
+    QStringList keys;
+    for (const QStringView part : text.split(u','))
+        keys << places::SearchKey(part);
+    return keys;
+}
+
+// Whether `parts` from `at` on are, in this order, one of `lists[0]` (each name split at its commas as the
+// parts are), then one of `lists[1]` and so on, each list after the first left out or not.
+bool NamedBy(const QStringList &parts, qsizetype at, std::span<const QStringList *const> lists, bool first)
+{
+    if (lists.empty())
+        return at == parts.size();
+    for (const QString &name : *lists.front()) {
+        const QStringList keys = PartKeys(name);
+        if (at + keys.size() <= parts.size() && std::equal(keys.begin(), keys.end(), parts.begin() + at) &&
+            NamedBy(parts, at + keys.size(), lists.subspan(1), false))
+            return true;
+    }
+    return !first && NamedBy(parts, at, lists.subspan(1), false);
+}
+
+// Whether `place` is what the comma-separated `parts` name: one of its names, then its division and its
+// country in that order, either of them left out; each in GeoNames's words or any language's.
 bool Names(const places::Place &place, const QStringList &parts)
 {
-    if (places::SearchKey(place.name) != parts.front())
-        return false;
-    QStringList qualifiers;
-    if (!place.admin1.isEmpty() && place.admin1 != place.name)
-        qualifiers << places::SearchKey(place.admin1);
-    qualifiers << places::SearchKey(place.country);
-    qsizetype at = 0;
-    for (qsizetype i = 1; i < parts.size(); ++i) {
-        while (at < qualifiers.size() && qualifiers[at] != parts[i])
-            ++at;
-        if (at++ == qualifiers.size())
-            return false;
-    }
-    return true;
+    const places::PlaceNames names = places::Gazetteer::instance().names(place);
+    const QStringList *lists[] = {&names.names, &names.admin1, &names.countries};
+    return NamedBy(parts, 0, lists, true);
+}
+
+// The numbers in a text and its last comma-separated part: "51°30′ N, 0°07′ W, Europe/London" gives 51 30 0
+// 07 and Europe/London in every language, whatever it calls north and west.
+QString WhereKey(QStringView where)
+{
+    QString key;
+    for (const QChar c : where)
+        key += c.isDigit() ? c : u' ';
+    return key.simplified() + u'|' + places::SearchKey(where.mid(where.lastIndexOf(u',') + 1));
 }
 
 } // namespace
@@ -431,15 +455,15 @@ NamedPlace FindNamedPlace(QStringView text)
     constexpr int EveryBearer = 500;
     const places::Gazetteer &gazetteer = places::Gazetteer::instance();
     NamedPlace named;
+    // A label as --places prints it ends in where the place lies, after a colon: any language's label.
     const qsizetype colon = text.indexOf(u':');
     const QStringView written = colon < 0 ? text : text.first(colon);
-    QStringList parts;
-    for (const QStringView part : written.split(u','))
-        parts << places::SearchKey(part);
+    const QStringList parts = PartKeys(written);
     if (parts.size() > 1 || colon >= 0) {
+        const QString where = colon < 0 ? QString() : WhereKey(text.mid(colon + 1));
         for (const places::Place *place : gazetteer.search(written.split(u',').front(), EveryBearer)) {
-            const bool whole = colon < 0 || places::SearchKey(PlaceText(place, place->latitude, place->longitude,
-                                                                        place->zone)) == places::SearchKey(text);
+            const bool whole = colon < 0 || WhereKey(PlaceText(nullptr, place->latitude, place->longitude,
+                                                               place->zone)) == where;
             if (whole && Names(*place, parts)) {
                 named.place = place;
                 return named;
@@ -452,11 +476,15 @@ NamedPlace FindNamedPlace(QStringView text)
         return named;
     named.place = best.front();
     const QString key = places::SearchKey(text);
-    if (places::SearchKey(named.place->name) != key)
+    const auto bearsName = [&key](const places::Place &place) {
+        const QStringList names = places::Gazetteer::instance().names(place).names;
+        return std::any_of(names.begin(), names.end(),
+                           [&key](const QString &name) { return places::SearchKey(name) == key; });
+    };
+    if (!bearsName(*named.place))
         return named;
     for (const places::Place *place : gazetteer.search(text, EveryBearer))
-        if (place != named.place && places::SearchKey(place->name) == key &&
-            2 * place->population >= named.place->population)
+        if (place != named.place && 2 * place->population >= named.place->population && bearsName(*place))
             named.alike.push_back(place);
     return named;
 }

@@ -7,6 +7,8 @@
 #include "ExactTexts.h"
 #include "reading.h"
 
+#include "Language.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -131,7 +133,7 @@ QString refusal(const Request &request, bool *internal)
     if (request.place)
         return QCoreApplication::translate("ExactReading",
                                            "This build does not know %1, the time zone of %2.")
-            .arg(request.place->zone, request.place->displayName());
+            .arg(request.place->zone, PlaceName(*request.place));
     return QCoreApplication::translate("ExactReading", "Give the place's time zone or its offset from UTC.");
 }
 
@@ -307,11 +309,18 @@ QString AnglesMessage(std::string_view message)
                                        QByteArray(message.data(), qsizetype(message.size())).constData());
 }
 
+places::ShownPlace ShownPlace(const places::Place &place)
+{
+    return places::Gazetteer::instance().shown(place, Language::Current());
+}
+
+QString PlaceName(const places::Place &place) { return ShownPlace(place).text(); }
+
 QString PlaceText(const places::Place *place, double latitude, double longitude, const QString &clock)
 {
     const QString where = QStringLiteral("%1, %2").arg(FormatCoordinates(latitude, longitude), clock);
     return place ? QCoreApplication::translate("ExactReading", "%1: %2", "a place's name and where it lies")
-                       .arg(place->displayName(), where)
+                       .arg(PlaceName(*place), where)
                  : where;
 }
 

@@ -130,8 +130,12 @@ QTime SlotStart(int slot);
 
 // "51°30′ N, 0°07′ W"
 QString FormatCoordinates(double latitude, double longitude);
-// "London, England, United Kingdom: 51°30′ N, 0°07′ W, Europe/London"; without a place, from the coordinates
-// on. `clock` is a zone's name or "UTC+01:00".
+// A place's names as the reader of the language spoken is shown them (Language::Current()): "München, Bayern,
+// Deutschland" in German, GeoNames's own in English.
+places::ShownPlace ShownPlace(const places::Place &place);
+QString PlaceName(const places::Place &place);
+// "London, England, United Kingdom: 51°30′ N, 0°07′ W, Europe/London", the place as PlaceName() gives it;
+// without a place, from the coordinates on. `clock` is a zone's name or "UTC+01:00".
 QString PlaceText(const places::Place *place, double latitude, double longitude, const QString &clock);
 // "BST (UTC+01:00)" where the clock names its time, else "UTC+05:45".
 QString LocalTimeLabel(const places::WallTimeReading &reading);

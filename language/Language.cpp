@@ -143,4 +143,26 @@ QString Use(const QString &language, const QString &folder)
 
 QString Current() { return installed().language; }
 
+QStringList MonthNames(const QStringList &translated)
+{
+    QStringList names = translated;
+    if (SpeaksEnglish())
+        return names;
+    // The default locale is the language's in the region's variant (Use).
+    const QLocale region;
+    const QLocale language(QLocale(Current()).language());
+    if (region.language() != language.language())
+        return names;
+    for (int month = 1; month <= 12 && month <= names.size(); ++month) {
+        QString name = region.standaloneMonthName(month);
+        if (name.isEmpty() || name == language.standaloneMonthName(month))
+            continue;
+        const QString &own = names[month - 1];
+        if (!own.isEmpty() && own.front().isUpper())
+            name.front() = name.front().toUpper();
+        names[month - 1] = name;
+    }
+    return names;
+}
+
 } // namespace Language

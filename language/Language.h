@@ -37,4 +37,10 @@ QString Use(const QString &language, const QString &folder = QStringLiteral(":/i
 QString Current();
 inline bool SpeaksEnglish() { return Current() == QLatin1String(English); }
 
+// The month names of a list, `translated` being the translation's (January first): where the region's variant
+// of the language spoken names a month otherwise than the language does (QLocale's standalone names: "Jänner"
+// in Austria), the region's name, capitalised as the translation's; the translation's everywhere else, and
+// always in English.
+QStringList MonthNames(const QStringList &translated);
+
 } // namespace Language

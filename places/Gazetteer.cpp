@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string_view>
@@ -49,10 +50,31 @@ QString Place::displayName() const
     return text;
 }
 
+QString ShownPlace::text() const
+{
+    QString text = name;
+    if (!admin1.isEmpty())
+        text += QLatin1String(", ") + admin1;
+    if (!country.isEmpty())
+        text += QLatin1String(", ") + country;
+    return text;
+}
+
 struct Gazetteer::Index
 {
     const uchar *data = nullptr;
     quint32 size = 0;
+    const uchar *places = nullptr;
+    const uchar *strings = nullptr;
+    const uchar *text = nullptr;
+    quint32 stringCount = 0;
+    quint64 textUnits = 0;
+    quint32 placeCount = 0;
+    quint32 divisionCount = 0;
+    quint32 countryCount = 0;
+    quint32 languageCount = 0;
+    const uchar *languages = nullptr;
+    const uchar *shown = nullptr;
     quint32 keyCount = 0;
     const uchar *keyStarts = nullptr;
     const uchar *postings = nullptr;
@@ -67,6 +89,52 @@ struct Gazetteer::Index
         if (offset % 8 != 0 || offset + bytes > size)
             qFatal("The compiled-in gazetteer is damaged (section %u)", unsigned(at));
         return data + offset;
+    }
+
+    // A shallow string: no copy and no allocation, the text stays where it is for the life of the program.
+    QString string(quint32 number) const
+    {
+        if (number >= stringCount)
+            qFatal("The compiled-in gazetteer is damaged (string %u)", unsigned(number));
+        const quint32 first = U32(strings, 2 * size_t(number));
+        const quint32 length = U32(strings, 2 * size_t(number) + 1);
+        if (quint64(first) + length > textUnits)
+            qFatal("The compiled-in gazetteer is damaged (text of string %u)", unsigned(number));
+        if (length == 0)
+            return QString();
+        const uchar *units = text + 2 * size_t(first);
+        if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian)
+            return QString::fromRawData(reinterpret_cast<const QChar *>(units), length);
+        QString copy(length, Qt::Uninitialized);
+        for (quint32 i = 0; i < length; ++i)
+            copy[i] = QChar(qFromLittleEndian<quint16>(units + 2 * size_t(i)));
+        return copy;
+    }
+
+    const uchar *record(quint32 place) const { return places + size_t(place) * format::kPlaceRecordSize; }
+    quint32 division(quint32 place) const
+    {
+        return qFromLittleEndian<quint16>(record(place) + format::DivisionNumber);
+    }
+    quint32 country(quint32 place) const
+    {
+        return qFromLittleEndian<quint16>(record(place) + format::CountryNumber);
+    }
+
+    // Language `l`'s entries: a place's, a division's, a country's.
+    const uchar *shownOf(quint32 l) const
+    {
+        return shown + 4 * size_t(l) * (size_t(placeCount) + divisionCount + countryCount);
+    }
+    quint32 placeEntry(quint32 l, quint32 place) const { return U32(shownOf(l), place); }
+    QString divisionName(quint32 l, quint32 division) const
+    {
+        return division < divisionCount ? string(U32(shownOf(l), size_t(placeCount) + division)) : QString();
+    }
+    QString countryName(quint32 l, quint32 country) const
+    {
+        return country < countryCount ? string(U32(shownOf(l), size_t(placeCount) + divisionCount + country))
+                                      : QString();
     }
 
     std::string_view key(quint32 k) const
@@ -88,14 +156,22 @@ Gazetteer::Gazetteer()
         index->field(format::Version) != format::kVersion || index->field(format::FileSize) != index->size)
         qFatal("The compiled-in gazetteer is not of this program's version");
 
-    const quint32 placeCount = index->field(format::PlaceCount);
-    const quint32 stringCount = index->field(format::StringCount);
+    const quint32 placeCount = index->placeCount = index->field(format::PlaceCount);
+    const quint32 stringCount = index->stringCount = index->field(format::StringCount);
     index->keyCount = index->field(format::KeyCount);
+    index->divisionCount = index->field(format::DivisionCount);
+    index->countryCount = index->field(format::CountryCount);
+    index->languageCount = index->field(format::LanguageCount);
     const quint32 keyPlaceCount = index->field(format::KeyPlaceCount);
-    const uchar *places = index->section(format::PlacesAt, quint64(placeCount) * format::kPlaceRecordSize);
-    const uchar *strings = index->section(format::StringsAt, quint64(stringCount) * 8);
-    const uchar *text = index->section(format::TextAt, 0);
-    const quint64 textUnits = (index->size - (text - index->data)) / 2;
+    const uchar *places = index->places =
+        index->section(format::PlacesAt, quint64(placeCount) * format::kPlaceRecordSize);
+    index->strings = index->section(format::StringsAt, quint64(stringCount) * 8);
+    index->text = index->section(format::TextAt, 0);
+    index->textUnits = (index->size - (index->text - index->data)) / 2;
+    index->languages = index->section(format::LanguagesAt, quint64(index->languageCount) * 4);
+    index->shown = index->section(format::ShownAt,
+                                  quint64(index->languageCount) * 4 *
+                                      (quint64(placeCount) + index->divisionCount + index->countryCount));
     index->keyStarts = index->section(format::KeyStartsAt, (quint64(index->keyCount) + 1) * 4);
     index->postings = index->section(format::PostingsAt, (quint64(index->keyCount) + 1) * 4);
     index->keyPlaces = index->section(format::KeyPlacesAt, quint64(keyPlaceCount) * 4);
@@ -103,24 +179,7 @@ Gazetteer::Gazetteer()
     if (U32(index->postings, index->keyCount) != keyPlaceCount)
         qFatal("The compiled-in gazetteer is damaged (postings)");
 
-    // Shallow strings: no copy and no allocation, the text stays where it is for the life of the program.
-    const auto string = [&](quint32 number) {
-        if (number >= stringCount)
-            qFatal("The compiled-in gazetteer is damaged (string %u)", unsigned(number));
-        const quint32 first = U32(strings, 2 * size_t(number));
-        const quint32 length = U32(strings, 2 * size_t(number) + 1);
-        if (quint64(first) + length > textUnits)
-            qFatal("The compiled-in gazetteer is damaged (text of string %u)", unsigned(number));
-        if (length == 0)
-            return QString();
-        const uchar *units = text + 2 * size_t(first);
-        if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian)
-            return QString::fromRawData(reinterpret_cast<const QChar *>(units), length);
-        QString copy(length, Qt::Uninitialized);
-        for (quint32 i = 0; i < length; ++i)
-            copy[i] = QChar(qFromLittleEndian<quint16>(units + 2 * size_t(i)));
-        return copy;
-    };
+    const auto string = [index](quint32 number) { return index->string(number); };
     m_places.resize(placeCount);
     for (quint32 i = 0; i < placeCount; ++i) {
         const uchar *record = places + size_t(i) * format::kPlaceRecordSize;
@@ -142,6 +201,72 @@ const Gazetteer &Gazetteer::instance()
 {
     static const Gazetteer gazetteer;
     return gazetteer;
+}
+
+QStringList Gazetteer::languages() const
+{
+    QStringList codes;
+    for (quint32 l = 0; l < m_index->languageCount; ++l)
+        codes << m_index->string(U32(m_index->languages, l));
+    return codes;
+}
+
+// The number of `place` when it is one of `places`, else `places.size()` (a place made up by its user).
+static quint32 NumberOf(const Place &place, const std::vector<Place> &places)
+{
+    const auto at = reinterpret_cast<std::uintptr_t>(&place);
+    const auto first = reinterpret_cast<std::uintptr_t>(places.data());
+    if (at < first || at >= first + places.size() * sizeof(Place))
+        return quint32(places.size());
+    return quint32((at - first) / sizeof(Place));
+}
+
+ShownPlace Gazetteer::shown(const Place &place, QStringView language) const
+{
+    const Index &index = *m_index;
+    const quint32 number = NumberOf(place, m_places);
+    quint32 l = 0;
+    while (l < index.languageCount && index.string(U32(index.languages, l)) != language)
+        ++l;
+    if (l == index.languageCount || number == m_places.size()) {
+        const bool namesake = place.admin1 == place.name;
+        return {place.name, namesake ? QString() : place.admin1, place.country, QStringLiteral("en")};
+    }
+    const quint32 entry = index.placeEntry(l, number);
+    ShownPlace shown;
+    shown.language = language.toString();
+    shown.name = index.string(entry & ~format::kWithoutDivision);
+    if (shown.name.isEmpty())
+        shown.name = place.name;
+    if (!(entry & format::kWithoutDivision)) {
+        shown.admin1 = index.divisionName(l, index.division(number));
+        if (shown.admin1.isEmpty())
+            shown.admin1 = place.admin1;
+    }
+    shown.country = index.countryName(l, index.country(number));
+    if (shown.country.isEmpty())
+        shown.country = place.country;
+    return shown;
+}
+
+PlaceNames Gazetteer::names(const Place &place) const
+{
+    const Index &index = *m_index;
+    const quint32 number = NumberOf(place, m_places);
+    PlaceNames names;
+    const auto add = [](QStringList &list, const QString &name) {
+        if (!name.isEmpty() && !list.contains(name))
+            list << name;
+    };
+    add(names.names, place.name);
+    add(names.admin1, place.admin1);
+    add(names.countries, place.country);
+    for (quint32 l = 0; l < index.languageCount && number < m_places.size(); ++l) {
+        add(names.names, index.string(index.placeEntry(l, number) & ~format::kWithoutDivision));
+        add(names.admin1, index.divisionName(l, index.division(number)));
+        add(names.countries, index.countryName(l, index.country(number)));
+    }
+    return names;
 }
 
 std::vector<const Place *> Gazetteer::search(QStringView text, int limit) const

@@ -31,6 +31,25 @@ struct Place
     QString displayName() const;
 };
 
+// A place as a reader of one language is shown it (Gazetteer::shown).
+struct ShownPlace
+{
+    QString name;     // "München"
+    QString admin1;   // "Bayern"; empty when left out
+    QString country;  // "Deutschland"
+    QString language; // whose names these are: "de", "pt_BR"; "en" for GeoNames's own
+    // "München, Bayern, Deutschland"
+    QString text() const;
+};
+
+// Every name of a place, its division and its country: GeoNames's first, then each language's, each once.
+struct PlaceNames
+{
+    QStringList names;
+    QStringList admin1;
+    QStringList countries;
+};
+
 class Gazetteer
 {
 public:
@@ -48,6 +67,17 @@ public:
     std::vector<const Place *> searchAsWritten(QStringView text, int limit = 10) const;
 
     const std::vector<Place> &places() const { return m_places; }
+
+    // The languages the gazetteer has names in besides GeoNames's own: "de", "es", ... "pt_BR", "ru".
+    QStringList languages() const;
+    // `place` (one of places()) as a reader of `language` is shown it: the names of the place, its division
+    // and its country in that language where GeoNames has them, else GeoNames's own; the division is left out
+    // where it is the place itself, and in a language of another script where it has no name in it and is
+    // not needed to tell places of one name apart. A language the gazetteer has no names in ("en") reads
+    // GeoNames's names as displayName() gives them.
+    ShownPlace shown(const Place &place, QStringView language) const;
+    // The names of `place` in GeoNames and in every language, for reading a place named in any of them.
+    PlaceNames names(const Place &place) const;
 
     Gazetteer(const Gazetteer &) = delete;
     Gazetteer &operator=(const Gazetteer &) = delete;

@@ -12,7 +12,7 @@ QUORVIS_PACKAGES=(
     desktop-file-utils appstream dpkg-dev file lintian
     liberfa-dev qt6-svg-dev libabsl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libtimezonemap-data swetest python3 tzdata poppler-utils
+    libtimezonemap-data libgeonames-common swetest python3 tzdata poppler-utils
     at-spi2-core dbus-x11 python3-gi gir1.2-atspi-2.0
 )
 

@@ -78,6 +78,11 @@
 <context>
     <name>ExactCommandLine</name>
     <message>
+        <source>&quot;%1&quot;</source>
+        <comment>what was typed, in the quotation marks of the language</comment>
+        <translation>„%1“</translation>
+    </message>
+    <message>
         <source>Place:</source>
         <translation>Ort:</translation>
     </message>
@@ -87,7 +92,7 @@
     </message>
     <message>
         <source>Overlap:</source>
-        <translation>Doppelt:</translation>
+        <translation>Überschneidung:</translation>
     </message>
     <message>
         <source>Note:</source>
@@ -184,10 +189,10 @@
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
-        <comment>keep the lines within 100 characters</comment>
+        <comment>the program wraps the lines</comment>
         <translation>Exit-Status: 0 für ein Ergebnis (auch wenn die Ortszeit in die Lücke oder Überschneidung einer
 Zeitumstellung fiel) oder eine Ortsliste; 1, wenn die installierten Zeitzonendaten oder ein eigener
-Fehler die Deutung verhindern; 2 für unbrauchbare Eingaben.</translation>
+Fehler die Berechnung des Ergebnisses verhindern; 2 für unbrauchbare Eingaben.</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
@@ -214,8 +219,8 @@ Fehler die Deutung verhindern; 2 für unbrauchbare Eingaben.</translation>
         <translation>sowohl --lat als auch --lon angeben</translation>
     </message>
     <message>
-        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
-        <translation>Ortsdatum und Uhrzeit mit --date YYYY-MM-DD und --time HH:MM angeben</translation>
+        <source>give the local date with --date YYYY-MM-DD, and the time with --time HH:MM or the two-hour slot with --slot</source>
+        <translation>Ortsdatum mit --date YYYY-MM-DD angeben, dazu die Uhrzeit mit --time HH:MM oder das Zwei-Stunden-Fenster mit --slot</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -253,7 +258,7 @@ tz-Daten %2
     </message>
     <message>
         <source>Time used:</source>
-        <translation>Zeitpunkt:</translation>
+        <translation>Verwendete Zeit:</translation>
     </message>
     <message>
         <source>Birth place: a name as --places lists it, or the best match of a search.</source>
@@ -281,16 +286,16 @@ tz-Daten %2
         <translation>das Ergebnis kann nicht ausgegeben werden: %1</translation>
     </message>
     <message>
-        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
-        <translation>kein Ort passt zu %1 (die Liste enthält Orte ab %L2 Einwohnern); --places TEXT listet auf, was eine Suche findet, oder geben Sie die Koordinaten mit --lat, --lon und --zone an</translation>
-    </message>
-    <message>
         <source>Zodiac:</source>
         <translation>Tierkreis:</translation>
     </message>
     <message>
         <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
         <translation>Der Tierkreis, in dem die Zeichen gezählt werden: %1 (Vorgabe) oder siderisch, nach einer der Ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>kein Ort passt zu %1 (die Liste enthält Orte ab %L2 Einwohnern); --places TEXT listet auf, was eine Suche findet, oder geben Sie die Koordinaten mit --lat, --lon und --zone an</translation>
     </message>
     <message>
         <source>no zodiac %1; --zodiac takes %2</source>
@@ -749,6 +754,10 @@ tz-Daten %2
         <translation>Keine Uhrzeit: „%1“. Geben Sie sie als %2 an.</translation>
     </message>
     <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>Die schnelle Deutung zählt im tropischen Tierkreis.</translation>
+    </message>
+    <message>
         <source>less than a second</source>
         <translation>weniger als eine Sekunde</translation>
     </message>
@@ -765,10 +774,6 @@ tz-Daten %2
             <numerusform>%n Sekunde</numerusform>
             <numerusform>%n Sekunden</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The quick reading counts the tropical zodiac.</source>
-        <translation>Die schnelle Deutung zählt im tropischen Tierkreis.</translation>
     </message>
     <message>
         <source>Lahiri</source>
@@ -1325,7 +1330,7 @@ tz-Daten %2
     </message>
     <message>
         <source>Exact Nadir - %1</source>
-        <translation>Genauer Nadir - %1</translation>
+        <translation>Genauer Nadir – %1</translation>
     </message>
     <message>
         <source>During the slot: %1</source>
@@ -1425,6 +1430,10 @@ tz-Daten %2
         <translation>Drucken…</translation>
     </message>
     <message>
+        <source>Zodiac</source>
+        <translation>Tierkreis</translation>
+    </message>
+    <message>
         <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
         <translation>Kein Ort namens „%1“ in der Liste, die Orte ab %L2 Einwohnern enthält. Stattdessen Koordinaten eingeben?</translation>
     </message>
@@ -1444,10 +1453,6 @@ tz-Daten %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>Das Ergebnis konnte nicht gedruckt werden: Der Drucker ließ sich nicht starten.</translation>
-    </message>
-    <message>
-        <source>Zodiac</source>
-        <translation>Tierkreis</translation>
     </message>
 </context>
 <context>

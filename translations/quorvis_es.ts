@@ -78,6 +78,11 @@
 <context>
     <name>ExactCommandLine</name>
     <message>
+        <source>&quot;%1&quot;</source>
+        <comment>what was typed, in the quotation marks of the language</comment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
         <source>Place:</source>
         <translation>Lugar:</translation>
     </message>
@@ -185,9 +190,9 @@ hora y lugar.</translation>
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
-        <comment>keep the lines within 100 characters</comment>
+        <comment>the program wraps the lines</comment>
         <translation>Estado de salida: 0 para un resultado (también si la hora local cayó en el salto o la repetición de
-un cambio de hora) o una lista de lugares; 1 si no puede leer por los datos de zonas instalados o
+un cambio de hora) o una lista de lugares; 1 si no puede calcular el resultado por los datos de zonas instalados o
 por un fallo propio; 2 para datos que no puede usar.</translation>
     </message>
     <message>
@@ -215,8 +220,8 @@ por un fallo propio; 2 para datos que no puede usar.</translation>
         <translation>indique tanto --lat como --lon</translation>
     </message>
     <message>
-        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
-        <translation>indique la fecha y la hora locales con --date YYYY-MM-DD y --time HH:MM</translation>
+        <source>give the local date with --date YYYY-MM-DD, and the time with --time HH:MM or the two-hour slot with --slot</source>
+        <translation>indique la fecha local con --date YYYY-MM-DD, y la hora con --time HH:MM o la franja de dos horas con --slot</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -282,16 +287,16 @@ datos tz %2
         <translation>no se puede escribir el resultado: %1</translation>
     </message>
     <message>
-        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
-        <translation>ningún lugar coincide con %1 (la lista recoge localidades de %L2 habitantes o más); --places TEXTO lista lo que encuentra una búsqueda, o indique las coordenadas con --lat, --lon y --zone</translation>
-    </message>
-    <message>
         <source>Zodiac:</source>
         <translation>Zodiaco:</translation>
     </message>
     <message>
         <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
         <translation>El zodiaco en que se cuentan los signos: %1 (el predeterminado) o sideral, según una de las ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>ningún lugar coincide con %1 (la lista recoge localidades de %L2 habitantes o más); --places TEXTO lista lo que encuentra una búsqueda, o indique las coordenadas con --lat, --lon y --zone</translation>
     </message>
     <message>
         <source>no zodiac %1; --zodiac takes %2</source>
@@ -584,24 +589,24 @@ datos tz %2
     </message>
     <message>
         <source>The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>Allí los relojes se atrasaron de las %1 del %2 a las %3 del %4 durante esta franja, que duró así %5.</translation>
+        <translation>Allí los relojes se atrasaron de las %1 del %2 a las %3 del %4 durante esta franja, que, por tanto, duró %5.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>Allí los relojes se adelantaron de las %1 del %2 a las %3 del %4 durante esta franja, que duró así %5.</translation>
+        <translation>Allí los relojes se adelantaron de las %1 del %2 a las %3 del %4 durante esta franja, que, por tanto, duró %5.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
-        <translation>Allí los relojes se atrasaron el %3 de las %1 a las %2 durante esta franja, que duró así %4.</translation>
+        <translation>Allí los relojes se atrasaron el %3 de las %1 a las %2 durante esta franja, que, por tanto, duró %4.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
-        <translation>Allí los relojes se adelantaron el %3 de las %1 a las %2 durante esta franja, que duró así %4.</translation>
+        <translation>Allí los relojes se adelantaron el %3 de las %1 a las %2 durante esta franja, que, por tanto, duró %4.</translation>
     </message>
     <message>
         <source>The clocks there %1 during this slot, so it lasted %2.</source>
         <comment>%1: changes of the clocks</comment>
-        <translation>Allí los relojes %1 durante esta franja, que duró así %2.</translation>
+        <translation>Allí los relojes %1 durante esta franja, que, por tanto, duró %2.</translation>
     </message>
     <message>
         <source>%1 %2 = %3 UT the day before</source>
@@ -673,11 +678,11 @@ datos tz %2
     </message>
     <message>
         <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
-        <translation>Según el Fondo del Cielo, el signo del nadir es el del punto más bajo de la eclíptica bajo el lugar de nacimiento en el momento del nacimiento. Según el signo ascendente, como cuenta la lectura rápida, es el signo situado tres signos más allá del que asciende por el este en ese momento: la casa cuarta para quienes cuentan las casas por signos enteros.</translation>
+        <translation>Según el Fondo del Cielo, el signo del nadir es el del punto más bajo de la eclíptica bajo el lugar de nacimiento en el momento del nacimiento. Según el signo ascendente, tal como calcula la lectura rápida, es el signo situado tres signos más allá del que asciende por el este en ese momento: la casa cuarta para quienes cuentan las casas por signos enteros.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
-        <translation>Signo del nadir: %1, según el Fondo del Cielo. Contado desde el signo ascendente, como lo hace la lectura rápida, sería %2, pero más allá del círculo polar el signo ascendente no es fiable.</translation>
+        <translation>Signo del nadir: %1, según el Fondo del Cielo. Contado desde el signo ascendente, tal como calcula la lectura rápida, sería %2, pero más allá del círculo polar el signo ascendente no es fiable.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the IC and by the rising sign alike</source>
@@ -685,7 +690,7 @@ datos tz %2
     </message>
     <message>
         <source>Your rising sign is %1, so counted as the quick reading counts, your nadir sign is %2; the lowest point of the sky itself, the Imum Coeli, lies in %3.</source>
-        <translation>Su signo ascendente es %1, así que, contado como lo hace la lectura rápida, su signo del nadir es %2; el punto más bajo del propio cielo, el Fondo del Cielo, está en %3.</translation>
+        <translation>Su signo ascendente es %1, así que, contado tal como calcula la lectura rápida, su signo del nadir es %2; el punto más bajo del propio cielo, el Fondo del Cielo, está en %3.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
@@ -750,6 +755,10 @@ datos tz %2
         <translation>No es una hora: «%1». Indíquela como %2.</translation>
     </message>
     <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>La lectura rápida cuenta en el zodiaco tropical.</translation>
+    </message>
+    <message>
         <source>less than a second</source>
         <translation>menos de un segundo</translation>
     </message>
@@ -766,10 +775,6 @@ datos tz %2
             <numerusform>%n segundo</numerusform>
             <numerusform>%n segundos</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The quick reading counts the tropical zodiac.</source>
-        <translation>La lectura rápida cuenta en el zodiaco tropical.</translation>
     </message>
     <message>
         <source>Lahiri</source>
@@ -1326,7 +1331,7 @@ datos tz %2
     </message>
     <message>
         <source>Exact Nadir - %1</source>
-        <translation>Nadir exacto - %1</translation>
+        <translation>Nadir exacto – %1</translation>
     </message>
     <message>
         <source>During the slot: %1</source>
@@ -1426,6 +1431,10 @@ datos tz %2
         <translation>Imprimir…</translation>
     </message>
     <message>
+        <source>Zodiac</source>
+        <translation>Zodiaco</translation>
+    </message>
+    <message>
         <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
         <translation>No hay ningún lugar llamado «%1» en la lista, que recoge localidades de %L2 habitantes o más. ¿Introducir coordenadas en su lugar?</translation>
     </message>
@@ -1445,10 +1454,6 @@ datos tz %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>No se pudo imprimir el resultado: no se pudo iniciar la impresora.</translation>
-    </message>
-    <message>
-        <source>Zodiac</source>
-        <translation>Zodiaco</translation>
     </message>
 </context>
 <context>

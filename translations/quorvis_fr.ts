@@ -78,6 +78,11 @@
 <context>
     <name>ExactCommandLine</name>
     <message>
+        <source>&quot;%1&quot;</source>
+        <comment>what was typed, in the quotation marks of the language</comment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
         <source>Place:</source>
         <translation>Lieu&#xa0;:</translation>
     </message>
@@ -185,9 +190,9 @@ et son lieu.</translation>
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
-        <comment>keep the lines within 100 characters</comment>
+        <comment>the program wraps the lines</comment>
         <translation>Code de sortie&#xa0;: 0 pour un résultat (même si l’heure locale tombait dans le saut ou le doublon d’un
-changement d’heure) ou une liste de lieux&#xa0;; 1 s’il ne peut lire à cause des données de fuseaux
+changement d’heure) ou une liste de lieux&#xa0;; 1 s’il ne peut calculer le résultat à cause des données de fuseaux
 installées ou d’une erreur interne&#xa0;; 2 pour une saisie inutilisable.</translation>
     </message>
     <message>
@@ -215,8 +220,8 @@ installées ou d’une erreur interne&#xa0;; 2 pour une saisie inutilisable.</tr
         <translation>donnez à la fois --lat et --lon</translation>
     </message>
     <message>
-        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
-        <translation>donnez la date et l’heure locales avec --date YYYY-MM-DD et --time HH:MM</translation>
+        <source>give the local date with --date YYYY-MM-DD, and the time with --time HH:MM or the two-hour slot with --slot</source>
+        <translation>donnez la date locale avec --date YYYY-MM-DD, et l’heure avec --time HH:MM ou la tranche de deux heures avec --slot</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -282,16 +287,16 @@ données tz %2
         <translation>impossible d’écrire le résultat&#xa0;: %1</translation>
     </message>
     <message>
-        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
-        <translation>aucun lieu ne correspond à %1 (la liste compte les villes de %L2&#xa0;habitants ou plus)&#xa0;; --places TEXTE liste ce que trouve une recherche, ou indiquez les coordonnées avec --lat, --lon et --zone</translation>
-    </message>
-    <message>
         <source>Zodiac:</source>
         <translation>Zodiaque&#xa0;:</translation>
     </message>
     <message>
         <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
         <translation>Le zodiaque dans lequel les signes sont comptés&#xa0;: %1 (par défaut) ou sidéral, selon l’une des ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>aucun lieu ne correspond à %1 (la liste compte les villes de %L2&#xa0;habitants ou plus)&#xa0;; --places TEXTE liste ce que trouve une recherche, ou indiquez les coordonnées avec --lat, --lon et --zone</translation>
     </message>
     <message>
         <source>no zodiac %1; --zodiac takes %2</source>
@@ -368,7 +373,7 @@ données tz %2
     </message>
     <message>
         <source>Both readings are given, the earlier first.</source>
-        <translation>Les deux résultats sont donnés, le plus tôt d’abord.</translation>
+        <translation>Les deux résultats sont donnés, dans l’ordre chronologique.</translation>
     </message>
     <message numerus="yes">
         <source>All %n readings are given, the earliest first.</source>
@@ -495,7 +500,7 @@ données tz %2
     <message>
         <source>went back from %1 on %2 to %3 on %4</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>ont reculé de %1 le %2 à %3 le %4</translation>
+        <translation>ont été retardées de %1 le %2 à %3 le %4</translation>
     </message>
     <message>
         <source>jumped from %1 on %2 to %3 on %4</source>
@@ -505,7 +510,7 @@ données tz %2
     <message>
         <source>went back from %1 to %2 on %3</source>
         <comment>a change of the clocks, inside a sentence</comment>
-        <translation>ont reculé le %3 de %1 à %2</translation>
+        <translation>ont été retardées le %3 de %1 à %2</translation>
     </message>
     <message>
         <source>jumped from %1 to %2 on %3</source>
@@ -563,11 +568,11 @@ données tz %2
     </message>
     <message>
         <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
-        <translation>Les horloges y ont reculé de %1 le %2 à %3 le %4&#xa0;: %5 le %6 s’y est donc affiché deux fois.</translation>
+        <translation>Les horloges y ont été retardées de %1 le %2 à %3 le %4&#xa0;: %5 le %6 s’y est donc affiché deux fois.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
-        <translation>Les horloges y ont reculé le %3 de %1 à %2&#xa0;: %4 s’y est donc affiché deux fois.</translation>
+        <translation>Les horloges y ont été retardées le %3 de %1 à %2&#xa0;: %4 s’y est donc affiché deux fois.</translation>
     </message>
     <message>
         <source>The clocks there %1, so %2 showed twice there.</source>
@@ -584,7 +589,7 @@ données tz %2
     </message>
     <message>
         <source>The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>Les horloges y ont reculé de %1 le %2 à %3 le %4 pendant cette tranche, qui a donc duré %5.</translation>
+        <translation>Les horloges y ont été retardées de %1 le %2 à %3 le %4 pendant cette tranche, qui a donc duré %5.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
@@ -592,7 +597,7 @@ données tz %2
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
-        <translation>Les horloges y ont reculé le %3 de %1 à %2 pendant cette tranche, qui a donc duré %4.</translation>
+        <translation>Les horloges y ont été retardées le %3 de %1 à %2 pendant cette tranche, qui a donc duré %4.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3 during this slot, so it lasted %4.</source>
@@ -626,12 +631,12 @@ données tz %2
     <message>
         <source>%1 from %2</source>
         <comment>a sign from a clock time</comment>
-        <translation>%1 dès %2</translation>
+        <translation>%1 à partir de %2</translation>
     </message>
     <message>
         <source>%1 from %2 %3</source>
         <comment>a sign from a clock time and its clock</comment>
-        <translation>%1 dès %2 %3</translation>
+        <translation>%1 à partir de %2 %3</translation>
     </message>
     <message>
         <source>%1, the middle of the slot</source>
@@ -656,12 +661,12 @@ données tz %2
     <message>
         <source>d MMMM yyyy</source>
         <comment>format of the first day of a month, with its year</comment>
-        <translation>d&apos;er&apos; MMMM yyyy</translation>
+        <translation>d’er&apos; MMMM yyyy</translation>
     </message>
     <message>
         <source>d MMMM</source>
         <comment>format of the first day of a month, without its year</comment>
-        <translation>d&apos;er&apos; MMMM</translation>
+        <translation>d’er&apos; MMMM</translation>
     </message>
     <message>
         <source>Not a two-hour slot: “%1”. Give one as the quick reading lists it, such as %2.</source>
@@ -750,6 +755,10 @@ données tz %2
         <translation>Ce n’est pas une heure&#xa0;: «&#xa0;%1&#xa0;». Indiquez-la sous la forme %2.</translation>
     </message>
     <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>La lecture rapide compte dans le zodiaque tropical.</translation>
+    </message>
+    <message>
         <source>less than a second</source>
         <translation>moins d’une seconde</translation>
     </message>
@@ -766,10 +775,6 @@ données tz %2
             <numerusform>%n seconde</numerusform>
             <numerusform>%n secondes</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The quick reading counts the tropical zodiac.</source>
-        <translation>La lecture rapide compte dans le zodiaque tropical.</translation>
     </message>
     <message>
         <source>Lahiri</source>
@@ -1080,7 +1085,7 @@ données tz %2
     <name>frmAbout</name>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. This is what makes you comfortable in life. This stands for security and stability.</source>
-        <translation>Quorvis représente le début et la fin de la vie d’une personne. Le Fond du Ciel (Imum Coeli), ou Nadir, est le point le plus bas de l’horoscope. Il vous en dit plus sur ce que vous désirez dans la vie&#xa0;: votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d’aimer. C’est ce qui vous apporte le bien-être dans la vie. Il symbolise la sécurité et la stabilité.</translation>
+        <translation>Quorvis représente le début et la fin de la vie d’une personne. Le Fond du Ciel (Imum Coeli), ou nadir, est le point le plus bas de l’horoscope. Il vous en dit plus sur ce que vous désirez dans la vie&#xa0;: votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d’aimer. C’est ce qui vous apporte le bien-être dans la vie. Il symbolise la sécurité et la stabilité.</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -1143,11 +1148,11 @@ données tz %2
     </message>
     <message>
         <source>Nadir Sign</source>
-        <translation>Signe du Nadir</translation>
+        <translation>Signe du nadir</translation>
     </message>
     <message>
         <source>Your Nadir Sign Is In</source>
-        <translation>Votre Nadir est en</translation>
+        <translation>Votre nadir est en</translation>
     </message>
     <message>
         <source>Interpretation</source>
@@ -1171,7 +1176,7 @@ données tz %2
     </message>
     <message>
         <source>Find My &amp;Exact Nadir…</source>
-        <translation>Trouver mon &amp;Nadir exact…</translation>
+        <translation>Trouver mon &amp;nadir exact…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1326,7 +1331,7 @@ données tz %2
     </message>
     <message>
         <source>Exact Nadir - %1</source>
-        <translation>Nadir exact - %1</translation>
+        <translation>Nadir exact – %1</translation>
     </message>
     <message>
         <source>During the slot: %1</source>
@@ -1426,6 +1431,10 @@ données tz %2
         <translation>Imprimer…</translation>
     </message>
     <message>
+        <source>Zodiac</source>
+        <translation>Zodiaque</translation>
+    </message>
+    <message>
         <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
         <translation>Aucun lieu nommé «&#xa0;%1&#xa0;» dans la liste, qui compte les villes de %L2&#xa0;habitants ou plus. Saisir plutôt des coordonnées&#xa0;?</translation>
     </message>
@@ -1445,10 +1454,6 @@ données tz %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>Le résultat n’a pas pu être imprimé&#xa0;: l’imprimante n’a pas pu démarrer.</translation>
-    </message>
-    <message>
-        <source>Zodiac</source>
-        <translation>Zodiaque</translation>
     </message>
 </context>
 <context>
@@ -1475,7 +1480,7 @@ données tz %2
     </message>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. Get your reading now!</source>
-        <translation>Quorvis représente le début et la fin de la vie d’une personne. Le Fond du Ciel (Imum Coeli), ou Nadir, est le point le plus bas de l’horoscope. Il vous en dit plus sur ce que vous désirez dans la vie&#xa0;: votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d’aimer. Découvrez votre interprétation dès maintenant&#xa0;!</translation>
+        <translation>Quorvis représente le début et la fin de la vie d’une personne. Le Fond du Ciel (Imum Coeli), ou nadir, est le point le plus bas de l’horoscope. Il vous en dit plus sur ce que vous désirez dans la vie&#xa0;: votre vie personnelle, votre famille, vos enfants, votre façon de prendre soin des autres et d’aimer. Découvrez votre interprétation dès maintenant&#xa0;!</translation>
     </message>
     <message>
         <source>Enter the Correct Details and Know More about Yourself </source>
@@ -1535,7 +1540,7 @@ données tz %2
     </message>
     <message>
         <source>Find My &amp;Exact Nadir…</source>
-        <translation>Trouver mon &amp;Nadir exact…</translation>
+        <translation>Trouver mon &amp;nadir exact…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

@@ -78,6 +78,11 @@
 <context>
     <name>ExactCommandLine</name>
     <message>
+        <source>&quot;%1&quot;</source>
+        <comment>what was typed, in the quotation marks of the language</comment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
         <source>Place:</source>
         <translation>Luogo:</translation>
     </message>
@@ -185,9 +190,9 @@ luogo.</translation>
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
-        <comment>keep the lines within 100 characters</comment>
+        <comment>the program wraps the lines</comment>
         <translation>Stato di uscita: 0 per un risultato (anche se l’ora locale cadeva nel salto o nella ripetizione di
-un cambio d’ora) o un elenco di luoghi; 1 se non può leggere per i dati dei fusi installati o per un
+un cambio d’ora) o un elenco di luoghi; 1 se non può calcolare il risultato per i dati dei fusi installati o per un
 errore proprio; 2 per dati che non può usare.</translation>
     </message>
     <message>
@@ -215,8 +220,8 @@ errore proprio; 2 per dati che non può usare.</translation>
         <translation>indica sia --lat sia --lon</translation>
     </message>
     <message>
-        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
-        <translation>indica data e ora locali con --date YYYY-MM-DD e --time HH:MM</translation>
+        <source>give the local date with --date YYYY-MM-DD, and the time with --time HH:MM or the two-hour slot with --slot</source>
+        <translation>indica la data locale con --date YYYY-MM-DD, e l’ora con --time HH:MM o la fascia di due ore con --slot</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -282,16 +287,16 @@ dati tz %2
         <translation>impossibile scrivere il risultato: %1</translation>
     </message>
     <message>
-        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
-        <translation>nessun luogo corrisponde a %1 (l’elenco comprende i centri da %L2 abitanti in su); --places TESTO elenca ciò che trova una ricerca, oppure indica le coordinate con --lat, --lon e --zone</translation>
-    </message>
-    <message>
         <source>Zodiac:</source>
         <translation>Zodiaco:</translation>
     </message>
     <message>
         <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
         <translation>Lo zodiaco in cui si contano i segni: %1 (predefinito) o siderale, secondo una delle ayanamsa %2.</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>nessun luogo corrisponde a %1 (l’elenco comprende i centri da %L2 abitanti in su); --places TESTO elenca ciò che trova una ricerca, oppure indica le coordinate con --lat, --lon e --zone</translation>
     </message>
     <message>
         <source>no zodiac %1; --zodiac takes %2</source>
@@ -364,11 +369,11 @@ dati tz %2
     <message>
         <source>%1, standard time</source>
         <comment>a UTC offset</comment>
-        <translation>%1, ora solare</translation>
+        <translation>%1, ora del fuso orario</translation>
     </message>
     <message>
         <source>Both readings are given, the earlier first.</source>
-        <translation>Sono dati entrambi i risultati, prima il più antico.</translation>
+        <translation>Sono dati entrambi i risultati, in ordine cronologico.</translation>
     </message>
     <message numerus="yes">
         <source>All %n readings are given, the earliest first.</source>
@@ -423,7 +428,7 @@ dati tz %2
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
-        <translation>In quel luogo gli orologi non seguivano ancora l’ora solare, quindi si usa il tempo medio locale del luogo di nascita (%1).</translation>
+        <translation>In quel luogo gli orologi non seguivano ancora l’ora di un fuso orario, quindi si usa il tempo medio locale del luogo di nascita (%1).</translation>
     </message>
     <message>
         <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
@@ -539,15 +544,15 @@ dati tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
-        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del giorno %2 alle %3 del giorno %4, quindi il giorno %5 non è mai esistito.</translation>
+        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del %2 alle %3 del %4, quindi il giorno %5 non è mai esistito.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
-        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del giorno %2 alle %3 del giorno %4, quindi i giorni tra il giorno %5 e il giorno %6 non sono mai esistiti.</translation>
+        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del %2 alle %3 del %4, quindi i giorni dal %5 al %6 non sono mai esistiti.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
-        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del giorno %2 alle %3 del giorno %4, quindi le %5 del giorno %6 non sono mai comparse.</translation>
+        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del %2 alle %3 del %4, quindi le %5 del %6 non sono mai comparse.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
@@ -563,7 +568,7 @@ dati tz %2
     </message>
     <message>
         <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
-        <translation>In quel luogo gli orologi sono stati portati indietro dalle %1 del giorno %2 alle %3 del giorno %4, quindi le %5 del giorno %6 sono comparse due volte.</translation>
+        <translation>In quel luogo gli orologi sono stati portati indietro dalle %1 del %2 alle %3 del %4, quindi le %5 del %6 sono comparse due volte.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
@@ -584,11 +589,11 @@ dati tz %2
     </message>
     <message>
         <source>The clocks there went back from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>In quel luogo gli orologi sono stati portati indietro dalle %1 del giorno %2 alle %3 del giorno %4 durante questa fascia, che è quindi durata %5.</translation>
+        <translation>In quel luogo gli orologi sono stati portati indietro dalle %1 del %2 alle %3 del %4 durante questa fascia, che è quindi durata %5.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4 during this slot, so it lasted %5.</source>
-        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del giorno %2 alle %3 del giorno %4 durante questa fascia, che è quindi durata %5.</translation>
+        <translation>In quel luogo gli orologi sono stati portati avanti dalle %1 del %2 alle %3 del %4 durante questa fascia, che è quindi durata %5.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3 during this slot, so it lasted %4.</source>
@@ -669,7 +674,7 @@ dati tz %2
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
-        <translation>In quel luogo gli orologi non seguivano ancora l’ora solare, quindi si usa il tempo medio locale del luogo di nascita, contato dai due lati della linea del cambio di data: %1 e %2.</translation>
+        <translation>In quel luogo gli orologi non seguivano ancora l’ora di un fuso orario, quindi si usa il tempo medio locale del luogo di nascita, contato dai due lati della linea del cambio di data: %1 e %2.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
@@ -750,6 +755,10 @@ dati tz %2
         <translation>Non è un’ora: «%1». Indicala come %2.</translation>
     </message>
     <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>La lettura rapida conta nello zodiaco tropicale.</translation>
+    </message>
+    <message>
         <source>less than a second</source>
         <translation>meno di un secondo</translation>
     </message>
@@ -766,10 +775,6 @@ dati tz %2
             <numerusform>%n secondo</numerusform>
             <numerusform>%n secondi</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The quick reading counts the tropical zodiac.</source>
-        <translation>La lettura rapida conta nello zodiaco tropicale.</translation>
     </message>
     <message>
         <source>Lahiri</source>
@@ -1080,7 +1085,7 @@ dati tz %2
     <name>frmAbout</name>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. This is what makes you comfortable in life. This stands for security and stability.</source>
-        <translation>Quorvis rappresenta l’inizio e la fine della vita di una persona. Il Fondo Cielo (Imum Coeli), o Nadir, è il punto più basso dell’oroscopo. Ti rivela di più su ciò che desideri nella vita privata, nella famiglia, nei figli, nel prenderti cura degli altri e nell’amare. È ciò che ti fa sentire a tuo agio nella vita. Rappresenta sicurezza e stabilità.</translation>
+        <translation>Quorvis rappresenta l’inizio e la fine della vita di una persona. Il Fondo Cielo (Imum Coeli), o nadir, è il punto più basso dell’oroscopo. Ti rivela di più su ciò che desideri nella vita privata, nella famiglia, nei figli, nel prenderti cura degli altri e nell’amare. È ciò che ti fa sentire a tuo agio nella vita. Rappresenta sicurezza e stabilità.</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s home page in your web browser</source>
@@ -1143,11 +1148,11 @@ dati tz %2
     </message>
     <message>
         <source>Nadir Sign</source>
-        <translation>Segno del Nadir</translation>
+        <translation>Segno del nadir</translation>
     </message>
     <message>
         <source>Your Nadir Sign Is In</source>
-        <translation>Il tuo Nadir è in</translation>
+        <translation>Il tuo nadir è in</translation>
     </message>
     <message>
         <source>Interpretation</source>
@@ -1171,7 +1176,7 @@ dati tz %2
     </message>
     <message>
         <source>Find My &amp;Exact Nadir…</source>
-        <translation>Trova il mio &amp;Nadir esatto…</translation>
+        <translation>Trova il mio &amp;nadir esatto…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1326,7 +1331,7 @@ dati tz %2
     </message>
     <message>
         <source>Exact Nadir - %1</source>
-        <translation>Nadir esatto - %1</translation>
+        <translation>Nadir esatto – %1</translation>
     </message>
     <message>
         <source>During the slot: %1</source>
@@ -1426,6 +1431,10 @@ dati tz %2
         <translation>Stampa…</translation>
     </message>
     <message>
+        <source>Zodiac</source>
+        <translation>Zodiaco</translation>
+    </message>
+    <message>
         <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
         <translation>Nessun luogo chiamato «%1» nell’elenco, che comprende i centri da %L2 abitanti in su. Inserire invece le coordinate?</translation>
     </message>
@@ -1445,10 +1454,6 @@ dati tz %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>Impossibile stampare il risultato: la stampante non si è avviata.</translation>
-    </message>
-    <message>
-        <source>Zodiac</source>
-        <translation>Zodiaco</translation>
     </message>
 </context>
 <context>
@@ -1475,7 +1480,7 @@ dati tz %2
     </message>
     <message>
         <source>Quorvis signifies the beginning and end of a person&apos;s life. The Imum Coeli or Nadir is the point at the lowest point of the horoscope. This gives you more information about what you desire in life related to your personal life, family, children, caring and loving. Get your reading now!</source>
-        <translation>Quorvis rappresenta l’inizio e la fine della vita di una persona. Il Fondo Cielo (Imum Coeli), o Nadir, è il punto più basso dell’oroscopo. Ti rivela di più su ciò che desideri nella vita privata, nella famiglia, nei figli, nel prenderti cura degli altri e nell’amare. Scopri subito la tua interpretazione!</translation>
+        <translation>Quorvis rappresenta l’inizio e la fine della vita di una persona. Il Fondo Cielo (Imum Coeli), o nadir, è il punto più basso dell’oroscopo. Ti rivela di più su ciò che desideri nella vita privata, nella famiglia, nei figli, nel prenderti cura degli altri e nell’amare. Scopri subito la tua interpretazione!</translation>
     </message>
     <message>
         <source>Enter the Correct Details and Know More about Yourself </source>
@@ -1535,7 +1540,7 @@ dati tz %2
     </message>
     <message>
         <source>Find My &amp;Exact Nadir…</source>
-        <translation>Trova il mio &amp;Nadir esatto…</translation>
+        <translation>Trova il mio &amp;nadir esatto…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>

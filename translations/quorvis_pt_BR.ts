@@ -78,6 +78,11 @@
 <context>
     <name>ExactCommandLine</name>
     <message>
+        <source>&quot;%1&quot;</source>
+        <comment>what was typed, in the quotation marks of the language</comment>
+        <translation>“%1”</translation>
+    </message>
+    <message>
         <source>Place:</source>
         <translation>Local:</translation>
     </message>
@@ -185,9 +190,9 @@ local.</translation>
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
-        <comment>keep the lines within 100 characters</comment>
+        <comment>the program wraps the lines</comment>
         <translation>Status de saída: 0 para um resultado (também quando a hora local caiu no salto ou na repetição de
-uma mudança de horário) ou uma lista de locais; 1 quando não pode ler por causa dos dados de fuso
+uma mudança de horário) ou uma lista de locais; 1 quando não consegue calcular o resultado por causa dos dados de fuso
 instalados ou de uma falha própria; 2 para dados que não pode usar.</translation>
     </message>
     <message>
@@ -215,8 +220,8 @@ instalados ou de uma falha própria; 2 para dados que não pode usar.</translati
         <translation>informe tanto --lat quanto --lon</translation>
     </message>
     <message>
-        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
-        <translation>informe a data e a hora locais com --date YYYY-MM-DD e --time HH:MM</translation>
+        <source>give the local date with --date YYYY-MM-DD, and the time with --time HH:MM or the two-hour slot with --slot</source>
+        <translation>informe a data local com --date YYYY-MM-DD, e a hora com --time HH:MM ou a faixa de duas horas com --slot</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -282,16 +287,16 @@ dados tz %2
         <translation>não é possível escrever o resultado: %1</translation>
     </message>
     <message>
-        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
-        <translation>nenhum local corresponde a %1 (a lista reúne cidades de %L2 habitantes ou mais); --places TEXTO lista o que uma busca encontra, ou informe as coordenadas com --lat, --lon e --zone</translation>
-    </message>
-    <message>
         <source>Zodiac:</source>
         <translation>Zodíaco:</translation>
     </message>
     <message>
         <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
         <translation>O zodíaco em que os signos são contados: %1 (o padrão) ou sideral, por uma das ayanamsas %2.</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>nenhum local corresponde a %1 (a lista reúne cidades de %L2 habitantes ou mais); --places TEXTO lista o que uma busca encontra, ou informe as coordenadas com --lat, --lon e --zone</translation>
     </message>
     <message>
         <source>no zodiac %1; --zodiac takes %2</source>
@@ -368,7 +373,7 @@ dados tz %2
     </message>
     <message>
         <source>Both readings are given, the earlier first.</source>
-        <translation>Os dois resultados são dados, o mais cedo primeiro.</translation>
+        <translation>Os dois resultados são dados, em ordem cronológica.</translation>
     </message>
     <message numerus="yes">
         <source>All %n readings are given, the earliest first.</source>
@@ -539,7 +544,7 @@ dados tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 never happened there.</source>
-        <translation>Os relógios de lá foram adiantados das %1 de %2 para as %3 de %4, por isso %5 nunca existiu lá.</translation>
+        <translation>Os relógios de lá foram adiantados das %1 de %2 para as %3 de %4, por isso o dia %5 nunca existiu lá.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so the days from %5 to %6 never happened there.</source>
@@ -547,11 +552,11 @@ dados tz %2
     </message>
     <message>
         <source>The clocks there jumped from %1 on %2 to %3 on %4, so %5 on %6 never showed there.</source>
-        <translation>Os relógios de lá foram adiantados das %1 de %2 para as %3 de %4, por isso %5 de %6 nunca apareceu lá.</translation>
+        <translation>Os relógios de lá foram adiantados das %1 de %2 para as %3 de %4, por isso o horário %5 de %6 nunca apareceu lá.</translation>
     </message>
     <message>
         <source>The clocks there jumped from %1 to %2 on %3, so %4 never showed there.</source>
-        <translation>Os relógios de lá foram adiantados em %3 das %1 para as %2, por isso %4 nunca apareceu lá.</translation>
+        <translation>Os relógios de lá foram adiantados em %3 das %1 para as %2, por isso o horário %4 nunca apareceu lá.</translation>
     </message>
     <message numerus="yes">
         <source>%1 showed %n times on the clocks there.</source>
@@ -563,16 +568,16 @@ dados tz %2
     </message>
     <message>
         <source>The clocks there went back from %1 on %2 to %3 on %4, so %5 on %6 showed twice there.</source>
-        <translation>Os relógios de lá foram atrasados das %1 de %2 para as %3 de %4, por isso %5 de %6 apareceu duas vezes lá.</translation>
+        <translation>Os relógios de lá foram atrasados das %1 de %2 para as %3 de %4, por isso o horário %5 de %6 apareceu duas vezes lá.</translation>
     </message>
     <message>
         <source>The clocks there went back from %1 to %2 on %3, so %4 showed twice there.</source>
-        <translation>Os relógios de lá foram atrasados em %3 das %1 para as %2, por isso %4 apareceu duas vezes lá.</translation>
+        <translation>Os relógios de lá foram atrasados em %3 das %1 para as %2, por isso o horário %4 apareceu duas vezes lá.</translation>
     </message>
     <message>
         <source>The clocks there %1, so %2 showed twice there.</source>
         <comment>%1: changes of the clocks</comment>
-        <translation>Os relógios de lá %1, por isso %2 apareceu duas vezes lá.</translation>
+        <translation>Os relógios de lá %1, por isso o horário %2 apareceu duas vezes lá.</translation>
     </message>
     <message numerus="yes">
         <source>The clocks there %1, so %2 showed %n times there.</source>
@@ -750,6 +755,10 @@ dados tz %2
         <translation>Não é uma hora: “%1”. Informe-a como %2.</translation>
     </message>
     <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>A leitura rápida conta no zodíaco tropical.</translation>
+    </message>
+    <message>
         <source>less than a second</source>
         <translation>menos de um segundo</translation>
     </message>
@@ -766,10 +775,6 @@ dados tz %2
             <numerusform>%n segundo</numerusform>
             <numerusform>%n segundos</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The quick reading counts the tropical zodiac.</source>
-        <translation>A leitura rápida conta no zodíaco tropical.</translation>
     </message>
     <message>
         <source>Lahiri</source>
@@ -1326,7 +1331,7 @@ dados tz %2
     </message>
     <message>
         <source>Exact Nadir - %1</source>
-        <translation>Nadir exato - %1</translation>
+        <translation>Nadir exato – %1</translation>
     </message>
     <message>
         <source>During the slot: %1</source>
@@ -1426,6 +1431,10 @@ dados tz %2
         <translation>Imprimir…</translation>
     </message>
     <message>
+        <source>Zodiac</source>
+        <translation>Zodíaco</translation>
+    </message>
+    <message>
         <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
         <translation>Nenhum local chamado “%1” na lista, que reúne cidades de %L2 habitantes ou mais. Informar coordenadas em vez disso?</translation>
     </message>
@@ -1445,10 +1454,6 @@ dados tz %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>Não foi possível imprimir o resultado: a impressora não pôde ser iniciada.</translation>
-    </message>
-    <message>
-        <source>Zodiac</source>
-        <translation>Zodíaco</translation>
     </message>
 </context>
 <context>

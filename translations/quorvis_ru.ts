@@ -78,6 +78,11 @@
 <context>
     <name>ExactCommandLine</name>
     <message>
+        <source>&quot;%1&quot;</source>
+        <comment>what was typed, in the quotation marks of the language</comment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
         <source>Place:</source>
         <translation>Место:</translation>
     </message>
@@ -157,7 +162,7 @@
     </message>
     <message>
         <source>Local date, %1 to %2.</source>
-        <translation>Местная дата, с %1 по %2.</translation>
+        <translation>Местная дата: с %1 по %2 включительно.</translation>
     </message>
     <message>
         <source>Local clock time.</source>
@@ -178,13 +183,13 @@
     </message>
     <message>
         <source>The exact Imum Coeli, Ascendant and Midheaven of a birth from its local date, time and place.</source>
-        <translation>Точные Глубина неба, Асцендент и Середина неба рождения по его местной дате, времени и месту.</translation>
+        <translation>Точные Глубина неба, асцендент и Середина неба рождения по его местной дате, времени и месту.</translation>
     </message>
     <message>
         <source>Exit status: 0 for a reading (also when the local time fell in a clock change&apos;s gap or overlap) or a
 place list; 1 when it cannot read because of the installed time-zone data or a failure of its own;
 2 for input it cannot use.</source>
-        <comment>keep the lines within 100 characters</comment>
+        <comment>the program wraps the lines</comment>
         <translation>Код возврата: 0 — расчёт выполнен (в том числе когда местное время попало в пропуск или повтор при
 переводе часов) или выведен список мест; 1 — расчёт невозможен из-за установленных данных часовых
 поясов или собственной ошибки; 2 — входные данные непригодны.</translation>
@@ -195,7 +200,7 @@ place list; 1 when it cannot read because of the installed time-zone data or a f
     </message>
     <message>
         <source>--places takes no other options (only --json), not -%1%2</source>
-        <translation>--places не допускает других параметров (только --json), а не -%1%2</translation>
+        <translation>--places допускает только --json, но не -%1%2</translation>
     </message>
     <message>
         <source>give either --zone or --utc-offset, not both</source>
@@ -214,8 +219,8 @@ place list; 1 when it cannot read because of the installed time-zone data or a f
         <translation>укажите и --lat, и --lon</translation>
     </message>
     <message>
-        <source>give the local date and time with --date YYYY-MM-DD and --time HH:MM</source>
-        <translation>укажите местную дату и время: --date YYYY-MM-DD и --time HH:MM</translation>
+        <source>give the local date with --date YYYY-MM-DD, and the time with --time HH:MM or the two-hour slot with --slot</source>
+        <translation>укажите местную дату: --date YYYY-MM-DD, и время: --time HH:MM или двухчасовой интервал: --slot</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
@@ -240,7 +245,7 @@ tz data %2
     <message>
         <source>zone</source>
         <comment>value of an option</comment>
-        <translation>зона</translation>
+        <translation>пояс</translation>
     </message>
     <message>
         <source>Slot:</source>
@@ -253,7 +258,7 @@ tz data %2
     </message>
     <message>
         <source>Time used:</source>
-        <translation>Время расчёта:</translation>
+        <translation>Использованное время:</translation>
     </message>
     <message>
         <source>Birth place: a name as --places lists it, or the best match of a search.</source>
@@ -261,7 +266,7 @@ tz data %2
     </message>
     <message>
         <source>Only the two-hour slot, instead of --time, as the quick reading lists it, e.g. 2pm-4pm.</source>
-        <translation>Только двухчасовой интервал вместо --time, как его называет быстрый расчёт, например &quot;14-16 ч&quot;.</translation>
+        <translation>Только двухчасовой интервал вместо --time, как его называет быстрый расчёт, например «14-16 ч».</translation>
     </message>
     <message>
         <source>slot</source>
@@ -281,16 +286,16 @@ tz data %2
         <translation>не удаётся вывести расчёт: %1</translation>
     </message>
     <message>
-        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
-        <translation>нет мест, подходящих под %1 (в списке города с населением от %L2 человек); --places ТЕКСТ показывает, что находит поиск, или укажите координаты через --lat, --lon и --zone</translation>
-    </message>
-    <message>
         <source>Zodiac:</source>
         <translation>Зодиак:</translation>
     </message>
     <message>
         <source>The zodiac the signs are counted in: %1 (the default) or sidereal, by one of the ayanamsas %2.</source>
-        <translation>Зодиак, в котором считаются знаки: %1 (по умолчанию) или сидерический, по одной из аянамш %2.</translation>
+        <translation>Зодиак знаков: %1 (по умолчанию) или сидерический, по одной из аянамш: %2.</translation>
+    </message>
+    <message>
+        <source>no place matches %1 (the list holds towns of %L2 people or more); --places TEXT lists what a search finds, or give the coordinates with --lat, --lon and --zone</source>
+        <translation>нет мест, подходящих под %1 (в списке города с населением от %L2 человек); --places ТЕКСТ показывает, что находит поиск, или укажите координаты через --lat, --lon и --zone</translation>
     </message>
     <message>
         <source>no zodiac %1; --zodiac takes %2</source>
@@ -363,7 +368,7 @@ tz data %2
     <message>
         <source>%1, standard time</source>
         <comment>a UTC offset</comment>
-        <translation>%1, стандартное время</translation>
+        <translation>%1, поясное время</translation>
     </message>
     <message>
         <source>Both readings are given, the earlier first.</source>
@@ -423,11 +428,11 @@ tz data %2
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace (%1) is used.</source>
-        <translation>Часы там ещё не шли по стандартному времени, поэтому используется местное среднее время места рождения (%1).</translation>
+        <translation>Часы там ещё не шли по поясному времени, поэтому используется местное среднее время места рождения (%1).</translation>
     </message>
     <message>
         <source>Beyond the polar circle the ecliptic can stay wholly above or below the horizon for hours, so the Ascendant here is unreliable; the Imum Coeli and the Midheaven are exact.</source>
-        <translation>За полярным кругом эклиптика может часами целиком оставаться над горизонтом или под ним, поэтому Асцендент здесь ненадёжен; Глубина неба и Середина неба точны.</translation>
+        <translation>За полярным кругом эклиптика может часами целиком оставаться над горизонтом или под ним, поэтому асцендент здесь ненадёжен; Глубина неба и Середина неба точны.</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -485,7 +490,7 @@ tz data %2
     <message numerus="yes">
         <source>%n minute</source>
         <translation>
-            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуту</numerusform>
             <numerusform>%n минуты</numerusform>
             <numerusform>%n минут</numerusform>
         </translation>
@@ -493,7 +498,7 @@ tz data %2
     <message numerus="yes">
         <source>%n minutes</source>
         <translation>
-            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуту</numerusform>
             <numerusform>%n минуты</numerusform>
             <numerusform>%n минут</numerusform>
         </translation>
@@ -677,11 +682,11 @@ tz data %2
     </message>
     <message>
         <source>Clocks there did not yet keep standard time, so the local mean time of the birthplace is used, counted from either side of the date line: %1 and %2.</source>
-        <translation>Часы там ещё не шли по стандартному времени, поэтому используется местное среднее время места рождения, отсчитанное по обе стороны от линии перемены дат: %1 и %2.</translation>
+        <translation>Часы там ещё не шли по поясному времени, поэтому используется местное среднее время места рождения, отсчитанное по обе стороны от линии перемены дат: %1 и %2.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, the nadir sign is the sign of the lowest point of the ecliptic beneath the birthplace at the moment of birth. By the rising sign, as the quick reading counts, it is the sign three on from the one rising in the east at that moment: the fourth house of those who count houses by whole signs.</source>
-        <translation>По Глубине неба знак надира — это знак самой нижней точки эклиптики под местом рождения в момент рождения. По асценденту, как в быстром расчёте, это знак, отстоящий на три знака от того, что восходит на востоке в этот момент: четвёртый дом у тех, кто считает дома по целым знакам.</translation>
+        <translation>По Глубине неба знак надира — это знак самой нижней точки эклиптики под местом рождения в момент рождения. По асценденту, как в быстром расчёте, это третий знак после того, что восходит на востоке в этот момент: четвёртый дом у тех, кто считает дома по целым знакам.</translation>
     </message>
     <message>
         <source>Nadir sign: %1, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, it would be %2, but beyond the polar circle the rising sign is unreliable.</source>
@@ -698,32 +703,32 @@ tz data %2
     <message>
         <source>By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation>По Глубине неба знак вашего надира сменяется в %2 (разница — %3); новый знак: %1.</translation>
+        <translation>По Глубине неба через %3, в %2, знак вашего надира сменится; новый знак — %1.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation>При отсчёте от асцендента знак вашего надира сменяется в %2 (разница — %3); новый знак: %1.</translation>
+        <translation>При отсчёте от асцендента через %3, в %2, знак вашего надира сменится; новый знак — %1.</translation>
     </message>
     <message>
         <source>Your nadir sign changes to %1 at %2, %3 later.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation>Знак вашего надира сменяется в %2 (разница — %3); новый знак: %1.</translation>
+        <translation>Через %3, в %2, знак вашего надира сменится; новый знак — %1.</translation>
     </message>
     <message>
         <source>By the Imum Coeli, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation>По Глубине неба знак вашего надира до %2 (разница — %3) был другим: %1.</translation>
+        <translation>По Глубине неба за %3 до этого, до %2, знак вашего надира был другим — %1.</translation>
     </message>
     <message>
         <source>Counted from the rising sign, your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation>При отсчёте от асцендента знак вашего надира до %2 (разница — %3) был другим: %1.</translation>
+        <translation>При отсчёте от асцендента за %3 до этого, до %2, знак вашего надира был другим — %1.</translation>
     </message>
     <message>
         <source>Your nadir sign was %1 until %2, %3 earlier.</source>
         <comment>%1: a sign, %2: a clock time, %3: minutes</comment>
-        <translation>Знак вашего надира до %2 (разница — %3) был другим: %1.</translation>
+        <translation>За %3 до этого, до %2, знак вашего надира был другим — %1.</translation>
     </message>
     <message>
         <source>DD</source>
@@ -758,6 +763,10 @@ tz data %2
         <translation>Это не время суток: «%1». Укажите его в виде %2.</translation>
     </message>
     <message>
+        <source>The quick reading counts the tropical zodiac.</source>
+        <translation>Быстрое толкование считает по тропическому зодиаку.</translation>
+    </message>
+    <message>
         <source>less than a second</source>
         <translation>меньше секунды</translation>
     </message>
@@ -776,10 +785,6 @@ tz data %2
             <numerusform>%n секунды</numerusform>
             <numerusform>%n секунд</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The quick reading counts the tropical zodiac.</source>
-        <translation>Быстрое толкование считает по тропическому зодиаку.</translation>
     </message>
     <message>
         <source>Lahiri</source>
@@ -1336,7 +1341,7 @@ tz data %2
     </message>
     <message>
         <source>Exact Nadir - %1</source>
-        <translation>Точный надир - %1</translation>
+        <translation>Точный надир — %1</translation>
     </message>
     <message>
         <source>During the slot: %1</source>
@@ -1436,6 +1441,10 @@ tz data %2
         <translation>Печать…</translation>
     </message>
     <message>
+        <source>Zodiac</source>
+        <translation>Зодиак</translation>
+    </message>
+    <message>
         <source>No place called “%1” in the list, which holds towns of %L2 people or more. Enter coordinates instead?</source>
         <translation>Места «%1» нет в списке: в нём только города с населением от %L2 человек. Ввести координаты?</translation>
     </message>
@@ -1455,10 +1464,6 @@ tz data %2
     <message>
         <source>The reading could not be printed: the printer could not be started.</source>
         <translation>Не удалось напечатать расчёт: принтер не запустился.</translation>
-    </message>
-    <message>
-        <source>Zodiac</source>
-        <translation>Зодиак</translation>
     </message>
 </context>
 <context>

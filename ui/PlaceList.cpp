@@ -58,9 +58,9 @@ void PlaceList::setMatches(std::vector<const Place *> matches)
 
 QString PlaceList::label(const Place *place) const
 {
-    const QString name = place->displayName();
+    const QString name = quorvis::exact::PlaceName(*place);
     for (const Place *other : m_matches)
-        if (other != place && other->displayName() == name)
+        if (other != place && quorvis::exact::PlaceName(*other) == name)
             return QStringLiteral("%1 (%2)").arg(
                 name, quorvis::exact::FormatCoordinates(place->latitude, place->longitude));
     return name;

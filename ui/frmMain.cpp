@@ -95,7 +95,7 @@ void frmMain::Form_Load()
         years << QString::number(year);
     for (std::string_view slot : quorvis::TimeSlots)
         slots << Translated("TimeSlot", slot);
-    ui->cmbMonth->addItems(months);
+    ui->cmbMonth->addItems(Language::MonthNames(months));
     ui->cmbDate->addItems(days);
     ui->cmbYear->addItems(years);
     ui->cmbTime->addItems(slots);

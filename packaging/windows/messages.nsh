@@ -11,7 +11,7 @@ LangString RunningCopy ${LANG_RUSSIAN} "Quorvis сейчас открыт. За�
 
 LangString Downgrade ${LANG_ENGLISH} "A newer version of Quorvis ($OldVersion) is installed. Replace it with the older version ${VERSION}?"
 LangString Downgrade ${LANG_GERMAN} "Eine neuere Version von Quorvis ($OldVersion) ist installiert. Soll sie durch die ältere Version ${VERSION} ersetzt werden?"
-LangString Downgrade ${LANG_FRENCH} "Une version plus récente de Quorvis ($OldVersion) est installée. La remplacer par la version ${VERSION}, plus ancienne ?"
+LangString Downgrade ${LANG_FRENCH} "Une version plus récente de Quorvis ($OldVersion) est installée. La remplacer par la version ${VERSION}, plus ancienne ?"
 LangString Downgrade ${LANG_SPANISH} "Hay instalada una versión más reciente de Quorvis ($OldVersion). ¿Desea reemplazarla por la versión anterior ${VERSION}?"
 LangString Downgrade ${LANG_PORTUGUESEBR} "Uma versão mais recente do Quorvis ($OldVersion) está instalada. Substituí-la pela versão anterior ${VERSION}?"
 LangString Downgrade ${LANG_ITALIAN} "È installata una versione più recente di Quorvis ($OldVersion). Sostituirla con la versione precedente ${VERSION}?"
@@ -19,7 +19,7 @@ LangString Downgrade ${LANG_RUSSIAN} "Установлена более нова
 
 LangString EarlierNotRemoved ${LANG_ENGLISH} "The installed version of Quorvis in $OldFolder could not be removed, so this version was not installed."
 LangString EarlierNotRemoved ${LANG_GERMAN} "Die installierte Version von Quorvis in $OldFolder konnte nicht entfernt werden; diese Version wurde daher nicht installiert."
-LangString EarlierNotRemoved ${LANG_FRENCH} "La version de Quorvis installée dans $OldFolder n'a pas pu être supprimée ; cette version n'a donc pas été installée."
+LangString EarlierNotRemoved ${LANG_FRENCH} "La version de Quorvis installée dans $OldFolder n’a pas pu être supprimée ; cette version n’a donc pas été installée."
 LangString EarlierNotRemoved ${LANG_SPANISH} "No se pudo quitar la versión de Quorvis instalada en $OldFolder, así que esta versión no se ha instalado."
 LangString EarlierNotRemoved ${LANG_PORTUGUESEBR} "Não foi possível remover a versão do Quorvis instalada em $OldFolder; por isso, esta versão não foi instalada."
 LangString EarlierNotRemoved ${LANG_ITALIAN} "Non è stato possibile rimuovere la versione di Quorvis installata in $OldFolder, quindi questa versione non è stata installata."
@@ -52,9 +52,9 @@ LangString LicenceTop ${LANG_RUSSIAN} "Нажмите Page Down, чтобы ув
 
 LangString LicenceBottom ${LANG_ENGLISH} "These notices tell what you may do with Quorvis and the libraries it is made of; nothing in them asks for your agreement. Choose Next to go on."
 LangString LicenceBottom ${LANG_GERMAN} "Diese Hinweise sagen, was Sie mit Quorvis und den Bibliotheken, aus denen es besteht, tun dürfen; Ihre Zustimmung ist dafür nicht nötig. Klicken Sie auf „Weiter“."
-LangString LicenceBottom ${LANG_FRENCH} "Ces mentions disent ce que vous pouvez faire de Quorvis et des bibliothèques qui le composent ; elles ne demandent pas votre accord. Choisissez Suivant pour continuer."
+LangString LicenceBottom ${LANG_FRENCH} "Ces mentions disent ce que vous pouvez faire de Quorvis et des bibliothèques qui le composent ; elles ne demandent pas votre accord. Choisissez Suivant pour continuer."
 LangString LicenceBottom ${LANG_SPANISH} "Estos avisos dicen lo que puede hacer con Quorvis y con las bibliotecas de las que está hecho; no piden su conformidad. Elija Siguiente para continuar."
-LangString LicenceBottom ${LANG_PORTUGUESEBR} "Estes avisos dizem o que você pode fazer com o Quorvis e com as bibliotecas de que ele é feito; não pedem a sua concordância. Escolha Avançar para continuar."
+LangString LicenceBottom ${LANG_PORTUGUESEBR} "Estes avisos dizem o que você pode fazer com o Quorvis e com as bibliotecas de que ele é feito; não pedem a sua concordância. Escolha Próximo para continuar."
 LangString LicenceBottom ${LANG_ITALIAN} "Queste note dicono che cosa puoi fare con Quorvis e con le librerie di cui è fatto; non chiedono il tuo consenso. Scegli Avanti per continuare."
 LangString LicenceBottom ${LANG_RUSSIAN} "Эти сведения говорят, что вы можете делать с Quorvis и библиотеками, из которых он состоит; ваше согласие не требуется. Нажмите «Далее», чтобы продолжить."
 
@@ -75,20 +75,30 @@ LangString PathSection ${LANG_PORTUGUESEBR} "Adicionar ao meu PATH (para o quorv
 LangString PathSection ${LANG_ITALIAN} "Aggiungi al mio PATH (per quorvis-exact)"
 LangString PathSection ${LANG_RUSSIAN} "Добавить в мой PATH (для quorvis-exact)"
 
+; The Start menu's entry for a console in the program's folder. The uninstaller removes the entry by the name
+; it was made under, whatever the language it runs in.
+LangString ConsoleEntry ${LANG_ENGLISH} "Quorvis command line"
+LangString ConsoleEntry ${LANG_GERMAN} "Quorvis-Befehlszeile"
+LangString ConsoleEntry ${LANG_FRENCH} "Quorvis – ligne de commande"
+LangString ConsoleEntry ${LANG_SPANISH} "Línea de comandos de Quorvis"
+LangString ConsoleEntry ${LANG_PORTUGUESEBR} "Linha de comando do Quorvis"
+LangString ConsoleEntry ${LANG_ITALIAN} "Riga di comando di Quorvis"
+LangString ConsoleEntry ${LANG_RUSSIAN} "Командная строка Quorvis"
+
 ; The line the Start menu's "Quorvis command line" console shows first (an argument of cmd's echo: no & | < > ^ %).
 LangString ConsoleHint ${LANG_ENGLISH} "Type quorvis-exact --help to see how to read the exact nadir here, for example quorvis-exact --place London --date 1990-08-01 --time 10:30"
-LangString ConsoleHint ${LANG_GERMAN} "Geben Sie quorvis-exact --help ein, um zu sehen, wie Sie hier den genauen Nadir lesen, zum Beispiel quorvis-exact --place London --date 1990-08-01 --time 10:30"
-LangString ConsoleHint ${LANG_FRENCH} "Tapez quorvis-exact --help pour savoir comment lire ici le nadir exact, par exemple quorvis-exact --place London --date 1990-08-01 --time 10:30"
-LangString ConsoleHint ${LANG_SPANISH} "Escriba quorvis-exact --help para ver cómo leer aquí el nadir exacto, por ejemplo quorvis-exact --place London --date 1990-08-01 --time 10:30"
-LangString ConsoleHint ${LANG_PORTUGUESEBR} "Digite quorvis-exact --help para ver como ler aqui o nadir exato, por exemplo quorvis-exact --place London --date 1990-08-01 --time 10:30"
-LangString ConsoleHint ${LANG_ITALIAN} "Digita quorvis-exact --help per vedere come leggere qui il nadir esatto, per esempio quorvis-exact --place London --date 1990-08-01 --time 10:30"
+LangString ConsoleHint ${LANG_GERMAN} "Geben Sie quorvis-exact --help ein, um zu sehen, wie Sie hier den genauen Nadir berechnen, zum Beispiel quorvis-exact --place London --date 1990-08-01 --time 10:30"
+LangString ConsoleHint ${LANG_FRENCH} "Tapez quorvis-exact --help pour savoir comment calculer ici le nadir exact, par exemple quorvis-exact --place London --date 1990-08-01 --time 10:30"
+LangString ConsoleHint ${LANG_SPANISH} "Escriba quorvis-exact --help para ver cómo calcular aquí el nadir exacto, por ejemplo quorvis-exact --place London --date 1990-08-01 --time 10:30"
+LangString ConsoleHint ${LANG_PORTUGUESEBR} "Digite quorvis-exact --help para ver como calcular aqui o nadir exato, por exemplo quorvis-exact --place London --date 1990-08-01 --time 10:30"
+LangString ConsoleHint ${LANG_ITALIAN} "Digita quorvis-exact --help per vedere come calcolare qui il nadir esatto, per esempio quorvis-exact --place London --date 1990-08-01 --time 10:30"
 LangString ConsoleHint ${LANG_RUSSIAN} "Введите quorvis-exact --help, чтобы узнать, как получить здесь точный надир, например quorvis-exact --place London --date 1990-08-01 --time 10:30"
 
 ; Why the chosen folder cannot be used. $ProbeAt is the nearest folder on the way that exists, $ProbeError
 ; Windows' error code.
 LangString FolderNotWritable ${LANG_ENGLISH} "Quorvis cannot be installed in $INSTDIR: this installer works with your own rights, and they do not let you create files in $ProbeAt. Choose a folder of your own, such as $LOCALAPPDATA\Programs\Quorvis."
 LangString FolderNotWritable ${LANG_GERMAN} "Quorvis kann nicht in $INSTDIR installiert werden: Dieses Installationsprogramm arbeitet mit Ihren eigenen Rechten, und diese erlauben nicht, in $ProbeAt Dateien anzulegen. Wählen Sie einen eigenen Ordner, etwa $LOCALAPPDATA\Programs\Quorvis."
-LangString FolderNotWritable ${LANG_FRENCH} "Quorvis ne peut pas être installé dans $INSTDIR : ce programme d'installation agit avec vos propres droits, et ils ne vous permettent pas de créer des fichiers dans $ProbeAt. Choisissez un dossier à vous, comme $LOCALAPPDATA\Programs\Quorvis."
+LangString FolderNotWritable ${LANG_FRENCH} "Quorvis ne peut pas être installé dans $INSTDIR : ce programme d’installation agit avec vos propres droits, et ils ne vous permettent pas de créer des fichiers dans $ProbeAt. Choisissez un dossier à vous, comme $LOCALAPPDATA\Programs\Quorvis."
 LangString FolderNotWritable ${LANG_SPANISH} "No se puede instalar Quorvis en $INSTDIR: este instalador trabaja con sus propios permisos, y estos no le permiten crear archivos en $ProbeAt. Elija una carpeta propia, como $LOCALAPPDATA\Programs\Quorvis."
 LangString FolderNotWritable ${LANG_PORTUGUESEBR} "Não é possível instalar o Quorvis em $INSTDIR: este instalador age com as suas próprias permissões, e elas não permitem criar arquivos em $ProbeAt. Escolha uma pasta sua, como $LOCALAPPDATA\Programs\Quorvis."
 LangString FolderNotWritable ${LANG_ITALIAN} "Impossibile installare Quorvis in $INSTDIR: questo programma di installazione agisce con i tuoi diritti, che non ti permettono di creare file in $ProbeAt. Scegli una cartella tua, come $LOCALAPPDATA\Programs\Quorvis."
@@ -96,15 +106,15 @@ LangString FolderNotWritable ${LANG_RUSSIAN} "Quorvis нельзя устано�
 
 LangString FolderUnreachable ${LANG_ENGLISH} "Quorvis cannot be installed in $INSTDIR: no folder on the way to it can be reached (is the drive or the network share there?). Choose another folder."
 LangString FolderUnreachable ${LANG_GERMAN} "Quorvis kann nicht in $INSTDIR installiert werden: Kein Ordner auf dem Weg dorthin ist erreichbar (ist das Laufwerk oder die Netzwerkfreigabe vorhanden?). Wählen Sie einen anderen Ordner."
-LangString FolderUnreachable ${LANG_FRENCH} "Quorvis ne peut pas être installé dans $INSTDIR : aucun dossier sur le chemin n'est accessible (le lecteur ou le partage réseau est-il là ?). Choisissez un autre dossier."
-LangString FolderUnreachable ${LANG_SPANISH} "No se puede instalar Quorvis en $INSTDIR: no se llega a ninguna carpeta del camino (¿está la unidad o el recurso de red?). Elija otra carpeta."
+LangString FolderUnreachable ${LANG_FRENCH} "Quorvis ne peut pas être installé dans $INSTDIR : aucun dossier sur le chemin n’est accessible (le lecteur ou le partage réseau est-il là ?). Choisissez un autre dossier."
+LangString FolderUnreachable ${LANG_SPANISH} "No se puede instalar Quorvis en $INSTDIR: no se llega a ninguna carpeta de la ruta (¿está conectada la unidad o el recurso de red?). Elija otra carpeta."
 LangString FolderUnreachable ${LANG_PORTUGUESEBR} "Não é possível instalar o Quorvis em $INSTDIR: nenhuma pasta do caminho pode ser alcançada (a unidade ou o compartilhamento de rede está lá?). Escolha outra pasta."
 LangString FolderUnreachable ${LANG_ITALIAN} "Impossibile installare Quorvis in $INSTDIR: nessuna cartella del percorso è raggiungibile (l'unità o la condivisione di rete c'è?). Scegli un'altra cartella."
 LangString FolderUnreachable ${LANG_RUSSIAN} "Quorvis нельзя установить в $INSTDIR: ни одна папка на пути к ней недоступна (подключён ли диск или сетевая папка?). Выберите другую папку."
 
 LangString FolderRefused ${LANG_ENGLISH} "Quorvis cannot be installed in $INSTDIR: Windows refused to create a folder in $ProbeAt (error $ProbeError). Choose another folder."
 LangString FolderRefused ${LANG_GERMAN} "Quorvis kann nicht in $INSTDIR installiert werden: Windows hat das Anlegen eines Ordners in $ProbeAt abgelehnt (Fehler $ProbeError). Wählen Sie einen anderen Ordner."
-LangString FolderRefused ${LANG_FRENCH} "Quorvis ne peut pas être installé dans $INSTDIR : Windows a refusé de créer un dossier dans $ProbeAt (erreur $ProbeError). Choisissez un autre dossier."
+LangString FolderRefused ${LANG_FRENCH} "Quorvis ne peut pas être installé dans $INSTDIR : Windows a refusé de créer un dossier dans $ProbeAt (erreur $ProbeError). Choisissez un autre dossier."
 LangString FolderRefused ${LANG_SPANISH} "No se puede instalar Quorvis en $INSTDIR: Windows se negó a crear una carpeta en $ProbeAt (error $ProbeError). Elija otra carpeta."
 LangString FolderRefused ${LANG_PORTUGUESEBR} "Não é possível instalar o Quorvis em $INSTDIR: o Windows recusou criar uma pasta em $ProbeAt (erro $ProbeError). Escolha outra pasta."
 LangString FolderRefused ${LANG_ITALIAN} "Impossibile installare Quorvis in $INSTDIR: Windows ha rifiutato di creare una cartella in $ProbeAt (errore $ProbeError). Scegli un'altra cartella."
@@ -112,8 +122,8 @@ LangString FolderRefused ${LANG_RUSSIAN} "Quorvis нельзя установи�
 
 ; The uninstaller: files that stayed ($StayedCount of them, the first few in $Stayed, one a line).
 LangString FilesStayed ${LANG_ENGLISH} "Quorvis could not be removed completely: $StayedCount of its files are in use or protected, among them:$\r$\n$Stayed$\r$\n$\r$\nClose what uses them (a copy of Quorvis, a console open in its folder), then run the uninstaller again to finish: its entry in the list of installed programs and $INSTDIR\Uninstall.exe are kept for that."
-LangString FilesStayed ${LANG_GERMAN} "Quorvis konnte nicht vollständig entfernt werden: $StayedCount seiner Dateien sind in Gebrauch oder geschützt, darunter:$\r$\n$Stayed$\r$\n$\r$\nSchließen Sie, was sie verwendet (ein geöffnetes Quorvis, eine Konsole in seinem Ordner), und starten Sie die Deinstallation dann erneut: Ihr Eintrag in der Liste der installierten Programme und $INSTDIR\Uninstall.exe bleiben dafür erhalten."
-LangString FilesStayed ${LANG_FRENCH} "Quorvis n'a pas pu être entièrement supprimé : $StayedCount de ses fichiers sont utilisés ou protégés, dont :$\r$\n$Stayed$\r$\n$\r$\nFermez ce qui les utilise (un Quorvis ouvert, une console dans son dossier), puis relancez la désinstallation pour terminer : son entrée dans la liste des programmes installés et $INSTDIR\Uninstall.exe sont gardés pour cela."
+LangString FilesStayed ${LANG_GERMAN} "Quorvis konnte nicht vollständig entfernt werden: $StayedCount seiner Dateien sind in Gebrauch oder geschützt, darunter:$\r$\n$Stayed$\r$\n$\r$\nSchließen Sie, was sie verwendet (ein geöffnetes Quorvis, eine Konsole in seinem Ordner), und starten Sie die Deinstallation dann erneut: Der Eintrag von Quorvis in der Liste der installierten Programme und $INSTDIR\Uninstall.exe bleiben dafür erhalten."
+LangString FilesStayed ${LANG_FRENCH} "Quorvis n’a pas pu être entièrement supprimé : $StayedCount de ses fichiers sont utilisés ou protégés, dont :$\r$\n$Stayed$\r$\n$\r$\nFermez ce qui les utilise (un Quorvis ouvert, une console dans son dossier), puis relancez la désinstallation pour terminer : son entrée dans la liste des programmes installés et $INSTDIR\Uninstall.exe sont gardés pour cela."
 LangString FilesStayed ${LANG_SPANISH} "No se pudo quitar Quorvis por completo: $StayedCount de sus archivos están en uso o protegidos, entre ellos:$\r$\n$Stayed$\r$\n$\r$\nCierre lo que los usa (un Quorvis abierto, una consola en su carpeta) y vuelva a ejecutar el desinstalador para terminar: su entrada en la lista de programas instalados y $INSTDIR\Uninstall.exe se conservan para ello."
 LangString FilesStayed ${LANG_PORTUGUESEBR} "Não foi possível remover o Quorvis por completo: $StayedCount dos seus arquivos estão em uso ou protegidos, entre eles:$\r$\n$Stayed$\r$\n$\r$\nFeche o que os usa (um Quorvis aberto, um console na pasta dele) e execute o desinstalador de novo para terminar: a entrada na lista de programas instalados e $INSTDIR\Uninstall.exe são mantidos para isso."
 LangString FilesStayed ${LANG_ITALIAN} "Non è stato possibile rimuovere completamente Quorvis: $StayedCount dei suoi file sono in uso o protetti, tra cui:$\r$\n$Stayed$\r$\n$\r$\nChiudi ciò che li usa (un Quorvis aperto, una console nella sua cartella), poi esegui di nuovo la disinstallazione per finire: la sua voce nell'elenco dei programmi installati e $INSTDIR\Uninstall.exe restano a questo scopo."
@@ -130,7 +140,7 @@ LangString RemoveSettingsSection ${LANG_RUSSIAN} "Удалить и мои на�
 
 LangString UninstallComponentsTop ${LANG_ENGLISH} "Quorvis will be removed from this computer. Your settings stay, so that a later install finds them, unless you tick the box below."
 LangString UninstallComponentsTop ${LANG_GERMAN} "Quorvis wird von diesem Computer entfernt. Ihre Einstellungen bleiben erhalten, damit eine spätere Installation sie vorfindet, es sei denn, Sie setzen unten das Häkchen."
-LangString UninstallComponentsTop ${LANG_FRENCH} "Quorvis va être supprimé de cet ordinateur. Vos réglages restent, pour qu'une installation ultérieure les retrouve, sauf si vous cochez la case ci-dessous."
+LangString UninstallComponentsTop ${LANG_FRENCH} "Quorvis va être supprimé de cet ordinateur. Vos réglages restent, pour qu’une installation ultérieure les retrouve, sauf si vous cochez la case ci-dessous."
 LangString UninstallComponentsTop ${LANG_SPANISH} "Quorvis se quitará de este equipo. Su configuración se conserva, para que una instalación posterior la encuentre, salvo que marque la casilla de abajo."
 LangString UninstallComponentsTop ${LANG_PORTUGUESEBR} "O Quorvis será removido deste computador. Suas configurações ficam, para que uma instalação futura as encontre, a menos que você marque a caixa abaixo."
 LangString UninstallComponentsTop ${LANG_ITALIAN} "Quorvis sarà rimosso da questo computer. Le tue impostazioni restano, così che un'installazione futura le ritrovi, a meno che tu non spunti la casella qui sotto."
@@ -140,7 +150,7 @@ LangString UninstallComponentsTop ${LANG_RUSSIAN} "Quorvis будет удалё
 ; program's folder.
 LangString PathTooLong ${LANG_ENGLISH} "Your PATH is too long for this installer to change safely, so it is left as it is. Add or remove $R1 there yourself if you wish."
 LangString PathTooLong ${LANG_GERMAN} "Ihr PATH ist zu lang, um ihn hier sicher zu ändern; er bleibt, wie er ist. Fügen Sie $R1 dort bei Bedarf selbst hinzu oder entfernen Sie ihn."
-LangString PathTooLong ${LANG_FRENCH} "Votre PATH est trop long pour que ce programme le modifie sans risque ; il reste tel quel. Ajoutez-y ou retirez-en $R1 vous-même si vous le souhaitez."
+LangString PathTooLong ${LANG_FRENCH} "Votre PATH est trop long pour que ce programme le modifie sans risque ; il reste tel quel. Ajoutez-y ou retirez-en $R1 vous-même si vous le souhaitez."
 LangString PathTooLong ${LANG_SPANISH} "Su PATH es demasiado largo para que este programa lo cambie con seguridad; se queda como está. Añada o quite $R1 usted mismo si lo desea."
 LangString PathTooLong ${LANG_PORTUGUESEBR} "Seu PATH é longo demais para este instalador alterá-lo com segurança; ele fica como está. Adicione ou remova $R1 você mesmo, se quiser."
 LangString PathTooLong ${LANG_ITALIAN} "Il tuo PATH è troppo lungo perché questo programma lo modifichi senza rischi; resta com'è. Aggiungi o togli tu stesso $R1, se vuoi."

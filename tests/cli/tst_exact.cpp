@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
+#include <tuple>
 #include <unistd.h>
 #endif
 
@@ -99,6 +100,8 @@ private Q_SLOTS:
     void helpInEveryLanguage();
     void placeAsAPlaceListWritesIt_data();
     void placeAsAPlaceListWritesIt();
+    void placeInTheReadersLanguage_data();
+    void placeInTheReadersLanguage();
     void outputThatCannotBeWrittenFails_data();
     void outputThatCannotBeWrittenFails();
     void nadirByBothRules_data();
@@ -348,12 +351,12 @@ void ExactTest::textAndExitStatus_data()
         QTest::newRow(locale) << london + LondonBirth.mid(0, 4) << QString::fromLatin1(locale) << false << 0
                               << QString::fromUtf8(ic);
     };
-    reading("LANG=de_DE.UTF-8", "\nIC:          1°56′ Steinbock     271,931150°\n");
-    reading("LANG=de_CH.UTF-8", "\nIC:          1°56′ Steinbock     271.931150°\n");
-    reading("LANG=de_AT.UTF-8", "\nIC:          1°56′ Steinbock     271,931150°\n");
-    reading("LANG=C.UTF-8 LANGUAGE=de", "\nIC:          1°56′ Steinbock     271.931150°\n");
+    reading("LANG=de_DE.UTF-8", "\nIC:              1°56′ Steinbock     271,931150°\n");
+    reading("LANG=de_CH.UTF-8", "\nIC:              1°56′ Steinbock     271.931150°\n");
+    reading("LANG=de_AT.UTF-8", "\nIC:              1°56′ Steinbock     271,931150°\n");
+    reading("LANG=C.UTF-8 LANGUAGE=de", "\nIC:              1°56′ Steinbock     271.931150°\n");
     reading("LANG=de_DE.UTF-8 LANGUAGE=nl", "\nIC:          1°56′ Capricorn     271,931150°\n");
-    reading("LANGUAGE=nl:ru", "\nIC:            1°56′ Козерог       271.931150°\n");
+    reading("LANGUAGE=nl:ru", "\nIC:                   1°56′ Козерог       271.931150°\n");
     reading("LANG=pt_PT.UTF-8", "\nFC:          1°56′ Capricórnio   271,931150°\n");
     reading("LANG=es_MX.UTF-8", "\nFC:          1°56′ Capricornio   271.931150°\n");
 }
@@ -388,17 +391,23 @@ void ExactTest::helpInEveryLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("zoneOption");
-    for (const auto &[language, zone] : {std::pair{"en", "--zone <zone>"}, {"de", "--zone <Zone>"},
-                                         {"fr", "--zone <fuseau>"}, {"es", "--zone <zona>"},
-                                         {"pt_BR", "--zone <fuso>"}, {"it", "--zone <fuso>"},
-                                         {"ru", "--zone <зона>"}})
-        QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(zone);
+    QTest::addColumn<QString>("slotExample"); // the language's own name of a slot
+    for (const auto &[language, zone, slot] : {std::tuple{"en", "--zone <zone>", "--slot 10am-noon"},
+                                               {"de", "--zone <Zone>", "--slot \"10–12 Uhr\""},
+                                               {"fr", "--zone <fuseau>", "--slot"},
+                                               {"es", "--zone <zona>", "--slot"},
+                                               {"pt_BR", "--zone <fuso>", "--slot"},
+                                               {"it", "--zone <fuso>", "--slot"},
+                                               {"ru", "--zone <пояс>", "--slot \"10–12 ч\""}})
+        QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(zone)
+                                << QString::fromUtf8(slot);
 }
 
 void ExactTest::helpInEveryLanguage()
 {
     QFETCH(QString, language);
     QFETCH(QString, zoneOption);
+    QFETCH(QString, slotExample);
 #ifdef Q_OS_WIN
     if (language != QLatin1String("en"))
         QSKIP("Windows takes the language from the display language, not from LANGUAGE");
@@ -407,8 +416,10 @@ void ExactTest::helpInEveryLanguage()
     QCOMPARE(run.exitStatus, 0);
     const QString help = QString::fromUtf8(run.out);
     QVERIFY2(help.contains(zoneOption), qPrintable(help));
+    QVERIFY2(help.contains(QStringLiteral("--date 1990-08-01 ") + slotExample), qPrintable(help));
+    // Whole lines in a console of 80 columns.
     for (const QString &line : help.split(u'\n'))
-        QVERIFY2(line.size() <= 100, qPrintable(line));
+        QVERIFY2(line.size() < 80, qPrintable(line));
 }
 
 // --place takes a place as --places writes it; a bare name that several places of a size bear takes the
@@ -434,6 +445,56 @@ void ExactTest::placeAsAPlaceListWritesIt()
     QCOMPARE(run.exitStatus, 0);
     QCOMPARE(JsonOf(run)[QStringLiteral("place")].toObject()[QStringLiteral("admin1")].toString(), taken);
     QCOMPARE(QString::fromUtf8(run.err), said);
+}
+
+// The text names the place in the reader's language; the JSON keeps GeoNames's names and English countries
+// in its fields, byte for byte, and adds the names as shown under place.shown.
+void ExactTest::placeInTheReadersLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QStringList>("shown"); // name, division (may be empty), country
+    const auto row = [](const char *language, const char *place, QStringList shown) {
+        QTest::addRow("%s %s", language, place)
+            << QString::fromLatin1(language) << QString::fromUtf8(place) << shown;
+    };
+    row("de", "Graz", {"Graz", "Steiermark", "Österreich"});
+    row("de", "Kyiw", {"Kyiw", "Stadt Kiew", "Ukraine"});
+    row("ru", "Москва", {"Москва", "", "Россия"});
+    row("ru", "Кстово", {"Кстово", "Нижегородская область", "Россия"});
+    row("en", "Graz", {"Graz", "Styria", "Austria"});
+}
+
+void ExactTest::placeInTheReadersLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, place);
+    QFETCH(QStringList, shown);
+#ifdef Q_OS_WIN
+    QSKIP("Windows takes the language from the display language, not from LANGUAGE");
+#endif
+    const QString locale = QStringLiteral("LANG=C.UTF-8 LANGUAGE=") + language;
+    const QStringList birth = QStringList{"--place", place} + LondonBirth.mid(0, 4);
+    const Run text = RunExact(birth, {}, locale);
+    QCOMPARE(text.exitStatus, 0);
+    QStringList parts = shown;
+    parts.removeAll(QString());
+    const QString line = QString::fromUtf8(text.out.split('\n').value(0));
+    QVERIFY2(line.contains(QStringLiteral("  %1:").arg(parts.join(QStringLiteral(", ")))), qPrintable(line));
+
+    QJsonObject spoken = JsonOf(RunExact(birth + QStringList{"--json"}, {}, locale));
+    QJsonObject english = JsonOf(RunExact(birth + QStringList{"--json"}));
+    QJsonObject spokenPlace = spoken[QStringLiteral("place")].toObject();
+    const QJsonObject expected{{"name", shown[0]},
+                               {"admin1", shown[1].isEmpty() ? QJsonValue() : QJsonValue(shown[1])},
+                               {"country", shown[2]},
+                               {"language", language}};
+    QCOMPARE(spokenPlace.take(QStringLiteral("shown")).toObject(), expected);
+    QJsonObject englishPlace = english[QStringLiteral("place")].toObject();
+    englishPlace.remove(QStringLiteral("shown"));
+    spoken[QStringLiteral("place")] = spokenPlace;
+    english[QStringLiteral("place")] = englishPlace;
+    QCOMPARE(spoken, english);
 }
 
 // Output that cannot be written whole is a failure with one line on stderr, never a cut-off success: to a

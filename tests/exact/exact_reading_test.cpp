@@ -99,6 +99,7 @@ private Q_SLOTS:
     void degreesWrittenAreRead();
     void placesFound_data();
     void placesFound();
+    void everyLabelNamesItsPlace();
     void wholeSignNadirAgainstSwetest_data();
     void wholeSignNadirAgainstSwetest();
     void nadirSignsSaid_data();
@@ -452,6 +453,42 @@ void ExactReadingTest::placesFound_data()
         << QStringList{"Springfield, Massachusetts, United States", illinois};
     QTest::newRow("a bare name, one place far larger") << "London" << true
                                                        << "London, England, United Kingdom" << QStringList();
+    const QString graz = QStringLiteral("Graz, Styria, Austria");
+    QTest::newRow("German name of the division") << "Graz, Steiermark" << true << graz << QStringList();
+    QTest::newRow("all in German") << "Graz, Steiermark, Österreich" << true << graz << QStringList();
+    QTest::newRow("languages mixed") << "Грац, Steiermark, Autriche" << true << graz << QStringList();
+    QTest::newRow("a Russian name only")
+        << "Бердск" << true << "Berdsk, Novosibirsk, Russia" << QStringList();
+    QTest::newRow("a German name only") << "Kyiw" << true << "Kiev, Kyiv City, Ukraine" << QStringList();
+    QTest::newRow("a name with a comma in German")
+        << "Stolberg, Rheinland, Nordrhein-Westfalen, Deutschland" << true
+        << "Stolberg, North Rhine-Westphalia, Germany" << QStringList();
+    QTest::newRow("a name with a comma in English")
+        << "Washington, D.C., United States" << true << "Washington, D.C., United States" << QStringList();
+    QTest::newRow("a Russian place list's line")
+        << "Спрингфилд, Иллинойс, США: 39°48′ с. ш., 89°39′ з. д., America/Chicago" << true << illinois
+        << QStringList();
+    QTest::newRow("a place list's line, the coordinates another's")
+        << "Springfield, Illinois, United States: 39°48′ N, 89°38′ W, America/Chicago" << true << ""
+        << QStringList();
+}
+
+// Whatever language a place list was written in, each of its lines names its place again: for every place a
+// search lists and every language, "<shown name>: <where>".
+void ExactReadingTest::everyLabelNamesItsPlace()
+{
+    const places::Gazetteer &gazetteer = places::Gazetteer::instance();
+    int checked = 0;
+    for (const char16_t *typed : {u"Springfield", u"San", u"Мос", u"Frankfurt", u"Stolberg", u"Washington"})
+        for (const places::Place *place : exact::FindPlaces(typed))
+            for (const QString &language : gazetteer.languages() + QStringList{QStringLiteral("en")}) {
+                const QString label = QStringLiteral("%1: %2").arg(
+                    gazetteer.shown(*place, language).text(),
+                    exact::PlaceText(nullptr, place->latitude, place->longitude, place->zone));
+                QVERIFY2(exact::FindNamedPlace(label).place == place, qPrintable(label));
+                ++checked;
+            }
+    QVERIFY(checked > 200);
 }
 
 void ExactReadingTest::placesFound()

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Runs the gazetteer tool on the installed packages and compares its output with the committed files.
 
-Exit status 0: identical; 1: different (the difference is printed); 77: the source package is not installed.
+Exit status 0: identical; 1: different (the difference is printed); 77: a source package is not installed.
 """
 import filecmp
 import os
@@ -9,15 +9,16 @@ import subprocess
 import sys
 import tempfile
 
-SOURCE = "/usr/share/libtimezonemap/ui/cities15000.txt"
-FILES = ["places.tsv", "zones.tsv", "divisions.tsv", "countries.tsv"]
+SOURCES = ["/usr/share/libtimezonemap/ui/cities15000.txt", "/usr/share/locale/de/LC_MESSAGES/geonames.mo"]
+FILES = ["places.tsv", "zones.tsv", "divisions.tsv", "countries.tsv", "shown.tsv"]
 
 
 def main():
     tool, committed = sys.argv[1], sys.argv[2]
-    if not os.path.exists(SOURCE):
-        print(f"{SOURCE} is not installed: nothing to compare")
-        return 77
+    for source in SOURCES:
+        if not os.path.exists(source):
+            print(f"{source} is not installed: nothing to compare")
+            return 77
     with tempfile.TemporaryDirectory() as made:
         subprocess.run([sys.executable, tool, "--out", made], check=True)
         different = [f for f in FILES if not filecmp.cmp(os.path.join(made, f), os.path.join(committed, f), shallow=False)]

@@ -1,6 +1,7 @@
-// The gazetteer: what typed text finds and in which order, the search key's folding, and the zones of the
-// rows. The committed places.tsv is the oracle for the compiled-in index: row n is place n, and every name
-// of a row (its own and each alternate one kept) must find it.
+// The gazetteer: what typed text finds and in which order, the search key's folding, the names shown in each
+// language, and the zones of the rows. The committed data is the oracle for the compiled-in index: row n of
+// places.tsv is place n, every name of a row (its own, each alternate one kept and each language's in
+// shown.tsv) must find it, and each language shows the names shown.tsv, divisions.tsv and countries.tsv give.
 #include "Places.h"
 #include "WallTime.h"
 
@@ -21,27 +22,52 @@ struct Oracle
     std::map<QString, std::vector<quint32>> written; // the same by WrittenKey, where it differs
     std::vector<std::pair<QString, quint32>> named;  // every name of every row, with the row
     QStringList names; // each row's own name
+    // shown.tsv: language -> key (row number, "CC.NN" or "CC") -> name, and the rows shown without division
+    std::map<QString, std::map<QString, QString>> shown;
+    std::map<QString, QSet<quint32>> withoutDivision;
+    std::map<QString, QString> divisions, countries; // code -> GeoNames's name
+    std::vector<std::pair<QString, QString>> codes;  // each row's country and division code
     QString error;
 };
+
+QList<QStringList> ReadRows(const char *file, QString *error)
+{
+    QFile data(QStringLiteral(QUORVIS_GAZETTEER_DATA) + QLatin1String(file));
+    if (!data.open(QIODevice::ReadOnly)) {
+        *error = data.errorString();
+        return {};
+    }
+    QList<QStringList> rows;
+    for (const QByteArray &line : data.readAll().split('\n'))
+        if (!line.isEmpty())
+            rows << QString::fromUtf8(line).split(u'\t');
+    return rows;
+}
 
 const Oracle &DataOracle()
 {
     static const Oracle oracle = [] {
         Oracle o;
-        QFile file(QStringLiteral(QUORVIS_GAZETTEER_PLACES));
-        if (!file.open(QIODevice::ReadOnly)) {
-            o.error = file.errorString();
-            return o;
+        for (const QStringList &fields : ReadRows("shown.tsv", &o.error)) {
+            if (!fields.value(2).isEmpty())
+                o.shown[fields[0]][fields[1]] = fields[2];
+            if (fields.value(3) == u'-')
+                o.withoutDivision[fields[0]].insert(fields[1].toUInt());
         }
+        for (const QStringList &fields : ReadRows("divisions.tsv", &o.error))
+            o.divisions[fields.value(0)] = fields.value(1);
+        for (const QStringList &fields : ReadRows("countries.tsv", &o.error))
+            o.countries[fields.value(0)] = fields.value(1);
         quint32 row = 0;
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            if (line.isEmpty())
-                continue;
-            const QStringList fields = QString::fromUtf8(line).split(u'\t');
+        for (const QStringList &fields : ReadRows("places.tsv", &o.error)) {
             o.names << fields.value(0);
+            o.codes.emplace_back(fields.value(4), fields.value(4) + u'.' + fields.value(5));
             QStringList names{fields.value(0)};
             if (!fields.value(1).isEmpty())
                 names += fields.value(1).split(u',');
+            for (const auto &[language, shown] : o.shown)
+                if (const auto name = shown.find(QString::number(row)); name != shown.end())
+                    names += name->second;
             for (const QString &name : names) {
                 const auto bear = [row](std::vector<quint32> &rows) {
                     if (rows.empty() || rows.back() != row)
@@ -94,6 +120,9 @@ private Q_SLOTS:
     void nothingFound();
     void everyNameFindsItsPlace_data();
     void everyNameFindsItsPlace();
+    void shownAsTheData();
+    void shownNames_data();
+    void shownNames();
     void everyZoneValid();
     void currentZones_data();
     void currentZones();
@@ -257,6 +286,97 @@ void GazetteerTest::everyNameFindsItsPlace()
         ++checked;
     }
     QVERIFY(checked > 20000);
+}
+
+// Every place in every language shows the names the data gives it, GeoNames's own where it gives none; in
+// English (and any language without names) as displayName() has it.
+void GazetteerTest::shownAsTheData()
+{
+    const Oracle &o = DataOracle();
+    QVERIFY2(o.error.isEmpty(), qPrintable(o.error));
+    const Gazetteer &gazetteer = Gazetteer::instance();
+    QStringList languages;
+    for (const auto &[language, names] : o.shown)
+        languages << language;
+    QCOMPARE(gazetteer.languages(), languages);
+    const auto &places = gazetteer.places();
+    for (const QString &language : languages + QStringList{QStringLiteral("en")}) {
+        const auto &names = o.shown.count(language) ? o.shown.at(language) : std::map<QString, QString>();
+        const auto value = [](const auto &map, const QString &key) {
+            const auto found = map.find(key);
+            return found == map.end() ? QString() : found->second;
+        };
+        const auto shownOr = [&](const QString &key, const QString &own) {
+            const QString name = value(names, key);
+            return name.isEmpty() ? own : name;
+        };
+        const QSet<quint32> without =
+            o.withoutDivision.count(language) ? o.withoutDivision.at(language) : QSet<quint32>();
+        for (quint32 row = 0; row < places.size(); ++row) {
+            const auto &[country, division] = o.codes[row];
+            const ShownPlace shown = gazetteer.shown(places[row], language);
+            ShownPlace expected;
+            if (language == u"en") {
+                expected = {places[row].name,
+                            places[row].admin1 == places[row].name ? QString() : places[row].admin1,
+                            places[row].country, language};
+                QCOMPARE(shown.text(), places[row].displayName());
+            } else {
+                expected = {shownOr(QString::number(row), o.names[qsizetype(row)]),
+                            without.contains(row) ? QString()
+                                                  : shownOr(division, value(o.divisions, division)),
+                            shownOr(country, value(o.countries, country)), language};
+            }
+            QVERIFY2(shown.name == expected.name && shown.admin1 == expected.admin1 &&
+                         shown.country == expected.country && shown.language == expected.language,
+                     qPrintable(QStringLiteral("%1 %2: %3, not %4")
+                                    .arg(language, o.names[qsizetype(row)], shown.text(), expected.text())));
+        }
+    }
+}
+
+// The data's mends as a reader sees them: a division that is the place itself left out whatever the
+// languages of the two names, one without a name in the reader's script left out unless needed to tell
+// places apart, a bracketed note repeating the division dropped, Brazilian forms.
+void GazetteerTest::shownNames_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char *language, const char *typed, const char *shown) {
+        QTest::addRow("%s %s", language, typed)
+            << QString::fromLatin1(language) << QString::fromUtf8(typed) << QString::fromUtf8(shown);
+    };
+    row("de", "Munich", "München, Bayern, Deutschland");
+    row("it", "Munich", "Monaco di Baviera, Baviera, Germania");
+    row("de", "Graz", "Graz, Steiermark, Österreich");
+    row("en", "Graz", "Graz, Styria, Austria");
+    row("xx", "Graz", "Graz, Styria, Austria");
+    row("de", "Vienna", "Wien, Österreich");
+    row("ru", "Moscow", "Москва, Россия");
+    row("it", "Moscow", "Mosca, Russia");
+    row("ru", "Dubai", "Дубай, ОАЭ");
+    row("ru", "Paris", "Париж, Франция");
+    row("ru", "Berdsk", "Бердск, Новосибирская область, Россия");
+    row("ru", "Xinyang", "Синьян, Китай");
+    row("de", "Newport, Wales", "Newport, Wales, Vereinigtes Königreich");
+    row("pt_BR", "Moscow", "Moscou, Rússia");
+    row("pt_BR", "Graz", "Graz, Styria, Áustria");
+    row("fr", "Point Fortin", "Point Fortin, Trinité-et-Tobago");
+}
+
+void GazetteerTest::shownNames()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    const QStringList parts = typed.split(QStringLiteral(", "));
+    const Place *place = nullptr;
+    for (const Place *found : Gazetteer::instance().search(parts.front(), 50))
+        if (!place && (parts.size() == 1 || found->admin1 == parts[1]))
+            place = found;
+    QVERIFY(place);
+    QCOMPARE(Gazetteer::instance().shown(*place, language).text(), shown);
 }
 
 void GazetteerTest::nothingFound_data()

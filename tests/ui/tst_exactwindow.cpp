@@ -4,6 +4,7 @@
 // and what a screen reader hears. Set QUORVIS_SHOTS to a directory to keep a picture of the window.
 #include "ChartWheel.h"
 #include "ExactTexts.h"
+#include "Language.h"
 #include "Messages.h"
 #include "Places.h"
 #include "Program.h"
@@ -911,6 +912,43 @@ private Q_SLOTS:
         const QStringList said = quorvis::exact::Compute(request).candidates.value(0).nadirChangesNear;
         QCOMPARE(said.size(), 1);
         QCOMPARE(text(w, "lblNadirChange"), said.front());
+    }
+
+    // A place is named in the reader's language in the list as typed, the chosen place's line, the result and
+    // the copied text; found by its name in that language.
+    void placeInTheReadersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("de") << "de" << "Münch" << "München, Bayern, Deutschland";
+        QTest::newRow("ru") << "ru" << "Бердск" << "Бердск, Новосибирская область, Россия";
+        QTest::newRow("en") << "en" << "Münch" << "Munich, Bavaria, Germany";
+    }
+    void placeInTheReadersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QCOMPARE(Language::Use(language), language);
+        const auto english = qScopeGuard([] { Language::Use(QString::fromLatin1(Language::English)); });
+        frmExact *w = open();
+        birth(w, QDate(1990, 8, 1), QTime(10, 30));
+        auto *place = childOf<QLineEdit>(w, "txtPlace");
+        for (const QChar c : typed) // as a keyboard of that script types them
+            QTest::sendKeyEvent(QTest::Click, place, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        auto *list = childOf<QAbstractItemView>(w, "lstPlaces");
+        QCOMPARE(list->model()->index(0, 0).data().toString(), shown);
+        QTest::keyClick(place, Qt::Key_Escape);
+        QTest::keyClick(place, Qt::Key_Return);
+        QCOMPARE(place->text(), shown);
+        QVERIFY2(text(w, "lblPlaceUsed").startsWith(shown), qPrintable(text(w, "lblPlaceUsed")));
+        shoot(w, qPrintable(QStringLiteral("place-") + language));
+        QGuiApplication::clipboard()->clear();
+        childOf<QAbstractButton>(w, "cmdCopy")->click();
+        const auto copied = [] { return QGuiApplication::clipboard()->mimeData(); };
+        QTRY_VERIFY(copied() && copied()->hasText());
+        QVERIFY2(copied()->text().contains(shown), qPrintable(copied()->text()));
     }
 };
 

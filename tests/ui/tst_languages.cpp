@@ -19,6 +19,7 @@
 #include "frmPromotion.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -252,6 +253,34 @@ private Q_SLOTS:
         QFETCH(QStringList, uiLanguages);
         QFETCH(QString, chosen);
         QCOMPARE(Language::Choose(uiLanguages), chosen);
+    }
+
+    // The month list takes the region's names where its variant of the language has its own ("Jänner" in
+    // Austria), capitalised as the list is; else the translation's.
+    void regionalMonths_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QLocale>("region");
+        QTest::addColumn<QString>("january");
+        QTest::newRow("de in Austria") << "de" << QLocale(QLocale::German, QLocale::Austria) << "Jänner";
+        QTest::newRow("de in Germany") << "de" << QLocale(QLocale::German, QLocale::Germany) << "Januar";
+        QTest::newRow("ru in Ukraine") << "ru" << QLocale(QLocale::Russian, QLocale::Ukraine) << "Январь";
+        QTest::newRow("en in Austria") << "en" << QLocale(QLocale::German, QLocale::Austria) << "January";
+    }
+    void regionalMonths()
+    {
+        QFETCH(QString, language);
+        QFETCH(QLocale, region);
+        QFETCH(QString, january);
+        Language::Use(language);
+        QLocale::setDefault(region);
+        program = std::make_unique<Program>();
+        auto *months = program->mainWindow().findChild<QComboBox *>(QStringLiteral("cmbMonth"));
+        QVERIFY(months);
+        program->mainWindow().show();
+        QCOMPARE(months->itemText(0), january);
+        QCOMPARE(months->itemText(1), QCoreApplication::translate("Month", "February"));
+        QLocale::setDefault(QLocale::system());
     }
 
     // English keeps its letters A-Z; a translated window takes every script's letters as the language writes

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Derives the compiled-in gazetteer (places/data/) from Debian's libtimezonemap-data and tzdata.
+"""Derives the compiled-in gazetteer (places/data/) from Debian's libtimezonemap-data, libgeonames-common and tzdata.
 
 The GeoNames snapshot in libtimezonemap-data dates from 2015: its zones are brought up to date here, so that
 the program never has to. Legacy link names (Europe/Kiev) become the names tzdata lists today (Europe/Kyiv),
@@ -12,9 +12,17 @@ Output, all UTF-8 and tab-separated, rows in a fixed order so that the same inpu
   zones.tsv      IANA zone names, sorted
   divisions.tsv  country code "." division code, division name (only those used)
   countries.tsv  country code, country name (only those used)
+  shown.tsv      the names each language Quorvis speaks gives: language, key, name, "-" where a place is shown
+                 without its division; the key is a place's line number in places.tsv (from 0), "CC.NN" for
+                 a division or "CC" for a country; an empty name is GeoNames's own; sorted by language, key
+
+The names in other languages are GeoNames's language-tagged names as libgeonames-common ships them, one gettext
+catalogue a language keyed by GeoNames id, country code or "CC.NN"; they are mended here (see LANGUAGES,
+BRAZILIAN, OVERRIDES and shown_name) so that the program shows and folds them as they are.
 """
 
 import argparse
+import gettext
 import math
 import os
 import sys
@@ -22,6 +30,63 @@ import unicodedata
 
 GEONAMES = "/usr/share/libtimezonemap/ui"
 ZONEINFO = "/usr/share/zoneinfo"
+LOCALE = "/usr/share/locale"
+
+# The languages Quorvis speaks besides English, each with the catalogue it reads. "pt" is European Portuguese
+# ("Moscovo", "Teerão", and the state of Vienna "Viana") and "pt_BR" is empty: Brazilian readers get GeoNames's
+# own names of places, except the Brazilian forms in BRAZILIAN, the catalogue's names of the divisions of
+# Brazil and Portugal (the same in both variants), and its names of countries (CLDR's, which are Brazilian)
+# mended by BRAZILIAN_COUNTRIES.
+LANGUAGES = {"de": "de", "es": "es", "fr": "fr", "it": "it", "pt_BR": "pt", "ru": "ru"}
+# Languages whose script is not Latin: a division they have no name for is shown in Latin letters only when it
+# is needed to tell two places of one name and country apart.
+NON_LATIN = {"ru"}
+
+# The Brazilian forms of the largest places' names where they differ from GeoNames's own (reviewed by hand).
+BRAZILIAN = {
+    "524901": "Moscou", "112931": "Teerã", "1816670": "Pequim", "498817": "São Petersburgo", "703448": "Kiev",
+    "756135": "Varsóvia", "683506": "Bucareste", "3054643": "Budapeste", "3067696": "Praga", "2761369": "Viena",
+    "2867714": "Munique", "2911298": "Hamburgo", "2886242": "Colônia", "2925533": "Frankfurt",
+    "2950159": "Berlim", "2643743": "Londres", "3169070": "Roma", "3173435": "Milão", "3165524": "Turim",
+    "3176959": "Florença", "3172394": "Nápoles", "3164603": "Veneza", "2510911": "Sevilha",
+    "2660646": "Genebra", "2657896": "Zurique", "2800866": "Bruxelas", "2803138": "Antuérpia",
+    "2747373": "Haia", "2618425": "Copenhague", "2673730": "Estocolmo", "658225": "Helsinque",
+    "264371": "Atenas", "745044": "Istambul", "2507480": "Argel", "2464470": "Túnis", "2210247": "Trípoli",
+    "2542997": "Marrakech", "98182": "Bagdá", "170654": "Damasco", "108410": "Riad", "104515": "Meca",
+    "281184": "Jerusalém", "276781": "Beirute", "250441": "Amã", "1138958": "Cabul", "616052": "Ierevan",
+    "1850147": "Tóquio", "1857910": "Quioto", "1835848": "Seul", "1581130": "Hanói", "1609350": "Bangcoc",
+    "1275004": "Calcutá", "1261481": "Nova Délhi", "1185241": "Daca", "1668341": "Taipé",
+    "1880252": "Singapura", "1809858": "Cantão", "1799962": "Nanquim", "1796236": "Xangai",
+    "1642911": "Jacarta", "3530597": "Cidade do México", "5128581": "Nova York", "4560349": "Filadélfia",
+    "4335045": "Nova Orleans", "4140963": "Washington", "6077243": "Montreal", "6325494": "Quebec",
+    "2650225": "Edimburgo", "2267057": "Lisboa", "792680": "Belgrado", "3196359": "Liubliana",
+    "3369157": "Cidade do Cabo", "993800": "Joanesburgo", "344979": "Adis Abeba", "3439389": "Assunção",
+}
+# Countries whose name in the catalogue is not the one Brazil uses, or an official long form.
+BRAZILIAN_COUNTRIES = {
+    "BF": "Burkina Faso", "BY": "Belarus", "CD": "República Democrática do Congo", "CI": "Costa do Marfim",
+    "FO": "Ilhas Faroe", "GL": "Groenlândia", "IE": "Irlanda", "KM": "Comores", "KR": "Coreia do Sul",
+    "LI": "Liechtenstein", "LY": "Líbia", "MC": "Mônaco", "MK": "Macedônia do Norte", "MM": "Mianmar",
+    "MU": "Maurício", "SK": "Eslováquia", "TL": "Timor-Leste", "US": "Estados Unidos",
+    "VA": "Vaticano", "VC": "São Vicente e Granadinas",
+}
+
+# Names the catalogues give that would be wrong on a reading card: (language, key) -> (name, reason). An empty
+# name is GeoNames's own.
+OVERRIDES = {
+    ("de", "5128581"): ("New York", "the catalogue keeps the English \"New York City\""),
+    ("de", "2038180"): ("", "\"Chángchūn\" is written with the tone marks of Pinyin, which German does not write"),
+    ("ru", "1788534"): ("Синьян", "the catalogue gives Xinyang the name of Jinan, another city of China"),
+    ("ru", "2322794"): ("Суледжа", "the catalogue gives Suleja the name of Abuja, the capital next to it"),
+    ("ru", "273203"): ("Библ", "the catalogue adds the name in Latin letters in brackets"),
+    ("ru", "1904391"): ("", "a doubled space and a name no Russian reader uses; GeoNames's own is better"),
+    ("es", "8948694"): ("", "an abbreviated district in brackets, not a name"),
+    ("fr", "8948694"): ("", "an abbreviated district in brackets, not a name"),
+    ("de", "2511330"): ("San Juan de Alicante", "\"(bei Alicante)\" is a note, not the name"),
+    ("es", "MM"): ("Myanmar", "the old name in brackets"),
+    ("ru", "MM"): ("Мьянма", "the old name in brackets"),
+    ("pt_BR", "2038180"): ("", "no Brazilian form"),
+}
 
 # Zones split off since the snapshot: (zone, country, division code, radius in km around the zone's reference
 # point in zone1970.tab, or None for the whole division).
@@ -86,12 +151,94 @@ def read_rows(path):
             yield line.rstrip("\n").split("\t")
 
 
+LOCALE_FOLDER = LOCALE
+
+
+def catalogue(language):
+    path = os.path.join(LOCALE_FOLDER, language, "LC_MESSAGES", "geonames.mo")
+    with open(path, "rb") as f:
+        return {k: v for k, v in gettext.GNUTranslations(f)._catalog.items() if k}
+
+
+def fold(text):
+    return " ".join("".join(c for c in unicodedata.normalize("NFKD", text).casefold()
+                            if c.isalnum() or c.isspace()).split())
+
+
+def shown_name(name, qualifiers):
+    """A catalogue's name as shown: spaces normalised, and a bracketed note that only repeats the division or
+    country ("Newport (Wales)", "Orange  (State of New South Wales)") left out; brackets that are part of the
+    name ("Frankfurt (Oder)", "Halle (Saale)") stay."""
+    name = " ".join(name.split())
+    if name.endswith(")") and " (" in name:
+        head, note = name[:-1].rsplit(" (", 1)
+        if any(q and fold(q) in fold(note) for q in qualifiers):
+            name = head
+    return name
+
+
+def shown_names(places, divisions, countries):
+    """(language, key) -> (name, without division) rows of shown.tsv; see the module's text."""
+    rows = {}
+    for language, source in LANGUAGES.items():
+        names = catalogue(source)
+        brazilian = language == "pt_BR"
+        def named(key, english, qualifiers=()):
+            if (language, key) in OVERRIDES:
+                name = OVERRIDES[(language, key)][0]
+            elif brazilian and key in BRAZILIAN:
+                name = BRAZILIAN[key]
+            elif brazilian and key in BRAZILIAN_COUNTRIES:
+                name = BRAZILIAN_COUNTRIES[key]
+            elif brazilian and not (len(key) == 2 or key[:3] in ("BR.", "PT.")):
+                name = ""
+            else:
+                name = shown_name(names.get(key, ""), qualifiers)
+            return "" if name == english else name
+        country_names = {cc: named(cc, countries.get(cc, cc)) for cc in {p["cc"] for p in places}}
+        division_names = {code: named(code, divisions[code]) for code in
+                          {f"{p['cc']}.{p['admin1']}" for p in places} & divisions.keys()}
+        for code, name in division_names.items():
+            if name:
+                rows[(language, code)] = (name, False)
+        for cc, name in country_names.items():
+            if name:
+                rows[(language, cc)] = (name, False)
+        shown = []
+        for number, p in enumerate(places):
+            code = f"{p['cc']}.{p['admin1']}"
+            division = divisions.get(code, "")
+            name = named(p["id"], p["name"], (division, division_names.get(code), countries.get(p["cc"]),
+                                              country_names.get(p["cc"])))
+            shown.append((number, name or p["name"], code, division, name))
+        # How many places bear each shown name in each country.
+        bearers = {}
+        for number, name, code, division, _ in shown:
+            key = (fold(name), places[number]["cc"])
+            bearers[key] = bearers.get(key, 0) + 1
+        for number, name, code, division, own in shown:
+            p = places[number]
+            translated = division_names.get(code, "")
+            # A division that is the place itself (Moscow, Dubai, Vienna) is known by its code and GeoNames's
+            # names, not by comparing the shown texts, which may be in two languages.
+            namesake = bool(division) and (fold(division) == fold(p["name"]) or
+                                           (translated and fold(translated) == fold(name)))
+            unreadable = (language in NON_LATIN and division and not translated and
+                          bearers[(fold(name), p["cc"])] == 1)
+            if own or namesake or unreadable:
+                rows[(language, str(number))] = (own, bool(namesake or unreadable))
+    return rows
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--geonames", default=GEONAMES, help="folder with cities15000.txt, admin1Codes.txt, countryInfo.txt")
     ap.add_argument("--zoneinfo", default=ZONEINFO, help="folder with zone.tab, zone1970.tab and tzdata.zi")
-    ap.add_argument("--out", required=True, help="folder to write places.tsv, divisions.tsv, countries.tsv into")
+    ap.add_argument("--locale", default=LOCALE, help="folder with <language>/LC_MESSAGES/geonames.mo")
+    ap.add_argument("--out", required=True, help="folder to write places.tsv, zones.tsv, divisions.tsv, countries.tsv, shown.tsv into")
     args = ap.parse_args()
+    global LOCALE_FOLDER
+    LOCALE_FOLDER = args.locale
 
     current = {row[2] for row in read_rows(os.path.join(args.zoneinfo, "zone.tab"))}
     zone1970 = {row[2]: (row[0].split(","), parse_coordinate(row[1]))
@@ -118,7 +265,7 @@ def main():
     places = []
     for row in read_rows(os.path.join(args.geonames, "cities15000.txt")):
         places.append({
-            "name": row[1], "alternates": [a for a in row[3].split(",") if a],
+            "id": row[0], "name": row[1], "alternates": [a for a in row[3].split(",") if a],
             "lat": row[4], "lon": row[5], "cc": row[8], "admin1": row[10],
             "zone": current_name(row[17]), "population": int(row[14] or 0), "feature": row[7],
         })
@@ -160,6 +307,8 @@ def main():
     zones = sorted({p["zone"] for p in places})
     zone_number = {z: i for i, z in enumerate(zones)}
 
+    shown = shown_names(places, divisions, countries)
+
     os.makedirs(args.out, exist_ok=True)
     with open(os.path.join(args.out, "places.tsv"), "w", encoding="utf-8", newline="\n") as f:
         for p in places:
@@ -173,6 +322,13 @@ def main():
     with open(os.path.join(args.out, "countries.tsv"), "w", encoding="utf-8", newline="\n") as f:
         for cc in used_countries:
             f.write(f"{cc}\t{countries.get(cc, cc)}\n")
+    def order(row):
+        language, key = row
+        return (language, 0 if key.isdigit() else 1, int(key) if key.isdigit() else 0, key)
+    with open(os.path.join(args.out, "shown.tsv"), "w", encoding="utf-8", newline="\n") as f:
+        for language, key in sorted(shown, key=order):
+            name, without_division = shown[(language, key)]
+            f.write(f"{language}\t{key}\t{name}\t{'-' if without_division else ''}\n")
 
 
 if __name__ == "__main__":

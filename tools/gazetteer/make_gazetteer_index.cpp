@@ -61,7 +61,7 @@ public:
         qToLittleEndian(bits, bytes);
         m_data.append(bytes, 8);
     }
-    void u16(char16_t value)
+    void u16(quint16 value)
     {
         char bytes[2];
         qToLittleEndian(quint16(value), bytes);
@@ -112,11 +112,19 @@ int main(int argc, char **argv)
         Fail(QStringLiteral("usage: make_gazetteer_index DATA_FOLDER OUTPUT_FILE"));
     const QString folder = QString::fromLocal8Bit(argv[1]) + u'/';
 
+    // Divisions and countries are numbered by their lines, for their names in `shown`.
     QHash<QString, QString> countries, divisions;
-    for (const QStringList &row : ReadTsv(folder + QStringLiteral("countries.tsv")))
+    QHash<QString, quint32> countryNumbers, divisionNumbers;
+    for (const QStringList &row : ReadTsv(folder + QStringLiteral("countries.tsv"))) {
+        countryNumbers.insert(row.value(0), quint32(countries.size()));
         countries.insert(row.value(0), row.value(1));
-    for (const QStringList &row : ReadTsv(folder + QStringLiteral("divisions.tsv")))
+    }
+    for (const QStringList &row : ReadTsv(folder + QStringLiteral("divisions.tsv"))) {
+        divisionNumbers.insert(row.value(0), quint32(divisions.size()));
         divisions.insert(row.value(0), row.value(1));
+    }
+    if (countries.size() >= format::kNone || divisions.size() >= format::kNone)
+        Fail(QStringLiteral("more divisions or countries than a place record can number"));
     QStringList zones;
     for (const QStringList &row : ReadTsv(folder + QStringLiteral("zones.tsv")))
         zones.append(row.value(0));
@@ -124,6 +132,41 @@ int main(int argc, char **argv)
     // Columns of places.tsv: name, alternate names, latitude, longitude, country code, division code, zone
     // (line of zones.tsv), population.
     const QList<QStringList> rows = ReadTsv(folder + QStringLiteral("places.tsv"));
+
+    // Columns of shown.tsv: language, key (a place's line of places.tsv, "CC.NN" or "CC"), name (empty:
+    // GeoNames's own), "-" where the place goes without its division. Languages in order of first mention.
+    QStringList languages;
+    struct Shown
+    {
+        QStringList places;
+        std::vector<bool> withoutDivision;
+        QStringList divisions, countries;
+    };
+    std::vector<Shown> shown;
+    for (const QStringList &row : ReadTsv(folder + QStringLiteral("shown.tsv"))) {
+        if (row.size() != 4)
+            Fail(QStringLiteral("shown.tsv has a line of %1 fields, not 4").arg(row.size()));
+        if (!languages.contains(row[0])) {
+            languages.append(row[0]);
+            shown.push_back({QList<QString>(rows.size()), std::vector<bool>(size_t(rows.size())),
+                             QList<QString>(divisions.size()), QList<QString>(countries.size())});
+        }
+        Shown &names = shown[size_t(languages.indexOf(row[0]))];
+        const QString &key = row[1];
+        bool isPlace = false;
+        const qsizetype place = key.toLongLong(&isPlace);
+        if (isPlace && place >= 0 && place < rows.size()) {
+            names.places[place] = row[2];
+            names.withoutDivision[size_t(place)] = row[3] == u'-';
+        } else if (divisionNumbers.contains(key)) {
+            names.divisions[divisionNumbers.value(key)] = row[2];
+        } else if (countryNumbers.contains(key)) {
+            names.countries[countryNumbers.value(key)] = row[2];
+        } else {
+            Fail(QStringLiteral("shown.tsv names %1, which is no place, division or country").arg(key));
+        }
+    }
+
     Strings strings;
     std::vector<quint32> placeStrings; // five a place
     std::map<std::string, std::vector<quint32>> keys;
@@ -150,10 +193,18 @@ int main(int argc, char **argv)
         places.u32(strings.add(known ? countries.value(code) : QString()));
         places.u32(strings.add(known ? code : QString()));
         places.u32(strings.add(zones[zone]));
+        const QString division = code + u'.' + row[5];
+        places.u16(quint16(divisionNumbers.value(division, format::kNone)));
+        places.u16(quint16(countryNumbers.value(code, format::kNone)));
 
+        // Every name the place bears is a key to it: GeoNames's, the alternate ones, and those it is shown
+        // by.
         QStringList names{row[0]};
         if (!row[1].isEmpty())
             names += row[1].split(u',');
+        for (const Shown &language : shown)
+            if (!language.places[number].isEmpty())
+                names += language.places[number];
         const auto bear = [&](const std::string &key) {
             std::vector<quint32> &bearers = keys[key];
             if (bearers.empty() || bearers.back() != quint32(number)) // places come in order: each once
@@ -175,12 +226,29 @@ int main(int argc, char **argv)
     out.patch(format::Magic, format::kMagic);
     out.patch(format::Version, format::kVersion);
     out.patch(format::PlaceCount, quint32(rows.size()));
-    out.patch(format::StringCount, quint32(strings.list().size()));
     out.patch(format::KeyCount, quint32(keys.size()));
+    out.patch(format::LanguageCount, quint32(languages.size()));
+    out.patch(format::DivisionCount, quint32(divisions.size()));
+    out.patch(format::CountryCount, quint32(countries.size()));
 
     out.patch(format::PlacesAt, out.section());
     out.bytes(places.data().toStdString());
 
+    out.patch(format::LanguagesAt, out.section());
+    for (const QString &language : languages)
+        out.u32(strings.add(language));
+    out.patch(format::ShownAt, out.section());
+    for (const Shown &language : shown) {
+        for (qsizetype place = 0; place < rows.size(); ++place)
+            out.u32(strings.add(language.places[place]) |
+                    (language.withoutDivision[size_t(place)] ? format::kWithoutDivision : 0u));
+        for (const QString &name : language.divisions)
+            out.u32(strings.add(name));
+        for (const QString &name : language.countries)
+            out.u32(strings.add(name));
+    }
+
+    out.patch(format::StringCount, quint32(strings.list().size()));
     out.patch(format::StringsAt, out.section());
     quint32 unit = 0;
     for (const QString &text : strings.list()) {
@@ -191,7 +259,7 @@ int main(int argc, char **argv)
     out.patch(format::TextAt, out.section());
     for (const QString &text : strings.list())
         for (const QChar c : text)
-            out.u16(c.unicode());
+            out.u16(quint16(c.unicode()));
 
     out.patch(format::KeyStartsAt, out.section());
     quint32 at = 0;
