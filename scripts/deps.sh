@@ -13,7 +13,7 @@ QUORVIS_PACKAGES=(
     liberfa-dev qt6-svg-dev libabsl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libtimezonemap-data libgeonames-common swetest python3 tzdata poppler-utils
-    at-spi2-core dbus-x11 python3-gi gir1.2-atspi-2.0
+    at-spi2-core dbus-x11 python3-gi gir1.2-atspi-2.0 openbox
 )
 
 # What scripts/windows.sh needs on top: the mingw-w64 cross compilers (posix threads), the tools to unpack and

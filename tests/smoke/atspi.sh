@@ -67,6 +67,59 @@ wait_for "Exact Nadir - $title" 1 30 || fail "File, Find My Exact Nadir opened n
 /usr/bin/python3 "$here/atspi_exact.py" "$pid" "$(windows "Exact Nadir - $title")" "Exact Nadir - $title" "$tool" ||
     fail "what a screen reader finds (program's output: $(cat "$work/program.log"))"
 kill -9 "$pid" 2>/dev/null || true
+# On a 1280 x 720 desktop less a 48-pixel taskbar (a window manager's margin), in English, German and Russian:
+# with a reading shown, the window lies wholly inside the work area, title bar included, and no label lies
+# over a button.
+command -v openbox >/dev/null || fail "openbox is missing (Debian package openbox)"
+exec 4>"$work/small-display"
+Xvfb -displayfd 4 -screen 0 1280x720x24 -nolisten tcp -noreset >"$work/xvfb-small.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/small-display" ] && break; sleep 0.1; done
+large_display="$DISPLAY"
+export DISPLAY=":$(head -1 "$work/small-display")"
+printf '%s\n' '<?xml version="1.0"?><openbox_config xmlns="http://openbox.org/3.4/rc">' \
+    '<margins><top>0</top><bottom>48</bottom><left>0</left><right>0</right></margins></openbox_config>' \
+    >"$work/openbox.xml"
+openbox --config-file "$work/openbox.xml" >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1
+for language in en_GB:alt+f:e de_DE:alt+d:n ru_RU:alt+Cyrillic_ef:Cyrillic_te; do
+    IFS=: read -r locale file exact <<<"$language"
+    LANG="$locale.UTF-8" LC_ALL="$locale.UTF-8" LANGUAGE="" "$bin" >"$work/program-$locale.log" 2>&1 &
+    pid=$!
+    pids+=("$pid")
+    main=""
+    for _ in $(seq 100); do
+        main="$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1 || true)"
+        [ -n "$main" ] && break
+        sleep 0.2
+    done
+    [ -n "$main" ] || fail "no main window in $locale: $(cat "$work/program-$locale.log")"
+    xdotool windowfocus --sync "$main" key "$file"
+    sleep 0.7
+    xdotool key "$exact"
+    exact_id=""
+    for _ in $(seq 100); do
+        exact_id="$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$main" | head -1 || true)"
+        [ -n "$exact_id" ] && break
+        sleep 0.2
+    done
+    [ -n "$exact_id" ] || fail "File, Find My Exact Nadir opened no window in $locale"
+    xdotool windowfocus --sync "$exact_id" type --delay 60 "Graz"
+    sleep 0.5
+    xdotool windowfocus --sync "$exact_id" key Return shift+Tab shift+Tab
+    xdotool windowfocus --sync "$exact_id" type --delay 60 "23:40"
+    xdotool windowfocus --sync "$exact_id" key shift+Tab ctrl+a
+    xdotool windowfocus --sync "$exact_id" type --delay 60 "1979-05-12"
+    sleep 1
+    # The frame the window manager adds (the title bar above), as it says.
+    read -r left right top bottom < <(xprop -id "$exact_id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    /usr/bin/python3 "$here/atspi_fit.py" "$pid" "$left" "$right" "$top" "$bottom" 1280 672 ||
+        fail "the exact-nadir window in $locale"
+    kill -9 "$pid" 2>/dev/null || true
+done
+export DISPLAY="$large_display"
+
 # The window and quorvis-exact in the same environments speak the same language.
 /usr/bin/python3 "$here/atspi_language.py" "$bin" "$tool" "$translations" || fail "the two programs chose differently"
-echo "2 passed, 0 failed"
+echo "3 passed, 0 failed"
