@@ -41,7 +41,9 @@ ManifestDPIAware true
 !define SETTINGS_ROOT "Software\quorvis"
 !define RUNNING_MARKER "Local\Pellmark.Quorvis.Running"
 !define MENU_ENTRY "$SMPROGRAMS\Quorvis.lnk"
-!define CONSOLE_ENTRY "$SMPROGRAMS\Quorvis command line.lnk"
+; The console entry is named in the installer's language; the uninstall entry keeps that name (ConsoleEntry) for
+; the uninstaller, whose language may differ.
+!define CONSOLE_ENTRY "$SMPROGRAMS\$(ConsoleEntry).lnk"
 !define DESKTOP_ENTRY "$DESKTOP\Quorvis.lnk"
 ; Windows' error codes that the checks below tell apart.
 !define ERROR_FILE_NOT_FOUND 2
@@ -107,6 +109,30 @@ VIAddVersionKey "LegalCopyright" "Copyright 2026 ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "Russian"
 !include /CHARSET=UTF8 "${__FILEDIR__}\messages.nsh"
 !include "${__FILEDIR__}\registry.nsh"
+
+; The console entry's name in every language, as messages.nsh gives it (CONSOLE_ENTRY_GERMAN...), for the
+; entries whose name is not known: an earlier version's (in English), or one whose kept name cannot be read.
+!macro CONSOLE_ENTRY_NAME lang
+    !searchparse /file "${__FILEDIR__}\messages.nsh" `LangString ConsoleEntry ` CONSOLE_ENTRY_UNUSED \
+        `_${lang}} "` CONSOLE_ENTRY_${lang} `"`
+    !undef CONSOLE_ENTRY_UNUSED
+!macroend
+!insertmacro CONSOLE_ENTRY_NAME ENGLISH
+!insertmacro CONSOLE_ENTRY_NAME GERMAN
+!insertmacro CONSOLE_ENTRY_NAME FRENCH
+!insertmacro CONSOLE_ENTRY_NAME SPANISH
+!insertmacro CONSOLE_ENTRY_NAME PORTUGUESEBR
+!insertmacro CONSOLE_ENTRY_NAME ITALIAN
+!insertmacro CONSOLE_ENTRY_NAME RUSSIAN
+!macro REMOVE_CONSOLE_ENTRIES
+    Delete "$SMPROGRAMS\${CONSOLE_ENTRY_ENGLISH}.lnk"
+    Delete "$SMPROGRAMS\${CONSOLE_ENTRY_GERMAN}.lnk"
+    Delete "$SMPROGRAMS\${CONSOLE_ENTRY_FRENCH}.lnk"
+    Delete "$SMPROGRAMS\${CONSOLE_ENTRY_SPANISH}.lnk"
+    Delete "$SMPROGRAMS\${CONSOLE_ENTRY_PORTUGUESEBR}.lnk"
+    Delete "$SMPROGRAMS\${CONSOLE_ENTRY_ITALIAN}.lnk"
+    Delete "$SMPROGRAMS\${CONSOLE_ENTRY_RUSSIAN}.lnk"
+!macroend
 
 Var OldFolder
 Var OldVersion
@@ -259,7 +285,9 @@ Section "Quorvis" SecProgram
     !include "${LISTS}/install.nsh"
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
-    ; A console in the program's folder, for quorvis-exact, with a line that says how to begin.
+    ; A console in the program's folder, for quorvis-exact, with a line that says how to begin. (The entry an
+    ; earlier install left under another name, such as an earlier version's English one, goes first.)
+    !insertmacro REMOVE_CONSOLE_ENTRIES
     CreateShortcut "${CONSOLE_ENTRY}" "$SYSDIR\cmd.exe" '/k echo $(ConsoleHint)' "$INSTDIR\quorvis-exact.exe" 0
     ; Started from the Start menu, the program's working folder is the person's documents, not its own folder.
     SetOutPath "$DOCUMENTS"
@@ -270,6 +298,7 @@ Section "Quorvis" SecProgram
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\quorvis.exe,0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "ConsoleEntry" "$(ConsoleEntry)"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
     ; (Run in place, with _?=, the uninstaller ends only once it is done, with its own exit status; otherwise it
     ; starts a copy of itself and ends at once with status 0, whatever the copy then finds.)
@@ -387,13 +416,12 @@ Section "-un.Quorvis"
     Delete "$INSTDIR\Uninstall.exe"
     SetOutPath "$TEMP"
     RMDir "$INSTDIR"
-    ; What the program keeps in its cache folder (how far its windows grow in a language) goes with it; it is
-    ; made again when needed.
+    ; The cache folder an earlier build kept (how far its windows grew in a language) goes too.
     RMDir /r "$LOCALAPPDATA\${PUBLISHER}\quorvis\cache"
     RMDir "$LOCALAPPDATA\${PUBLISHER}\quorvis"
     RMDir "$LOCALAPPDATA\${PUBLISHER}"
     Delete "${MENU_ENTRY}"
-    Delete "${CONSOLE_ENTRY}"
+    Call un.RemoveConsoleEntry
     Delete "${DESKTOP_ENTRY}"
     ; The folder as the installer named it on PATH, and as this uninstaller was started from (another spelling
     ; of it: a short name, a mapped drive).
@@ -413,6 +441,26 @@ Section "-un.Quorvis"
         Exec '"$TEMP\Quorvis-uninstall-$R0.exe" /S /REMOVEAFTER=$R0 _?=$INSTDIR'
     ${EndIf}
 SectionEnd
+
+; Removes the console entry by the name the installer made it under, which the uninstall entry keeps: this
+; uninstaller may speak another language. A name that is missing, cannot be read whole or is no plain file name
+; (a folder, a wildcard) is not taken for the entry's: then the entry goes under its name in every language,
+; since it may have been made in any of them.
+Function un.RemoveConsoleEntry
+    Push $0
+    StrCpy $RegKey "${UNINSTALL_KEY}"
+    StrCpy $RegName "ConsoleEntry"
+    Call un.ReadWhole
+    ${StrFilter} $RegText "" "" '\/:*?"<>|' $0
+    ${If} $RegType > 0
+    ${AndIf} $RegText != ""
+    ${AndIf} $0 S== $RegText
+        Delete "$SMPROGRAMS\$RegText.lnk"
+    ${Else}
+        !insertmacro REMOVE_CONSOLE_ENTRIES
+    ${EndIf}
+    Pop $0
+FunctionEnd
 
 ; Off unless the person asks: an install later, or the upgrade that runs this, finds the settings as they were.
 Section /o "un.$(RemoveSettingsSection)" SecRemoveSettings

@@ -2,7 +2,8 @@
 # The installer under Wine as a user meets it, on a virtual X display, each story in a fresh prefix:
 # 1. Installed silently into a folder named outside the ANSI code page (as a user name such as Łukasz puts it
 #    under %LOCALAPPDATA%): the files (no zoneinfo\localtime), the Start-menu entries (the program, and a
-#    console in its folder for quorvis-exact) and the uninstall entry (with its web addresses) are in place;
+#    console in its folder for quorvis-exact) and the uninstall entry (with its web addresses and the console
+#    entry's name) are in place;
 #    both programs carry their maker's copyright, quorvis-exact.exe the program's icon; the licence notes say
 #    where the sources archive is fetched, allow modification and reverse engineering, and have no line
 #    longer than the licence page shows. The installed
@@ -293,6 +294,9 @@ for value in DisplayName DisplayVersion Publisher DisplayIcon InstallLocation Un
     EstimatedSize; do
     grep -q "^ *$value " <<<"$entry" || fail "the uninstall entry has no $value: $entry"
 done
+# (The console entry's name, which the uninstaller removes it by, whatever language it speaks.)
+grep -qx " *ConsoleEntry *REG_SZ *$(basename "$console_menu" .lnk)" <<<"$entry" ||
+    fail "the uninstall entry does not keep the console entry's name: $entry"
 # The web addresses of the entry: the product site, its help page, its download page.
 for value in URLInfoAbout HelpLink URLUpdateInfo; do
     address="$(awk -v v="$value" '$1 == v {print $3}' <<<"$entry")"
