@@ -9,7 +9,9 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -70,38 +72,88 @@ QSizeF labelSize(const AxisLabel &l)
             name.height() + degrees.height()};
 }
 
-// Each label takes the first place, nearest the ring first and on either side of its axis, that overlaps no
-// label placed before it and nothing else marked (the house number), within the inner circle; where the
-// axes crowd, the place that overlaps least.
-void placeLabels(const Frame &f, std::vector<AxisLabel> &labels, std::vector<QRectF> taken)
+// Each label takes the place, nearest the ring first and on either side of its axis, that overlaps nothing
+// placed before it (the house number, the labels before it), within the inner circle. Where the axes crowd,
+// the labels are placed again in the other orders, and the order that leaves the least overlap wins.
+qreal overlapWith(const QRectF &box, const std::vector<QRectF> &taken)
 {
-    const auto overlap = [&taken](const QRectF &box) {
-        qreal area = 0;
-        for (const QRectF &other : taken) {
-            const QRectF both = box.intersected(other);
-            area += both.isEmpty() ? 0 : both.width() * both.height();
-        }
-        const qreal corner = std::hypot(qMax(qAbs(box.left()), qAbs(box.right())),
-                                        qMax(qAbs(box.top()), qAbs(box.bottom())));
-        return area + (corner > Inner - 1 ? 1e6 * (corner - Inner + 1) : 0);
-    };
+    qreal area = 0;
+    for (const QRectF &other : taken) {
+        const QRectF both = box.intersected(other);
+        area += both.isEmpty() ? 0 : both.width() * both.height();
+    }
+    const qreal corner =
+        std::hypot(qMax(qAbs(box.left()), qAbs(box.right())), qMax(qAbs(box.top()), qAbs(box.bottom())));
+    return area + (corner > Inner - 1 ? 1e6 * (corner - Inner + 1) : 0);
+}
+
+qreal placeInOrder(const Frame &f, std::vector<AxisLabel> &labels, std::vector<QRectF> taken)
+{
+    qreal total = 0;
     for (AxisLabel &label : labels) {
         const QSizeF size = labelSize(label);
         const QPointF across = f.at(label.longitude + 90, 1);
         const qreal clearance = 2 + (qAbs(across.x()) * size.width() + qAbs(across.y()) * size.height()) / 2;
         qreal best = -1;
-        for (const qreal radius : {Inner - 24, Inner - 38, Inner - 52, Inner - 66})
+        for (qreal radius = Inner - 24; radius >= 12 && best != 0; radius -= 7)
             for (const int side : {1, -1}) {
                 QRectF box(QPointF(), size);
                 box.moveCenter(f.at(label.longitude, radius) + across * clearance * side);
-                const qreal cost = overlap(box);
+                const qreal cost = overlapWith(box, taken);
                 if (best < 0 || cost < best) {
                     best = cost;
                     label.box = box;
                 }
+                if (best == 0)
+                    break;
             }
+        total += best;
         taken.push_back(label.box);
     }
+    return total;
+}
+
+void placeLabels(const Frame &f, std::vector<AxisLabel> &labels, const std::vector<QRectF> &taken)
+{
+    std::vector<int> order(labels.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::vector<AxisLabel> best;
+    qreal least = -1;
+    do {
+        std::vector<AxisLabel> tried;
+        for (const int i : order)
+            tried.push_back(labels[std::size_t(i)]);
+        const qreal overlap = placeInOrder(f, tried, taken);
+        if (least < 0 || overlap < least) {
+            least = overlap;
+            best = tried;
+        }
+    } while (least > 0 && std::next_permutation(order.begin(), order.end()));
+    labels = best;
+}
+
+// Where the wheel's texts of a chart go: the fourth whole-sign house's number, then the axis labels around it.
+struct TextLayout
+{
+    std::optional<QRectF> house;
+    std::vector<AxisLabel> labels;
+};
+
+TextLayout layOut(const Frame &f, const quorvis::ChartAngles &angles, std::optional<int> wholeSignHouse)
+{
+    TextLayout layout;
+    std::vector<QRectF> marked;
+    if (wholeSignHouse) {
+        const QPointF c = f.at(30.0 * *wholeSignHouse + 15, Inner - 10);
+        layout.house = QRectF(c - QPointF(6, 7), QSizeF(12, 14));
+        marked.push_back(*layout.house);
+    }
+    layout.labels = {{angles.ic, ChartWheel::tr("IC", "Imum Coeli, on the wheel"), true, {}},
+                     {angles.asc, ChartWheel::tr("ASC", "Ascendant, on the wheel"), false, {}},
+                     {angles.mc, ChartWheel::tr("MC", "Midheaven, on the wheel"), false, {}},
+                     {angles.dsc, ChartWheel::tr("DSC", "Descendant, on the wheel"), false, {}}};
+    placeLabels(f, layout.labels, marked);
+    return layout;
 }
 
 void drawLabel(QPainter &p, const AxisLabel &l)
@@ -148,6 +200,17 @@ QString ChartWheel::describe(const std::optional<quorvis::ChartAngles> &angles,
         .arg(described, quorvis::exact::SignName(*wholeSignHouse));
 }
 
+std::vector<QRectF> ChartWheel::textBoxes(const quorvis::ChartAngles &angles, std::optional<int> wholeSignHouse)
+{
+    const TextLayout layout = layOut(Frame{angles.asc}, angles, wholeSignHouse);
+    std::vector<QRectF> boxes;
+    if (layout.house)
+        boxes.push_back(*layout.house);
+    for (const AxisLabel &label : layout.labels)
+        boxes.push_back(label.box);
+    return boxes;
+}
+
 QSize ChartWheel::minimumSizeHint() const
 {
     // Its smallest text no smaller than 8 points on this screen.
@@ -184,15 +247,14 @@ void ChartWheel::paint(QPainter &p, QPointF centre, qreal side,
     p.setBrush(Ground);
     p.drawEllipse(circle(Inner));
     // The house number sits in its house by the ring; the axis labels keep clear of it.
-    std::vector<QRectF> marked;
-    if (angles && wholeSignHouse) {
+    const std::optional<TextLayout> texts =
+        angles ? std::optional(layOut(f, *angles, wholeSignHouse)) : std::nullopt;
+    if (texts && texts->house) {
         p.setBrush(FourthHouse);
         p.drawPie(circle(Inner), qRound(f.angle(30.0 * *wholeSignHouse) * 16), 30 * 16);
         p.setPen(Nadir);
         p.setFont(DrawingFont(HouseSize, true));
-        const QPointF c = f.at(30.0 * *wholeSignHouse + 15, Inner - 10);
-        marked.emplace_back(c - QPointF(6, 7), QSizeF(12, 14));
-        p.drawText(marked.back(), Qt::AlignCenter, QStringLiteral("4"));
+        p.drawText(*texts->house, Qt::AlignCenter, QStringLiteral("4"));
         p.setPen(Qt::NoPen);
     }
 
@@ -227,12 +289,7 @@ void ChartWheel::paint(QPainter &p, QPointF centre, qreal side,
         p.setBrush(Ink);
         p.drawEllipse(QPointF(0, 0), 1.6, 1.6);
 
-        std::vector<AxisLabel> labels{{angles->ic, tr("IC", "Imum Coeli, on the wheel"), true, {}},
-                                      {angles->asc, tr("ASC", "Ascendant, on the wheel"), false, {}},
-                                      {angles->mc, tr("MC", "Midheaven, on the wheel"), false, {}},
-                                      {angles->dsc, tr("DSC", "Descendant, on the wheel"), false, {}}};
-        placeLabels(f, labels, marked);
-        for (const AxisLabel &label : labels)
+        for (const AxisLabel &label : texts->labels)
             drawLabel(p, label);
     }
     p.restore();

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -35,6 +36,10 @@ public:
     // that there is no chart yet.
     static QString describe(const std::optional<quorvis::ChartAngles> &angles,
                             std::optional<int> wholeSignHouse = {});
+
+    // The boxes of the house number (when marked) and the four axis labels, in the wheel's 200-unit square
+    // centred on the origin.
+    static std::vector<QRectF> textBoxes(const quorvis::ChartAngles &angles, std::optional<int> wholeSignHouse);
 
     QSize sizeHint() const override { return {320, 320}; }
     QSize minimumSizeHint() const override;

@@ -29,6 +29,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -589,6 +590,25 @@ private Q_SLOTS:
         w->setSavePathChooser([&at] { return at.filePath(QStringLiteral("cards/mine.png")); });
         childOf<QPushButton>(w, "cmdSave")->click();
         QCOMPARE(frmExact::saveFolder(), at.filePath(QStringLiteral("cards")));
+    }
+
+    // Over many charts, at latitudes up to the polar circles, the wheel's labels keep clear of one another and
+    // of the house number, inside the inner circle.
+    void wheelLabelsNeverOverlap()
+    {
+        QRandomGenerator random(1979);
+        for (int i = 0; i < 3000; ++i) {
+            const qint64 ut = qint64(random.bounded(4'000'000'000.0)) - 2'000'000'000;
+            const double latitude = random.bounded(132.0) - 66.0;
+            const quorvis::ChartAngles a = quorvis::ComputeAngles(ut, latitude, 0).angles;
+            const int wholeSign = (quorvis::ToSignPosition(a.asc).sign + 3) % 12;
+            const std::vector<QRectF> boxes = ChartWheel::textBoxes(a, wholeSign);
+            for (std::size_t j = 0; j < boxes.size(); ++j) {
+                for (std::size_t k = j + 1; k < boxes.size(); ++k)
+                    QVERIFY2(!boxes[j].intersects(boxes[k]),
+                             qPrintable(QStringLiteral("ut %1, latitude %2: boxes %3 and %4").arg(ut).arg(latitude).arg(j).arg(k)));
+            }
+        }
     }
 
     // The file name offered is the person's and the birth date, safe on either system.
