@@ -219,10 +219,10 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
     request.searchText = parser.value(o.place);
     const exact::NamedPlace named = exact::FindNamedPlace(request.searchText);
     if (!named.place)
-        return QCoreApplication::translate("ExactCommandLine",
-                                           "no place matches %1 (the list holds towns of %L2 people or more); "
-                                           "--places TEXT lists what a search finds, or give the coordinates "
-                                           "with --lat, --lon and --zone")
+        return QCoreApplication::translate(
+                   "ExactCommandLine", "no place matches %1 (the list holds towns of %L2 people or more); "
+                                       "--places TEXT lists what a search finds, or give the coordinates "
+                                       "with --lat, --lon and --zone")
             .arg(QuotedTyped(request.searchText))
             .arg(15000);
     if (!named.alike.empty())

@@ -144,7 +144,7 @@ namespace {
 // The letters a hint writes for a day, a month and a year, in the language spoken: "TT.MM.JJJJ".
 QString HintLetters(QChar field)
 {
-    return field == u'd' ? QCoreApplication::translate("ExactReading", "DD", "a day in a date's hint")
+    return field == u'd'   ? QCoreApplication::translate("ExactReading", "DD", "a day in a date's hint")
            : field == u'M' ? QCoreApplication::translate("ExactReading", "MM", "a month in a date's hint")
                            : QCoreApplication::translate("ExactReading", "YYYY", "a year in a date's hint");
 }
@@ -153,8 +153,8 @@ QString HintLetters(QChar field)
 // fields (month names, weekdays) than these three, once each.
 struct DateFields
 {
-    QList<QChar> fields;     // 'd', 'M', 'y' in the order written
-    QStringList separators;  // before each field, and after the last
+    QList<QChar> fields;    // 'd', 'M', 'y' in the order written
+    QStringList separators; // before each field, and after the last
 };
 
 DateFields SplitFormat(const QString &format)
@@ -221,9 +221,10 @@ std::optional<QDate> ReadDate(const QString &text, const DateStyle &style, QStri
     // them optional).
     const DateFields split = SplitFormat(style.pattern);
     const auto refuse = [&] {
-        return Refuse<QDate>(problem, QCoreApplication::translate("ExactReading", "Not a date: “%1”. Give it as "
-                                                                                  "%2 or %3.")
-                                          .arg(ShownSafely(text), style.hint, style.isoHint));
+        return Refuse<QDate>(problem,
+                             QCoreApplication::translate("ExactReading", "Not a date: “%1”. Give it as "
+                                                                         "%2 or %3.")
+                                 .arg(ShownSafely(text), style.hint, style.isoHint));
     };
     if (split.fields.isEmpty())
         return refuse();
@@ -232,7 +233,8 @@ std::optional<QDate> ReadDate(const QString &text, const DateStyle &style, QStri
         for (const QString &part : split.separators[i].trimmed().split(u' ', Qt::SkipEmptyParts))
             pattern += QRegularExpression::escape(part) + QStringLiteral("\\s*");
         if (i < split.fields.size())
-            pattern += split.fields[i] == u'y' ? QStringLiteral("([0-9]+)\\s*") : QStringLiteral("([0-9]{1,2})\\s*");
+            pattern +=
+                split.fields[i] == u'y' ? QStringLiteral("([0-9]+)\\s*") : QStringLiteral("([0-9]{1,2})\\s*");
     }
     const QRegularExpressionMatch match =
         QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(typed);
@@ -242,16 +244,17 @@ std::optional<QDate> ReadDate(const QString &text, const DateStyle &style, QStri
     for (qsizetype i = 0; i < split.fields.size(); ++i) {
         const QString digits = match.captured(int(i) + 1);
         if (split.fields[i] == u'y' && digits.size() != 4)
-            return Refuse<QDate>(problem, QCoreApplication::translate("ExactReading",
-                                                                      "The year in “%1” needs all four digits: "
-                                                                      "give the date as %2.")
+            return Refuse<QDate>(problem, QCoreApplication::translate(
+                                              "ExactReading", "The year in “%1” needs all four digits: "
+                                                              "give the date as %2.")
                                               .arg(ShownSafely(text), style.hint));
         (split.fields[i] == u'd' ? day : split.fields[i] == u'M' ? month : year) = digits.toInt();
     }
     const QDate date(year, month, day);
     if (!date.isValid())
-        return Refuse<QDate>(problem, QCoreApplication::translate("ExactReading", "There is no such date as “%1”.")
-                                          .arg(ShownSafely(text)));
+        return Refuse<QDate>(problem,
+                             QCoreApplication::translate("ExactReading", "There is no such date as “%1”.")
+                                 .arg(ShownSafely(text)));
     if (date < FirstBirthDate || date > LastBirthDate)
         return Refuse<QDate>(problem, DateRangeMessage());
     return date;
@@ -269,7 +272,8 @@ bool HasTwelveHours(const QLocale &region)
 QString TimeHint(const QLocale &region)
 {
     const QString hint = QCoreApplication::translate("ExactReading", "HH:MM", "a time's hint");
-    return HasTwelveHours(region) ? QStringLiteral("%1 %2/%3").arg(hint, region.amText(), region.pmText()) : hint;
+    return HasTwelveHours(region) ? QStringLiteral("%1 %2/%3").arg(hint, region.amText(), region.pmText())
+                                  : hint;
 }
 
 std::optional<QTime> ReadTime(const QString &text, const QLocale &region, QString *problem)
@@ -294,9 +298,10 @@ std::optional<QTime> ReadTime(const QString &text, const QLocale &region, QStrin
                 return time;
         }
     }
-    return Refuse<QTime>(problem, QCoreApplication::translate("ExactReading", "Not a time of day: “%1”. Give it "
-                                                                              "as %2.")
-                                      .arg(ShownSafely(text), TimeHint(region)));
+    return Refuse<QTime>(problem,
+                         QCoreApplication::translate("ExactReading", "Not a time of day: “%1”. Give it "
+                                                                     "as %2.")
+                             .arg(ShownSafely(text), TimeHint(region)));
 }
 
 std::optional<int> ReadTimeSlot(const QString &text, QString *problem)

@@ -50,7 +50,8 @@ std::vector<std::size_t> signChanges(std::vector<Sample> &samples, const Request
 {
     const std::size_t n = samples.size();
     const auto exactAt = [&](qint64 i) -> std::optional<ChartAngles> {
-        const AnglesResult a = ComputeAngles(samples[std::size_t(i)].ut, request.latitude, request.longitude, request.zodiac);
+        const AnglesResult a =
+            ComputeAngles(samples[std::size_t(i)].ut, request.latitude, request.longitude, request.zodiac);
         if (!a.ok()) {
             *problem = AnglesMessage(a.message);
             return std::nullopt;

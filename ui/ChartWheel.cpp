@@ -132,7 +132,8 @@ void placeLabels(const Frame &f, std::vector<AxisLabel> &labels, const std::vect
     labels = best;
 }
 
-// Where the wheel's texts of a chart go: the fourth whole-sign house's number, then the axis labels around it.
+// Where the wheel's texts of a chart go: the fourth whole-sign house's number, then the axis labels around
+// it.
 struct TextLayout
 {
     std::optional<QRectF> house;
@@ -200,7 +201,8 @@ QString ChartWheel::describe(const std::optional<quorvis::ChartAngles> &angles,
         .arg(described, quorvis::exact::SignName(*wholeSignHouse));
 }
 
-std::vector<QRectF> ChartWheel::textBoxes(const quorvis::ChartAngles &angles, std::optional<int> wholeSignHouse)
+std::vector<QRectF> ChartWheel::textBoxes(const quorvis::ChartAngles &angles,
+                                          std::optional<int> wholeSignHouse)
 {
     const TextLayout layout = layOut(Frame{angles.asc}, angles, wholeSignHouse);
     std::vector<QRectF> boxes;

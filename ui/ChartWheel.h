@@ -39,7 +39,8 @@ public:
 
     // The boxes of the house number (when marked) and the four axis labels, in the wheel's 200-unit square
     // centred on the origin.
-    static std::vector<QRectF> textBoxes(const quorvis::ChartAngles &angles, std::optional<int> wholeSignHouse);
+    static std::vector<QRectF> textBoxes(const quorvis::ChartAngles &angles,
+                                         std::optional<int> wholeSignHouse);
 
     QSize sizeHint() const override { return {320, 320}; }
     QSize minimumSizeHint() const override;

@@ -29,11 +29,11 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
-#include <QWindow>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStyleOption>
+#include <QWindow>
 
 using quorvis::places::Place;
 namespace exact = quorvis::exact;
@@ -257,8 +257,9 @@ void frmExact::restoreInputs()
     if (place.isEmpty())
         return;
     // A place picked from the list is found again by its name; one only typed is typed again.
-    const Place *picked =
-        settings->value(QLatin1String(SettingsKeys::ExactPlacePicked)).toBool() ? exact::FindNamedPlace(place).place : nullptr;
+    const Place *picked = settings->value(QLatin1String(SettingsKeys::ExactPlacePicked)).toBool()
+                              ? exact::FindNamedPlace(place).place
+                              : nullptr;
     if (picked) {
         const QSignalBlocker blockLatitude(ui->txtLatitude), blockLongitude(ui->txtLongitude),
             blockZone(ui->txtZone);
@@ -306,14 +307,15 @@ void frmExact::prefillFrom(const QWidget *mainWindow, bool fromQuickReading)
     const QComboBox *month = list("cmbMonth");
     const QComboBox *year = list("cmbYear");
     if (day && month && year &&
-        (fromQuickReading || day->currentIndex() > 0 || month->currentIndex() > 0 || year->currentIndex() > 0)) {
+        (fromQuickReading || day->currentIndex() > 0 || month->currentIndex() > 0 ||
+         year->currentIndex() > 0)) {
         const QDate first(year->currentText().toInt(), month->currentIndex() + 1, 1);
         if (first.isValid())
-            ui->txtDate->setText(
-                first.addDays(qMin(day->currentIndex(), first.daysInMonth() - 1)).toString(m_dateStyle.pattern));
+            ui->txtDate->setText(first.addDays(qMin(day->currentIndex(), first.daysInMonth() - 1))
+                                     .toString(m_dateStyle.pattern));
     }
-    if (const QComboBox *slot = list("cmbTime"); slot && (fromQuickReading ? slot->currentIndex() >= 0
-                                                                           : slot->currentIndex() > 0))
+    if (const QComboBox *slot = list("cmbTime");
+        slot && (fromQuickReading ? slot->currentIndex() >= 0 : slot->currentIndex() > 0))
         ui->cmbSlot->setCurrentIndex(slot->currentIndex());
     if (fromQuickReading)
         ui->chkSlotOnly->setChecked(true);
@@ -433,8 +435,8 @@ void frmExact::refresh()
     QHash<QWidget *, QString> problems;
     std::optional<exact::Request> request = readInputs(problems);
     const std::pair<QWidget *, QLabel *> fields[] = {
-        {ui->txtDate, ui->lblDateProblem},         {ui->txtTime, ui->lblTimeProblem},
-        {ui->txtPlace, ui->lblPlaceProblem},       {ui->txtLatitude, ui->lblLatitudeProblem},
+        {ui->txtDate, ui->lblDateProblem},           {ui->txtTime, ui->lblTimeProblem},
+        {ui->txtPlace, ui->lblPlaceProblem},         {ui->txtLatitude, ui->lblLatitudeProblem},
         {ui->txtLongitude, ui->lblLongitudeProblem}, {ui->txtZone, ui->lblZoneProblem}};
     for (const auto &[field, label] : fields) {
         const QString problem = problems.value(field);
@@ -625,11 +627,10 @@ ReadingCard frmExact::card() const
         Translated("Interpretation", quorvis::Interpretations[static_cast<std::size_t>(sign)]);
 
     const QString day = exact::DayText(m_request->date);
-    card.dataUsed
-        << (!m_request->time
-                //: %2 is a two-hour slot, already a range ("4am-6am")
-                ? tr("Born %1, %2").arg(day, ui->cmbSlot->currentText())
-                : tr("Born %1 at %2").arg(day, exact::ClockText(*m_request->time)));
+    card.dataUsed << (!m_request->time
+                          //: %2 is a two-hour slot, already a range ("4am-6am")
+                          ? tr("Born %1, %2").arg(day, ui->cmbSlot->currentText())
+                          : tr("Born %1 at %2").arg(day, exact::ClockText(*m_request->time)));
     card.dataUsed << tr("Time used: %1").arg(c.timeUsed) << tr("Place: %1").arg(r.placeUsed);
     return card;
 }
@@ -661,8 +662,9 @@ QString frmExact::SuggestedFileName(const QString &name, QDate date, const QStri
     while (safe.endsWith(u'.') || safe.endsWith(u' '))
         safe.chop(1);
     safe.truncate(80);
-    static const QRegularExpression device(QStringLiteral("^(con|prn|aux|nul|com[0-9¹²³]|lpt[0-9¹²³])(\\..*)?$"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression device(
+        QStringLiteral("^(con|prn|aux|nul|com[0-9¹²³]|lpt[0-9¹²³])(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
     if (device.match(safe).hasMatch())
         safe.prepend(u'_');
     if (safe.isEmpty())
@@ -689,7 +691,8 @@ QString frmExact::chooseSavePath(const QString &suggested)
         filter = svg;
     const QString path = QFileDialog::getSaveFileName(this, tr("Save Reading"), suggested,
                                                       filters.join(QLatin1String(";;")), &filter);
-    // A format's ending typed is that format; any other ending gets the chosen format's, as desktop programs do.
+    // A format's ending typed is that format; any other ending gets the chosen format's, as desktop programs
+    // do.
     return WithFormatEnding(path, filter == svg   ? QStringLiteral("svg")
                                   : filter == pdf ? QStringLiteral("pdf")
                                                   : QStringLiteral("png"));
@@ -737,7 +740,8 @@ bool frmExact::printCard(QPrinter &printer) const
     if (!painter.begin(&printer))
         return false;
     // The painter starts at the printable area's corner.
-    reading.paint(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    reading.paint(painter,
+                  QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
     return painter.end();
 }
 
@@ -776,11 +780,11 @@ void frmExact::fitOnScreen()
     const QRect available = screen->availableGeometry();
     const QRect outer = frameGeometry(), inner = geometry();
     QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                     outer.bottom() - inner.bottom());
+                   outer.bottom() - inner.bottom());
     if (frame.isNull()) { // not framed yet: the title bar a window manager usually draws, and a thin frame
         const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
-        frame = QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border, border,
-                         border);
+        frame = QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + border,
+                         border, border);
     }
     const QSize room = available.size().shrunkBy(frame);
     // The columns whole, with room for a vertical scroll bar should the screen be too low for them.

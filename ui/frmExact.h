@@ -53,7 +53,8 @@ public:
     // `path` as the card is written to it: kept where it ends in a format the card is saved in (".pdf" typed
     // with PNG chosen is a PDF), else with the chosen format's `ending` added: "card.txt" -> "card.txt.png".
     static QString WithFormatEnding(const QString &path, const QString &ending);
-    // The file name offered for a card: "Katharina 1979-05-12", safe on both systems; `fallback` without a name.
+    // The file name offered for a card: "Katharina 1979-05-12", safe on both systems; `fallback` without a
+    // name.
     static QString SuggestedFileName(const QString &name, QDate date, const QString &fallback);
     // Prints the card on `printer`, one page. False when the printer could not be started.
     bool printCard(class QPrinter &printer) const;

@@ -18,8 +18,8 @@ namespace {
 
 // What the name field takes from typing: in English letters A-Z (small ones as capitals) and spaces; in a
 // translated window the letters of every script with their accents (combining marks) and spaces, turned into
-// capitals by the rules of the window's language ("müller" to "MÜLLER", "анна" to "АННА"), and the hyphens and
-// apostrophes that join the parts of a name (Anna-Lena, O'Brien, D’Angelo). Digits, other punctuation,
+// capitals by the rules of the window's language ("müller" to "MÜLLER", "анна" to "АННА"), and the hyphens
+// and apostrophes that join the parts of a name (Anna-Lena, O'Brien, D’Angelo). Digits, other punctuation,
 // symbols and control characters are refused in every language.
 // Returns the text to insert, or a null string when any character is refused.
 bool isNameJoiner(char32_t c) { return c == U'-' || c == U'\u2010' || c == U'\'' || c == U'\u2019'; }

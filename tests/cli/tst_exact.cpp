@@ -220,9 +220,10 @@ void ExactTest::badInputGetsOneLineAndStatusTwo_data()
     QTest::addColumn<QString>("message");
     const QStringList at = {"--lat", "51.5", "--lon", "-0.13", "--zone", "Europe/London"};
     const QStringList when = {"--date", "1990-08-01", "--time", "10:30"};
-    QTest::newRow("unknown place") << QStringList{"--place", "Qqqxyz"} + when
-                                   << "no place matches \"Qqqxyz\" (the list holds towns of 15,000 people or more); --places TEXT lists "
-                                      "what a search finds, or give the coordinates with --lat, --lon and --zone";
+    QTest::newRow("unknown place")
+        << QStringList{"--place", "Qqqxyz"} + when
+        << "no place matches \"Qqqxyz\" (the list holds towns of 15,000 people or more); --places TEXT lists "
+           "what a search finds, or give the coordinates with --lat, --lon and --zone";
     QTest::newRow("malformed date") << at + QStringList{"--date", "1990-8-1", "--time", "10:30"}
                                     << "Not a date: \u201C1990-8-1\u201D. Give it as YYYY-MM-DD.";
     QTest::newRow("date before range") << at + QStringList{"--date", "1799-12-31", "--time", "10:30"}

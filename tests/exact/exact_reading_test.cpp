@@ -245,10 +245,11 @@ exact::Request ChangeJustBeforeTheLastMinute()
     const ChartAngles atLast = ComputeAngles(last, latitude, 0).angles;
     const double lag =
         atLast.ramc - TurnedAngles(ComputeAngles(first, latitude, 0).angles, first, last, latitude)->ramc;
-    // The RAMC where the IC, rounded to the arc-minute, enters the next sign; the place put half the lag past it.
+    // The RAMC where the IC, rounded to the arc-minute, enters the next sign; the place put half the lag past
+    // it.
     const double mc = qDegreesToRadians((ToSignPosition(atLast.ic).sign + 1) * 30.0 - 1.0 / 120 - 180);
-    const double ramc =
-        qRadiansToDegrees(std::atan2(std::sin(mc) * std::cos(qDegreesToRadians(atLast.obliquity)), std::cos(mc)));
+    const double ramc = qRadiansToDegrees(
+        std::atan2(std::sin(mc) * std::cos(qDegreesToRadians(atLast.obliquity)), std::cos(mc)));
     if (!(lag > 0))
         qFatal("the turned sky does not lag at the slot's last minute here; take another slot");
     return At("Etc/UTC", latitude, std::remainder(ramc - atLast.ramc + lag / 2, 360.0), date, {}, slot);
@@ -286,7 +287,8 @@ void ExactReadingTest::slotSignsHoldFromTheirMinute()
     std::sort(instants.begin(), instants.end());
     QList<std::pair<qint64, int>> exactly, listed;
     for (const qint64 ut : instants)
-        if (const int sign = ToSignPosition(ComputeAngles(ut, slot.latitude, slot.longitude, slot.zodiac).angles.ic).sign;
+        if (const int sign =
+                ToSignPosition(ComputeAngles(ut, slot.latitude, slot.longitude, slot.zodiac).angles.ic).sign;
             exactly.isEmpty() || exactly.back().second != sign)
             exactly.append({ut, sign});
     for (const exact::SlotSign &s : r.slotSigns)
@@ -334,29 +336,61 @@ void ExactReadingTest::refusals()
     QCOMPARE(r.internal, internal);
 }
 
-// The window reads a date as the person's region writes it, with the year whole, as well as in ISO 8601, and a
-// time also on a twelve-hour clock; a two-digit year is refused, never guessed.
+// The window reads a date as the person's region writes it, with the year whole, as well as in ISO 8601, and
+// a time also on a twelve-hour clock; a two-digit year is refused, never guessed.
 void ExactReadingTest::regionalDatesAndTimes_data()
 {
     QTest::addColumn<QString>("region");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("read"); // ISO 8601, or the refusal's words
-    QTest::newRow("Germany") << "de_DE" << "12.05.1979" << "1979-05-12";
-    QTest::newRow("Germany, ISO") << "de_DE" << "1979-05-12" << "1979-05-12";
-    QTest::newRow("Germany, one digit") << "de_DE" << "1.5.1979" << "1979-05-01";
-    QTest::newRow("Germany, two-digit year") << "de_DE" << "12.05.79" << "needs all four digits: give the date as DD.MM.YYYY";
-    QTest::newRow("Russia") << "ru_RU" << "12.05.1979" << "1979-05-12";
-    QTest::newRow("Britain") << "en_GB" << "12/05/1979" << "1979-05-12";
-    QTest::newRow("India") << "en_IN" << "12/05/1979" << "1979-05-12";
-    QTest::newRow("United States") << "en_US" << "05/12/1979" << "1979-05-12";
-    QTest::newRow("United States, no such day") << "en_US" << "31/12/1979" << "There is no such date";
-    QTest::newRow("United States, the other order") << "en_US" << "1979/05/12" << "Give it as MM/DD/YYYY or YYYY-MM-DD";
-    QTest::newRow("12 hours, evening") << "en_US" << "11:40 pm" << "23:40";
-    QTest::newRow("12 hours, after midnight") << "en_US" << "12:05 AM" << "00:05";
-    QTest::newRow("12 hours, not an hour of them") << "en_US" << "13:40 pm" << "Give it as HH:MM AM/PM";
-    QTest::newRow("24 hours") << "de_DE" << "23:40" << "23:40";
-    QTest::newRow("24 hours, one digit") << "de_DE" << "9:05" << "09:05";
-    QTest::newRow("24 hours, a half of the day typed") << "de_DE" << "9:05 pm" << "21:05";
+    QTest::newRow("Germany") << "de_DE"
+                             << "12.05.1979"
+                             << "1979-05-12";
+    QTest::newRow("Germany, ISO") << "de_DE"
+                                  << "1979-05-12"
+                                  << "1979-05-12";
+    QTest::newRow("Germany, one digit") << "de_DE"
+                                        << "1.5.1979"
+                                        << "1979-05-01";
+    QTest::newRow("Germany, two-digit year") << "de_DE"
+                                             << "12.05.79"
+                                             << "needs all four digits: give the date as DD.MM.YYYY";
+    QTest::newRow("Russia") << "ru_RU"
+                            << "12.05.1979"
+                            << "1979-05-12";
+    QTest::newRow("Britain") << "en_GB"
+                             << "12/05/1979"
+                             << "1979-05-12";
+    QTest::newRow("India") << "en_IN"
+                           << "12/05/1979"
+                           << "1979-05-12";
+    QTest::newRow("United States") << "en_US"
+                                   << "05/12/1979"
+                                   << "1979-05-12";
+    QTest::newRow("United States, no such day") << "en_US"
+                                                << "31/12/1979"
+                                                << "There is no such date";
+    QTest::newRow("United States, the other order") << "en_US"
+                                                    << "1979/05/12"
+                                                    << "Give it as MM/DD/YYYY or YYYY-MM-DD";
+    QTest::newRow("12 hours, evening") << "en_US"
+                                       << "11:40 pm"
+                                       << "23:40";
+    QTest::newRow("12 hours, after midnight") << "en_US"
+                                              << "12:05 AM"
+                                              << "00:05";
+    QTest::newRow("12 hours, not an hour of them") << "en_US"
+                                                   << "13:40 pm"
+                                                   << "Give it as HH:MM AM/PM";
+    QTest::newRow("24 hours") << "de_DE"
+                              << "23:40"
+                              << "23:40";
+    QTest::newRow("24 hours, one digit") << "de_DE"
+                                         << "9:05"
+                                         << "09:05";
+    QTest::newRow("24 hours, a half of the day typed") << "de_DE"
+                                                       << "9:05 pm"
+                                                       << "21:05";
 }
 
 void ExactReadingTest::regionalDatesAndTimes()
@@ -567,16 +601,16 @@ void ExactReadingTest::nadirSignsSaid_data()
 {
     QTest::addColumn<exact::Request>("request");
     QTest::addColumn<QString>("said");
-    QTest::newRow("London, alike")
-        << At("Europe/London", 51.5, -0.13, {1990, 8, 1}, QTime(10, 11, 36))
-        << "Nadir sign: Sagittarius, by the IC and by the rising sign alike";
-    QTest::newRow("Oslo, different")
-        << At("Europe/Oslo", 59.91273, 10.74609, {1985, 3, 10}, QTime(5, 15))
-        << "Your rising sign is Capricorn, so counted as the quick reading counts, your nadir sign is Aries; the "
-           "lowest point of the sky itself, the Imum Coeli, lies in Gemini.";
+    QTest::newRow("London, alike") << At("Europe/London", 51.5, -0.13, {1990, 8, 1}, QTime(10, 11, 36))
+                                   << "Nadir sign: Sagittarius, by the IC and by the rising sign alike";
+    QTest::newRow("Oslo, different") << At("Europe/Oslo", 59.91273, 10.74609, {1985, 3, 10}, QTime(5, 15))
+                                     << "Your rising sign is Capricorn, so counted as the quick reading "
+                                        "counts, your nadir sign is Aries; the "
+                                        "lowest point of the sky itself, the Imum Coeli, lies in Gemini.";
     QTest::newRow("Tromsø, the rising sign unreliable")
         << At("Europe/Oslo", 69.65, 18.96, {1975, 12, 21}, QTime(0, 0))
-        << "Nadir sign: Capricorn, by the Imum Coeli. Counted from the rising sign, as the quick reading counts, "
+        << "Nadir sign: Capricorn, by the Imum Coeli. Counted from the rising sign, as the quick reading "
+           "counts, "
            "it would be Capricorn, but beyond the polar circle the rising sign is unreliable.";
 }
 
@@ -619,7 +653,9 @@ void ExactReadingTest::nearestChangesOfEachRule_data()
                        "Counted from the rising sign, your nadir sign changes to Gemini at 02:44, 14 minutes "
                        "later."};
     QTest::newRow("Moscow, a change seconds away")
-        << At("Europe/Moscow", 55.75222, 37.61556, {1985, 3, 14}, QTime(7, 45)) << QStringList{"Counted from the rising sign, your nadir sign was Cancer until 07:44:47, 13 seconds earlier."};
+        << At("Europe/Moscow", 55.75222, 37.61556, {1985, 3, 14}, QTime(7, 45))
+        << QStringList{"Counted from the rising sign, your nadir sign was Cancer until 07:44:47, 13 seconds "
+                       "earlier."};
     QTest::newRow("Pune, Lahiri: a rising sign of its own")
         << At("Asia/Kolkata", 18.52, 73.8567, {1990, 10, 21}, QTime(6, 5), 0, Zodiac::Lahiri)
         << QStringList{

@@ -29,9 +29,9 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -556,8 +556,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::newRow("none") << "card" << "png" << "card.png";
         QTest::newRow("the format's, in capitals") << "card.PDF" << "pdf" << "card.PDF";
-        QTest::newRow("another format's: that format") << "katharina.pdf" << "png" << "katharina.pdf";
-        QTest::newRow("an ending no format has") << "card.txt" << "png" << "card.txt.png";
+        QTest::newRow("another format's: that format") << "katharina.pdf"
+                                                       << "png"
+                                                       << "katharina.pdf";
+        QTest::newRow("an ending no format has") << "card.txt"
+                                                 << "png"
+                                                 << "card.txt.png";
         QTest::newRow("cancelled") << "" << "png" << "";
     }
     void typedEndingGetsTheFormats()
@@ -592,8 +596,8 @@ private Q_SLOTS:
         QCOMPARE(frmExact::saveFolder(), at.filePath(QStringLiteral("cards")));
     }
 
-    // Over many charts, at latitudes up to the polar circles, the wheel's labels keep clear of one another and
-    // of the house number, inside the inner circle.
+    // Over many charts, at latitudes up to the polar circles, the wheel's labels keep clear of one another
+    // and of the house number, inside the inner circle.
     void wheelLabelsNeverOverlap()
     {
         QRandomGenerator random(1979);
@@ -606,7 +610,11 @@ private Q_SLOTS:
             for (std::size_t j = 0; j < boxes.size(); ++j) {
                 for (std::size_t k = j + 1; k < boxes.size(); ++k)
                     QVERIFY2(!boxes[j].intersects(boxes[k]),
-                             qPrintable(QStringLiteral("ut %1, latitude %2: boxes %3 and %4").arg(ut).arg(latitude).arg(j).arg(k)));
+                             qPrintable(QStringLiteral("ut %1, latitude %2: boxes %3 and %4")
+                                            .arg(ut)
+                                            .arg(latitude)
+                                            .arg(j)
+                                            .arg(k)));
             }
         }
     }
@@ -616,11 +624,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
-        QTest::newRow("a name") << "Katharina" << "Katharina 1979-05-12";
-        QTest::newRow("separators and wildcards") << "A/B\\C:D*E?F\"G<H>I|J" << "ABCDEFGHIJ 1979-05-12";
-        QTest::newRow("a trailing dot") << "Jr. " << "Jr 1979-05-12";
-        QTest::newRow("a device's name") << "con" << "_con 1979-05-12";
-        QTest::newRow("no name") << "  " << "reading 1979-05-12";
+        QTest::newRow("a name") << "Katharina"
+                                << "Katharina 1979-05-12";
+        QTest::newRow("separators and wildcards") << "A/B\\C:D*E?F\"G<H>I|J"
+                                                  << "ABCDEFGHIJ 1979-05-12";
+        QTest::newRow("a trailing dot") << "Jr. "
+                                        << "Jr 1979-05-12";
+        QTest::newRow("a device's name") << "con"
+                                         << "_con 1979-05-12";
+        QTest::newRow("no name") << "  "
+                                 << "reading 1979-05-12";
     }
     void suggestedFileName()
     {
@@ -644,7 +657,8 @@ private Q_SLOTS:
         text.start(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
         if (!info.waitForFinished() || !text.waitForFinished())
             QSKIP("poppler's pdfinfo and pdftotext are not installed");
-        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(u"Pages: +1\\n"_qs)));
+        QVERIFY(
+            QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(u"Pages: +1\\n"_qs)));
         const QString printed = QString::fromUtf8(text.readAllStandardOutput()).simplified();
         for (const QString &line : {w->card().title, w->card().nadir})
             QVERIFY2(printed.contains(line), qPrintable(printed));
@@ -658,7 +672,8 @@ private Q_SLOTS:
         place->setFocus();
         QTest::keyClicks(place, QStringLiteral("Xyzzyhausen"));
         QVERIFY(childOf<QLabel>(w, "lblPlaceProblem")->isVisible());
-        QVERIFY2(text(w, "lblPlaceProblem").contains(u"\u201CXyzzyhausen\u201D"_qs), qPrintable(text(w, "lblPlaceProblem")));
+        QVERIFY2(text(w, "lblPlaceProblem").contains(u"\u201CXyzzyhausen\u201D"_qs),
+                 qPrintable(text(w, "lblPlaceProblem")));
         QCOMPARE(place->accessibleDescription(), text(w, "lblPlaceProblem"));
         QTest::keyClick(place, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), childOf<QCheckBox>(w, "chkCoordinates"));
@@ -740,9 +755,9 @@ private Q_SLOTS:
                 order << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(order,
-                 (QStringList{"txtName", "txtDate", "txtTime", "chkSlotOnly", "chkCoordinates", "txtLatitude",
-                              "txtLongitude", "txtZone", "cmbZodiac", "cmdNew", "cmdSave", "cmdPrint", "cmdCopy", "cmdClose"}));
+        QCOMPARE(order, (QStringList{"txtName", "txtDate", "txtTime", "chkSlotOnly", "chkCoordinates",
+                                     "txtLatitude", "txtLongitude", "txtZone", "cmbZodiac", "cmdNew",
+                                     "cmdSave", "cmdPrint", "cmdCopy", "cmdClose"}));
     }
 
     // A whole date or time typed over the old one is read whole, as typed, or refused beneath the fields with
@@ -912,8 +927,8 @@ private Q_SLOTS:
         showsLahiri(puneReading());
     }
 
-    // Ten minutes before London's Imum Coeli (and its rising sign) changed sign on 1 August 1990, the window says
-    // what the reading says (its sentence is checked in exact_reading_test).
+    // Ten minutes before London's Imum Coeli (and its rising sign) changed sign on 1 August 1990, the window
+    // says what the reading says (its sentence is checked in exact_reading_test).
     void aChangeTenMinutesAwayIsSaid()
     {
         quorvis::exact::Request request;
@@ -941,9 +956,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("de") << "de" << "Münch" << "München, Bayern, Deutschland";
-        QTest::newRow("ru") << "ru" << "Бердск" << "Бердск, Новосибирская область, Россия";
-        QTest::newRow("en") << "en" << "Münch" << "Munich, Bavaria, Germany";
+        QTest::newRow("de") << "de"
+                            << "Münch"
+                            << "München, Bayern, Deutschland";
+        QTest::newRow("ru") << "ru"
+                            << "Бердск"
+                            << "Бердск, Новосибирская область, Россия";
+        QTest::newRow("en") << "en"
+                            << "Münch"
+                            << "Munich, Bavaria, Germany";
     }
     void placeInTheReadersLanguage()
     {

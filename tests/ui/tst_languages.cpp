@@ -301,10 +301,17 @@ private Q_SLOTS:
         QTest::newRow("fr combining accent") << "fr" << "e\u0301" << "E\u0301" << 0;
         QTest::newRow("it Greek") << "it" << "\u03b1\u03b2" << "\u0391\u0392" << 0;
         QTest::newRow("es digits refused") << "es" << "jos\u00e9 2" << "JOS\u00c9 " << 1;
-        QTest::newRow("pt_BR punctuation refused") << "pt_BR" << "d'ana." << "D'ANA" << 1;
-        QTest::newRow("de hyphen") << "de" << "anna-lena" << "ANNA-LENA" << 0;
-        QTest::newRow("fr typographic apostrophe") << "fr" << "d\u2019angelo" << "D\u2019ANGELO" << 0;
-        QTest::newRow("en hyphen refused") << en << "anna-lena" << "ANNALENA" << 1;
+        QTest::newRow("pt_BR punctuation refused") << "pt_BR"
+                                                   << "d'ana."
+                                                   << "D'ANA" << 1;
+        QTest::newRow("de hyphen") << "de"
+                                   << "anna-lena"
+                                   << "ANNA-LENA" << 0;
+        QTest::newRow("fr typographic apostrophe") << "fr"
+                                                   << "d\u2019angelo"
+                                                   << "D\u2019ANGELO" << 0;
+        QTest::newRow("en hyphen refused") << en << "anna-lena"
+                                           << "ANNALENA" << 1;
         QTest::newRow("ru control refused") << "ru" << "\u044f\t" << "\u042f" << 1;
     }
     void nameField()
