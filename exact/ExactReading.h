@@ -51,6 +51,10 @@ struct NadirSignChange
     int sign = 0;                    // after the reading: the sign it changes to; before it: the sign it was
     qint64 utSeconds = 0;            // the first second of the later sign
     places::WallTimeReading reading; // the clocks there at that second
+    // The first whole minute of the later sign on the clocks there, and the clocks then: on the night the
+    // clocks change, that minute may be shown in the other offset.
+    qint64 minuteUtSeconds = 0;
+    places::WallTimeReading minuteReading;
 };
 
 struct NadirSignChanges

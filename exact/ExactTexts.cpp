@@ -223,23 +223,21 @@ QString NadirSignsSentence(int icSign, int risingSign, int wholeSign, bool risin
         .arg(SignName(risingSign), SignName(wholeSign), SignName(icSign));
 }
 
-std::pair<QString, QString> NadirChangeWhen(const CivilTime &change, qint64 seconds)
+std::pair<QString, QString> NadirChangeWhen(const ChangeMoment &change)
 {
     // Within a minute of the reading, the very second and the seconds to it: a minute would say "0 minutes".
-    if (std::abs(seconds) < 60)
-        return {change.time.toString(QStringLiteral("HH:mm:ss")), FormatDuration(seconds)};
+    if (std::abs(change.seconds) < 60)
+        return {change.exactly.time.toString(QStringLiteral("HH:mm:ss")), FormatDuration(change.seconds)};
     // Else the first whole minute of the later sign, as the clocks there showed it and as a slot lists it,
     // and the time from the reading to that minute.
-    const int intoMinute = change.time.second();
-    const qint64 toMinute = intoMinute ? 60 - intoMinute : 0;
-    return {ClockText(change.addSecs(toMinute)), FormatDuration(seconds + toMinute)};
+    return {ClockText(change.minute), FormatDuration(change.secondsToMinute)};
 }
 
-QString NadirChangeSentence(NadirRule rule, int sign, const CivilTime &change, qint64 seconds)
+QString NadirChangeSentence(NadirRule rule, int sign, const ChangeMoment &change)
 {
-    const auto [at, distance] = NadirChangeWhen(change, seconds);
+    const auto [at, distance] = NadirChangeWhen(change);
     const QString text =
-        seconds > 0
+        change.seconds > 0
             ? rule == NadirRule::ImumCoeli
                   ? QCoreApplication::translate(
                         "ExactReading", "By the Imum Coeli, your nadir sign changes to %1 at %2, %3 later.",

@@ -49,12 +49,20 @@ enum class NadirRule { Unnamed, ImumCoeli, RisingSign };
 // "Nadir sign: Gemini, by the IC and by the rising sign alike"; where they differ, both and why; where the
 // rising sign is unreliable, the Imum Coeli's sign and the other only as uncertain.
 QString NadirSignsSentence(int icSign, int risingSign, int wholeSign, bool risingUnreliable);
-// "Your nadir sign changes to Libra at 10:47, 17 minutes later." for a change `seconds` after the reading, or
-// "Your nadir sign was Virgo until 10:13, 17 minutes earlier." for one before it (`sign` the sign it was);
-// `change` is the change on the clocks there, told by the first whole minute of the later sign.
-// When a nadir sign changes, as a sentence says it: the clock time and the time from the reading to it. The
-// first whole minute of the later sign, or, within a minute of the reading, the very second.
-std::pair<QString, QString> NadirChangeWhen(const CivilTime &change, qint64 seconds);
-QString NadirChangeSentence(NadirRule rule, int sign, const CivilTime &change, qint64 seconds);
+// A change of a nadir sign as a sentence tells it.
+struct ChangeMoment
+{
+    CivilTime exactly;  // the first second of the later sign, on the clocks there
+    qint64 seconds = 0; // from the reading to it
+    CivilTime minute;   // the first whole minute of the later sign, on the clocks then (their own minute on
+                        // the night they change)
+    qint64 secondsToMinute = 0;
+};
+// When it came, as a sentence says it: the clock time and the time from the reading to it. The first whole
+// minute of the later sign, or, within a minute of the reading, the very second.
+std::pair<QString, QString> NadirChangeWhen(const ChangeMoment &change);
+// "Your nadir sign changes to Libra at 10:47, 17 minutes later." for a change after the reading, or
+// "Your nadir sign was Virgo until 10:13, 17 minutes earlier." for one before it (`sign` the sign it was).
+QString NadirChangeSentence(NadirRule rule, int sign, const ChangeMoment &change);
 
 } // namespace quorvis::exact

@@ -94,6 +94,9 @@ std::optional<NadirSignChange> nearestChange(AnglesAt &anglesAt, int Signs::*rul
     change.sign = settled->sign;
     change.utSeconds = direction > 0 ? settled->other : settled->same;
     change.reading = clock.readingAt(change.utSeconds);
+    const qint64 intoMinute = ((change.utSeconds + change.reading.offsetSeconds) % 60 + 60) % 60;
+    change.minuteUtSeconds = change.utSeconds + (intoMinute ? 60 - intoMinute : 0);
+    change.minuteReading = clock.readingAt(change.minuteUtSeconds);
     return change;
 }
 
@@ -142,18 +145,18 @@ QStringList NearNadirChanges(const Candidate &c)
     const auto near = [ut](const std::optional<NadirSignChange> &change) {
         return change && std::abs(change->utSeconds - ut) <= NadirChangeNear ? change : std::nullopt;
     };
-    const auto sentence = [ut](NadirRule rule, const NadirSignChange &change) {
-        return NadirChangeSentence(rule, change.sign,
-                                   ToCivil(change.utSeconds + change.reading.offsetSeconds,
-                                           change.reading.offsetSeconds),
-                                   change.utSeconds - ut);
+    const auto moment = [ut](const NadirSignChange &change) {
+        const auto civil = [](qint64 at, const places::WallTimeReading &clocks) {
+            return ToCivil(at + clocks.offsetSeconds, clocks.offsetSeconds);
+        };
+        return ChangeMoment{civil(change.utSeconds, change.reading), change.utSeconds - ut,
+                            civil(change.minuteUtSeconds, change.minuteReading), change.minuteUtSeconds - ut};
+    };
+    const auto sentence = [&moment](NadirRule rule, const NadirSignChange &change) {
+        return NadirChangeSentence(rule, change.sign, moment(change));
     };
     // The time a sentence would say.
-    const auto when = [ut](const NadirSignChange &change) {
-        return NadirChangeWhen(
-            ToCivil(change.utSeconds + change.reading.offsetSeconds, change.reading.offsetSeconds),
-            change.utSeconds - ut);
-    };
+    const auto when = [&moment](const NadirSignChange &change) { return NadirChangeWhen(moment(change)); };
     QStringList sentences;
     for (const auto side : {&NadirSignChanges::before, &NadirSignChanges::after}) {
         const std::optional<NadirSignChange> ic = near(c.icChanges.*side);

@@ -667,6 +667,22 @@ void ExactReadingTest::nearestChangesOfEachRule_data()
         << QStringList{
                "Counted from the rising sign, your nadir sign was Aries until 02:15, 15 minutes earlier.",
                "By the Imum Coeli, your nadir sign changes to Taurus at 02:33, 3 minutes later."};
+    // The night Berlin's clocks went back at 01:00 UT: at a longitude where the Imum Coeli leaves its sign at
+    // 00:59:30 UT, its first whole minute in the new sign is 02:00 on the clocks (already CET), not 03:00.
+    {
+        const qint64 change = QDateTime(QDate(2021, 10, 31), QTime(0, 59, 30), Qt::UTC).toSecsSinceEpoch();
+        const auto icAt = [change](double longitude) { return ComputeAngles(change, 52.5, longitude).angles.ic; };
+        double west = 0, east = 25; // the IC's longitude crosses 30° steps as the longitude grows
+        const double boundary = 30.0 * (std::floor(icAt(east) / 30.0));
+        for (int i = 0; i < 60; ++i)
+            (icAt((west + east) / 2) < boundary ? west : east) = (west + east) / 2;
+        exact::Request r = At("Europe/Berlin", 52.5, east, {2021, 10, 31}, QTime(2, 45));
+        QTest::newRow("Berlin, the night the clocks went back")
+            << r
+            << QStringList{"Counted from the rising sign, your nadir sign was Scorpio until 02:16, 29 minutes earlier.",
+                           "By the Imum Coeli, your nadir sign changes to " +
+                               exact::SignName(int(boundary / 30) % 12) + " at 02:00, 15 minutes later."};
+    }
     QTest::newRow("New York, nothing near")
         << At("America/New_York", 40.71, -74.01, {2021, 12, 7}, QTime(18, 0)) << QStringList{};
 }
