@@ -145,6 +145,12 @@ unpack_source() {
 if [ ! -f "$qt_dir/stamp" ]; then
     say "Qt $qt_version for Windows (50 to 60 minutes at two jobs from nothing; resumed if interrupted)"
     src=$(unpack_source qt6-base "$qt_version" "$qt_dir/work/src")
+    # Print Support refers to the DirectWrite font engine, which Qt Gui builds only with Direct2D (off here):
+    # packaging/windows/qt-print-support.patch leaves that path out. Without it this Qt cannot be built with
+    # these flags at all, so no cached build lacks it.
+    if ! grep -q 'QT_CONFIG(directwrite) && QT_CONFIG(direct2d)' "$src/src/printsupport/platform/windows/qprintengine_win.cpp"; then
+        patch -d "$src" -p1 --quiet <"$root/packaging/windows/qt-print-support.patch"
+    fi
     build="$qt_dir/work/build"
     if [ ! -f "$build.configured" ]; then
         rm -rf "$build" && mkdir -p "$build"
@@ -239,7 +245,8 @@ sources_archive="$out/Quorvis-${version%.*}-windows-sources.tar.xz"
         mkdir -p "$bundle/$pkg"
         find "$cache_root/sources/$pkg" -maxdepth 1 -type f ! -name stamp ! -name dsc-only -exec cp {} "$bundle/$pkg/" \;
     done
-    cp "$root/scripts/windows.sh" "$root/scripts/deps.sh" "$root/cmake/mingw-w64.cmake" "$bundle/recipe/"
+    cp "$root/scripts/windows.sh" "$root/scripts/deps.sh" "$root/cmake/mingw-w64.cmake" \
+        "$root/packaging/windows/qt-print-support.patch" "$bundle/recipe/"
     printf '%s\n' "$recipe" >"$bundle/recipe/libraries.txt"
     sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" -e "s/@ERFA_VERSION@/$erfa_version/g" \
         -e "s/@ABSL_VERSION@/$absl_version/g" -e "s/@GCC_VERSION@/$gcc_version/g" \
