@@ -418,9 +418,11 @@ void ExactTest::helpInEveryLanguage()
     const QString help = QString::fromUtf8(run.out);
     QVERIFY2(help.contains(zoneOption), qPrintable(help));
     QVERIFY2(help.contains(QStringLiteral("--date 1990-08-01 ") + slotExample), qPrintable(help));
-    // Whole lines in a console of 80 columns.
-    for (const QString &line : help.split(u'\n'))
-        QVERIFY2(line.size() < 80, qPrintable(line));
+    // Whole lines in a console of 80 columns, the program's name in the first as it was typed (here, the build
+    // folder's whole path, as long as the folder happens to be).
+    for (QString line : help.split(u'\n'))
+        QVERIFY2(line.replace(QStringLiteral(QUORVIS_EXACT_PATH), QStringLiteral("quorvis-exact")).size() < 80,
+                 qPrintable(line));
 }
 
 // --place takes a place as --places writes it; a bare name that several places of a size bear takes the
