@@ -432,7 +432,9 @@ wait_for "Exact Nadir - $title" 1 30 || fail "File, Find My Exact Nadir opened n
 exact_id="$(windows "Exact Nadir - $title")"
 xdotool windowfocus --sync "$exact_id" type --delay 80 "London"
 sleep 0.5
-press "$exact_id" Down Return alt+t
+press "$exact_id" Down Return alt+d
+xdotool windowfocus --sync "$exact_id" type --delay 80 "1990-08-01"
+press "$exact_id" alt+t
 xdotool windowfocus --sync "$exact_id" type --delay 80 "10:30"
 sleep 0.5
 shoot "$exact_id" exact
