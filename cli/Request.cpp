@@ -224,7 +224,7 @@ QString ReadPlace(const QCommandLineParser &parser, const Options &o, Request &r
                                        "--places TEXT lists what a search finds, or give the coordinates "
                                        "with --lat, --lon and --zone")
             .arg(QuotedTyped(request.searchText))
-            .arg(15000);
+            .arg(places::LeastPopulation);
     if (!named.alike.empty())
         request.notice =
             OneLine(QCoreApplication::translate(

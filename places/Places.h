@@ -16,6 +16,9 @@
 
 namespace quorvis::places {
 
+// The fewest people a place in the gazetteer has (GeoNames's cities15000).
+inline constexpr int LeastPopulation = 15000;
+
 struct Place
 {
     QString name;         // "London"

@@ -177,6 +177,16 @@ bool ReadingCard::save(const QString &path, QSize pngSize, QString *why) const
     return true;
 }
 
+bool ReadingCard::savesAs(const QString &ending)
+{
+    const QString e = ending.toLower();
+#ifdef QUORVIS_SVG_CARD
+    if (e == QLatin1String("svg"))
+        return true;
+#endif
+    return e == QLatin1String("png") || e == QLatin1String("pdf");
+}
+
 QString ReadingCard::formats()
 {
 #ifdef QUORVIS_SVG_CARD

@@ -43,4 +43,6 @@ struct ReadingCard
     bool save(const QString &path, QSize pngSize = {1240, 1754}, QString *why = nullptr) const;
     // The endings save() knows: ".png, .svg or .pdf" (no SVG where it is not built).
     static QString formats();
+    // Whether save() writes a file with this ending ("png", "svg", "pdf"; any case).
+    static bool savesAs(const QString &ending);
 };

@@ -390,7 +390,7 @@ std::optional<exact::Request> frmExact::readInputs(QHash<QWidget *, QString> &pr
                         tr("No place called “%1” in the list, which holds towns of %L2 people or more. Enter "
                            "coordinates instead?")
                             .arg(exact::ShownSafely(placeText))
-                            .arg(15000));
+                            .arg(quorvis::places::LeastPopulation));
     std::optional<double> north, east;
     if (byCoordinates) {
         const QString latitude = ui->txtLatitude->text().trimmed();
@@ -637,15 +637,8 @@ ReadingCard frmExact::card() const
 
 QString frmExact::WithFormatEnding(const QString &path, const QString &ending)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || ReadingCard::savesAs(QFileInfo(path).suffix()))
         return path;
-    const QString typed = QFileInfo(path).suffix().toLower();
-    if (typed == ending.toLower() || typed == QLatin1String("png") || typed == QLatin1String("pdf"))
-        return path;
-#ifdef QUORVIS_SVG_CARD
-    if (typed == QLatin1String("svg"))
-        return path;
-#endif
     return path + QLatin1Char('.') + ending;
 }
 
