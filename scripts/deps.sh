@@ -7,7 +7,7 @@ QUORVIS_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     libgtest-dev
-    xvfb xauth x11-utils xdotool xclip
+    xvfb xauth x11-utils x11-xkb-utils xdotool xclip
     fonts-dejavu-core fonts-dejavu-extra fonts-liberation2
     desktop-file-utils appstream dpkg-dev file lintian
     liberfa-dev qt6-svg-dev libabsl-dev

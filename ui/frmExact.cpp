@@ -22,6 +22,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
+#include <QWindow>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
@@ -808,9 +811,48 @@ void frmExact::showEvent(QShowEvent *event)
         return;
     fitOnScreen();
     m_fitted = true;
-    // Once framed (the window manager answers after the window is mapped), the frame's real size.
-    QTimer::singleShot(0, this, &frmExact::fitOnScreen);
-    QTimer::singleShot(200, this, &frmExact::fitOnScreen);
+    // The window manager frames and places the window after it is mapped, on a busy machine well after: each
+    // move or resize it makes is checked until it has been still for a second (a few times at most, so that a
+    // manager that will not have it cannot keep the window jumping).
+    m_settling.setSingleShot(true);
+    m_settling.setInterval(1000);
+    m_settling.start();
+    settle();
+    // A manager may frame the window without moving it: the window is shown (exposed) once framed.
+    if (QWindow *window = windowHandle())
+        window->installEventFilter(this);
+}
+
+bool frmExact::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed())
+        settle();
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmExact::settle()
+{
+    if (!m_settling.isActive() || m_settleQueued || m_settleFits >= 8)
+        return;
+    m_settling.start();
+    m_settleQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_settleQueued = false;
+        ++m_settleFits;
+        fitOnScreen();
+    });
+}
+
+void frmExact::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    settle();
+}
+
+void frmExact::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    settle();
 }
 
 // Esc closes the window (an open place list or calendar takes its own Esc first); Enter presses the focused

@@ -61,6 +61,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -81,6 +84,8 @@ private:
     void restoreInputs();
     // The window lies wholly inside its screen's available area, title bar included.
     void fitOnScreen();
+    // While the window settles after opening, each move or resize the window system reports is checked.
+    void settle();
     void showSaved(const QString &path);
     void updateModes();
     void refresh();
@@ -111,6 +116,9 @@ private:
     QLocale m_region;
     quorvis::exact::DateStyle m_dateStyle;
     bool m_fitted = false;
+    QTimer m_settling; // runs while the window manager may still frame or place the window
+    int m_settleFits = 0;
+    bool m_settleQueued = false;
     bool m_inputProblems = false; // a field says it cannot be read
     QTimer m_savedTimer;          // takes the line saying where a card went away again
 };

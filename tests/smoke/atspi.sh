@@ -83,8 +83,18 @@ printf '%s\n' '<?xml version="1.0"?><openbox_config xmlns="http://openbox.org/3.
 openbox --config-file "$work/openbox.xml" >"$work/openbox.log" 2>&1 &
 pids+=($!)
 sleep 1
-for language in en_GB:alt+f:e de_DE:alt+d:n ru_RU:alt+Cyrillic_ef:Cyrillic_te; do
-    IFS=: read -r locale file exact <<<"$language"
+# other windows of a process than the main one, once one shows (up to 30 seconds)
+others() {
+    local i found
+    for i in $(seq 150); do
+        found="$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | grep -vx "$2" || true)"
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+for language in en_GB:us:alt+f:e de_DE:de:alt+d:n ru_RU:ru:alt+Cyrillic_ef:Cyrillic_te; do
+    IFS=: read -r locale layout file exact <<<"$language"
     LANG="$locale.UTF-8" LC_ALL="$locale.UTF-8" LANGUAGE="" "$bin" >"$work/program-$locale.log" 2>&1 &
     pid=$!
     pids+=("$pid")
@@ -95,16 +105,22 @@ for language in en_GB:alt+f:e de_DE:alt+d:n ru_RU:alt+Cyrillic_ef:Cyrillic_te; d
         sleep 0.2
     done
     [ -n "$main" ] || fail "no main window in $locale: $(cat "$work/program-$locale.log")"
+    # The menu's keys from the language's own keyboard layout: a key missing from the layout would make
+    # xdotool map it to a spare key code for a moment, and a busy program reads that key after the mapping has
+    # gone back (no key at all). The menu opens, then its item is pressed, then the window is awaited by title.
+    setxkbmap "$layout"
     xdotool windowfocus --sync "$main" key "$file"
-    sleep 0.7
+    others "$pid" "$main" >/dev/null || fail "the File menu did not open in $locale"
     xdotool key "$exact"
     exact_id=""
-    for _ in $(seq 100); do
-        exact_id="$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$main" | head -1 || true)"
+    for _ in $(seq 150); do
+        exact_id="$(xdotool search --onlyvisible --pid "$pid" --name "$title" 2>/dev/null | grep -vx "$main" |
+            head -1 || true)"
         [ -n "$exact_id" ] && break
         sleep 0.2
     done
     [ -n "$exact_id" ] || fail "File, Find My Exact Nadir opened no window in $locale"
+    setxkbmap us
     xdotool windowfocus --sync "$exact_id" type --delay 60 "Graz"
     sleep 0.5
     xdotool windowfocus --sync "$exact_id" key Return shift+Tab shift+Tab
