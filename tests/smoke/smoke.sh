@@ -98,7 +98,7 @@ pids+=("$xev_pid")
 sleep 0.5
 press "$(visible_of_width 673)" alt+b
 wait_for_width 524 30 || fail "Back did not bring the main window back"
-sleep 0.5
+for _ in $(seq 50); do [ -z "$(visible_of_width 673)" ] && break; sleep 0.1; done
 [ -z "$(visible_of_width 673)" ] || fail "the result window stayed on screen after Back"
 kill "$xev_pid"
 { wait "$xev_pid"; } 2>/dev/null || true
@@ -139,8 +139,11 @@ exact_window_session() {
     press "$exact" alt+t
     xdotool windowfocus --sync "$exact" type --delay 80 "10:30"
     press "$exact" alt+p
-    sleep 0.5
-    card="$(xclip -o -selection clipboard 2>/dev/null || true)"
+    for _ in $(seq 150); do # the copy, once the program has read the keys
+        card="$(xclip -o -selection clipboard 2>/dev/null || true)"
+        [ -n "$card" ] && break
+        sleep 0.2
+    done
     echo "$card" | grep -qE "^Imum Coeli [0-9]+°[0-9]{2}′ [A-Z][a-z]+ \(tropical zodiac\)$" || fail "the copied card names no Imum Coeli: $card"
     echo "$card" | grep -q "^Place: London, England, United Kingdom" || fail "the card names another place: $card"
     echo "$card" | grep -q "^Born .* at 10:30$" || fail "the card has another time: $card"
