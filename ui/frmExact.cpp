@@ -771,7 +771,7 @@ void frmExact::cmdCopy_Click()
 void frmExact::fitOnScreen()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
+    if (!screen || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         return;
     const QRect available = screen->availableGeometry();
     const QRect outer = frameGeometry(), inner = geometry();
