@@ -24,7 +24,6 @@
 #include <QKeyEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
-#include <QWindow>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
@@ -817,6 +816,11 @@ void frmExact::showEvent(QShowEvent *event)
     m_settling.setSingleShot(true);
     m_settling.setInterval(1000);
     m_settling.start();
+    m_refit.setSingleShot(true); // the checks the window system's events ask for, one at a time
+    connect(&m_refit, &QTimer::timeout, this, [this] {
+        ++m_settleFits;
+        fitOnScreen();
+    });
     settle();
     // A manager may frame the window without moving it: the window is shown (exposed) once framed.
     if (QWindow *window = windowHandle())
@@ -832,15 +836,10 @@ bool frmExact::eventFilter(QObject *watched, QEvent *event)
 
 void frmExact::settle()
 {
-    if (!m_settling.isActive() || m_settleQueued || m_settleFits >= 8)
+    if (!m_settling.isActive() || m_settleFits >= 8)
         return;
     m_settling.start();
-    m_settleQueued = true;
-    QTimer::singleShot(0, this, [this] {
-        m_settleQueued = false;
-        ++m_settleFits;
-        fitOnScreen();
-    });
+    m_refit.start();
 }
 
 void frmExact::moveEvent(QMoveEvent *event)

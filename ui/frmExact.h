@@ -117,8 +117,8 @@ private:
     quorvis::exact::DateStyle m_dateStyle;
     bool m_fitted = false;
     QTimer m_settling; // runs while the window manager may still frame or place the window
+    QTimer m_refit;    // the next check, at once when the events in hand are done
     int m_settleFits = 0;
-    bool m_settleQueued = false;
     bool m_inputProblems = false; // a field says it cannot be read
     QTimer m_savedTimer;          // takes the line saying where a card went away again
 };
