@@ -796,11 +796,13 @@ void frmExact::fitOnScreen()
     const QSize size = wanted.boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room));
     if (m_fitted && frameGeometry().size() == size.grownBy(frame) && available.contains(frameGeometry()))
         return;
-    resize(size);
     QRect placed(QPoint(), size.grownBy(frame));
     placed.moveCenter(available.center());
     // Never above or left of the area: the title bar stays within reach.
-    move(qMax(placed.left(), available.left()), qMax(placed.top(), available.top()));
+    placed.moveTopLeft({qMax(placed.left(), available.left()), qMax(placed.top(), available.top())});
+    // The window itself placed inside the frame as known (or guessed): a frame position would be turned into
+    // the window's by the frame Qt last heard of, which on X is none until the manager has framed the window.
+    setGeometry(placed.marginsRemoved(frame));
 }
 
 void frmExact::showEvent(QShowEvent *event)
@@ -811,34 +813,38 @@ void frmExact::showEvent(QShowEvent *event)
     fitOnScreen();
     m_fitted = true;
     // The window manager frames and places the window after it is mapped, on a busy machine well after: each
-    // move or resize it makes is checked until it has been still for a second (a few times at most, so that a
-    // manager that will not have it cannot keep the window jumping).
+    // move or resize until the window shows is checked, and after that until it has been still for a second
+    // (a few times at most, so that a manager that will not have it cannot keep the window jumping). A
+    // manager may frame the window without moving it; the window shows once framed.
     m_settling.setSingleShot(true);
     m_settling.setInterval(1000);
-    m_settling.start();
     m_refit.setSingleShot(true); // the checks the window system's events ask for, one at a time
     connect(&m_refit, &QTimer::timeout, this, [this] {
-        ++m_settleFits;
+        if (m_shown)
+            ++m_settleFits;
         fitOnScreen();
     });
-    settle();
-    // A manager may frame the window without moving it: the window is shown (exposed) once framed.
     if (QWindow *window = windowHandle())
         window->installEventFilter(this);
 }
 
 bool frmExact::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed())
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed() &&
+        !m_shown) {
+        m_shown = true;
+        m_settling.start();
         settle();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
 void frmExact::settle()
 {
-    if (!m_settling.isActive() || m_settleFits >= 8)
+    if (!m_fitted || (m_shown && (!m_settling.isActive() || m_settleFits >= 8)))
         return;
-    m_settling.start();
+    if (m_shown)
+        m_settling.start();
     m_refit.start();
 }
 

@@ -116,9 +116,10 @@ private:
     QLocale m_region;
     quorvis::exact::DateStyle m_dateStyle;
     bool m_fitted = false;
-    QTimer m_settling; // runs while the window manager may still frame or place the window
+    QTimer m_settling; // runs, once the window shows, while the window manager may still place it
     QTimer m_refit;    // the next check, at once when the events in hand are done
-    int m_settleFits = 0;
+    bool m_shown = false; // the window has been shown on the screen (exposed) once
+    int m_settleFits = 0; // checks since then
     bool m_inputProblems = false; // a field says it cannot be read
     QTimer m_savedTimer;          // takes the line saying where a card went away again
 };
